@@ -1,0 +1,53 @@
+# Source globbing and test registration shared by the area files.
+# A folder "dir" takes dir/*.cpp; "dir/**" takes every .cpp below dir.
+
+function(veritome_sources out)
+  set(files)
+  foreach(d ${ARGN})
+    if(d MATCHES "^(.*)/\\*\\*$")
+      file(GLOB_RECURSE f CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${CMAKE_MATCH_1}/*.cpp)
+    else()
+      file(GLOB f CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${d}/*.cpp)
+    endif()
+    list(APPEND files ${f})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# veritome_library(name DIRS dir... [EXCLUDE regex] LIBS lib...)
+function(veritome_library name)
+  cmake_parse_arguments(A "" "EXCLUDE" "DIRS;LIBS" ${ARGN})
+  veritome_sources(src ${A_DIRS})
+  if(A_EXCLUDE)
+    list(FILTER src EXCLUDE REGEX "${A_EXCLUDE}")
+  endif()
+  add_library(${name} STATIC ${src})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${A_LIBS} Threads::Threads)
+endfunction()
+
+# veritome_test(name DIRS dir... LIBS lib...): one GoogleTest program, every test registered
+# with CTest. Tests whose suite name contains "Thread" also run under ThreadSanitizer.
+function(veritome_test name)
+  cmake_parse_arguments(A "" "" "DIRS;LIBS" ${ARGN})
+  veritome_sources(src ${A_DIRS})
+  if(NOT src)
+    return()
+  endif()
+  add_executable(${name} ${src})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE VERITOME_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES LABELS ${name})
+endfunction()
+
+# veritome_bench(name SOURCES file... LIBS lib...): a Google Benchmark program.
+function(veritome_bench name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT VERITOME_BENCH)
+    return()
+  endif()
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_LIBS} benchmark::benchmark)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()

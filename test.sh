@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: a normal build, a build under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and the thread tests under ThreadSanitizer.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$here"
+scripts/bootstrap
+jobs=$(nproc)
+export CTEST_OUTPUT_ON_FAILURE=1
+
+configure() {  # dir, extra cmake arguments...
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DVERITOME_BENCH=ON "$@" >/dev/null
+}
+quiet_build() {  # dir, targets...
+  local dir=$1; shift
+  cmake --build "$dir" -j "$jobs" "$@" | grep -vE '^\[[0-9]+/[0-9]+\] ' || true
+  cmake --build "$dir" -j "$jobs" "$@" >/dev/null  # fails the script when the build failed
+}
+
+status=0
+passed=0
+failed=0
+run_ctest() {  # dir, ctest arguments...: runs, tallies, never stops the script
+  local dir=$1; shift
+  local log="$dir/ctest.log"
+  (cd "$dir" && ctest -j "$jobs" "$@") 2>&1 | tee "$log" || true
+  local line total bad
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    grep -q 'No tests were found' "$log" && return 0
+    status=1; return 0
+  fi
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line")
+  passed=$((passed + total - bad)); failed=$((failed + bad))
+  [ "$bad" -eq 0 ] || status=1
+}
+
+echo "== normal build"
+configure build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+quiet_build build/test
+run_ctest build/test --timeout 600
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
+configure build/asan -DCMAKE_BUILD_TYPE=Debug -DVERITOME_SANITIZE=address -DVERITOME_BENCH=OFF
+quiet_build build/asan
+run_ctest build/asan --timeout 900
+
+echo "== ThreadSanitizer (thread tests)"
+configure build/tsan -DCMAKE_BUILD_TYPE=Debug -DVERITOME_SANITIZE=thread -DVERITOME_BENCH=OFF
+quiet_build build/tsan
+run_ctest build/tsan --timeout 900 -R 'Thread'
+
+echo "all builds: $passed passed, $failed failed"
+exit $status

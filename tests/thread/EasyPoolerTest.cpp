@@ -1,0 +1,66 @@
+// The class pool: last in first out, capacity, recycling under the lock, first use from threads.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "thread/Pooled.h"
+
+namespace {
+
+struct Counted : s::base::IObject, s::thread::Pooled<Counted, 2> {
+    static inline std::atomic<int> made{0};
+    static inline std::atomic<int> destroyed{0};
+    int recycled = 0;
+    Counted() { ++made; }
+    ~Counted() override { ++destroyed; }
+    const char16_t* typeName() const override { return u"Counted"; }
+    IObject* newInstance() const override { return create(); }
+    void recycle() override { ++recycled; }
+};
+
+TEST(EasyPooler, LastInFirstOutAndCapacity) {
+    Counted* a = Counted::create();
+    Counted* b = Counted::create();
+    Counted* c = Counted::create();
+    int destroyedBefore = Counted::destroyed;
+    a->release();
+    b->release();
+    c->release();  // capacity 2: the third is destroyed, not recycled
+    EXPECT_EQ(Counted::destroyed, destroyedBefore + 1);
+    EXPECT_EQ(Counted::pool().idleCount(), 2u);
+    EXPECT_EQ(Counted::create(), b);  // last in, first out
+    EXPECT_EQ(b->recycled, 1);
+    EXPECT_EQ(Counted::create(), a);
+    int madeBefore = Counted::made;
+    Counted* fresh = Counted::create();
+    EXPECT_EQ(Counted::made, madeBefore + 1);
+    void* slot = fresh;
+    Counted::pool().destroy(&slot);  // the pool's destructor face gives back and nulls
+    EXPECT_EQ(slot, nullptr);
+    a->release();
+    b->release();
+}
+
+struct FirstUse : s::base::IObject, s::thread::Pooled<FirstUse> {
+    const char16_t* typeName() const override { return u"FirstUse"; }
+    IObject* newInstance() const override { return create(); }
+    void recycle() override {}
+};
+
+TEST(EasyPoolerThreads, FirstUseFromManyThreadsSharesOnePool) {
+    std::vector<std::thread> threads;
+    std::vector<s::thread::EasyPooler*> seen(8);
+    for (int i = 0; i < 8; ++i) {
+        threads.emplace_back([i, &seen] {
+            seen[i] = &FirstUse::pool();
+            for (int k = 0; k < 1000; ++k) FirstUse::create()->release();
+        });
+    }
+    for (auto& t : threads) t.join();
+    for (auto* p : seen) EXPECT_EQ(p, seen[0]);
+    EXPECT_LE(FirstUse::pool().idleCount(), 8u);
+}
+
+}  // namespace
