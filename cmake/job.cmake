@@ -1,0 +1,10 @@
+# The hash job, the file facts and the digester feeding.
+if(NOT TARGET s_digest)
+  return()
+endif()
+veritome_library(s_job
+  DIRS src/file/gui/dialogs/filehash/**
+  LIBS s_digest s_foundation)
+veritome_test(job_tests
+  DIRS tests/file/gui/dialogs/filehash/**
+  LIBS s_job s_settings)
