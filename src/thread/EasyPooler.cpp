@@ -3,18 +3,22 @@
 
 #include <mutex>
 
+#include "col/_array/ArrayP.h"
+
 namespace s::thread {
 
 EasyPooler::EasyPooler(std::uint32_t capacity, FactoryFunction factory, ObjectFunction destroyer,
                        ObjectFunction recycler)
-    : idle_(new std::vector<base::IObject*>()),
+    : idle_(new col::_array::ArrayP()),
       capacity_(capacity),
       factory_(factory),
       destroyer_(destroyer),
       recycler_(recycler) {}
 
 EasyPooler::~EasyPooler() {
-    for (base::IObject* object : *idle_) destroyer_(object);
+    for (std::uint32_t i = 0; i < idle_->length(); ++i) {
+        destroyer_(static_cast<base::IObject*>(idle_->get(i)));
+    }
     delete idle_;
 }
 
@@ -25,9 +29,9 @@ base::IObject* EasyPooler::newInstance() const {
 base::IObject* EasyPooler::take() {
     {
         std::lock_guard guard(lock_);
-        if (!idle_->empty()) {
-            base::IObject* object = idle_->back();
-            idle_->pop_back();
+        if (idle_->length() != 0) {
+            auto* object = static_cast<base::IObject*>(idle_->get(idle_->length() - 1));
+            idle_->dropLast(1);
             return object;
         }
     }
@@ -38,10 +42,9 @@ void EasyPooler::giveBack(base::IObject* object) {
     if (!object) return;
     {
         std::lock_guard guard(lock_);
-        if (idle_->size() < capacity_) {
+        if (idle_->length() < capacity_) {
             recycler_(object);
-            idle_->push_back(object);
-            return;
+            if (idle_->add(object)) return;
         }
     }
     destroyer_(object);
@@ -55,7 +58,7 @@ void EasyPooler::destroy(void** slot) {
 
 std::uint32_t EasyPooler::idleCount() {
     std::lock_guard guard(lock_);
-    return static_cast<std::uint32_t>(idle_->size());
+    return idle_->length();
 }
 
 }  // namespace s::thread

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "base/IDestructor.h"
 #include "base/IGenerator.h"
 #include "base/IObject.h"
 #include "thread/ObjLocker.h"
+
+namespace s::col::_array {
+class ArrayP;
+}
 
 namespace s::thread {
 
@@ -40,7 +43,7 @@ public:
 
 private:
     ObjLocker lock_;
-    std::vector<base::IObject*>* idle_;  // made with plain new, never from a pool
+    col::_array::ArrayP* idle_;  // made with plain new: the array pool itself uses a pooler
     std::uint32_t capacity_;
     FactoryFunction factory_;
     ObjectFunction destroyer_;
