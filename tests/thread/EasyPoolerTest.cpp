@@ -43,6 +43,30 @@ TEST(EasyPooler, LastInFirstOutAndCapacity) {
     b->release();
 }
 
+// A pooler made and destroyed directly: its destruction destroys the idle objects, and
+// newInstance copies capacity and functions.
+TEST(EasyPooler, DestructionDestroysIdleObjects) {
+    using s::thread::EasyPooler;
+    static int destroyed = 0;
+    auto make = []() -> s::base::IObject* { return new Counted(); };
+    auto destroy = [](s::base::IObject* o) {
+        ++destroyed;
+        delete o;
+    };
+    auto recycle = [](s::base::IObject*) {};
+    auto* pooler = new EasyPooler(5, make, destroy, recycle);
+    auto* copy = static_cast<EasyPooler*>(pooler->newInstance());
+    EXPECT_EQ(copy->capacity(), 5u);
+    s::base::IObject* objects[3] = {copy->take(), copy->take(), copy->take()};
+    for (auto* o : objects) copy->giveBack(o);
+    EXPECT_EQ(copy->idleCount(), 3u);
+    EXPECT_EQ(copy->generate(), objects[2]);
+    copy->giveBack(objects[2]);
+    delete copy;
+    EXPECT_EQ(destroyed, 3);
+    delete pooler;
+}
+
 struct FirstUse : s::base::IObject, s::thread::Pooled<FirstUse> {
     const char16_t* typeName() const override { return u"FirstUse"; }
     IObject* newInstance() const override { return create(); }
