@@ -1,0 +1,171 @@
+// File descriptors, statx, access and folder listing for the file classes.
+#include "platform/File.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// statfs f_type values (linux/magic.h); ntfs-3g through FUSE cannot be told apart cheaply.
+constexpr long kMsdosMagic = 0x4d44;
+constexpr long kNtfsMagic = 0x5346544e;   // the old read-only driver
+constexpr long kNtfs3Magic = 0x7366746e;  // the ntfs3 driver
+
+FileStatus statusOf(const std::string& path, bool followLinks) {
+    FileStatus out;
+    struct statx sx {};
+    const int flags = followLinks ? 0 : AT_SYMLINK_NOFOLLOW;
+    const unsigned mask = STATX_BASIC_STATS | STATX_BTIME;
+    if (statx(AT_FDCWD, path.c_str(), flags, mask, &sx) != 0) return out;
+    out.exists = true;
+    out.mode = sx.stx_mode;
+    out.directory = S_ISDIR(sx.stx_mode);
+    out.symbolicLink = S_ISLNK(sx.stx_mode);
+    out.writable = (sx.stx_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    out.size = static_cast<std::int64_t>(sx.stx_size);
+    out.accessTime = sx.stx_atime.tv_sec;
+    out.modificationTime = sx.stx_mtime.tv_sec;
+    if (sx.stx_mask & STATX_BTIME) out.creationTime = sx.stx_btime.tv_sec;
+    return out;
+}
+
+}  // namespace
+
+int openFileForReading(const std::string& path) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return kNoFile;
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {  // a folder is not a readable file
+        ::close(fd);
+        return kNoFile;
+    }
+    posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    return fd;
+}
+
+int openFileForWriting(const std::string& path, bool append) {
+    const int flags = O_RDWR | O_CREAT | O_CLOEXEC | (append ? 0 : O_TRUNC);
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd < 0 ? kNoFile : fd;
+}
+
+void closeFile(int fd) {
+    if (fd >= 0) ::close(fd);
+}
+
+std::int64_t readFile(int fd, void* buffer, std::uint32_t count) {
+    ssize_t n;
+    do {
+        n = ::read(fd, buffer, count);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+std::uint32_t writeFile(int fd, const void* data, std::uint32_t count) {
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    std::uint32_t done = 0;
+    while (done < count) {
+        ssize_t n = ::write(fd, bytes + done, count - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::uint32_t>(n);
+    }
+    return done;
+}
+
+std::int64_t seekFile(int fd, std::int64_t offset, SeekOrigin origin) {
+    const int whence = origin == SeekOrigin::Begin     ? SEEK_SET
+                       : origin == SeekOrigin::Current ? SEEK_CUR
+                                                       : SEEK_END;
+    off_t result = ::lseek(fd, static_cast<off_t>(offset), whence);
+    return result < 0 ? -1 : static_cast<std::int64_t>(result);
+}
+
+bool syncFile(int fd) {
+    return ::fsync(fd) == 0;
+}
+
+bool truncateFile(int fd, std::int64_t length) {
+    return ::ftruncate(fd, static_cast<off_t>(length)) == 0;
+}
+
+FileStatus fileStatus(const std::string& path) {
+    return statusOf(path, true);
+}
+
+FileStatus linkStatus(const std::string& path) {
+    return statusOf(path, false);
+}
+
+bool accessFile(const std::string& path, Access mode) {
+    const int how = mode == Access::Exists  ? F_OK
+                    : mode == Access::Read  ? R_OK
+                    : mode == Access::Write ? W_OK
+                                            : (R_OK | W_OK);
+    return ::access(path.c_str(), how) == 0;
+}
+
+bool makeDirectories(const std::string& path) {
+    if (path.empty()) return true;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    // Make the parent first; a trailing "/" is ignored when looking for it.
+    std::string::size_type end = path.find_last_not_of('/');
+    if (end == std::string::npos) return false;  // "/" always exists
+    std::string::size_type slash = path.rfind('/', end);
+    if (slash != std::string::npos && slash != 0 && !makeDirectories(path.substr(0, slash))) {
+        return false;
+    }
+    if (::mkdir(path.c_str(), 0777) == 0) return true;
+    return errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool setWritable(const std::string& path, bool writable) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    mode_t mode = st.st_mode & 07777;
+    if (writable) {
+        mode |= S_IWUSR;
+    } else {
+        mode &= ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH);
+    }
+    return ::chmod(path.c_str(), mode) == 0;
+}
+
+FileSystemKind fileSystemKind(const std::string& path) {
+    struct statfs fs {};
+    if (::statfs(path.c_str(), &fs) != 0) return FileSystemKind::Other;
+    const long type = static_cast<long>(fs.f_type);
+    if (type == kMsdosMagic) return FileSystemKind::Fat;
+    if (type == kNtfsMagic || type == kNtfs3Magic) return FileSystemKind::Ntfs;
+    return FileSystemKind::Other;
+}
+
+bool listDirectory(const std::string& path, std::vector<std::string>* names) {
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir) return false;
+    while (struct dirent* entry = ::readdir(dir)) {
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) {
+            continue;
+        }
+        names->emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+}  // namespace platform

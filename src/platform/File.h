@@ -1,0 +1,61 @@
+// Files behind the platform boundary: descriptors, status, access and folders.
+// Paths are the operating system's bytes (UTF-8 for valid names) in std::string.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+constexpr int kNoFile = -1;
+
+// Opens an existing file for reading with the sequential-read hint; kNoFile on failure.
+int openFileForReading(const std::string& path);
+// Opens for reading and writing, creating the file; truncates it unless append is true.
+int openFileForWriting(const std::string& path, bool append);
+void closeFile(int fd);
+
+// One read(2) of up to count bytes (retried on EINTR); -1 on failure, 0 at the end.
+std::int64_t readFile(int fd, void* buffer, std::uint32_t count);
+// Writes as much as it can; returns the number of bytes written (less than count on failure).
+std::uint32_t writeFile(int fd, const void* data, std::uint32_t count);
+
+enum class SeekOrigin { Begin, Current, End };
+// The new absolute position, or -1 on failure.
+std::int64_t seekFile(int fd, std::int64_t offset, SeekOrigin origin);
+bool syncFile(int fd);
+bool truncateFile(int fd, std::int64_t length);
+
+// File status with the three times in seconds since 1970-01-01 00:00 UTC.
+struct FileStatus {
+    bool exists = false;
+    bool directory = false;
+    bool symbolicLink = false;  // the name itself is a link (lstat)
+    bool writable = false;      // some write permission bit is set
+    std::uint32_t mode = 0;
+    std::int64_t size = 0;
+    std::int64_t accessTime = 0;
+    std::int64_t modificationTime = 0;
+    std::int64_t creationTime = 0;  // birth time; 0 when the file system does not keep it
+};
+// Status of the file a path names, following links (linkStatus: of the link itself).
+FileStatus fileStatus(const std::string& path);
+FileStatus linkStatus(const std::string& path);
+
+enum class Access { Exists, Read, Write, ReadWrite };
+bool accessFile(const std::string& path, Access mode);
+
+// Creates the folder and every missing parent; true when the folder exists afterwards.
+bool makeDirectories(const std::string& path);
+
+// Adds or removes the owner/group/other write permission bits.
+bool setWritable(const std::string& path, bool writable);
+
+enum class FileSystemKind { Other, Fat, Ntfs };
+FileSystemKind fileSystemKind(const std::string& path);
+
+// The entries of a folder without "." and ".."; false when it cannot be listed.
+bool listDirectory(const std::string& path, std::vector<std::string>* names);
+
+}  // namespace platform

@@ -1,0 +1,223 @@
+// The worker thread: run counts, pacing, stopping, idle waits with a timeout, pooling.
+#include "thread/win/Thread.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+#include "platform/Clock.h"
+
+namespace {
+
+using s::thread::ITask;
+using s::thread::win::Thread;
+
+// Counts its runs and notes when each one started.
+class CountingTask : public ITask {
+public:
+    explicit CountingTask(int sleepMs = 0) : sleepMs_(sleepMs) {}
+    void run() override {
+        {
+            std::lock_guard guard(mutex_);
+            starts_.push_back(platform::monotonicMilliseconds());
+        }
+        if (sleepMs_ > 0) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs_));
+        runs_.fetch_add(1);
+    }
+    int runs() const { return runs_.load(); }
+    std::vector<std::int64_t> starts() {
+        std::lock_guard guard(mutex_);
+        return starts_;
+    }
+
+private:
+    int sleepMs_;
+    std::atomic<int> runs_{0};
+    std::mutex mutex_;
+    std::vector<std::int64_t> starts_;
+};
+
+// Blocks in run() until opened.
+class Gate : public ITask {
+public:
+    void run() override {
+        std::unique_lock guard(mutex_);
+        entered_ = true;
+        cv_.notify_all();
+        cv_.wait(guard, [this] { return open_; });
+    }
+    void waitEntered() {
+        std::unique_lock guard(mutex_);
+        cv_.wait(guard, [this] { return entered_; });
+    }
+    void open() {
+        std::lock_guard guard(mutex_);
+        open_ = true;
+        cv_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    bool entered_ = false;
+    bool open_ = false;
+};
+
+// Every thread taken from the pool here goes back to it, where it waits idle.
+class ThreadFixture : public ::testing::Test {
+protected:
+    void SetUp() override { thread_ = Thread::create(); }
+    void TearDown() override { thread_->release(); }
+    Thread* thread_ = nullptr;
+};
+
+using ThreadRun = ThreadFixture;
+
+TEST_F(ThreadRun, RunsTheTaskExactlyCountTimesThenIdles) {
+    EXPECT_TRUE(thread_->isIdle());
+    for (int count : {1, 3}) {
+        CountingTask task;
+        if (count == 1) {
+            thread_->run(&task);
+        } else {
+            thread_->run(&task, count);
+        }
+        thread_->waitIdle();
+        EXPECT_TRUE(thread_->isIdle());
+        // Nothing more happens once idle.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(task.runs(), count);
+    }
+}
+
+TEST_F(ThreadRun, SpacedRunsSleepBetweenRunsButNotAfterTheLast) {
+    CountingTask task;
+    const std::int64_t start = platform::monotonicMilliseconds();
+    thread_->runSpaced(&task, 2, 300);
+    thread_->waitIdle();
+    const std::int64_t elapsed = platform::monotonicMilliseconds() - start;
+    ASSERT_EQ(task.runs(), 2);
+    const auto starts = task.starts();
+    EXPECT_GE(starts[1] - starts[0], 300);
+    EXPECT_LT(elapsed, 600);  // a sleep after the last run would make it >= 600
+}
+
+TEST_F(ThreadRun, AtRateStartsRunsOnePeriodApartAndDoesNotWaitWhenLate) {
+    CountingTask quick(50);
+    thread_->runAtRate(&quick, 3, 200);
+    thread_->waitIdle();
+    auto starts = quick.starts();
+    ASSERT_EQ(starts.size(), 3u);
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_GE(starts[i] - starts[i - 1], 199);
+        EXPECT_LT(starts[i] - starts[i - 1], 300);
+    }
+    CountingTask slow(150);
+    thread_->runAtRate(&slow, 2, 50);  // each run is longer than the period
+    thread_->waitIdle();
+    starts = slow.starts();
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_LT(starts[1] - starts[0], 250);
+}
+
+TEST_F(ThreadRun, StopRepeatingLetsTheCurrentRunFinishThenIdles) {
+    CountingTask task(20);
+    thread_->runForever(&task);
+    while (task.runs() < 3) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_FALSE(thread_->isIdle());
+    thread_->stopRepeatingAndWait();
+    const int runs = task.runs();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(task.runs(), runs);
+    EXPECT_TRUE(thread_->isIdle());
+    // The same thread takes the next order.
+    CountingTask next;
+    thread_->run(&next, 2);
+    thread_->waitIdle();
+    EXPECT_EQ(next.runs(), 2);
+}
+
+TEST_F(ThreadRun, StopRepeatingCutsThePacingShort) {
+    CountingTask task;
+    thread_->runForeverSpaced(&task, 10000);
+    while (task.runs() < 1) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const std::int64_t start = platform::monotonicMilliseconds();
+    thread_->stopRepeatingAndWait();
+    EXPECT_LT(platform::monotonicMilliseconds() - start, 2000);
+    EXPECT_EQ(task.runs(), 1);
+}
+
+TEST_F(ThreadRun, WaitIdleWithTimeoutReportsABlockedTaskAndKeepsTheThread) {
+    Gate gate;
+    thread_->run(&gate);
+    gate.waitEntered();
+    const std::int64_t start = platform::monotonicMilliseconds();
+    EXPECT_FALSE(thread_->waitIdle(100));
+    const std::int64_t waited = platform::monotonicMilliseconds() - start;
+    EXPECT_GE(waited, 99);
+    EXPECT_LT(waited, 1000);
+    EXPECT_FALSE(thread_->isIdle());
+    gate.open();
+    EXPECT_TRUE(thread_->waitIdle(5000));
+    CountingTask after;
+    thread_->run(&after);
+    thread_->waitIdle();
+    EXPECT_EQ(after.runs(), 1);
+}
+
+TEST_F(ThreadRun, PendingSleepDelaysTheNextRun) {
+    CountingTask task(50);
+    thread_->runForeverSpaced(&task, 10);
+    while (task.runs() < 1) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    thread_->sleepFor(300);
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    const int during = task.runs();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(task.runs(), during);  // the run going on when it was set ended long before
+    thread_->stopRepeatingAndWait();
+}
+
+TEST(ThreadLifecycle, StopEndsTheRoutineAndAPooledThreadComesBackFresh) {
+    Thread* thread = Thread::create();
+    CountingTask task(10);
+    thread->runForever(&task);
+    thread->stop();
+    const int runs = task.runs();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(task.runs(), runs);
+    thread->release();
+    // Whichever thread the pool hands out now must work.
+    Thread* again = Thread::create();
+    CountingTask next;
+    again->run(&next, 3);
+    again->waitIdle();
+    EXPECT_EQ(next.runs(), 3);
+    again->release();
+}
+
+TEST(ThreadLifecycle, PriorityBelowNormalLowersTheSchedulingPriority) {
+    Thread* thread = Thread::create();
+    thread->setPriority(-1);
+    EXPECT_EQ(thread->priority(), -1);
+    thread->setPriority(-2);
+    EXPECT_EQ(thread->priority(), -2);
+    thread->release();  // recycling asks for normal again (may need privileges)
+}
+
+TEST(ThreadLifecycle, RunFunctionRunsWhenTheThreadIsItselfATask) {
+    Thread* outer = Thread::create();
+    Thread* inner = Thread::create();
+    static std::atomic<int> calls{0};
+    inner->setRunFunction([](Thread*) { calls.fetch_add(1); });
+    outer->run(inner, 2);
+    outer->waitIdle();
+    EXPECT_EQ(calls.load(), 2);
+    inner->release();
+    outer->release();
+}
+
+}  // namespace
