@@ -57,6 +57,10 @@ def main(path):
         faults.append("line ends are not all CR LF")
     if "<!" in text or "<?" in text:
         faults.append("comments, declarations and processing instructions are not read back")
+    # Labels carry the no-break space itself: the element-text decoder turns "&#160;" into a
+    # plain space, which the labels must not end in.
+    if "&#160;" in text:
+        faults.append("'&#160;' decodes to a plain space; write the no-break space itself")
     # The program's element-text decoder knows only these references.
     for ref in re.findall(r"&[^;\s]*;?", text):
         if ref not in ("&amp;", "&lt;", "&gt;", "&#160;", "&#13;", "&#10;"):
