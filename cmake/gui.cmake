@@ -1,0 +1,24 @@
+# ---- window layer (src/platform/window) ----------------------------------------------------
+pkg_check_modules(VERITOME_WINDOW_DEPS REQUIRED IMPORTED_TARGET sdl2 cairo pangocairo)
+veritome_library(s_platform_window
+  DIRS src/platform/window/**
+  LIBS PkgConfig::VERITOME_WINDOW_DEPS)
+veritome_test(platform_window_tests
+  DIRS tests/platform/window
+  LIBS s_platform_window)
+veritome_bench(window_bench
+  SOURCES bench/window.cpp
+  LIBS s_platform_window)
+# ---- end of window layer ---------------------------------------------------------------------
+
+# ---- component tree and layouts (src/gui) -----------------------------------------------------
+veritome_library(s_gui
+  DIRS src/gui src/gui/events src/gui/layout src/gui/win src/gui/scrollbar/**
+  LIBS s_platform_window s_foundation)
+veritome_test(gui_tests
+  DIRS tests/gui/**
+  LIBS s_gui)
+veritome_bench(layout_bench
+  SOURCES bench/layout.cpp
+  LIBS s_gui)
+# ---- end of component tree and layouts -------------------------------------------------------

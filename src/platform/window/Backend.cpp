@@ -1,0 +1,70 @@
+// The choice of backend, and the services that simply forward to it.
+#include "platform/window/Backend.h"
+
+#include <memory>
+#include <mutex>
+
+#include "platform/window/Clipboard.h"
+#include "platform/window/Headless.h"
+#include "platform/window/MessageBox.h"
+
+namespace platform::window {
+
+// SdlBackend.cpp: a started SDL backend, or null when SDL finds no display.
+std::unique_ptr<Backend> makeSdlBackend();
+
+namespace {
+struct Chosen {
+    std::mutex mutex;
+    std::unique_ptr<Backend> backend;
+};
+Chosen& chosen() {
+    static auto* c = new Chosen;
+    return *c;
+}
+}  // namespace
+
+Backend& startBackend(BackendKind kind) {
+    Chosen& c = chosen();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    if (!c.backend) {
+        if (kind != BackendKind::kHeadless) c.backend = makeSdlBackend();
+        if (!c.backend) c.backend = std::make_unique<HeadlessBackend>();
+    }
+    return *c.backend;
+}
+
+Backend& backend() {
+    Chosen& c = chosen();
+    {
+        std::lock_guard<std::mutex> lock(c.mutex);
+        if (c.backend) return *c.backend;
+    }
+    return startBackend(BackendKind::kAuto);
+}
+
+void stopBackend() {
+    std::unique_ptr<Backend> old;
+    {
+        std::lock_guard<std::mutex> lock(chosen().mutex);
+        old = std::move(chosen().backend);
+    }
+}
+
+HeadlessBackend* headless() {
+    return dynamic_cast<HeadlessBackend*>(&backend());
+}
+
+bool setClipboardText(std::u16string_view text) {
+    return backend().setClipboardText(text);
+}
+
+bool clipboardText(std::u16string* out) {
+    return backend().clipboardText(out);
+}
+
+int messageBox(const MessageBoxSpec& spec) {
+    return backend().messageBox(spec);
+}
+
+}  // namespace platform::window

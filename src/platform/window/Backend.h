@@ -1,0 +1,74 @@
+// The backends that give top-level windows a surface, and the choice between them.
+//
+// The window layer keeps the window tree, queues, timers, focus, capture and painting itself; a
+// backend only shows top-level back buffers, reports input (Input.h) and offers the clipboard,
+// the pointer, the screen geometry and message boxes. Its surface operations are called on the
+// owner thread of the top-level window.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/window/MessageBox.h"
+#include "platform/window/Picture.h"
+#include "platform/window/Types.h"
+#include "platform/window/Window.h"
+
+namespace platform::window {
+
+struct SurfaceSpec {
+    Rect rect;  // screen coordinates of the client area
+    std::uint32_t style = 0;
+    std::u16string title;
+    Handle owner = kNoWindow;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual const char* name() const = 0;
+    // True when windows are shown on a real screen.
+    virtual bool hasScreen() const = 0;
+
+    virtual bool openSurface(Handle topLevel, const SurfaceSpec& spec) = 0;
+    virtual void closeSurface(Handle topLevel) = 0;
+    // Copies an area (client coordinates) of the back buffer to the screen.
+    virtual void present(Handle topLevel, const Picture& buffer, Rect area) = 0;
+    virtual void showSurface(Handle topLevel, bool visible, bool activate) = 0;
+    virtual void placeSurface(Handle topLevel, Rect screen) = 0;
+    virtual void setSurfaceTitle(Handle topLevel, std::u16string_view title) = 0;
+    virtual void setSurfaceOnTop(Handle topLevel, bool onTop) = 0;
+    virtual void setSurfaceOpacity(Handle topLevel, std::uint8_t alpha) = 0;
+    virtual void setSurfaceShowState(Handle topLevel, ShowState state) = 0;
+    virtual void setSurfaceMinimumSize(Handle topLevel, Size size) = 0;
+    virtual void activateSurface(Handle topLevel) = 0;
+    // The pointer is captured by one of the surface's windows (true) or released (false).
+    virtual void captureMouse(Handle topLevel, bool captured) = 0;
+    // The latest hit test of the pointer over a borderless surface (for system drags).
+    virtual void setHitTestCode(Handle topLevel, HitTest code) = 0;
+
+    virtual void setCursor(Cursor cursor) = 0;
+    virtual Point cursorPosition() = 0;
+    virtual Rect workArea(Point near) = 0;
+    virtual Rect virtualScreen() = 0;
+
+    virtual bool setClipboardText(std::u16string_view text) = 0;
+    virtual bool clipboardText(std::u16string* out) = 0;
+
+    virtual int messageBox(const MessageBoxSpec& spec) = 0;
+};
+
+enum class BackendKind { kAuto, kSdl, kHeadless };
+
+// Starts the backend: kAuto picks SDL when a display is available and headless otherwise; kSdl
+// falls back to headless when SDL finds no display. Answers the backend in use; a second call
+// answers the running one. Windows made before any call start the kAuto backend.
+Backend& startBackend(BackendKind kind = BackendKind::kAuto);
+// The running backend (started with kAuto when none runs yet).
+Backend& backend();
+// Stops the backend (every top-level surface must be closed). The next use starts one again.
+void stopBackend();
+
+}  // namespace platform::window

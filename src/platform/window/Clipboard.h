@@ -1,0 +1,13 @@
+// Text on the system clipboard (through the active backend).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform::window {
+
+bool setClipboardText(std::u16string_view text);
+// False when the clipboard holds no text; *out is written only on success.
+bool clipboardText(std::u16string* out);
+
+}  // namespace platform::window

@@ -1,0 +1,60 @@
+// The headless backend: no screen. Tests drive it: they inject input with the functions of
+// Input.h, read the window tree and pixels through Window.h, and set the answers given here.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/window/Backend.h"
+
+namespace platform::window {
+
+class HeadlessBackend : public Backend {
+public:
+    HeadlessBackend();
+    ~HeadlessBackend() override;
+
+    // Test controls.
+    // Every message box is answered by this function (default: the first button). The boxes
+    // shown are recorded in order.
+    void setMessageBoxAnswerer(std::function<int(const MessageBoxSpec&)> answerer);
+    std::vector<MessageBoxSpec> shownMessageBoxes();
+    void setCursorPosition(Point screen);
+    void setWorkArea(Rect area);
+    // How many times a top-level window was presented (a cheap "did it repaint" probe).
+    int presentCount(Handle topLevel);
+    Cursor currentCursor();
+
+    const char* name() const override { return "headless"; }
+    bool hasScreen() const override { return false; }
+    bool openSurface(Handle topLevel, const SurfaceSpec& spec) override;
+    void closeSurface(Handle topLevel) override;
+    void present(Handle topLevel, const Picture& buffer, Rect area) override;
+    void showSurface(Handle topLevel, bool visible, bool activate) override;
+    void placeSurface(Handle topLevel, Rect screen) override;
+    void setSurfaceTitle(Handle topLevel, std::u16string_view title) override;
+    void setSurfaceOnTop(Handle topLevel, bool onTop) override;
+    void setSurfaceOpacity(Handle topLevel, std::uint8_t alpha) override;
+    void setSurfaceShowState(Handle topLevel, ShowState state) override;
+    void setSurfaceMinimumSize(Handle topLevel, Size size) override;
+    void activateSurface(Handle topLevel) override;
+    void captureMouse(Handle topLevel, bool captured) override;
+    void setHitTestCode(Handle topLevel, HitTest code) override;
+    void setCursor(Cursor cursor) override;
+    Point cursorPosition() override;
+    Rect workArea(Point near) override;
+    Rect virtualScreen() override;
+    bool setClipboardText(std::u16string_view text) override;
+    bool clipboardText(std::u16string* out) override;
+    int messageBox(const MessageBoxSpec& spec) override;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// The running backend when it is the headless one, else null.
+HeadlessBackend* headless();
+
+}  // namespace platform::window

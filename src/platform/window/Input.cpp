@@ -1,0 +1,344 @@
+// Input of top-level windows: queued by the backends (or tests) and turned into window messages
+// on the owner thread: mouse to the capture window or the window under the pointer, keys and
+// text to the focus window, dropped files to the nearest window that accepts them.
+#include "platform/window/Input.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+
+#include "platform/window/Backend.h"
+#include "platform/window/Core.h"
+
+namespace platform::window {
+
+namespace detail {
+
+Handle hitTestHere(Handle h, Point screen, HitTest* code);            // Window.cpp
+DropHandle makeDrop(std::vector<std::u16string> paths, Point point);  // Window.cpp
+
+namespace {
+
+std::atomic<bool> keys[256];
+std::atomic<std::uint32_t> buttons{0};
+
+std::uint32_t mouseFlags() {
+    std::uint32_t f = buttons.load();
+    if (keys[vk::kShift].load()) f |= kMouseShift;
+    if (keys[vk::kControl].load()) f |= kMouseControl;
+    return f;
+}
+
+std::uint32_t buttonFlag(MouseButton b) {
+    switch (b) {
+        case MouseButton::kLeft:
+            return kMouseLeft;
+        case MouseButton::kRight:
+            return kMouseRight;
+        case MouseButton::kMiddle:
+            return kMouseMiddle;
+    }
+    return 0;
+}
+
+std::uint32_t buttonMessage(MouseButton b, bool down, int clicks) {
+    std::uint32_t base = b == MouseButton::kLeft    ? msg::kLButtonDown
+                         : b == MouseButton::kRight ? msg::kRButtonDown
+                                                    : msg::kMButtonDown;
+    if (!down) return base + 1;
+    return clicks >= 2 ? base + 2 : base;
+}
+
+bool inTree(Handle h, Handle top) {
+    return h && topLevelOf(h) == top;
+}
+
+// The capture window when it belongs to this top-level window's thread, else the hit window.
+Handle mouseTarget(Queue& q, Handle top, Point screen, HitTest* code, Handle* hit) {
+    *hit = hitTestHere(top, screen, code);
+    Handle cap = q.capture.load();
+    if (cap && isWindow(cap)) {
+        *code = kHitClient;
+        return cap;
+    }
+    return *hit;
+}
+
+void emit(Queue& q, Handle w, std::uint32_t m, WParam wp, LParam lp) {
+    q.ready.push_back(Message{w, m, wp, lp});
+}
+
+TopLevelState* topState(Handle top) {
+    WindowRecord* r = findLocked(top);
+    return r && r->top ? r->top.get() : nullptr;
+}
+
+}  // namespace
+
+void translateInput(RawInput& in, Queue& q) {
+    Handle top = in.top;
+    if (!isWindow(top)) return;
+    Point screen = clientToScreen(top, in.point);
+    switch (in.kind) {
+        case RawInput::Kind::kMove: {
+            HitTest code = kHitNowhere;
+            Handle hit = kNoWindow;
+            Handle target = mouseTarget(q, top, screen, &code, &hit);
+            Handle previous = kNoWindow;
+            {
+                std::lock_guard<std::recursive_mutex> lock(treeMutex());
+                if (TopLevelState* t = topState(top)) {
+                    previous = t->hover;
+                    t->hover = target;
+                }
+            }
+            backend().setHitTestCode(top, hit ? code : kHitNowhere);
+            if (previous && previous != target && isWindow(previous)) {
+                emit(q, previous, msg::kMouseLeave, 0, 0);
+            }
+            if (!target) return;
+            emit(q, target, msg::kSetCursor, target, static_cast<LParam>(code & 0xFFFF));
+            if (!isEnabled(target)) return;
+            emit(q, target, msg::kMouseMove, mouseFlags(),
+                 packPoint(screenToClient(target, screen)));
+            return;
+        }
+        case RawInput::Kind::kButton: {
+            std::uint32_t flag = buttonFlag(in.button);
+            if (in.down) {
+                buttons.fetch_or(flag);
+            } else {
+                buttons.fetch_and(~flag);
+            }
+            HitTest code = kHitNowhere;
+            Handle hit = kNoWindow;
+            Handle target = mouseTarget(q, top, screen, &code, &hit);
+            if (!target || !isEnabled(target)) return;
+            // Presses on a caption or a sizing border belong to the system (drag, resize).
+            if (code != kHitClient && in.down) return;
+            emit(q, target, buttonMessage(in.button, in.down, in.clicks), mouseFlags(),
+                 packPoint(screenToClient(target, screen)));
+            return;
+        }
+        case RawInput::Kind::kWheel: {
+            HitTest code = kHitNowhere;
+            Handle hit = kNoWindow;
+            Handle target = mouseTarget(q, top, screen, &code, &hit);
+            if (!target || !isEnabled(target)) return;
+            WParam wp = (static_cast<WParam>(static_cast<std::uint16_t>(in.delta)) << 16) |
+                        (mouseFlags() & 0xFFFF);
+            emit(q, target, msg::kMouseWheel, wp, packPoint(screenToClient(target, screen)));
+            return;
+        }
+        case RawInput::Kind::kLeave: {
+            Handle previous = kNoWindow;
+            {
+                std::lock_guard<std::recursive_mutex> lock(treeMutex());
+                if (TopLevelState* t = topState(top)) {
+                    previous = t->hover;
+                    t->hover = kNoWindow;
+                }
+            }
+            if (previous && isWindow(previous) && previous != q.capture.load()) {
+                emit(q, previous, msg::kMouseLeave, 0, 0);
+            }
+            return;
+        }
+        case RawInput::Kind::kKey: {
+            if (in.key < 256) keys[in.key].store(in.down);
+            Handle f = q.focus.load();
+            Handle target = inTree(f, top) ? f : top;
+            if (!isEnabled(target)) return;
+            emit(q, target, in.down ? msg::kKeyDown : msg::kKeyUp, in.key,
+                 in.repeat ? (LParam{1} << 30) : 0);
+            if (in.down) {
+                switch (in.key) {
+                    case vk::kBack:
+                    case vk::kTab:
+                    case vk::kReturn:
+                    case vk::kEscape:
+                        emit(q, target, msg::kChar, in.key, 0);
+                        break;
+                    default:
+                        break;
+                }
+            }
+            return;
+        }
+        case RawInput::Kind::kText: {
+            Handle f = q.focus.load();
+            Handle target = inTree(f, top) ? f : top;
+            if (!isEnabled(target)) return;
+            for (char16_t c : in.text) emit(q, target, msg::kChar, c, 0);
+            return;
+        }
+        case RawInput::Kind::kDrop: {
+            HitTest code = kHitNowhere;
+            Handle w = hitTestHere(top, screen, &code);
+            while (w && !acceptsFiles(w)) w = parentOf(w);
+            if (!w || in.paths.empty()) return;
+            Point client = screenToClient(w, screen);
+            emit(q, w, msg::kDropFiles, makeDrop(std::move(in.paths), client), packPoint(client));
+            return;
+        }
+        case RawInput::Kind::kClose:
+            emit(q, top, msg::kClose, 0, 0);
+            return;
+        case RawInput::Kind::kMoved: {
+            {
+                std::lock_guard<std::recursive_mutex> lock(treeMutex());
+                WindowRecord* r = findLocked(top);
+                if (!r || (r->rect.x == in.point.x && r->rect.y == in.point.y)) return;
+                r->rect.x = in.point.x;
+                r->rect.y = in.point.y;
+            }
+            emit(q, top, msg::kMove, 0, packPoint(in.point));
+            return;
+        }
+        case RawInput::Kind::kResized: {
+            ShowState state;
+            {
+                std::lock_guard<std::recursive_mutex> lock(treeMutex());
+                WindowRecord* r = findLocked(top);
+                if (!r || (r->rect.width == in.size.width && r->rect.height == in.size.height)) {
+                    return;
+                }
+                r->rect.width = std::max(0, in.size.width);
+                r->rect.height = std::max(0, in.size.height);
+                state = r->top->showState;
+            }
+            invalidate(top, nullptr);
+            emit(q, top, msg::kSize, static_cast<WParam>(state),
+                 packPoint(in.size.width, in.size.height));
+            return;
+        }
+        case RawInput::Kind::kActivated: {
+            {
+                std::lock_guard<std::recursive_mutex> lock(treeMutex());
+                TopLevelState* t = topState(top);
+                if (!t || t->active == in.down) return;
+                t->active = in.down;
+            }
+            emit(q, top, msg::kActivate, in.down ? 1 : 0, 0);
+            return;
+        }
+        case RawInput::Kind::kExposed:
+            invalidate(top, nullptr);
+            return;
+        case RawInput::Kind::kShowState: {
+            Size size;
+            {
+                std::lock_guard<std::recursive_mutex> lock(treeMutex());
+                WindowRecord* r = findLocked(top);
+                if (!r || r->top->showState == in.state) return;
+                r->top->showState = in.state;
+                size = {r->rect.width, r->rect.height};
+            }
+            emit(q, top, msg::kSize, static_cast<WParam>(in.state),
+                 packPoint(size.width, size.height));
+            return;
+        }
+    }
+}
+
+}  // namespace detail
+
+using detail::RawInput;
+
+bool isKeyDown(std::uint32_t virtualKey) {
+    return virtualKey < 256 && detail::keys[virtualKey].load();
+}
+
+namespace input {
+
+namespace {
+std::unique_ptr<RawInput> raw(RawInput::Kind kind, Handle top) {
+    auto r = std::make_unique<RawInput>();
+    r->kind = kind;
+    r->top = top;
+    return r;
+}
+}  // namespace
+
+void mouseMove(Handle topLevel, Point p) {
+    auto r = raw(RawInput::Kind::kMove, topLevel);
+    r->point = p;
+    detail::postInput(std::move(r));
+}
+
+void mouseButton(Handle topLevel, Point p, MouseButton button, bool down, int clicks) {
+    auto r = raw(RawInput::Kind::kButton, topLevel);
+    r->point = p;
+    r->button = button;
+    r->down = down;
+    r->clicks = clicks;
+    detail::postInput(std::move(r));
+}
+
+void mouseWheel(Handle topLevel, Point p, std::int32_t delta) {
+    auto r = raw(RawInput::Kind::kWheel, topLevel);
+    r->point = p;
+    r->delta = delta;
+    detail::postInput(std::move(r));
+}
+
+void mouseLeave(Handle topLevel) {
+    detail::postInput(raw(RawInput::Kind::kLeave, topLevel));
+}
+
+void key(Handle topLevel, std::uint32_t virtualKey, bool down, bool repeat) {
+    auto r = raw(RawInput::Kind::kKey, topLevel);
+    r->key = virtualKey;
+    r->down = down;
+    r->repeat = repeat;
+    detail::postInput(std::move(r));
+}
+
+void text(Handle topLevel, std::u16string_view typed) {
+    auto r = raw(RawInput::Kind::kText, topLevel);
+    r->text = std::u16string(typed);
+    detail::postInput(std::move(r));
+}
+
+void dropFiles(Handle topLevel, Point p, std::vector<std::u16string> paths) {
+    auto r = raw(RawInput::Kind::kDrop, topLevel);
+    r->point = p;
+    r->paths = std::move(paths);
+    detail::postInput(std::move(r));
+}
+
+void closeRequest(Handle topLevel) {
+    detail::postInput(raw(RawInput::Kind::kClose, topLevel));
+}
+
+void moved(Handle topLevel, Point screen) {
+    auto r = raw(RawInput::Kind::kMoved, topLevel);
+    r->point = screen;
+    detail::postInput(std::move(r));
+}
+
+void resized(Handle topLevel, Size client) {
+    auto r = raw(RawInput::Kind::kResized, topLevel);
+    r->size = client;
+    detail::postInput(std::move(r));
+}
+
+void activated(Handle topLevel, bool active) {
+    auto r = raw(RawInput::Kind::kActivated, topLevel);
+    r->down = active;
+    detail::postInput(std::move(r));
+}
+
+void exposed(Handle topLevel) {
+    detail::postInput(raw(RawInput::Kind::kExposed, topLevel));
+}
+
+void showStateChanged(Handle topLevel, ShowState state) {
+    auto r = raw(RawInput::Kind::kShowState, topLevel);
+    r->state = state;
+    detail::postInput(std::move(r));
+}
+
+}  // namespace input
+
+}  // namespace platform::window

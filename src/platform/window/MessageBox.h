@@ -1,0 +1,36 @@
+// Modal message boxes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/window/Types.h"
+
+namespace platform::window {
+
+enum class BoxButtons { kOk, kOkCancel, kYesNo, kYesNoCancel, kRetryCancel };
+enum class BoxIcon { kNone, kInformation, kWarning, kError, kQuestion };
+enum BoxAnswer : int {
+    kAnswerNone = 0,
+    kAnswerOk = 1,
+    kAnswerCancel = 2,
+    kAnswerRetry = 4,
+    kAnswerYes = 6,
+    kAnswerNo = 7
+};
+
+struct MessageBoxSpec {
+    Handle owner = kNoWindow;
+    std::u16string text;
+    std::u16string title;
+    BoxButtons buttons = BoxButtons::kOk;
+    BoxIcon icon = BoxIcon::kNone;
+};
+
+// Shows the box and waits for the user's answer. The calling thread's sent messages are still
+// handled while it waits. Closing the box without a button answers cancel (no when there is no
+// cancel button, ok for a lone ok button).
+int messageBox(const MessageBoxSpec& spec);
+
+}  // namespace platform::window

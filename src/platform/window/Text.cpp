@@ -1,0 +1,134 @@
+// Text measuring through Pango. Each thread has its own Pango contexts (Pango objects are not
+// shared between threads); fonts come from fontconfig, which falls back per character.
+#include "platform/window/Text.h"
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/window/PangoText.h"
+
+namespace platform::window {
+
+namespace {
+
+PangoContext* newContext(bool smooth) {
+    PangoFontMap* map = pango_cairo_font_map_get_default();  // one per thread
+    PangoContext* ctx = pango_font_map_create_context(map);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, smooth ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    pango_cairo_context_set_font_options(ctx, options);
+    cairo_font_options_destroy(options);
+    pango_cairo_context_set_resolution(ctx, 96.0);
+    return ctx;
+}
+
+struct ThreadContexts {
+    PangoContext* smooth = nullptr;
+    PangoContext* sharp = nullptr;
+    ~ThreadContexts() {
+        if (smooth) g_object_unref(smooth);
+        if (sharp) g_object_unref(sharp);
+    }
+    PangoContext* get(bool s) {
+        PangoContext*& c = s ? smooth : sharp;
+        if (!c) c = newContext(s);
+        return c;
+    }
+};
+
+thread_local ThreadContexts contexts;
+
+PangoFontDescription* describe(const Font& font) {
+    PangoFontDescription* d = pango_font_description_new();
+    pango_font_description_set_family(d, font.face.empty() ? defaultFontFace() : font.face.c_str());
+    std::int32_t h = font.height < 0 ? -font.height : font.height;
+    if (h == 0) h = 13;
+    pango_font_description_set_absolute_size(d, static_cast<double>(h) * PANGO_SCALE);
+    pango_font_description_set_weight(d,
+                                      static_cast<PangoWeight>(std::clamp(font.weight, 100, 1000)));
+    pango_font_description_set_style(d, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    return d;
+}
+
+}  // namespace
+
+namespace detail {
+
+PangoLayout* makeLayout(const Font& font, std::u16string_view text, std::int32_t wrapWidth,
+                        std::int32_t ellipsisWidth) {
+    PangoLayout* layout = pango_layout_new(contexts.get(font.smooth));
+    PangoFontDescription* d = describe(font);
+    pango_layout_set_font_description(layout, d);
+    pango_font_description_free(d);
+    if (font.underline || font.strikeOut) {
+        PangoAttrList* attrs = pango_attr_list_new();
+        if (font.underline)
+            pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+        if (font.strikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+        pango_layout_set_attributes(layout, attrs);
+        pango_attr_list_unref(attrs);
+    }
+    std::string utf8 = toUtf8(text);
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
+    if (wrapWidth > 0) {
+        pango_layout_set_width(layout, wrapWidth * PANGO_SCALE);
+        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
+    } else if (ellipsisWidth > 0) {
+        pango_layout_set_width(layout, ellipsisWidth * PANGO_SCALE);
+        pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+    }
+    return layout;
+}
+
+}  // namespace detail
+
+const char* defaultFontFace() {
+    return "DejaVu Sans";
+}
+
+Size measureText(const Font& font, std::u16string_view text, std::int32_t wrapWidth) {
+    PangoLayout* layout = detail::makeLayout(font, text, wrapWidth);
+    int w = 0;
+    int h = 0;
+    pango_layout_get_pixel_size(layout, &w, &h);
+    g_object_unref(layout);
+    return {w, h};
+}
+
+std::int32_t measureLongestWord(const Font& font, std::u16string_view text) {
+    // Laid out one pixel wide, every line holds a single word; the widest line is the answer.
+    PangoLayout* layout = detail::makeLayout(font, text, 1);
+    std::int32_t widest = 0;
+    PangoLayoutIter* it = pango_layout_get_iter(layout);
+    do {
+        PangoRectangle logical;
+        pango_layout_iter_get_line_extents(it, nullptr, &logical);
+        pango_extents_to_pixels(nullptr, &logical);
+        widest = std::max(widest, logical.width);
+    } while (pango_layout_iter_next_line(it));
+    pango_layout_iter_free(it);
+    g_object_unref(layout);
+    return widest;
+}
+
+std::int32_t lineHeight(const Font& font) {
+    PangoLayout* layout = detail::makeLayout(font, u"TEST", -1);
+    int w = 0;
+    int h = 0;
+    pango_layout_get_pixel_size(layout, &w, &h);
+    g_object_unref(layout);
+    return h;
+}
+
+std::int32_t unknownGlyphs(const Font& font, std::u16string_view text) {
+    PangoLayout* layout = detail::makeLayout(font, text, -1);
+    int n = pango_layout_get_unknown_glyphs_count(layout);
+    g_object_unref(layout);
+    return n;
+}
+
+}  // namespace platform::window
