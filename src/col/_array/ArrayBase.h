@@ -81,8 +81,10 @@ public:
     // IInputStreamable: a CollectionInputStream from its pool over this array.
     io::IInputStream* openInputStream() override;
 
-    // IPoolable (also the first operations of both stream faces); release() is the concrete
-    // class's, which knows its pool. Recycling frees the storage.
+    // IPoolable (also the first operations of both stream faces): one release for all three
+    // faces, implemented by the concrete class, which knows its pool. Recycling frees the
+    // storage.
+    void release() override = 0;
     void recycle() override { free(); }
 
     // IEnumerable
