@@ -1,0 +1,42 @@
+// MD5 (RFC 1321): 16-byte digest.
+#pragma once
+
+#include <cstdint>
+
+#include "digest/DigestResult.h"
+#include "digest/IDigester.h"
+#include "thread/Pooled.h"
+
+namespace s::digest::md5 {
+
+class Md5 final : public IDigester, public thread::ClassPool<Md5> {
+public:
+    // The process-wide instance whose typeName() identifies the class; never fed.
+    static Md5* prototype();
+
+    ~Md5() override = default;
+
+    const char16_t* typeName() const override { return u"s_digest_md5_Md5"; }
+    base::IObject* newInstance() const override { return create(); }
+    std::int32_t digestSize() const override { return 16; }
+    void update(const void* data, std::uint32_t length) override;
+    void finish(void* out = nullptr) override;
+    void reset() override;
+    str::strbuffer::StrBuffer* toText(str::strbuffer::StrBuffer* text = nullptr,
+                                      bool append = false) override {
+        return result_.toText(text, append);
+    }
+    void release() override { pool().giveBack(this); }
+    void recycle() override { reset(); }
+
+private:
+    friend class thread::ClassPool<Md5>;
+    Md5();
+
+    ByteResult result_{16};
+    std::uint32_t state_[4];  // A, B, C, D
+    std::uint32_t count_[2];  // bits fed, low word first
+    std::uint8_t buffer_[64];
+};
+
+}  // namespace s::digest::md5

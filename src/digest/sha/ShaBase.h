@@ -1,0 +1,55 @@
+// The SHA family (FIPS 180-2): one update, finish and compression for the four variants.
+#pragma once
+
+#include <cstdint>
+
+#include "digest/DigestResult.h"
+#include "digest/IDigester.h"
+
+namespace s::digest::sha {
+
+class ShaBase : public IDigester {
+public:
+    enum Variant : std::uint32_t { kSha1 = 0, kSha256 = 1, kSha384 = 2, kSha512 = 3 };
+
+    const char16_t* typeName() const override { return u"s_digest_sha_ShaBase"; }
+    void update(const void* data, std::uint32_t length) override;
+    void finish(void* out = nullptr) override;
+    str::strbuffer::StrBuffer* toText(str::strbuffer::StrBuffer* text = nullptr,
+                                      bool append = false) override {
+        return result_.toText(text, append);
+    }
+
+    // Whether SHA-1 and SHA-256 can run on the processor's SHA instructions, and the switch
+    // between them and the portable compressions (on by default when available; the tests
+    // turn it off to check the portable code). Returns the previous setting.
+    static bool hardwareAvailable();
+    static bool useHardware(bool on);
+
+protected:
+    ShaBase(Variant variant, std::uint32_t size);
+
+    void resetState(const std::uint32_t* initial32);
+    void resetState(const std::uint64_t* initial64);
+
+private:
+    void compress(const std::uint8_t* data, std::size_t blocks);
+    std::uint32_t blockSize() const { return variant_ >= kSha384 ? 128 : 64; }
+
+    ByteResult result_;
+    const std::uint32_t variant_;
+    union Area {
+        struct {
+            std::uint32_t h[8];      // SHA-1 uses the first five
+            std::uint32_t count[2];  // bits fed, low word first
+            std::uint8_t buffer[64];
+        } w32;
+        struct {
+            std::uint8_t buffer[128];
+            std::uint64_t h[8];
+            std::uint32_t count[4];  // 128-bit bit count, least significant word first
+        } w64;
+    } area_;
+};
+
+}  // namespace s::digest::sha
