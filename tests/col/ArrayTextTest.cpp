@@ -8,6 +8,7 @@
 #include "col/_array/ArrayS32.h"
 #include "col/_array/ArrayU08.h"
 #include "col/_array/ArrayU32.h"
+#include "digest/IDigester.h"
 #include "str/strbuffer/StrBuffer.h"
 
 namespace {
@@ -80,6 +81,35 @@ TEST(ArrayText, PointerElementsShowTypeNameAndAddress) {
     EXPECT_EQ(take(a->toHex()), u"");
     a->release();
     inner->release();
+}
+
+// Adds the bytes it is fed; its text is the sum in decimal.
+struct SumDigester : s::digest::IDigester {
+    std::uint32_t sum = 0;
+    bool finished = false;
+    const char16_t* typeName() const override { return u"SumDigester"; }
+    IObject* newInstance() const override { return nullptr; }
+    void release() override {}
+    void recycle() override {}
+    std::int32_t digestSize() const override { return 4; }
+    void update(const void* data, std::uint32_t length) override {
+        for (std::uint32_t i = 0; i < length; ++i) sum += static_cast<const std::uint8_t*>(data)[i];
+    }
+    void finish(void*) override { finished = true; }
+    void reset() override { sum = 0; }
+    StrBuffer* toText(StrBuffer* text, bool append) override {
+        if (!text) text = StrBuffer::create();
+        if (!append) text->clear();
+        return text->appendUInt32(sum);
+    }
+};
+
+TEST(ArrayText, DigestIntoFeedsEveryElementByte) {
+    auto* a = arrayOf<s::col::_array::ArrayU32, std::uint32_t>({0x01010101, 0x00000102});
+    SumDigester digester;
+    EXPECT_EQ(take(a->digestInto(&digester)), u"7");
+    EXPECT_TRUE(digester.finished);
+    a->release();
 }
 
 }  // namespace

@@ -115,9 +115,4 @@ StrBuffer* ArrayBase::toHex(StrBuffer* text, bool append) const {
     return out;
 }
 
-// Waits for the digester interface.
-StrBuffer* ArrayBase::digestInto(digest::IDigester*, StrBuffer* text, bool) const {
-    return text;
-}
-
 }  // namespace s::col::_array
