@@ -31,9 +31,11 @@ time_t findChange(time_t from, time_t to) {
     return to;
 }
 
-// The transition as local fields of the time in force before it (the second before + 1).
+// The moment of a change as the wall-clock time in force just before it.
 ZoneTransition transitionAt(time_t change) {
-    struct tm f = localFields(change - 1);
+    const time_t wall = change + localFields(change - 1).tm_gmtoff;
+    struct tm f {};
+    gmtime_r(&wall, &f);
     ZoneTransition out;
     out.year = f.tm_year + 1900;
     out.month = f.tm_mon + 1;
@@ -41,11 +43,7 @@ ZoneTransition transitionAt(time_t change) {
     out.day = f.tm_mday;
     out.hour = f.tm_hour;
     out.minute = f.tm_min;
-    out.second = f.tm_sec + 1;
-    if (out.second == 60) {  // changes fall on whole hours in practice; carry just in case
-        out.second = 0;
-        out.minute += 1;
-    }
+    out.second = f.tm_sec;
     return out;
 }
 
