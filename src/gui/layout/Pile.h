@@ -1,0 +1,19 @@
+// The layout manager that runs the pile arrangement (alignment left and top, no gaps).
+#pragma once
+
+#include "base/IObject.h"
+#include "gui/ILayoutManager.h"
+
+namespace s::gui::layout {
+
+class Pile : public base::IObject, public ILayoutManager {
+public:
+    // The one instance every container shares (the class keeps no state).
+    static Pile* shared();
+
+    const char16_t* typeName() const override { return u"s_gui_layout_Pile"; }
+    base::IObject* newInstance() const override { return shared(); }
+    void layout(IBox* container) override;
+};
+
+}  // namespace s::gui::layout

@@ -1,0 +1,178 @@
+// The container: ordered children, the built-in arrangement or a layout manager, margins,
+// size settings, dropped files, wheel, click and hover.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/IBox.h"
+#include "gui/layout/Arrangements.h"
+#include "gui/win/Component.h"
+#include "thread/ObjLocker.h"
+#include "thread/Pooled.h"
+
+namespace s::gui::win {
+
+// The container behaviour shared by boxes and windows.
+class BoxBase : public Component, public virtual IBox {
+public:
+    BoxBase();
+    ~BoxBase() override;
+
+    std::int32_t getClientWidth() const override;
+    std::int32_t getClientHeight() const override;
+    std::int32_t getMinWidth() const override;
+    std::int32_t getMinHeight() const override;
+    std::int32_t getMinClientWidth() const override;
+    std::int32_t getMinClientHeight() const override;
+    std::int32_t getMaxWidth() const override;
+    std::int32_t getMaxHeight() const override;
+    std::int32_t getMaxClientWidth() const override;
+    std::int32_t getMaxClientHeight() const override;
+    void setVisible(bool show, bool relayout) override;
+
+    void add(IComponent* child) override;
+    void remove(IComponent* child, bool releaseDescendants) override;
+    void removeAll(bool releaseDescendants) override;
+    bool isContainer() const override { return true; }
+    void relayout() override { layout(); }
+    std::uint32_t getChildCount() const override {
+        return static_cast<std::uint32_t>(children_.size());
+    }
+    IComponent* getChild(std::uint32_t index) const override { return children_[index]; }
+    const std::vector<IComponent*>& getChildren() const override { return children_; }
+    platform::window::Picture* getBackgroundPicture(std::int32_t* dx, std::int32_t* dy) override;
+    void defer() override;
+    void applyDeferred() override;
+
+    void layout() override;
+    ILayoutManager* getLayoutManager() const override;
+    void setLayoutManager(ILayoutManager* manager) override { manager_ = manager; }
+    void setHorizontalGap(std::int32_t gap) override { hGap_ = gap; }
+    void setVerticalGap(std::int32_t gap) override { vGap_ = gap; }
+    void setMarginLeft(std::int32_t m) override;
+    void setMarginRight(std::int32_t m) override;
+    void setMarginTop(std::int32_t m) override;
+    void setMarginBottom(std::int32_t m) override;
+    void setMarginsHorizontal(std::int32_t m) override;
+    void setMarginsVertical(std::int32_t m) override;
+    void setMargins(std::int32_t m) override;
+    void alignTop() override { vAlign_ = layout::kStart; }
+    void alignMiddle() override { vAlign_ = layout::kCentre; }
+    void alignBottom() override { vAlign_ = layout::kEnd; }
+    void alignLeft() override { hAlign_ = layout::kStart; }
+    void alignCentre() override { hAlign_ = layout::kCentre; }
+    void alignRight() override { hAlign_ = layout::kEnd; }
+    std::int32_t getLayoutKind() const override { return kind_; }
+    void layoutRow() override { kind_ = layout::kRow; }
+    void layoutColumn() override { kind_ = layout::kColumn; }
+    void layoutFlow() override { kind_ = layout::kFlow; }
+    void layoutPile() override { kind_ = layout::kPile; }
+    std::int32_t resetPercentSize() override;
+    void setPercentWidth(std::int32_t percent, bool relayout) override;
+    void setPercentHeight(std::int32_t percent, bool relayout) override;
+    void setFixedWidth(std::int32_t width, bool relayout) override;
+    void setFixedHeight(std::int32_t height, bool relayout) override;
+    void setMinWidth(std::int32_t width) override { minWidthFloor_ = width; }
+    void setAcceptDroppedFiles(bool accept) override;
+    void addDropListener(events::IEventListener* listener) override {
+        dropListeners_.push_back(listener);
+    }
+    const std::vector<std::u16string>& getDroppedFiles() const override { return dropped_; }
+    void addBoxWheelListener(events::IEventListener* listener) override {
+        wheelListeners_.push_back(listener);
+    }
+    std::int32_t getWheelLines() const override { return wheelLines_; }
+    void addLayoutListener(events::IEventListener* listener) override {
+        layoutListeners_.push_back(listener);
+    }
+    void showOnly(std::uint32_t index) override;
+    void showOnlyPage(std::uint32_t index) override;
+    void setOwnBackground(std::int32_t red, std::int32_t green, std::int32_t blue) override;
+    void addBoxClickListener(events::IEventListener* listener) override {
+        clickListeners_.push_back(listener);
+    }
+
+    std::int32_t getHorizontalAlignment() const override { return hAlign_; }
+    std::int32_t getVerticalAlignment() const override { return vAlign_; }
+    std::int32_t getHorizontalGap() const override { return hGap_; }
+    std::int32_t getVerticalGap() const override { return vGap_; }
+    std::int32_t getMarginLeft() const override { return marginLeft_; }
+    std::int32_t getMarginRight() const override { return marginRight_; }
+    std::int32_t getMarginTop() const override { return marginTop_; }
+    std::int32_t getMarginBottom() const override { return marginBottom_; }
+    bool isFrozen() const override { return frozen_; }
+    void setFrozen(bool frozen) override { frozen_ = frozen; }
+    void setNoMinWidth(bool on) override { noMinWidth_ = on; }
+    void setNoMinHeight(bool on) override { noMinHeight_ = on; }
+    void setHoverTracking(bool on) override { hoverTracking_ = on; }
+    bool isHovered() const override { return hovered_; }
+    std::int32_t getContentMinWidth() const override { return content_.minWidth; }
+    std::int32_t getContentMinHeight() const override { return content_.minHeight; }
+    std::int32_t getContentMaxWidth() const override { return content_.maxWidth; }
+    std::int32_t getContentMaxHeight() const override { return content_.maxHeight; }
+
+    platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
+                                           platform::window::WParam wparam,
+                                           platform::window::LParam lparam) override;
+
+    // Wheel-scroll lines per notch (the system setting of other platforms; 3 is its default).
+    static constexpr std::int32_t kWheelScrollLines = 3;
+
+protected:
+    void resetBox();
+    void onResized() override { layout(); }
+    void onAttached() override;
+    void forgetNative() override;
+    // Runs the built-in arrangement or the manager and stores the extents.
+    virtual void arrange();
+    void fire(const std::vector<events::IEventListener*>& listeners, std::int32_t code);
+    void placeChildrenOrigin();
+    void onDrop(platform::window::WParam drop);
+    void trackHover(platform::window::LParam point);
+
+    std::vector<IComponent*> children_;
+    ILayoutManager* manager_ = nullptr;
+    std::int32_t kind_ = layout::kColumn;
+    std::int32_t hAlign_ = layout::kStart, vAlign_ = layout::kStart;
+    std::int32_t hGap_ = 0, vGap_ = 0;
+    std::int32_t marginLeft_ = 0, marginRight_ = 0, marginTop_ = 0, marginBottom_ = 0;
+    std::int32_t minWidthFloor_ = -1;
+    bool noMinWidth_ = false, noMinHeight_ = false;
+    layout::Extents content_;
+    bool frozen_ = false;
+    bool acceptDrops_ = false;
+    bool hoverTracking_ = true;
+    bool hovered_ = false;
+    int running_ = 0;  // nested layouts of this box
+    std::int32_t wheelLines_ = 0;
+    std::vector<events::IEventListener*> layoutListeners_, dropListeners_, wheelListeners_,
+        clickListeners_;
+    std::vector<std::u16string> dropped_;
+    thread::ObjLocker dropLock_;
+    std::unique_ptr<platform::window::Picture> backBuffer_;
+};
+
+class Box : public BoxBase, public thread::Pooled<Box> {
+public:
+    Box() { resetBox(); }
+    const char16_t* typeName() const override { return u"s_gui_win_Box"; }
+    base::IObject* newInstance() const override { return create(); }
+    void release() override { thread::Pooled<Box>::release(); }
+    void recycle() override { resetBox(); }
+};
+
+// Factories; a negative value leaves that setting at its default (see the .cpp for each rule).
+Box* newPlainBox();
+Box* newBox(std::int32_t percentWidth, std::int32_t percentHeight, std::int32_t hAlign,
+            std::int32_t vAlign, std::int32_t hGap, std::int32_t vGap, std::int32_t hMargins,
+            std::int32_t vMargins, std::int32_t kind);
+Box* newBoxFixedHeight(std::int32_t percentWidth, std::int32_t fixedHeight, std::int32_t hAlign,
+                       std::int32_t vAlign, std::int32_t vGap, std::int32_t hMargins,
+                       std::int32_t vMargins, std::int32_t kind);
+Box* newBoxFixed(std::int32_t kind, std::int32_t fixedWidth, std::int32_t fixedHeight,
+                 std::int32_t vAlign, std::int32_t hGap, std::int32_t vGap);
+
+}  // namespace s::gui::win
