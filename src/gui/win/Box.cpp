@@ -124,10 +124,11 @@ void BoxBase::setVisible(bool show, bool relayout) {
         }
         return;
     }
-    Component::setVisible(false, false);
+    Component::setVisible(false, relayout);
+    // Out of sight after the parent's layout, which still places hidden children in rows and
+    // columns.
     setPosition(-10000, 10000);
     backBuffer_.reset();
-    if (relayout && parent_) parent_->relayout();
 }
 
 void BoxBase::add(IComponent* child) {

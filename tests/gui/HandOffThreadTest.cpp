@@ -1,0 +1,115 @@
+// The cross-thread hand-off: native work runs on the window's thread while the caller waits.
+#include <gtest/gtest.h>
+
+#include <future>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "gui/HeadlessWindow.h"
+#include "gui/win/Box.h"
+#include "gui/win/Label.h"
+
+namespace pw = platform::window;
+using s::gui::testing::HeadlessWindow;
+using namespace s::gui::win;
+
+namespace {
+
+// Records the values of a private message in the order the owner thread handles them; a second
+// message makes the owner thread change the tree itself.
+class Probe : public Component, public s::thread::Pooled<Probe> {
+public:
+    static constexpr std::uint32_t kRecord = 0x8100;
+    static constexpr std::uint32_t kAddLabel = 0x8101;
+
+    const char16_t* typeName() const override { return u"s_gui_testing_Probe"; }
+    s::base::IObject* newInstance() const override { return create(); }
+    void release() override { s::thread::Pooled<Probe>::release(); }
+    void recycle() override { resetComponent(); }
+
+    pw::Result handleMessage(pw::Handle w, std::uint32_t m, pw::WParam wp, pw::LParam lp) override {
+        if (m == kRecord) {
+            std::lock_guard<std::mutex> lock(mutex);
+            values.push_back(wp);
+            onOwner = onOwner && pw::isOwnerThread(w);
+            return static_cast<pw::Result>(wp) + 1;
+        }
+        if (m == kAddLabel) {
+            auto* box = reinterpret_cast<Box*>(wp);
+            Label* label = newLabel(u"made on the owner thread");
+            box->add(label);  // sends to its own thread: a direct call, no deadlock
+            return label->getNativeWindow() != pw::kNoWindow ? 1 : 0;
+        }
+        return Component::handleMessage(w, m, wp, lp);
+    }
+
+    std::mutex mutex;
+    std::vector<pw::WParam> values;
+    bool onOwner = true;
+};
+
+using HandOffThread = HeadlessWindow;
+
+TEST_F(HandOffThread, CallReturnsOnlyAfterTheOwnerRanIt) {
+    ASSERT_FALSE(window->isOwnerThread());
+    Label* label = newLabel(u"a");
+    window->add(label);
+    pw::Handle native = label->getNativeWindow();
+    ASSERT_NE(native, pw::kNoWindow);
+    EXPECT_EQ(pw::threadOf(native), pw::threadOf(top()));
+    EXPECT_NE(pw::threadOf(native), pw::currentThread());
+
+    // The text is stored and measured on the owner thread before setText returns.
+    std::int32_t before = label->getMinWidth();
+    EXPECT_TRUE(label->setText(u"a much longer text", true));
+    EXPECT_EQ(label->getText(), u"a much longer text");
+    EXPECT_GT(label->getMinWidth(), before);
+    EXPECT_FALSE(label->setText(u"a much longer text", true));
+    window->removeAll(true);
+    EXPECT_FALSE(pw::isWindow(native));
+}
+
+TEST_F(HandOffThread, NotificationsArriveInTheOrderSent) {
+    Probe* probe = Probe::create();
+    window->add(probe);
+    pw::Handle target = probe->getNativeWindow();
+    constexpr pw::WParam kCount = 300;
+    auto sender = [&](pw::WParam base) {
+        for (pw::WParam i = 0; i < kCount; ++i) {
+            // The answer proves the handler ran before send returned.
+            EXPECT_EQ(pw::send(target, Probe::kRecord, base + i),
+                      static_cast<pw::Result>(base + i + 1));
+        }
+    };
+    std::thread a(sender, 0), b(sender, 10000);
+    a.join();
+    b.join();
+    std::vector<pw::WParam> fromA, fromB;
+    for (pw::WParam v : probe->values) (v < 10000 ? fromA : fromB).push_back(v);
+    ASSERT_EQ(fromA.size(), kCount);
+    ASSERT_EQ(fromB.size(), kCount);
+    for (pw::WParam i = 0; i < kCount; ++i) {
+        EXPECT_EQ(fromA[i], i);
+        EXPECT_EQ(fromB[i], 10000 + i);
+    }
+    EXPECT_TRUE(probe->onOwner);
+    window->removeAll(true);
+}
+
+TEST_F(HandOffThread, OwnerThreadChangingTheTreeDoesNotDeadlock) {
+    Probe* probe = Probe::create();
+    Box* box = newPlainBox();
+    window->add(probe);
+    window->add(box);
+    auto done = std::async(std::launch::async, [&] {
+        return pw::send(probe->getNativeWindow(), Probe::kAddLabel,
+                        reinterpret_cast<pw::WParam>(box));
+    });
+    ASSERT_EQ(done.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_EQ(done.get(), 1);
+    EXPECT_EQ(box->getChildCount(), 1u);
+    window->removeAll(true);
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+// Fixture for tests on real native windows of the headless backend.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "gui/win/Window.h"
+#include "platform/window/Backend.h"
+#include "platform/window/Window.h"
+
+namespace s::gui::testing {
+
+class HeadlessWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        platform::window::startBackend(platform::window::BackendKind::kHeadless);
+    }
+    void SetUp() override { window = win::newWindow(0, 0, 100, 60); }
+    void TearDown() override { window->release(); }
+
+    platform::window::Handle top() const { return window->getNativeWindow(); }
+
+    // The colour of a pixel of the window after painting what is invalid.
+    platform::window::Colour pixel(std::int32_t x, std::int32_t y) {
+        platform::window::update(top());
+        platform::window::Colour c = 0xFFFFFFFF;
+        platform::window::pixelAt(top(), {x, y}, &c);
+        return c;
+    }
+
+    // Polls a condition that input makes true on the window's thread (false after 2 s).
+    static bool eventually(const std::function<bool()>& condition) {
+        auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > until) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+    win::Window* window = nullptr;
+};
+
+}  // namespace s::gui::testing

@@ -1,0 +1,136 @@
+// A small component tree in a headless window: placement by pixels, attach-later, removal,
+// dropped files, wheel, click and hover.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gui/HeadlessWindow.h"
+#include "gui/Recorder.h"
+#include "gui/win/Box.h"
+#include "gui/win/Spacer.h"
+#include "platform/window/Input.h"
+
+namespace pw = platform::window;
+using s::gui::eventSource;
+using s::gui::testing::HeadlessWindow;
+using s::gui::testing::Recorder;
+using namespace s::gui::win;
+
+namespace {
+
+constexpr pw::Colour kWhite = 0xFFFFFF, kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00;
+
+Box* colouredBox(std::int32_t w, std::int32_t h, std::int32_t r, std::int32_t g, std::int32_t b) {
+    Box* box = newBoxFixed(1, w, h, 0, 0, 0);
+    box->setBackgroundColour(r, g, b, false);
+    return box;
+}
+
+// Window 100 x 60 (column): a red 40 x 20 box, then a row 10 high with left margin 5 holding
+// a blue 30 x 10 box, a 10-wide spacer and a green 20 x 10 box.
+class ComponentTree : public HeadlessWindow {
+protected:
+    void SetUp() override {
+        HeadlessWindow::SetUp();
+        window->setBackgroundColour(255, 255, 255, false);
+        red = colouredBox(40, 20, 255, 0, 0);
+        window->add(red);
+        // The row is filled before it is attached: its children are made with it.
+        row = newBox(100, -1, 0, 0, -1, -1, -1, -1, 0);
+        row->setFixedHeight(10, false);
+        row->setMarginLeft(5);
+        blue = colouredBox(30, 10, 0, 0, 255);
+        green = colouredBox(20, 10, 0, 255, 0);
+        row->add(blue);
+        row->add(newSpacer(0, 10));
+        row->add(green);
+        EXPECT_EQ(blue->getNativeWindow(), pw::kNoWindow);
+        window->add(row);
+        window->setVisible(true, false);
+    }
+    void TearDown() override {
+        window->removeAll(true);
+        HeadlessWindow::TearDown();
+    }
+
+    Box *red = nullptr, *row = nullptr, *blue = nullptr, *green = nullptr;
+};
+
+TEST_F(ComponentTree, AttachLaterMakesTheChildrenNativeWindows) {
+    ASSERT_NE(row->getNativeWindow(), pw::kNoWindow);
+    ASSERT_NE(blue->getNativeWindow(), pw::kNoWindow);
+    EXPECT_EQ(pw::parentOf(blue->getNativeWindow()), row->getNativeWindow());
+    EXPECT_EQ(pw::childrenOf(row->getNativeWindow()).size(), 3u);
+    EXPECT_EQ(pw::windowRect(green->getNativeWindow()), (pw::Rect{5 + 40, 0, 20, 10}));
+}
+
+TEST_F(ComponentTree, PaintsEachComponentAtItsPlace) {
+    struct Probe {
+        std::int32_t x, y;
+        pw::Colour colour;
+    };
+    for (Probe p :
+         {Probe{0, 0, kRed}, Probe{39, 19, kRed}, Probe{40, 0, kWhite}, Probe{4, 20, kWhite},
+          Probe{5, 20, kBlue}, Probe{34, 29, kBlue}, Probe{35, 25, kWhite}, Probe{45, 25, kGreen},
+          Probe{64, 29, kGreen}, Probe{65, 25, kWhite}, Probe{50, 30, kWhite}}) {
+        EXPECT_EQ(pixel(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
+    }
+}
+
+TEST_F(ComponentTree, RemoveDestroysTheNativeWindowAndLaysOut) {
+    pw::Handle old = blue->getNativeWindow();
+    row->remove(blue, true);
+    EXPECT_FALSE(pw::isWindow(old));
+    EXPECT_EQ(row->getChildCount(), 2u);
+    EXPECT_EQ(green->getX(), 10);  // moved left into the freed room
+    EXPECT_EQ(pixel(15, 25), kGreen);
+}
+
+TEST_F(ComponentTree, HidingAndShowingAChildRelayouts) {
+    red->setVisible(false, true);
+    EXPECT_EQ(red->getX(), -10000);
+    EXPECT_EQ(pixel(0, 0), kWhite);
+    red->setVisible(true, true);
+    EXPECT_EQ(red->getX(), 0);
+    EXPECT_EQ(pixel(0, 0), kRed);
+}
+
+TEST_F(ComponentTree, DroppedFilesReachTheAcceptingBoxWithFullPaths) {
+    Recorder drops;
+    row->setAcceptDroppedFiles(true);
+    row->addDropListener(&drops);
+    std::u16string longPath = u"/tmp/" + std::u16string(600, u'x');
+    pw::input::dropFiles(top(), {50, 25}, {u"/tmp/a b", longPath});
+    ASSERT_TRUE(drops.waitFor(1));
+    EXPECT_EQ(drops.events()[0], std::make_pair(eventSource(row), 1));
+    ASSERT_EQ(row->getDroppedFiles().size(), 2u);
+    EXPECT_EQ(row->getDroppedFiles()[0], u"/tmp/a b");
+    EXPECT_EQ(row->getDroppedFiles()[1], longPath);  // never cut to a fixed buffer
+}
+
+TEST_F(ComponentTree, WheelBubblesToBoxWheelListener) {
+    Recorder wheel;
+    row->addBoxWheelListener(&wheel);
+    pw::input::mouseWheel(top(), {50, 25}, -120);  // over the green box, towards the user
+    ASSERT_TRUE(wheel.waitFor(1));
+    EXPECT_EQ(wheel.events()[0], std::make_pair(eventSource(row), 2));
+    EXPECT_EQ(row->getWheelLines(), -3);
+}
+
+TEST_F(ComponentTree, ClickListenerGetsCodeSix) {
+    Recorder clicks;
+    green->addBoxClickListener(&clicks);
+    pw::input::mouseButton(top(), {50, 25}, pw::MouseButton::kLeft, true);
+    pw::input::mouseButton(top(), {50, 25}, pw::MouseButton::kLeft, false);
+    ASSERT_TRUE(clicks.waitFor(1));
+    EXPECT_EQ(clicks.events()[0], std::make_pair(eventSource(green), 6));
+}
+
+TEST_F(ComponentTree, HoverFollowsThePointer) {
+    pw::input::mouseMove(top(), {10, 10});
+    EXPECT_TRUE(eventually([&] { return red->isHovered(); }));
+    pw::input::mouseMove(top(), {80, 5});
+    EXPECT_TRUE(eventually([&] { return !red->isHovered(); }));
+}
+
+}  // namespace
