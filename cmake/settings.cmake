@@ -35,6 +35,7 @@ veritome_test(settings_tests
   DIRS tests/xml/** tests/map/** tests/reg/** tests/lang/**
   LIBS s_settings)
 if(TARGET settings_tests)
+  target_link_libraries(settings_tests PRIVATE PkgConfig::SQLITE3)  # to lock a database
   target_compile_definitions(settings_tests PRIVATE
     VERITOME_HAS_LANG_PACK=$<BOOL:$<TARGET_EXISTS:s_settings_IDR_XML_130>>)
 endif()

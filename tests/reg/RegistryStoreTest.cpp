@@ -1,0 +1,283 @@
+// The registry store and its key objects on the SQLite-backed registry: value kinds and sizes,
+// section selection, key operations, and damaged or locked databases.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "col/_array/ArrayU08.h"
+#include "platform/store/Registry.h"
+#include "reg/MappedData.h"
+#include "reg/win/RegDir.h"
+
+namespace {
+
+using platform::store::Registry;
+using s::reg::MappedData;
+using s::reg::win::RegDir;
+using s::str::strbuffer::StrBuffer;
+namespace fs = std::filesystem;
+namespace win = s::reg::win;
+
+constexpr const char16_t* kBase = u"Software\\Zarnek\\Zarnek Veritome\\SaveData";
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class RegistryStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("registry_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        db_ = dir_ / "veritome" / "registry.db";
+        Registry::useDatabase(db_.string());
+        store_ = MappedData::open(win::kCurrentUser, kBase);
+    }
+    void TearDown() override { store_->release(); }
+
+    // Type and size of a stored value, through a fresh key object.
+    std::pair<std::uint32_t, std::uint32_t> stored(const char16_t* section, const char16_t* key) {
+        std::u16string path = std::u16string(kBase) + u"\\" + section;
+        RegDir* dir = RegDir::at(win::kCurrentUser, path.c_str());
+        std::uint32_t type = 0, size = 0;
+        dir->queryValue(key, &type, &size);
+        dir->release();
+        return {type, size};
+    }
+
+    fs::path dir_, db_;
+    MappedData* store_ = nullptr;
+};
+
+TEST_F(RegistryStore, ValueKindsTypesAndSizes) {
+    const char16_t* s = u"Kinds";
+    store_->setU8(s, u"u8", 200);
+    store_->setS16(s, u"s16", -2);
+    store_->setU64(s, u"u64", 0x0102030405060708ull);
+    store_->setFloat(s, u"f", 0.5f);
+    store_->setDouble(s, u"d", 1.5);
+    store_->setBool(s, u"b", true);
+    store_->setText(s, u"t", u"abc");
+    store_->setExpandableText(s, u"e", u"%VERITOME_TEST_HOME%\\x");
+    auto* bytes = s::col::_array::ArrayU08::create();
+    const std::uint8_t raw[] = {1, 2, 3, 0, 5};
+    bytes->append(raw, 5);
+    store_->setBytes(s, u"bin", bytes);
+
+    const struct {
+        const char16_t* key;
+        std::uint32_t type;
+        std::uint32_t size;
+    } kinds[] = {
+        {u"u8", win::kRegDword, 4}, {u"s16", win::kRegDword, 4},   {u"u64", win::kRegBinary, 8},
+        {u"f", win::kRegBinary, 4}, {u"d", win::kRegBinary, 8},    {u"b", win::kRegDword, 4},
+        {u"t", win::kRegSz, 8},     {u"e", win::kRegExpandSz, 46}, {u"bin", win::kRegBinary, 5}};
+    for (const auto& k : kinds) {
+        EXPECT_EQ(stored(s, k.key), std::make_pair(k.type, k.size)) << (&k - kinds);
+    }
+
+    EXPECT_EQ(store_->getS8(s, u"u8", 0), -56);
+    EXPECT_EQ(store_->getU32(s, u"s16", 0), 4294967294u);
+    EXPECT_EQ(store_->getU64(s, u"u8", 7), 7u);  // a DWORD has 4 bytes, not 8
+    EXPECT_EQ(store_->getU64(s, u"u64", 0), 0x0102030405060708ull);
+    EXPECT_EQ(store_->getFloat(s, u"f", 0), 0.5f);
+    EXPECT_EQ(store_->getDouble(s, u"d", 0), 1.5);
+    double d = 1.5;
+    std::int64_t bits = 0;
+    std::memcpy(&bits, &d, 8);
+    EXPECT_EQ(store_->getS64(s, u"d", 0), bits);
+    EXPECT_EQ(store_->getDouble(s, u"u8", -1), -1);  // size 4
+    EXPECT_TRUE(store_->getBool(s, u"B", false));
+    EXPECT_EQ(std::u16string(store_->getText(s, u"T", u"")), u"abc");
+    EXPECT_EQ(std::u16string(store_->getText(s, u"u8", u"def")), u"def");  // not a text type
+
+    ::setenv("VERITOME_TEST_HOME", "/home/x", 1);
+    bool expandable = false;
+    EXPECT_EQ(std::u16string(store_->getText(s, u"e", u"", &expandable, true)), u"/home/x\\x");
+    EXPECT_TRUE(expandable);
+    EXPECT_EQ(std::u16string(store_->getText(s, u"e", u"", nullptr, false)),
+              u"%VERITOME_TEST_HOME%\\x");
+
+    bytes->clear();
+    ASSERT_EQ(store_->getBytes(s, u"bin", bytes), bytes);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes->data(), bytes->data() + bytes->length()),
+              std::vector<std::uint8_t>(raw, raw + 5));
+    EXPECT_EQ(store_->getBytes(s, u"none", bytes), nullptr);  // section exists, value not
+    EXPECT_EQ(store_->getBytes(u"NoSection", u"bin", bytes), bytes);
+    bytes->release();
+}
+
+TEST_F(RegistryStore, FirstRunReadsDefaultsAndFirstWriteCreatesTheKeys) {
+    EXPECT_EQ(store_->getS32(u"MainWindow\\View", u"Width", 480), 480);
+    EXPECT_EQ(std::u16string(store_->getText(u"Language", u"", u"English")), u"English");
+    RegDir* software = RegDir::at(win::kCurrentUser, u"Software");
+    EXPECT_FALSE(software->isOpen());
+    software->release();
+
+    store_->setS32(u"MainWindow\\View", u"Width", 640);
+    RegDir* key = RegDir::at(win::kCurrentUser,
+                             u"software\\ZARNEK\\Zarnek Veritome\\SaveData\\mainwindow\\VIEW");
+    EXPECT_TRUE(key->isOpen());
+    EXPECT_EQ(key->getS32(u"WIDTH", 0), 640);
+    key->release();
+    // Section names ignore case, in a new store as well.
+    MappedData* again = MappedData::open(win::kCurrentUser, kBase);
+    EXPECT_EQ(again->getS32(u"MAINWINDOW\\view", u"width", 0), 640);
+    again->release();
+    // The unnamed value of a section.
+    store_->setText(u"Language", u"", u"German");
+    EXPECT_EQ(std::u16string(store_->getText(u"language", nullptr, u"")), u"German");
+}
+
+TEST_F(RegistryStore, SelectionAndRemoval) {
+    // A repeated selection of a missing section answers true; its reads give defaults.
+    EXPECT_FALSE(store_->selectForRead(u"Missing"));
+    EXPECT_TRUE(store_->selectForRead(u"missing"));
+    EXPECT_EQ(store_->getU32(u"Missing", u"x", 3), 3u);
+
+    store_->setU32(u"A\\B\\C", u"x", 1);
+    store_->setU32(u"A", u"y", 2);
+    EXPECT_TRUE(store_->hasValue(u"A\\B\\C", u"X"));
+    store_->removeValue(u"A\\B\\C", u"x");
+    EXPECT_FALSE(store_->hasValue(u"A\\B\\C", u"x"));
+    store_->removeSection(u"A");
+    EXPECT_EQ(store_->current(), nullptr);
+    EXPECT_FALSE(store_->selectForRead(u"A"));
+    EXPECT_FALSE(store_->selectForRead(u"A\\B"));
+    EXPECT_EQ(store_->getU32(u"A", u"y", 9), 9u);
+    // Writing after a removal creates the section again.
+    store_->setU32(u"A", u"y", 5);
+    EXPECT_EQ(store_->getU32(u"a", u"Y", 0), 5u);
+}
+
+TEST_F(RegistryStore, KeyObjectOperations) {
+    const std::uint8_t hexAuthority[6] = {0x12, 0x34, 0, 0, 0, 5};
+    const std::uint8_t ntAuthority[6] = {0, 0, 0, 0, 0, 5};
+    const std::uint32_t subs[] = {21, 7, 1001};
+    StrBuffer* sid = win::formatSid(1, ntAuthority, subs, 3);
+    EXPECT_EQ(std::u16string(sid->text()), u"S-1-5-21-7-1001");
+    win::formatSid(1, hexAuthority, subs, 1, sid);
+    EXPECT_EQ(std::u16string(sid->text()), u"S-1-0x123400000005-21");
+    sid->release();
+    EXPECT_EQ(std::u16string(win::currentUserSid()).rfind(u"S-1-22-1-", 0), 0u);
+
+    RegDir* key = RegDir::at(win::kCurrentUser, u"Software\\T\\Leaf\\");
+    EXPECT_EQ(std::u16string(key->path()), u"Software\\T\\Leaf");
+    EXPECT_EQ(std::u16string(key->displayPath()), u"HKEY_CURRENT_USER\\Software\\T\\Leaf");
+    EXPECT_EQ(
+        std::u16string(key->nativePath()),
+        u"\\Registry\\User\\" + std::u16string(win::currentUserSid()) + u"\\Software\\T\\Leaf");
+    EXPECT_FALSE(key->isOpen());
+    ASSERT_TRUE(key->create());
+    StrBuffer* leaf = key->leafName(nullptr);
+    EXPECT_EQ(std::u16string(leaf->text()), u"Leaf");
+    leaf->release();
+
+    RegDir* list = RegDir::at(win::kCurrentUser, u"Software\\T");
+    auto* texts = s::col::_array::ArrayP::newArrayP(&StrBuffer::pool());
+    for (const char16_t* t : {u"one", u"two"}) {
+        StrBuffer* s = StrBuffer::create();
+        s->assignText(t);
+        texts->add(s);
+    }
+    ASSERT_TRUE(list->setTextList(u"list", texts));
+    texts->release();
+    auto* back = list->getTextList(u"LIST");
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(back->length(), 2u);
+    EXPECT_EQ(std::u16string(static_cast<StrBuffer*>(back->get(1))->text()), u"two");
+    back->release();
+    EXPECT_EQ(list->valueSize(u"list"), 18u);  // "one\0two\0\0" in UTF-16
+    list->setU32(u"n", 1);
+    EXPECT_EQ(list->totalSize(false), 22u);
+    key->setU64(u"big", 1);
+    EXPECT_EQ(list->totalSize(true), 30u);
+    auto* names = list->valueNames();
+    EXPECT_EQ(names->length(), 2u);
+    names->release();
+
+    RegDir* up = key->parent();
+    EXPECT_EQ(std::u16string(up->path()), u"Software\\T");
+    up->release();
+    auto* subkeys = list->subkeys();
+    ASSERT_EQ(subkeys->length(), 1u);
+    EXPECT_EQ(std::u16string(static_cast<RegDir*>(subkeys->get(0))->path()), u"Software\\T\\Leaf");
+    subkeys->release();
+    ASSERT_TRUE(key->rename(u"Renamed"));
+    EXPECT_EQ(std::u16string(key->path()), u"Software\\T\\Renamed");
+    EXPECT_EQ(key->getU64(u"big", 0), 1u);
+
+    RegDir* full = RegDir::newKey();
+    EXPECT_TRUE(full->openFullName(u"HKEY_CURRENT_USER\\Software\\T\\Renamed"));
+    EXPECT_EQ(full->root(), win::kCurrentUser);
+    EXPECT_FALSE(full->openFullName(u"HKEY_NOWHERE\\Software"));
+    EXPECT_EQ(std::u16string(full->displayPath()), u"HKEY_CURRENT_USER\\InvalidKey");
+    full->release();
+
+    EXPECT_TRUE(list->deleteTree(true));
+    EXPECT_FALSE(list->isOpen());
+    RegDir* gone = RegDir::at(win::kCurrentUser, u"Software\\T\\Renamed");
+    EXPECT_FALSE(gone->isOpen());
+    gone->release();
+    EXPECT_FALSE(key->setU32(u"after", 1));  // its key is gone: nothing is written
+    key->release();
+    list->release();
+}
+
+TEST_F(RegistryStore, ValuesSurviveReopeningTheDatabase) {
+    store_->setText(u"Language", u"", u"Deutsch");
+    store_->release();
+    Registry::useDatabase(db_.string());
+    store_ = MappedData::open(win::kCurrentUser, kBase);
+    EXPECT_EQ(std::u16string(store_->getText(u"Language", u"", u"")), u"Deutsch");
+}
+
+TEST_F(RegistryStore, DamagedDatabaseIsLeftAloneAndReadsGiveDefaults) {
+    fs::create_directories(db_.parent_path());
+    const std::string garbage(4096, 'x');
+    for (const std::string& content : {garbage, std::string("SQLite format 3") + '\0' + garbage}) {
+        std::ofstream(db_, std::ios::binary) << content;
+        Registry::useDatabase(db_.string());
+        EXPECT_FALSE(Registry::instance().usable());
+        EXPECT_NE(Registry::instance().failure().find("settings database"), std::string::npos);
+        MappedData* store = MappedData::open(win::kCurrentUser, kBase);
+        store->setU32(u"S", u"v", 1);
+        EXPECT_EQ(store->getU32(u"S", u"v", 42), 42u);
+        EXPECT_EQ(std::u16string(store->getText(u"S", u"", u"d")), u"d");
+        store->release();
+        EXPECT_EQ(slurp(db_), content);  // the user's file is never rewritten
+    }
+}
+
+TEST_F(RegistryStore, LockedDatabaseGivesDefaultsAndKeepsData) {
+    store_->setU32(u"S", u"v", 7);
+    store_->release();
+    store_ = nullptr;
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(db_.string().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+    Registry::useDatabase(db_.string());
+    EXPECT_FALSE(Registry::instance().usable());
+    MappedData* store = MappedData::open(win::kCurrentUser, kBase);
+    EXPECT_EQ(store->getU32(u"S", u"v", 42), 42u);
+    store->setU32(u"S", u"v", 8);
+    store->release();
+    sqlite3_exec(other, "COMMIT;", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    Registry::useDatabase(db_.string());
+    store_ = MappedData::open(win::kCurrentUser, kBase);
+    EXPECT_EQ(store_->getU32(u"S", u"v", 0), 7u);
+}
+
+}  // namespace
