@@ -262,6 +262,10 @@ TEST(StrBuffer, NumberText) {
     EXPECT_EQ(text([](StrBuffer* t) { t->appendDouble(1.7976931348623157e308); }).size(), 316u);
     EXPECT_EQ(text([](StrBuffer* t) { t->assignText(u"x")->setUInt32(7); }), u"7");
     EXPECT_EQ(text([](StrBuffer* t) { t->setInt64(-42); }), u"-42");
+    // Printing reserves exactly 256 more characters first.
+    Str fresh;
+    fresh->appendInt32(5);
+    EXPECT_EQ(fresh->capacity(), 256u);
 }
 
 TEST(StrBuffer, HexWriters) {

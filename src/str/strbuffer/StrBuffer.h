@@ -314,6 +314,8 @@ private:
     }
     // Re-allocates to exactly newCapacity code units (+1 for the terminator).
     bool reallocate(std::uint32_t newCapacity);
+    // Reserves room for at least 256 (or needed) more characters before a number is printed.
+    bool reserveForNumber(std::uint32_t needed);
     template <bool IgnoreCase>
     bool findText(const char16_t* text, std::uint32_t* index, std::uint32_t from) const;
     template <bool IgnoreCase>

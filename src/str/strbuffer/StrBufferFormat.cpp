@@ -103,10 +103,18 @@ StrBuffer* StrBuffer::appendHex64(const std::uint64_t* values, std::uint32_t cou
 
 // ---- decimal ---------------------------------------------------------------------------------
 
+// The number writers first reserve room for 256 more characters (exactly, as reserve()
+// does), then print at the end of the text.
+bool StrBuffer::reserveForNumber(std::uint32_t needed) {
+    const std::uint32_t room = needed > 256 ? needed : 256;
+    return length_ <= UINT32_MAX - 1 - room && reserve(length_ + room);
+}
+
 StrBuffer* StrBuffer::appendUInt32(std::uint32_t v) {
     char16_t buffer[10];
     char16_t* end = buffer + 10;
     char16_t* first = decimalDigits(v, end);
+    if (!reserveForNumber(0)) return this;
     return append(first, static_cast<std::int32_t>(end - first));
 }
 
@@ -117,17 +125,19 @@ StrBuffer* StrBuffer::appendInt64(std::int64_t v) {
     const std::uint64_t magnitude = v < 0 ? 0 - std::uint64_t(v) : std::uint64_t(v);
     char16_t* first = decimalDigits(magnitude, end);
     if (v < 0) *--first = u'-';
+    if (!reserveForNumber(0)) return this;
     return append(first, static_cast<std::int32_t>(end - first));
 }
 
 StrBuffer* StrBuffer::appendDouble(double v) {
     // "%f": fixed notation, six decimals. The largest double needs 309 integer digits, a
-    // sign, a point and six decimals, so 330 characters always suffice.
+    // sign, a point and six decimals: 330 characters always suffice, and the room reserved
+    // grows beyond 256 when the text needs it.
     char narrow[330];
     const auto result =
         std::to_chars(narrow, narrow + sizeof(narrow), v, std::chars_format::fixed, 6);
     const auto n = static_cast<std::uint32_t>(result.ptr - narrow);
-    if (!ensureMore(n)) return this;
+    if (!reserveForNumber(n)) return this;
     for (std::uint32_t i = 0; i < n; ++i) storage_[length_ + i] = char16_t(narrow[i]);
     length_ += n;
     return this;
