@@ -8,7 +8,6 @@
 
 #include "gui/HeadlessWindow.h"
 #include "gui/win/Box.h"
-#include "gui/win/Label.h"
 
 namespace pw = platform::window;
 using s::gui::testing::HeadlessWindow;
@@ -21,7 +20,7 @@ namespace {
 class Probe : public Component, public s::thread::Pooled<Probe> {
 public:
     static constexpr std::uint32_t kRecord = 0x8100;
-    static constexpr std::uint32_t kAddLabel = 0x8101;
+    static constexpr std::uint32_t kAddChild = 0x8101;
 
     const char16_t* typeName() const override { return u"s_gui_testing_Probe"; }
     s::base::IObject* newInstance() const override { return create(); }
@@ -35,11 +34,11 @@ public:
             onOwner = onOwner && pw::isOwnerThread(w);
             return static_cast<pw::Result>(wp) + 1;
         }
-        if (m == kAddLabel) {
+        if (m == kAddChild) {
             auto* box = reinterpret_cast<Box*>(wp);
-            Label* label = newLabel(u"made on the owner thread");
-            box->add(label);  // sends to its own thread: a direct call, no deadlock
-            return label->getNativeWindow() != pw::kNoWindow ? 1 : 0;
+            Probe* child = Probe::create();
+            box->add(child);  // sends to its own thread: a direct call, no deadlock
+            return child->getNativeWindow() != pw::kNoWindow ? 1 : 0;
         }
         return Component::handleMessage(w, m, wp, lp);
     }
@@ -53,20 +52,19 @@ using HandOffThread = HeadlessWindow;
 
 TEST_F(HandOffThread, CallReturnsOnlyAfterTheOwnerRanIt) {
     ASSERT_FALSE(window->isOwnerThread());
-    Label* label = newLabel(u"a");
-    window->add(label);
-    pw::Handle native = label->getNativeWindow();
+    // A box filled while detached: attaching it makes every native window on the owner thread
+    // before add returns.
+    Box* box = newPlainBox();
+    Probe* probe = Probe::create();
+    box->add(probe);
+    window->add(box);
+    pw::Handle native = probe->getNativeWindow();
     ASSERT_NE(native, pw::kNoWindow);
     EXPECT_EQ(pw::threadOf(native), pw::threadOf(top()));
     EXPECT_NE(pw::threadOf(native), pw::currentThread());
-
-    // The text is stored and measured on the owner thread before setText returns.
-    std::int32_t before = label->getMinWidth();
-    EXPECT_TRUE(label->setText(u"a much longer text", true));
-    EXPECT_EQ(label->getText(), u"a much longer text");
-    EXPECT_GT(label->getMinWidth(), before);
-    EXPECT_FALSE(label->setText(u"a much longer text", true));
-    window->removeAll(true);
+    EXPECT_EQ(pw::parentOf(native), box->getNativeWindow());
+    // Removing destroys the native windows before it returns.
+    window->remove(box, true);
     EXPECT_FALSE(pw::isWindow(native));
 }
 
@@ -103,7 +101,7 @@ TEST_F(HandOffThread, OwnerThreadChangingTheTreeDoesNotDeadlock) {
     window->add(probe);
     window->add(box);
     auto done = std::async(std::launch::async, [&] {
-        return pw::send(probe->getNativeWindow(), Probe::kAddLabel,
+        return pw::send(probe->getNativeWindow(), Probe::kAddChild,
                         reinterpret_cast<pw::WParam>(box));
     });
     ASSERT_EQ(done.wait_for(std::chrono::seconds(5)), std::future_status::ready);

@@ -19,11 +19,10 @@ public:
     std::function<void()> onCall;  // runs inside onEvent (on the firing thread)
 
     void onEvent(void* source, std::int32_t code) override {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            events_.emplace_back(source, code);
-        }
         if (onCall) onCall();
+        // Notified under the lock: a waiter that returns may destroy the recorder at once.
+        std::lock_guard<std::mutex> lock(mutex_);
+        events_.emplace_back(source, code);
         changed_.notify_all();
     }
     std::vector<std::pair<void*, std::int32_t>> events() {

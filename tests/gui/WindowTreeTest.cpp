@@ -7,6 +7,7 @@
 #include "gui/HeadlessWindow.h"
 #include "gui/Recorder.h"
 #include "gui/win/Box.h"
+#include "gui/win/Label.h"
 #include "gui/win/Spacer.h"
 #include "platform/window/Input.h"
 
@@ -93,6 +94,16 @@ TEST_F(ComponentTree, HidingAndShowingAChildRelayouts) {
     red->setVisible(true, true);
     EXPECT_EQ(red->getX(), 0);
     EXPECT_EQ(pixel(0, 0), kRed);
+}
+
+TEST_F(ComponentTree, LabelTextIsMeasuredBeforeSetTextReturns) {
+    Label* label = newLabel(u"a");
+    window->add(label);
+    std::int32_t before = label->getMinWidth();
+    EXPECT_TRUE(label->setText(u"a much longer text", true));
+    EXPECT_EQ(label->getText(), u"a much longer text");
+    EXPECT_GT(label->getMinWidth(), before);
+    EXPECT_FALSE(label->setText(u"a much longer text", true));  // unchanged: nothing to do
 }
 
 TEST_F(ComponentTree, DroppedFilesReachTheAcceptingBoxWithFullPaths) {
