@@ -7,4 +7,4 @@ veritome_library(s_job
   LIBS s_digest s_foundation)
 veritome_test(job_tests
   DIRS tests/file/gui/dialogs/filehash/**
-  LIBS s_job s_settings)
+  LIBS s_job)

@@ -1,0 +1,84 @@
+// What the hash job reads and writes: the frame's entry list, cancel flag and action selector,
+// the dialog's rows and verify widgets, and the notifications. The window's dialog implements
+// it with its widgets; the terminal front end with plain values.
+#pragma once
+
+#include <cstdint>
+
+#include "file/gui/dialogs/filehash/FileFacts.h"
+#include "str/strbuffer/StrBuffer.h"
+
+namespace s::file::gui::dialogs::filehash {
+
+// Calculate rows in the order the job handles them; the twelve codes follow the algorithms'
+// feeding order (Row::Crc32 + algorithm index).
+enum class Row {
+    FileName,
+    Size,
+    Creation,
+    Modified,
+    Accessed,
+    Crc32,
+    Md2,
+    Md4,
+    Md5,
+    Sha2_160,
+    Sha2_256,
+    Sha2_384,
+    Sha2_512,
+    Ripemd_128,
+    Ripemd_160,
+    Adler32,
+    Gost,
+    Summary
+};
+constexpr int kRowCount = 18;
+constexpr Row codeRow(int algorithm) {
+    return static_cast<Row>(static_cast<int>(Row::Crc32) + algorithm);
+}
+
+// Fields of the verify page that the job writes.
+enum class VerifyField { ComputedCode, FileName, Size, Created, Modified, Accessed, Summary };
+
+// Colours are 0x00BBGGRR.
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kGreen = 0x00BB00;
+constexpr std::uint32_t kRed = 0x0000FF;
+
+class IHashJobView {
+public:
+    virtual ~IHashJobView() = default;
+
+    // The frame: under its lock, copy the first dropped path into path; false when none.
+    virtual bool firstEntry(str::strbuffer::StrBuffer* path) = 0;
+    // Read once after every block.
+    virtual bool isCancelled() = 0;
+    // Delivered synchronously and in order; returns after it has been handled. Values are
+    // integers or, where a text is passed, the address of a StrBuffer.
+    virtual void notify(const char16_t* name, std::intptr_t a, std::intptr_t b,
+                        std::intptr_t c) = 0;
+    // 0 calculates, any other value verifies.
+    virtual int actionIndex() = 0;
+    // The text of a language-pack id in the current language.
+    virtual const str::strbuffer::StrBuffer* text(std::int32_t id) = 0;
+
+    // Calculate page.
+    virtual bool isTicked(Row row) = 0;
+    // Replaces the row's field text (an empty text clears it).
+    virtual void setRowText(Row row, const str::strbuffer::StrBuffer* text) = 0;
+    virtual SizeType sizeType() = 0;
+    virtual bool sizeComma() = 0;
+    virtual void setStoredSize(std::uint64_t size) = 0;
+
+    // Verify page.
+    virtual void enteredCode(str::strbuffer::StrBuffer* into) = 0;
+    virtual void matchTypeKey(str::strbuffer::StrBuffer* into) = 0;
+    virtual void setResultLine(std::int32_t textId, std::uint32_t colour, bool bold) = 0;
+    virtual void setVerifyText(VerifyField field, const str::strbuffer::StrBuffer* text) = 0;
+    // Enables the field (for Size also its "Comma" box).
+    virtual void enableVerifyField(VerifyField field) = 0;
+    virtual bool verifyComma() = 0;
+    virtual void setVerifyStoredSize(std::uint64_t size) = 0;
+};
+
+}  // namespace s::file::gui::dialogs::filehash

@@ -1,0 +1,186 @@
+// The hash job's steps, notifications and failure cases, over a fake view and real files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "FakeJobView.h"
+#include "file/gui/dialogs/filehash/HashAlgorithms.h"
+#include "file/gui/dialogs/filehash/HashJob.h"
+
+namespace {
+
+using fh::Row;
+using fh::VerifyField;
+namespace fs = std::filesystem;
+
+class HashJobTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("hashjob-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string makeFile(const std::string& name, const std::string& content) {
+        fs::path p = dir_ / name;
+        std::ofstream(p, std::ios::binary) << content;
+        return p.string();
+    }
+    void run(FakeJobView& view) {
+        fh::HashJob job(&view);
+        job.run();
+    }
+    fs::path dir_;
+};
+
+const std::vector<std::string> kStartEnd = {"ProcessStatusStart", "ProcessStatusEnd"};
+
+TEST_F(HashJobTest, CalculatesTickedRowsAndSummaryInOrder) {
+    FakeJobView view;
+    view.entries = {makeFile("abc.txt", "abc"), makeFile("other.txt", "zzz")};
+    view.tick({Row::FileName, Row::Size, Row::Crc32, Row::Md5, Row::Sha2_160, Row::Summary});
+    run(view);
+    EXPECT_EQ(view.row(Row::FileName), "abc.txt");  // only the first entry
+    EXPECT_EQ(view.row(Row::Size), "3");
+    EXPECT_EQ(view.storedSize, 3u);
+    EXPECT_EQ(view.row(Row::Crc32), "352441c2");
+    EXPECT_EQ(view.row(Row::Md5), "900150983cd24fb0d6963f7d28e17f72");
+    EXPECT_EQ(view.row(Row::Sha2_160), "a9993e364706816aba3e25717850c26c9cd0d89d");
+    EXPECT_EQ(view.row(Row::Md4), "");  // not ticked, not computed
+    EXPECT_EQ(view.row(Row::Modified), "");
+    EXPECT_EQ(view.row(Row::Summary),
+              "File Name:\u00a0abc.txt\r\n"
+              "Size:\u00a03 Bytes\r\n"
+              "CRC32:\u00a0352441c2\r\n"
+              "MD5:\u00a0900150983cd24fb0d6963f7d28e17f72\r\n"
+              "SHA-1:\u00a0a9993e364706816aba3e25717850c26c9cd0d89d\r\n");
+    EXPECT_EQ(view.names(), (std::vector<std::string>{"ProcessStatusStart", "ProcessStatusUpdate",
+                                                      "ProcessStatusEnd"}));
+    EXPECT_EQ(view.notes[1].a, 100);
+    EXPECT_EQ(view.notes[1].text, "abc.txt");
+}
+
+TEST_F(HashJobTest, EveryAlgorithmMatchesItsDigesterFedDirectly) {
+    std::string content(50000, '\0');
+    for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 131 + 7);
+    FakeJobView view;
+    view.entries = {makeFile("data.bin", content)};
+    for (int a = 0; a < fh::HashAlgorithms::kCount; ++a) view.tick({fh::codeRow(a)});
+    run(view);
+    for (int a = 0; a < fh::HashAlgorithms::kCount; ++a) {
+        s::digest::IDigester* d = fh::HashAlgorithms::newDigester(a);
+        d->update(content.data(), static_cast<std::uint32_t>(content.size()));
+        d->finish(nullptr);
+        StrBuffer* code = d->toText(nullptr, false);
+        EXPECT_EQ(view.row(fh::codeRow(a)), utf8Of(code)) << a;
+        code->release();
+        d->release();
+    }
+    EXPECT_EQ(view.percents(), (std::vector<std::intptr_t>{32, 65, 98, 100}));
+}
+
+TEST_F(HashJobTest, ProgressPerBlock) {
+    struct Case {
+        std::size_t size;
+        std::vector<std::intptr_t> percents;
+    } cases[] = {{0, {}}, {16384, {100}}, {16385, {99, 100}}, {40000, {40, 81, 100}}};
+    for (const Case& c : cases) {
+        FakeJobView view;
+        view.entries = {makeFile("f" + std::to_string(c.size), std::string(c.size, 'x'))};
+        view.tick({Row::Crc32, Row::Md5});
+        run(view);
+        EXPECT_EQ(view.percents(), c.percents) << c.size;
+        if (c.size == 0) {
+            EXPECT_EQ(view.row(Row::Crc32), "00000000");
+            EXPECT_EQ(view.row(Row::Md5), "d41d8cd98f00b204e9800998ecf8427e");
+        }
+    }
+}
+
+TEST_F(HashJobTest, WithoutAlgorithmsTheFileIsNotRead) {
+    FakeJobView view;
+    view.entries = {makeFile("a.txt", "hello")};
+    view.tick({Row::FileName, Row::Modified, Row::Summary});
+    run(view);
+    EXPECT_EQ(view.names(), kStartEnd);
+    EXPECT_EQ(view.row(Row::FileName), "a.txt");
+    EXPECT_FALSE(view.row(Row::Modified).empty());
+    EXPECT_EQ(view.row(Row::Summary).rfind("File Name:\u00a0a.txt\r\nModified:\u00a0", 0), 0u);
+}
+
+TEST_F(HashJobTest, NothingShownForFoldersMissingFilesAndEmptyList) {
+    fs::create_directories(dir_ / "folder");
+    for (std::vector<std::string> entries : {std::vector<std::string>{},
+                                             {(dir_ / "folder").string()},
+                                             {(dir_ / "missing").string()}}) {
+        FakeJobView view;
+        view.entries = entries;
+        for (bool& t : view.ticked) t = true;
+        for (auto& r : view.rows) r = "stale";
+        run(view);
+        EXPECT_EQ(view.names(), kStartEnd);
+        if (entries.empty()) continue;  // nothing dropped: fields untouched
+        for (const auto& r : view.rows) EXPECT_EQ(r, "");
+        EXPECT_EQ(view.storedSize, 0u);
+    }
+}
+
+TEST_F(HashJobTest, CancelLeavesCodesEmptyButKeepsTheFacts) {
+    FakeJobView view;
+    view.entries = {makeFile("big.bin", std::string(100000, 'q'))};
+    view.tick({Row::FileName, Row::Md5, Row::Summary});
+    view.cancelAfterUpdates = 1;
+    run(view);
+    EXPECT_EQ(view.percents().size(), 1u);  // stops after the block in progress
+    EXPECT_EQ(view.row(Row::Md5), "");
+    EXPECT_EQ(view.row(Row::Summary), "File Name:\u00a0big.bin\r\n");
+    EXPECT_EQ(view.names().back(), "ProcessStatusEnd");
+}
+
+TEST_F(HashJobTest, VerifyComparesIgnoringCaseOnly) {
+    struct Case {
+        std::string entered;
+        bool match;
+    } cases[] = {{"900150983CD24FB0D6963F7D28E17F72", true},
+                 {"900150983cd24fb0d6963f7d28e17f72 ", false},
+                 {"0x900150983cd24fb0d6963f7d28e17f72", false}};
+    for (const Case& c : cases) {
+        FakeJobView view;
+        view.action = 1;
+        view.entries = {makeFile("abc.txt", "abc")};
+        view.entered = c.entered;
+        view.matchKey = u"md5";  // keys compare ignoring case
+        run(view);
+        ASSERT_EQ(view.names(),
+                  (std::vector<std::string>{"ProcessStatusStart", "ProcessStatusUpdate",
+                                            "VeritomeForVerify", "ProcessStatusEnd"}));
+        EXPECT_EQ(view.notes[2].text, "900150983cd24fb0d6963f7d28e17f72");
+        EXPECT_EQ(view.resultId, 3023010);  // the dialog sets the verdict
+        const std::string& summary = view.verify[VerifyField::Summary];
+        EXPECT_EQ(summary.rfind("Enter Hash Code to Match:\u00a0" + c.entered +
+                                    "\r\nHash Code:\u00a0900150983cd24fb0d6963f7d28e17f72\r\n"
+                                    "Result:\u00a0" +
+                                    (c.match ? "Perfect Match!" : "Different!") +
+                                    "\r\nFile Name:\u00a0abc.txt\r\nSize:\u00a03 Bytes\r\n",
+                                0),
+                  0u)
+            << summary;
+        EXPECT_EQ(view.verify[VerifyField::Size], "3");
+    }
+}
+
+TEST_F(HashJobTest, VerifyWithEmptyCodeDoesNotReadTheFile) {
+    FakeJobView view;
+    view.action = 1;
+    view.entries = {makeFile("abc.txt", "abc")};
+    run(view);
+    EXPECT_EQ(view.names(), (std::vector<std::string>{"ProcessStatusStart", "EmptyVeritome",
+                                                      "ProcessStatusEnd"}));
+    EXPECT_EQ(view.resultId, 3023000);
+    EXPECT_EQ(view.resultColour, fh::kBlack);
+}
+
+}  // namespace
