@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "col/_array/ArrayP.h"
 #include "col/_array/ArrayS08.h"
 #include "col/_array/ArrayS32.h"
 #include "col/_array/ArrayU08.h"
@@ -255,6 +257,29 @@ TEST(ArrayPool, ReleasedArrayComesBackEmpty) {
     EXPECT_EQ(std::u16string(other->typeName()), u"s_col__array_ArrayU08");
     static_cast<ArrayU08*>(other)->release();
     b->release();
+}
+
+// Under the thread sanitizer (which runs only the thread suites) this is the first use of the
+// pointer and signed-word pools and comparators, made by several threads at once.
+TEST(ArrayThreads, FirstUseOfPoolsAndComparatorsFromManyThreads) {
+    std::vector<std::thread> threads;
+    std::vector<const s::base::IComparator*> seen(8);
+    for (int i = 0; i < 8; ++i) {
+        threads.emplace_back([i, &seen] {
+            for (int k = 0; k < 200; ++k) {
+                ArrayS32* a = ArrayS32::create();
+                a->appendOne(k);
+                seen[i] = a->comparator();
+                a->release();
+                auto* p = s::col::_array::ArrayP::newArrayP(nullptr);
+                p->add(&seen);
+                p->release();
+            }
+        });
+    }
+    for (auto& t : threads) t.join();
+    for (auto* c : seen) EXPECT_EQ(c, seen[0]);
+    EXPECT_LE(ArrayS32::pool().idleCount(), 8u);
 }
 
 }  // namespace
