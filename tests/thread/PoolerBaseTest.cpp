@@ -56,6 +56,8 @@ TEST(PoolerBase, TakeIsLastInFirstOutAndGeneratesWhenEmpty) {
     factory.giveBack(b);
     EXPECT_EQ(factory.take(), b);
     EXPECT_EQ(factory.take(), a);
+    factory.destroy(a);
+    factory.destroy(b);
     IObject* fresh = factory.take();
     EXPECT_EQ(factory.generated, 1);
     void* slot = fresh;

@@ -107,21 +107,23 @@ TEST_F(ThreadRun, SpacedRunsSleepBetweenRunsButNotAfterTheLast) {
 }
 
 TEST_F(ThreadRun, AtRateStartsRunsOnePeriodApartAndDoesNotWaitWhenLate) {
-    CountingTask quick(50);
-    thread_->runAtRate(&quick, 3, 200);
+    // Runs of 150 ms at a 300 ms rate start 300 ms apart (sleeping after each: 450 ms).
+    CountingTask quick(150);
+    thread_->runAtRate(&quick, 3, 300);
     thread_->waitIdle();
     auto starts = quick.starts();
     ASSERT_EQ(starts.size(), 3u);
     for (int i = 1; i < 3; ++i) {
-        EXPECT_GE(starts[i] - starts[i - 1], 199);
-        EXPECT_LT(starts[i] - starts[i - 1], 300);
+        EXPECT_GE(starts[i] - starts[i - 1], 299);
+        EXPECT_LT(starts[i] - starts[i - 1], 420);
     }
-    CountingTask slow(150);
-    thread_->runAtRate(&slow, 2, 50);  // each run is longer than the period
+    // Runs of 300 ms at a 100 ms rate follow each other at once.
+    CountingTask slow(300);
+    thread_->runAtRate(&slow, 2, 100);
     thread_->waitIdle();
     starts = slow.starts();
     ASSERT_EQ(starts.size(), 2u);
-    EXPECT_LT(starts[1] - starts[0], 250);
+    EXPECT_LT(starts[1] - starts[0], 380);
 }
 
 TEST_F(ThreadRun, StopRepeatingLetsTheCurrentRunFinishThenIdles) {
@@ -173,10 +175,10 @@ TEST_F(ThreadRun, PendingSleepDelaysTheNextRun) {
     CountingTask task(50);
     thread_->runForeverSpaced(&task, 10);
     while (task.runs() < 1) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    thread_->sleepFor(300);
-    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    thread_->sleepFor(600);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
     const int during = task.runs();
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_EQ(task.runs(), during);  // the run going on when it was set ended long before
     thread_->stopRepeatingAndWait();
 }
