@@ -4,29 +4,13 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
-#if __has_include("str/Utf8.h")
 #include "str/Utf8.h"
-#else
-#include "col/_array/ArrayU08.h"
-#include "str/strbuffer/StrBuffer.h"
-#endif
 
 namespace s::file::win {
 
 inline std::string osName(const char16_t* chars, std::uint32_t count) {
-#if __has_include("str/Utf8.h")
     return str::toUtf8String(chars, count);
-#else
-    auto* text = str::strbuffer::StrBuffer::create();
-    text->append(chars, static_cast<std::int32_t>(count));
-    col::_array::ArrayU08* bytes = text->toUtf8NoZero();
-    std::string out(reinterpret_cast<const char*>(bytes->data()), bytes->length());
-    bytes->release();
-    text->release();
-    return out;
-#endif
 }
 
 inline std::string osName(const char16_t* text) {
