@@ -39,6 +39,7 @@ static void LayoutAndRepaint60Labels(benchmark::State& state) {
     window->removeAll(true);
     window->release();
 }
-BENCHMARK(LayoutAndRepaint60Labels)->Unit(benchmark::kMillisecond);
+// CPU time is that of the whole process: the window thread does the layout and painting.
+BENCHMARK(LayoutAndRepaint60Labels)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 BENCHMARK_MAIN();

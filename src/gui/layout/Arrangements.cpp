@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "gui/win/Component.h"
+
 namespace s::gui::layout {
 
 namespace {
@@ -17,6 +19,7 @@ public:
     explicit DeferFrame(IComponent* container)
         : container_(container), active_(!container->isDeferred()) {
         if (!active_) return;
+        win::Component::beginRepaintBatch();
         for (std::uint32_t i = 0, n = container_->getChildCount(); i < n; ++i) {
             container_->getChild(i)->defer();
         }
@@ -28,6 +31,7 @@ public:
             child->applyDeferred();
             child->repaint();
         }
+        win::Component::endRepaintBatch(container_);
     }
     DeferFrame(const DeferFrame&) = delete;
     DeferFrame& operator=(const DeferFrame&) = delete;

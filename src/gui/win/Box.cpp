@@ -200,6 +200,12 @@ void BoxBase::forgetNative() {
 void BoxBase::layout() {
     // 1.-2. Frozen boxes skip; at most two nested layouts run.
     if (frozen_ || running_ >= 2) return;
+    // An attached box lays out on its owner thread: the caller waits for one hand-off instead
+    // of one per placement, and painting never sees a layout half done.
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        pw::send(native_, kMsgLayout);
+        return;
+    }
     ++running_;
     // 3.-4. Reset the extents and arrange.
     content_ = {};
@@ -362,6 +368,9 @@ void BoxBase::trackHover(pw::LParam lparam) {
 pw::Result BoxBase::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
                                   pw::LParam lparam) {
     switch (message) {
+        case kMsgLayout:
+            layout();
+            return 1;
         case pw::msg::kDropFiles:
             if (!acceptDrops_) return forwardToParent(message, wparam, lparam);
             onDrop(wparam);

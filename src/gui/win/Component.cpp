@@ -22,6 +22,8 @@ pw::Result componentHandler(pw::Handle window, std::uint32_t message, pw::WParam
 
 const std::vector<IComponent*> kNoChildren;
 
+thread_local int repaintBatchDepth = 0;
+
 }  // namespace
 
 Component::Component() = default;
@@ -41,6 +43,16 @@ Component::~Component() {
 Component* Component::fromNative(pw::Handle window) {
     if (pw::className(window) != kComponentClass) return nullptr;
     return static_cast<Component*>(pw::userData(window));
+}
+
+void Component::beginRepaintBatch() {
+    ++repaintBatchDepth;
+}
+
+void Component::endRepaintBatch(IComponent* component) {
+    if (--repaintBatchDepth > 0) return;
+    pw::Handle native = component->getNativeWindow();
+    if (native != pw::kNoWindow) pw::update(native);
 }
 
 Component* Component::of(IComponent* component) {
@@ -287,7 +299,7 @@ void Component::repaintArea(std::int32_t x, std::int32_t y, std::int32_t w, std:
     if (!isShown()) return;
     pw::Rect area{x, y, w, h};
     pw::invalidate(native_, &area);
-    pw::update(native_);
+    if (repaintBatchDepth == 0) pw::update(native_);
 }
 
 void Component::setSizeWithin(std::int32_t w, std::int32_t h) {

@@ -23,6 +23,10 @@ public:
     static Component* fromNative(platform::window::Handle window);
     // Registers the native window class of components (once per process).
     static void registerNativeClass();
+    // Repaints asked for between begin and end only invalidate; the end of the outermost batch
+    // paints what is invalid in the window of `component` once (per thread).
+    static void beginRepaintBatch();
+    static void endRepaintBatch(IComponent* component);
     // IComponent* -> Component* (every component of the toolkit is one).
     static Component* of(IComponent* component);
 

@@ -12,6 +12,9 @@ namespace s::gui::win {
 constexpr std::uint32_t kMsgAttach = 0x8002;
 // Sent to a window: destroy the native window and leave the message loop.
 constexpr std::uint32_t kMsgDestroyWindow = 0x8001;
+// Sent to a container's native window: run its layout there (one hand-off for every
+// placement the layout makes).
+constexpr std::uint32_t kMsgLayout = 0x8010;
 // Sent to a component's own native window: destroy it (detaching).
 constexpr std::uint32_t kMsgDestroySelf = 0x040F;
 

@@ -48,6 +48,10 @@ void ScrollBox::recycle() {
 }
 
 void ScrollBox::layout() {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        pw::send(native_, kMsgLayout);  // the handler runs this on the owner thread
+        return;
+    }
     BoxBase::layout();
     updateBars();
 }
