@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
+#include <string>
 #include <vector>
 
 #include "digest/IDigester.h"
@@ -38,14 +39,16 @@ void countBytes(benchmark::State& state) {
     state.counters["MB/s"] = benchmark::Counter(bytes / 1e6, benchmark::Counter::kIsRate);
 }
 
-void digester(benchmark::State& state, s::digest::IDigester* prototype, bool shaHardware) {
-    const bool saved = s::digest::sha::ShaBase::useHardware(shaHardware);
+void digester(benchmark::State& state, s::digest::IDigester* prototype,
+              s::digest::sha::ShaBase::Acceleration level) {
+    using s::digest::sha::ShaBase;
+    const ShaBase::Acceleration saved = ShaBase::useAcceleration(level);
     auto* d = static_cast<s::digest::IDigester*>(prototype->newInstance());
     const auto& data = block();
     for (auto _ : state) d->update(data.data(), kBlock);
     d->finish();
     d->release();
-    s::digest::sha::ShaBase::useHardware(saved);
+    ShaBase::useAcceleration(saved);
     countBytes(state);
 }
 
@@ -75,11 +78,19 @@ const bool registered = [] {
                                                       {"Ripemd128", ripemd::Ripemd128::prototype()},
                                                       {"Ripemd160", ripemd::Ripemd160::prototype()},
                                                       {"Gost", gost::Gost::prototype()}};
+    const auto best = sha::ShaBase::bestAcceleration();
     for (const auto& [name, prototype] : all) {
-        benchmark::RegisterBenchmark(name, digester, prototype, true);
+        benchmark::RegisterBenchmark(name, digester, prototype, best);
     }
-    benchmark::RegisterBenchmark("Sha160/portable", digester, sha::Sha160::prototype(), false);
-    benchmark::RegisterBenchmark("Sha256/portable", digester, sha::Sha256::prototype(), false);
+    const std::pair<const char*, IDigester*> portable[] = {{"Sha160", sha::Sha160::prototype()},
+                                                           {"Sha256", sha::Sha256::prototype()},
+                                                           {"Sha512", sha::Sha512::prototype()}};
+    for (const auto& [name, prototype] : portable) {
+        benchmark::RegisterBenchmark((std::string(name) + "/portable").c_str(), digester, prototype,
+                                     sha::ShaBase::kPortable);
+    }
+    benchmark::RegisterBenchmark("Sha512/avx2", digester, sha::Sha512::prototype(),
+                                 sha::ShaBase::kVector);
     benchmark::RegisterBenchmark("zlib/crc32", zlibCrc32);
     benchmark::RegisterBenchmark("zlib/adler32", zlibAdler32);
     return true;

@@ -98,20 +98,23 @@ inline std::function<std::size_t()> randomPieces(std::mt19937& rng, std::size_t 
     };
 }
 
-// Runs f once per compression of the algorithm: SHA-1 and SHA-256 also on the portable code
-// when the processor's SHA instructions are in use.
+// Runs f once per compression the algorithm has on this processor: the SHA family also on
+// each lower acceleration level (SHA instructions or AVX2/AVX-512 down to portable code).
 inline void forEachImplementation(const std::string& name,
                                   const std::function<void(const char*)>& f) {
     using s::digest::sha::ShaBase;
-    const bool both = (name == "Sha160" || name == "Sha256") && ShaBase::hardwareAvailable();
-    if (!both) {
+    const bool sha = name.rfind("Sha", 0) == 0;
+    if (!sha || ShaBase::bestAcceleration() == ShaBase::kPortable) {
         f("");
         return;
     }
-    f("hardware");
-    ShaBase::useHardware(false);
-    f("portable");
-    ShaBase::useHardware(true);
+    static const char* const names[] = {"portable", "vector", "wide"};
+    const ShaBase::Acceleration best = ShaBase::bestAcceleration();
+    for (int level = best; level >= ShaBase::kPortable; --level) {
+        ShaBase::useAcceleration(static_cast<ShaBase::Acceleration>(level));
+        f(names[level]);
+    }
+    ShaBase::useAcceleration(best);
 }
 
 inline std::string hex(const std::uint8_t* p, std::size_t n) {

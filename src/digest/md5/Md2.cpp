@@ -2,6 +2,7 @@
 #include "digest/md5/Md2.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -30,12 +31,21 @@ constexpr std::uint8_t kS[256] = {
 
 constexpr int kRounds = 18;
 
+// The substitution widened to 32-bit entries, so the chain below stays in full registers.
+constexpr auto kS32 = [] {
+    std::array<std::uint32_t, 256> t{};
+    for (int i = 0; i < 256; ++i) t[i] = kS[i];
+    return t;
+}();
+
 // One pass over the 48 state bytes: X[k] ^= S[t], t = X[k]. The chain through t is the whole
-// cost of MD2, so the pass is unrolled and t stays in a register.
+// cost of MD2, so the pass is unrolled, the state is held one byte per 32-bit word and read
+// from one array while written to another: t stays in a register and each step is one table
+// load and one xor.
 template <std::size_t... K>
-[[gnu::always_inline]] inline std::uint32_t pass(std::uint8_t* x, std::uint32_t t,
-                                                 std::index_sequence<K...>) {
-    ((t = x[K] ^= kS[t]), ...);
+[[gnu::always_inline]] inline std::uint32_t pass(const std::uint32_t* in, std::uint32_t* out,
+                                                 std::uint32_t t, std::index_sequence<K...>) {
+    ((t = in[K] ^ kS32[t], out[K] = t), ...);
     return t;
 }
 
@@ -65,11 +75,16 @@ void Md2::compress(const std::uint8_t* block) {
         x_[32 + j] = block[j] ^ x_[j];
         last = checksum_[j] ^= kS[block[j] ^ last];
     }
+    std::uint32_t a[48], b[48];
+    for (int k = 0; k < 48; ++k) a[k] = x_[k];
     std::uint32_t t = 0;
-    for (int round = 0; round < kRounds; ++round) {
-        t = pass(x_, t, std::make_index_sequence<48>());
+    for (int round = 0; round < kRounds; round += 2) {
+        t = pass(a, b, t, std::make_index_sequence<48>());
         t = (t + round) & 0xff;
+        t = pass(b, a, t, std::make_index_sequence<48>());
+        t = (t + round + 1) & 0xff;
     }
+    for (int k = 0; k < 48; ++k) x_[k] = static_cast<std::uint8_t>(a[k]);
 }
 
 void Md2::update(const void* data, std::uint32_t length) {

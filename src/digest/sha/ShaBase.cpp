@@ -12,17 +12,51 @@ namespace s::digest::sha {
 
 namespace {
 
-const bool hardware = blocks::shaInstructionsAvailable();
-std::atomic<bool> hardwareOn{hardware};
+using Blocks32 = void (*)(std::uint32_t*, const std::uint8_t*, std::size_t);
+using Blocks64 = void (*)(std::uint64_t*, const std::uint8_t*, std::size_t);
+
+// The compressions in use, chosen by level from what the processor has.
+struct Choice {
+    Blocks32 sha1;
+    Blocks32 sha256;
+    Blocks64 sha512;
+};
+
+Choice choose(ShaBase::Acceleration level) {
+    const bool sha = level >= ShaBase::kVector && blocks::shaInstructionsAvailable();
+    Blocks64 sha512 = blocks::sha512;
+    if (level >= ShaBase::kWide && blocks::avx512Available()) {
+        sha512 = blocks::sha512Avx512;
+    } else if (level >= ShaBase::kVector && blocks::avx2Available()) {
+        sha512 = blocks::sha512Avx2;
+    }
+    return {sha ? blocks::sha1Hardware : blocks::sha1Portable,
+            sha ? blocks::sha256Hardware : blocks::sha256Portable, sha512};
+}
+
+ShaBase::Acceleration best() {
+    if (blocks::avx512Available()) return ShaBase::kWide;
+    if (blocks::shaInstructionsAvailable() || blocks::avx2Available()) return ShaBase::kVector;
+    return ShaBase::kPortable;
+}
+
+std::atomic<int> level{best()};
+std::atomic<Blocks32> sha1Blocks{choose(best()).sha1};
+std::atomic<Blocks32> sha256Blocks{choose(best()).sha256};
+std::atomic<Blocks64> sha512Blocks{choose(best()).sha512};
 
 }  // namespace
 
-bool ShaBase::hardwareAvailable() {
-    return hardware;
+ShaBase::Acceleration ShaBase::bestAcceleration() {
+    return best();
 }
 
-bool ShaBase::useHardware(bool on) {
-    return hardwareOn.exchange(on && hardware);
+ShaBase::Acceleration ShaBase::useAcceleration(Acceleration wanted) {
+    const Choice c = choose(wanted);
+    sha1Blocks.store(c.sha1);
+    sha256Blocks.store(c.sha256);
+    sha512Blocks.store(c.sha512);
+    return static_cast<Acceleration>(level.exchange(wanted));
 }
 
 ShaBase::ShaBase(Variant variant, std::uint32_t size) : result_(size), variant_(variant) {}
@@ -38,16 +72,15 @@ void ShaBase::resetState(const std::uint64_t* initial64) {
 }
 
 void ShaBase::compress(const std::uint8_t* data, std::size_t blocks) {
-    const bool fast = hardwareOn.load(std::memory_order_relaxed);
     switch (variant_) {
         case kSha1:
-            (fast ? blocks::sha1Hardware : blocks::sha1Portable)(area_.w32.h, data, blocks);
+            sha1Blocks.load(std::memory_order_relaxed)(area_.w32.h, data, blocks);
             break;
         case kSha256:
-            (fast ? blocks::sha256Hardware : blocks::sha256Portable)(area_.w32.h, data, blocks);
+            sha256Blocks.load(std::memory_order_relaxed)(area_.w32.h, data, blocks);
             break;
         default:
-            blocks::sha512(area_.w64.h, data, blocks);
+            sha512Blocks.load(std::memory_order_relaxed)(area_.w64.h, data, blocks);
             break;
     }
 }

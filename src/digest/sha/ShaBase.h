@@ -20,11 +20,15 @@ public:
         return result_.toText(text, append);
     }
 
-    // Whether SHA-1 and SHA-256 can run on the processor's SHA instructions, and the switch
-    // between them and the portable compressions (on by default when available; the tests
-    // turn it off to check the portable code). Returns the previous setting.
-    static bool hardwareAvailable();
-    static bool useHardware(bool on);
+    // Which processor extensions the compressions use. kVector: the SHA instructions for SHA-1
+    // and SHA-256, AVX2 for SHA-384/512; kWide: also AVX-512VL for SHA-384/512. Each variant
+    // takes the best the processor has up to the chosen level; the default is the highest.
+    enum Acceleration { kPortable = 0, kVector = 1, kWide = 2 };
+    // The highest level that changes anything on this processor.
+    static Acceleration bestAcceleration();
+    // Chooses the level (the tests and benchmarks step down to check the other code); returns
+    // the previous one.
+    static Acceleration useAcceleration(Acceleration level);
 
 protected:
     ShaBase(Variant variant, std::uint32_t size);

@@ -20,4 +20,10 @@ bool shaInstructionsAvailable();
 void sha1Hardware(std::uint32_t* state, const std::uint8_t* data, std::size_t count);
 void sha256Hardware(std::uint32_t* state, const std::uint8_t* data, std::size_t count);
 
+// SHA-512 with a vector message schedule: AVX2 + BMI1/2, and the same with AVX-512VL.
+bool avx2Available();
+bool avx512Available();
+void sha512Avx2(std::uint64_t* state, const std::uint8_t* data, std::size_t count);
+void sha512Avx512(std::uint64_t* state, const std::uint8_t* data, std::size_t count);
+
 }  // namespace s::digest::sha::blocks

@@ -85,6 +85,16 @@ bool shaInstructionsAvailable() {
     return ssse3 && sse41 && (b & bit_SHA);
 }
 
+bool avx2Available() {
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
+           __builtin_cpu_supports("bmi2");
+}
+
+bool avx512Available() {
+    return avx2Available() && __builtin_cpu_supports("avx512f") &&
+           __builtin_cpu_supports("avx512vl");
+}
+
 SHA_TARGET void sha1Hardware(std::uint32_t* state, const std::uint8_t* data, std::size_t count) {
     // Words are big-endian in the block and A sits in the top lane of abcd.
     const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);

@@ -1,0 +1,151 @@
+// SHA-512 compression with a vector message schedule, included by Sha512Avx2.cpp and
+// Sha512Avx512.cpp after each has set its instruction set with #pragma GCC target and defined
+// kWideRotates. The schedule runs sixteen words ahead of the rounds, two words every two rounds,
+// so the vector unit works beside the scalar rounds instead of before them.
+#pragma once
+
+#include <immintrin.h>
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+namespace s::digest::sha::blocks {
+namespace {
+
+alignas(16) constexpr std::uint64_t kK512[80] = {
+    0x428a2f98d728ae22, 0x7137449123ef65cd, 0xb5c0fbcfec4d3b2f, 0xe9b5dba58189dbbc,
+    0x3956c25bf348b538, 0x59f111f1b605d019, 0x923f82a4af194f9b, 0xab1c5ed5da6d8118,
+    0xd807aa98a3030242, 0x12835b0145706fbe, 0x243185be4ee4b28c, 0x550c7dc3d5ffb4e2,
+    0x72be5d74f27b896f, 0x80deb1fe3b1696b1, 0x9bdc06a725c71235, 0xc19bf174cf692694,
+    0xe49b69c19ef14ad2, 0xefbe4786384f25e3, 0x0fc19dc68b8cd5b5, 0x240ca1cc77ac9c65,
+    0x2de92c6f592b0275, 0x4a7484aa6ea6e483, 0x5cb0a9dcbd41fbd4, 0x76f988da831153b5,
+    0x983e5152ee66dfab, 0xa831c66d2db43210, 0xb00327c898fb213f, 0xbf597fc7beef0ee4,
+    0xc6e00bf33da88fc2, 0xd5a79147930aa725, 0x06ca6351e003826f, 0x142929670a0e6e70,
+    0x27b70a8546d22ffc, 0x2e1b21385c26c926, 0x4d2c6dfc5ac42aed, 0x53380d139d95b3df,
+    0x650a73548baf63de, 0x766a0abb3c77b2a8, 0x81c2c92e47edaee6, 0x92722c851482353b,
+    0xa2bfe8a14cf10364, 0xa81a664bbc423001, 0xc24b8b70d0f89791, 0xc76c51a30654be30,
+    0xd192e819d6ef5218, 0xd69906245565a910, 0xf40e35855771202a, 0x106aa07032bbd1b8,
+    0x19a4c116b8d2d0c8, 0x1e376c085141ab53, 0x2748774cdf8eeb99, 0x34b0bcb5e19b48a8,
+    0x391c0cb3c5c95a63, 0x4ed8aa4ae3418acb, 0x5b9cca4f7763e373, 0x682e6ff3d6b2b8a3,
+    0x748f82ee5defb2fc, 0x78a5636f43172f60, 0x84c87814a1f0ab72, 0x8cc702081a6439ec,
+    0x90befffa23631e28, 0xa4506cebde82bde9, 0xbef9a3f7b2c67915, 0xc67178f2e372532b,
+    0xca273eceea26619c, 0xd186b8c721c0c207, 0xeada7dd6cde0eb1e, 0xf57d4f7fee6ed178,
+    0x06f067aa72176fba, 0x0a637dc5a2c898a6, 0x113f9804bef90dae, 0x1b710b35131c471b,
+    0x28db77f523047d84, 0x32caab7b40c72493, 0x3c9ebe0a15c9bebc, 0x431d67c49c100d4c,
+    0x4cc5d4becb3e42b6, 0x597f299cfc657e2a, 0x5fcb6fab3ad6faec, 0x6c44198c4a475817};
+
+template <int N>
+[[gnu::always_inline]] inline __m128i rotateRight(__m128i x) {
+    if constexpr (kWideRotates) {
+        return _mm_ror_epi64(x, N);
+    } else {
+        return _mm_or_si128(_mm_srli_epi64(x, N), _mm_slli_epi64(x, 64 - N));
+    }
+}
+
+[[gnu::always_inline]] inline __m128i xor3(__m128i a, __m128i b, __m128i c) {
+    if constexpr (kWideRotates) {
+        return _mm_ternarylogic_epi64(a, b, c, 0x96);
+    } else {
+        return _mm_xor_si128(_mm_xor_si128(a, b), c);
+    }
+}
+
+// Schedule step on ring slot S: x[S] holds W[j-16], W[j-15] and becomes W[j], W[j+1]
+// (W[j] = sigma1(W[j-2]) + W[j-7] + sigma0(W[j-15]) + W[j-16]); wk receives W + K.
+template <int S>
+[[gnu::always_inline]] inline void schedulePair(__m128i* x, std::uint64_t* wk,
+                                                const std::uint64_t* k) {
+    const __m128i w15 = _mm_alignr_epi8(x[(S + 1) % 8], x[S], 8);
+    const __m128i w7 = _mm_alignr_epi8(x[(S + 5) % 8], x[(S + 4) % 8], 8);
+    const __m128i w2 = x[(S + 7) % 8];
+    const __m128i s0 = xor3(rotateRight<1>(w15), rotateRight<8>(w15), _mm_srli_epi64(w15, 7));
+    const __m128i s1 = xor3(rotateRight<19>(w2), rotateRight<61>(w2), _mm_srli_epi64(w2, 6));
+    x[S] = _mm_add_epi64(_mm_add_epi64(x[S], s0), _mm_add_epi64(w7, s1));
+    _mm_store_si128(reinterpret_cast<__m128i*>(wk),
+                    _mm_add_epi64(x[S], _mm_load_si128(reinterpret_cast<const __m128i*>(k))));
+}
+
+// One round; the caller rotates the roles of the eight variables. Ch(e, f, g) is added as
+// (e & f) + (~e & g), two disjoint halves, which keeps the chain through e short.
+[[gnu::always_inline]] inline void sha512Round(std::uint64_t a, std::uint64_t b, std::uint64_t c,
+                                               std::uint64_t& d, std::uint64_t e, std::uint64_t f,
+                                               std::uint64_t g, std::uint64_t& h,
+                                               std::uint64_t wk) {
+    using std::rotr;
+    std::uint64_t t = h + wk;
+    t += e & f;
+    t += ~e & g;
+    t += rotr(e, 14) ^ rotr(e, 18) ^ rotr(e, 41);
+    d += t;
+    h = t + ((rotr(a, 28) ^ rotr(a, 34) ^ rotr(a, 39)) + ((a & (b | c)) | (b & c)));
+}
+
+[[gnu::always_inline]] inline void eightRounds(std::uint64_t* v, const std::uint64_t* wk) {
+    std::uint64_t &a = v[0], &b = v[1], &c = v[2], &d = v[3], &e = v[4], &f = v[5], &g = v[6],
+                  &h = v[7];
+    sha512Round(a, b, c, d, e, f, g, h, wk[0]);
+    sha512Round(h, a, b, c, d, e, f, g, wk[1]);
+    sha512Round(g, h, a, b, c, d, e, f, wk[2]);
+    sha512Round(f, g, h, a, b, c, d, e, wk[3]);
+    sha512Round(e, f, g, h, a, b, c, d, wk[4]);
+    sha512Round(d, e, f, g, h, a, b, c, wk[5]);
+    sha512Round(c, d, e, f, g, h, a, b, wk[6]);
+    sha512Round(b, c, d, e, f, g, h, a, wk[7]);
+}
+
+[[gnu::always_inline]] inline void sha512Vector(std::uint64_t* state, const std::uint8_t* data,
+                                                std::size_t count) {
+    const __m128i byteSwap = _mm_set_epi64x(0x08090a0b0c0d0e0fLL, 0x0001020304050607LL);
+    for (; count; --count, data += 128) {
+        alignas(16) std::uint64_t wk[80];
+        __m128i x[8];
+        for (int j = 0; j < 8; ++j) {
+            x[j] = _mm_shuffle_epi8(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)), byteSwap);
+            _mm_store_si128(
+                reinterpret_cast<__m128i*>(wk + 2 * j),
+                _mm_add_epi64(x[j],
+                              _mm_load_si128(reinterpret_cast<const __m128i*>(kK512 + 2 * j))));
+        }
+        std::uint64_t a = state[0], b = state[1], c = state[2], d = state[3], e = state[4],
+                      f = state[5], g = state[6], h = state[7];
+        // Rounds 0..63, each pair of rounds followed by the schedule step for sixteen words on.
+        for (int i = 0; i < 64; i += 16) {
+            std::uint64_t* out = wk + i + 16;
+            const std::uint64_t* k = kK512 + i + 16;
+            sha512Round(a, b, c, d, e, f, g, h, wk[i]);
+            sha512Round(h, a, b, c, d, e, f, g, wk[i + 1]);
+            schedulePair<0>(x, out, k);
+            sha512Round(g, h, a, b, c, d, e, f, wk[i + 2]);
+            sha512Round(f, g, h, a, b, c, d, e, wk[i + 3]);
+            schedulePair<1>(x, out + 2, k + 2);
+            sha512Round(e, f, g, h, a, b, c, d, wk[i + 4]);
+            sha512Round(d, e, f, g, h, a, b, c, wk[i + 5]);
+            schedulePair<2>(x, out + 4, k + 4);
+            sha512Round(c, d, e, f, g, h, a, b, wk[i + 6]);
+            sha512Round(b, c, d, e, f, g, h, a, wk[i + 7]);
+            schedulePair<3>(x, out + 6, k + 6);
+            sha512Round(a, b, c, d, e, f, g, h, wk[i + 8]);
+            sha512Round(h, a, b, c, d, e, f, g, wk[i + 9]);
+            schedulePair<4>(x, out + 8, k + 8);
+            sha512Round(g, h, a, b, c, d, e, f, wk[i + 10]);
+            sha512Round(f, g, h, a, b, c, d, e, wk[i + 11]);
+            schedulePair<5>(x, out + 10, k + 10);
+            sha512Round(e, f, g, h, a, b, c, d, wk[i + 12]);
+            sha512Round(d, e, f, g, h, a, b, c, wk[i + 13]);
+            schedulePair<6>(x, out + 12, k + 12);
+            sha512Round(c, d, e, f, g, h, a, b, wk[i + 14]);
+            sha512Round(b, c, d, e, f, g, h, a, wk[i + 15]);
+            schedulePair<7>(x, out + 14, k + 14);
+        }
+        std::uint64_t v[8] = {a, b, c, d, e, f, g, h};
+        eightRounds(v, wk + 64);
+        eightRounds(v, wk + 72);
+        for (int j = 0; j < 8; ++j) state[j] += v[j];
+    }
+}
+
+}  // namespace
+}  // namespace s::digest::sha::blocks
