@@ -9,6 +9,7 @@
 #include "gui/win/Box.h"
 #include "gui/win/Label.h"
 #include "gui/win/Spacer.h"
+#include "platform/window/Headless.h"
 #include "platform/window/Input.h"
 
 namespace pw = platform::window;
@@ -142,6 +143,30 @@ TEST_F(ComponentTree, HoverFollowsThePointer) {
     EXPECT_TRUE(eventually([&] { return red->isHovered(); }));
     pw::input::mouseMove(top(), {80, 5});
     EXPECT_TRUE(eventually([&] { return !red->isHovered(); }));
+}
+
+}  // namespace
+
+namespace {
+
+using Centring = HeadlessWindow;
+
+TEST_F(Centring, InParentClientAreaAndWindowInWorkArea) {
+    Box* box = newBoxFixed(1, 80, 30, 0, 0, 0);
+    window->add(box);
+    Box* inner = newBoxFixed(1, 20, 40, 0, 0, 0);
+    box->add(inner);
+    inner->setSize(20, 40);
+    inner->centre();  // wider room: (80 - 20) / 2; too low a room: 0
+    EXPECT_EQ(inner->getX(), 30);
+    EXPECT_EQ(inner->getY(), 0);
+
+    pw::headless()->setWorkArea({10, 20, 1000, 800});
+    window->centre();
+    EXPECT_EQ(window->getX(), 10 + 450);
+    EXPECT_EQ(window->getY(), 20 + 370);
+    EXPECT_EQ(pw::windowRect(top()).x, 460);
+    window->removeAll(true);
 }
 
 }  // namespace

@@ -85,6 +85,21 @@ std::int32_t Window::getMinClientHeight() const {
     return sum;
 }
 
+void Window::centre() {
+    centreHorizontally();
+    centreVertically();
+}
+
+void Window::centreHorizontally() {
+    pw::Rect area = pw::workArea({x_ + width_ / 2, y_ + height_ / 2});
+    setPosition(area.x + std::max((area.width - width_) / 2, 0), y_);
+}
+
+void Window::centreVertically() {
+    pw::Rect area = pw::workArea({x_ + width_ / 2, y_ + height_ / 2});
+    setPosition(x_, area.y + std::max((area.height - height_) / 2, 0));
+}
+
 void Window::setTitle(const std::u16string& title) {
     if (native_ != pw::kNoWindow) pw::setTitle(native_, title);
 }

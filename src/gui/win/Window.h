@@ -34,6 +34,10 @@ public:
     std::int32_t getMaxHeight() const override;
     std::int32_t getMinClientWidth() const override;
     std::int32_t getMinClientHeight() const override;
+    // A window centres itself in the work area of its screen.
+    void centre() override;
+    void centreHorizontally() override;
+    void centreVertically() override;
 
     void setTitle(const std::u16string& title);
 
