@@ -66,7 +66,7 @@ void HashJob::run() {
 }
 
 void HashJob::appendLine(StrBuffer* summary, std::int32_t id, const StrBuffer* value) {
-    summary->appendString(view_->text(id));
+    summary->appendText(view_->text(id));
     summary->appendString(value);
     summary->appendChar(u'\n');
 }
@@ -219,8 +219,8 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name) {
             StrBuffer* summary = StrBuffer::create();
             appendLine(summary, 3001000, entered);
             appendLine(summary, 3030000, code);
-            summary->appendString(view_->text(3020000));
-            summary->appendString(view_->text(same ? 3021000 : 3022000));
+            summary->appendText(view_->text(3020000));
+            summary->appendText(view_->text(same ? 3021000 : 3022000));
             summary->appendChar(u'\n');
             summary->appendString(detail);
             toCrLf(summary);

@@ -59,8 +59,8 @@ public:
                         std::intptr_t c) = 0;
     // 0 calculates, any other value verifies.
     virtual int actionIndex() = 0;
-    // The text of a language-pack id in the current language.
-    virtual const str::strbuffer::StrBuffer* text(std::int32_t id) = 0;
+    // The text of a language-pack id in the current language (terminated, never null).
+    virtual const char16_t* text(std::int32_t id) = 0;
 
     // Calculate page.
     virtual bool isTicked(Row row) = 0;

@@ -97,9 +97,9 @@ public:
         notes.push_back(note);
     }
     int actionIndex() override { return action; }
-    const StrBuffer* text(std::int32_t id) override {
+    const char16_t* text(std::int32_t id) override {
         auto it = texts_.find(id);
-        return it == texts_.end() ? empty_ : it->second;
+        return (it == texts_.end() ? empty_ : it->second)->text();
     }
     bool isTicked(fh::Row r) override { return ticked[static_cast<int>(r)]; }
     void setRowText(fh::Row r, const StrBuffer* text) override { row(r) = utf8Of(text); }

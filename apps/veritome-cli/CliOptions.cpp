@@ -1,0 +1,194 @@
+// Option parsing: GNU-style long options with "=" or a separate value, "--" and "-".
+#include "CliOptions.h"
+
+#include <cctype>
+
+namespace cli {
+
+namespace {
+
+// Row keys in feeding order, then the usual names.
+constexpr const char* kKeys[12] = {"crc32",      "md2",        "md4",      "md5",
+                                   "sha2_160",   "sha2_256",   "sha2_384", "sha2_512",
+                                   "ripemd_128", "ripemd_160", "adler32",  "gost"};
+constexpr const char* kCommon[12] = {"crc32",     "md2",       "md4",     "md5",
+                                     "sha1",      "sha256",    "sha384",  "sha512",
+                                     "ripemd128", "ripemd160", "adler32", "gost"};
+constexpr const char* kFacts[5] = {"filename", "size", "creation", "modified", "accessed"};
+constexpr const char* kSizeTypes[4] = {"bytes", "kb", "mb", "auto"};
+
+std::string lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::vector<std::string> splitList(const std::string& list) {
+    std::vector<std::string> items;
+    std::string item;
+    for (char c : list + ",") {
+        if (c == ',') {
+            if (!item.empty()) items.push_back(item);
+            item.clear();
+        } else if (c != ' ') {
+            item += c;
+        }
+    }
+    return items;
+}
+
+int indexIn(const char* const* names, int count, const std::string& name) {
+    std::string wanted = lower(name);
+    for (int i = 0; i < count; ++i) {
+        if (wanted == names[i]) return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+int algorithmByName(const std::string& name) {
+    int i = indexIn(kKeys, 12, name);
+    return i >= 0 ? i : indexIn(kCommon, 12, name);
+}
+
+ParseResult parseOptions(const std::vector<std::string>& args) {
+    ParseResult result;
+    CliOptions& o = result.options;
+    o.algorithms[0] = o.algorithms[3] = true;                  // CRC32, MD5
+    o.facts[0] = o.facts[1] = o.facts[3] = o.facts[4] = true;  // name, size, modified, accessed
+    bool algorithmsChosen = false;
+    bool optionsEnded = false;
+
+    auto fail = [&](std::string error) {
+        result.ok = false;
+        result.error = std::move(error);
+        return result;
+    };
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            o.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        // Split "--name=value" and "-aVALUE".
+        std::string name = arg, value;
+        bool hasValue = false;
+        if (arg.rfind("--", 0) == 0) {
+            std::size_t eq = arg.find('=');
+            if (eq != std::string::npos) {
+                name = arg.substr(0, eq);
+                value = arg.substr(eq + 1);
+                hasValue = true;
+            }
+        } else if (arg.size() > 2) {
+            name = arg.substr(0, 2);
+            value = arg.substr(2);
+            hasValue = true;
+        }
+        auto takeValue = [&]() -> bool {
+            if (hasValue) return true;
+            if (i + 1 >= args.size()) return false;
+            value = args[++i];
+            return true;
+        };
+        auto noValue = [&]() { return !hasValue; };
+
+        if (name == "-h" || name == "--help") {
+            if (!noValue()) return fail("option '" + name + "' takes no value");
+            o.mode = Mode::Help;
+        } else if (name == "--version") {
+            o.mode = Mode::Version;
+        } else if (name == "--all") {
+            for (bool& a : o.algorithms) a = true;
+            algorithmsChosen = true;
+        } else if (name == "--no-comma") {
+            o.comma = false;
+        } else if (name == "-a" || name == "--algorithms") {
+            if (!takeValue()) return fail("option '" + name + "' needs a list of algorithms");
+            if (!algorithmsChosen) {
+                for (bool& a : o.algorithms) a = false;
+                algorithmsChosen = true;
+            }
+            for (const std::string& item : splitList(value)) {
+                int a = algorithmByName(item);
+                if (a < 0) return fail("unknown algorithm '" + item + "'");
+                o.algorithms[a] = true;
+            }
+        } else if (name == "--fields") {
+            if (!takeValue()) return fail("option '--fields' needs a list of fields");
+            for (bool& f : o.facts) f = false;
+            for (const std::string& item : splitList(value)) {
+                int f = indexIn(kFacts, 5, item);
+                if (f < 0) return fail("unknown field '" + item + "'");
+                o.facts[f] = true;
+            }
+        } else if (name == "--size-type") {
+            if (!takeValue()) return fail("option '--size-type' needs Bytes, KB, MB or Auto");
+            o.sizeType = indexIn(kSizeTypes, 4, value);
+            if (o.sizeType < 0) return fail("unknown size type '" + value + "'");
+        } else if (name == "--verify") {
+            if (!takeValue()) return fail("option '--verify' needs a code");
+            o.mode = Mode::Verify;
+            o.code = value;
+            o.codeGiven = true;
+        } else if (name == "--type" || name == "--print") {
+            if (!takeValue()) return fail("option '" + name + "' needs an algorithm");
+            o.algorithm = algorithmByName(value);
+            if (o.algorithm < 0) return fail("unknown algorithm '" + value + "'");
+            if (name == "--print") o.mode = Mode::Print;
+        } else if (name == "-c" || name == "--check") {
+            if (!takeValue()) return fail("option '" + name + "' needs a checksum file");
+            o.mode = Mode::Check;
+            o.checkFile = value;
+        } else if (name == "--lang") {
+            if (!takeValue()) return fail("option '--lang' needs a language name");
+            o.language = value;
+        } else {
+            return fail("unknown option '" + arg + "'");
+        }
+    }
+
+    if (o.mode == Mode::Verify && o.algorithm < 0) {
+        return fail("--verify needs --type KEY (for example --type Sha2_256)");
+    }
+    bool needsFiles = o.mode == Mode::Calculate || o.mode == Mode::Verify || o.mode == Mode::Print;
+    if (needsFiles && o.files.empty()) return fail("no file given");
+    result.ok = true;
+    return result;
+}
+
+const char* usageText() {
+    return "Usage: veritome-cli [OPTION]... FILE...\n"
+           "Computes the hash codes of files, or verifies a file against a known code.\n"
+           "FILE '-' reads standard input (codes only).\n"
+           "\n"
+           "  -a, --algorithms LIST  algorithms, separated by commas: Crc32, Md2, Md4, Md5,\n"
+           "                         Sha2_160, Sha2_256, Sha2_384, Sha2_512, Ripemd_128,\n"
+           "                         Ripemd_160, Adler32, Gost (or crc32, md5, sha1, sha256,\n"
+           "                         sha384, sha512, ripemd160, ripemd128, adler32, gost,\n"
+           "                         md2, md4); default Crc32,Md5\n"
+           "      --all              all twelve algorithms\n"
+           "      --fields LIST      facts to show: FileName, Size, Creation, Modified,\n"
+           "                         Accessed; default FileName,Size,Modified,Accessed\n"
+           "      --size-type TYPE   Bytes (default), KB, MB or Auto\n"
+           "      --no-comma         sizes without thousands separators\n"
+           "      --verify CODE --type KEY FILE\n"
+           "                         compare FILE's code of algorithm KEY with CODE;\n"
+           "                         exit status 0 on a match, 1 when different\n"
+           "  -c, --check SUMFILE    check the files listed in SUMFILE (lines 'HEX  NAME',\n"
+           "                         'HEX *NAME' or 'ALGO (NAME) = HEX')\n"
+           "      --print KEY        print 'HEX  NAME' lines of algorithm KEY\n"
+           "      --lang NAME        language of the texts, by English name (e.g. German)\n"
+           "  -h, --help             show this help\n"
+           "      --version          show the version\n"
+           "\n"
+           "Exit status: 0 success, 1 a code differed, 2 trouble (a file could not be\n"
+           "read, a bad option), 130 interrupted.\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,92 @@
+// The terminal's view of the hash job.
+#include "CliView.h"
+
+#include "file/gui/dialogs/filehash/HashJob.h"
+#include "lang/Localizer.h"
+#include "str/Utf8.h"
+
+namespace cli {
+
+using s::str::strbuffer::StrBuffer;
+
+namespace {
+std::string utf8Of(const StrBuffer* text) {
+    return s::str::toUtf8String(text->data(), text->length());
+}
+}  // namespace
+
+CliView::CliView(s::lang::Localizer* localizer, const std::atomic<bool>* cancel,
+                 ProgressLine* progress)
+    : localizer_(localizer), cancel_(cancel), progress_(progress) {
+    for (auto*& row : rows_) row = StrBuffer::create();
+    for (auto*& field : verify_) field = StrBuffer::create();
+}
+
+CliView::~CliView() {
+    for (auto* row : rows_) row->release();
+    for (auto* field : verify_) field->release();
+}
+
+void CliView::setEntry(const std::string& path, const std::string& shownName) {
+    entry_ = path;
+    shownName_ = shownName;
+    emptyCode_ = false;
+    resultId_ = 0;
+    for (auto* row : rows_) row->clear();
+    for (auto* field : verify_) field->clear();
+}
+
+std::string CliView::rowText(fh::Row row) const {
+    return utf8Of(rows_[static_cast<int>(row)]);
+}
+
+std::string CliView::verifyText(fh::VerifyField field) const {
+    return utf8Of(verify_[static_cast<int>(field)]);
+}
+
+bool CliView::firstEntry(StrBuffer* path) {
+    if (entry_.empty()) return false;
+    s::str::appendUtf8(path, entry_);
+    return true;
+}
+
+void CliView::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t) {
+    std::u16string_view event(name);
+    if (event == u"ProcessStatusStart") {
+        blocks_ = 0;
+        progress_->start(shownName_);
+    } else if (event == u"ProcessStatusUpdate") {
+        ++blocks_;
+        progress_->update(static_cast<int>(b), blocks_ * fh::HashJob::kBlockSize);
+    } else if (event == u"ProcessStatusEnd") {
+        progress_->end();
+    } else if (event == u"EmptyVeritome") {
+        emptyCode_ = true;
+    } else if (event == u"VeritomeForVerify") {
+        // As the dialog does: the computed code goes into its field.
+        verify_[static_cast<int>(fh::VerifyField::ComputedCode)]->assign(
+            reinterpret_cast<const StrBuffer*>(a));
+    }
+}
+
+const char16_t* CliView::text(std::int32_t id) {
+    return localizer_->text(id);
+}
+
+void CliView::setRowText(fh::Row row, const StrBuffer* text) {
+    rows_[static_cast<int>(row)]->assign(text);
+}
+
+void CliView::enteredCode(StrBuffer* into) {
+    s::str::appendUtf8(into, entered_);
+}
+
+void CliView::matchTypeKey(StrBuffer* into) {
+    into->appendText(matchKey_);
+}
+
+void CliView::setVerifyText(fh::VerifyField field, const StrBuffer* text) {
+    verify_[static_cast<int>(field)]->assign(text);
+}
+
+}  // namespace cli

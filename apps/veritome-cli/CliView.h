@@ -1,0 +1,77 @@
+// The hash job's view for the terminal: ticked rows and choices as plain values, the fields
+// kept as texts, progress drawn on standard error.
+#pragma once
+
+#include <atomic>
+#include <string>
+
+#include "ProgressLine.h"
+#include "file/gui/dialogs/filehash/IHashJobView.h"
+
+namespace s::lang {
+class Localizer;
+}
+
+namespace cli {
+
+namespace fh = s::file::gui::dialogs::filehash;
+
+class CliView : public fh::IHashJobView {
+public:
+    CliView(s::lang::Localizer* localizer, const std::atomic<bool>* cancel, ProgressLine* progress);
+    ~CliView() override;
+
+    // Set up one run.
+    void setEntry(const std::string& path, const std::string& shownName);
+    void setAction(int index) { action_ = index; }
+    void tick(fh::Row row, bool ticked) { ticked_[static_cast<int>(row)] = ticked; }
+    void setSizeType(fh::SizeType type) { sizeType_ = type; }
+    void setComma(bool comma) { comma_ = comma; }
+    void setEnteredCode(const std::string& code) { entered_ = code; }
+    void setMatchKey(const char16_t* key) { matchKey_ = key; }
+
+    // What the run produced (UTF-8).
+    std::string rowText(fh::Row row) const;
+    std::string verifyText(fh::VerifyField field) const;
+    std::int32_t resultTextId() const { return resultId_; }
+    bool sawEmptyCode() const { return emptyCode_; }
+
+    // IHashJobView
+    bool firstEntry(s::str::strbuffer::StrBuffer* path) override;
+    bool isCancelled() override { return cancel_->load(std::memory_order_relaxed); }
+    void notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c) override;
+    int actionIndex() override { return action_; }
+    const char16_t* text(std::int32_t id) override;
+    bool isTicked(fh::Row row) override { return ticked_[static_cast<int>(row)]; }
+    void setRowText(fh::Row row, const s::str::strbuffer::StrBuffer* text) override;
+    fh::SizeType sizeType() override { return sizeType_; }
+    bool sizeComma() override { return comma_; }
+    void setStoredSize(std::uint64_t) override {}
+    void enteredCode(s::str::strbuffer::StrBuffer* into) override;
+    void matchTypeKey(s::str::strbuffer::StrBuffer* into) override;
+    void setResultLine(std::int32_t textId, std::uint32_t, bool) override { resultId_ = textId; }
+    void setVerifyText(fh::VerifyField field, const s::str::strbuffer::StrBuffer* text) override;
+    void enableVerifyField(fh::VerifyField) override {}
+    bool verifyComma() override { return comma_; }
+    void setVerifyStoredSize(std::uint64_t) override {}
+
+private:
+    s::lang::Localizer* localizer_;
+    const std::atomic<bool>* cancel_;
+    ProgressLine* progress_;
+    std::string entry_;
+    std::string shownName_;
+    int action_ = 0;
+    bool ticked_[fh::kRowCount] = {};
+    fh::SizeType sizeType_ = fh::SizeType::Bytes;
+    bool comma_ = true;
+    std::string entered_;
+    const char16_t* matchKey_ = u"Md5";
+    s::str::strbuffer::StrBuffer* rows_[fh::kRowCount];
+    s::str::strbuffer::StrBuffer* verify_[7];
+    std::int32_t resultId_ = 0;
+    bool emptyCode_ = false;
+    std::uint64_t blocks_ = 0;
+};
+
+}  // namespace cli

@@ -1,0 +1,40 @@
+// Drawing and erasing the progress line.
+#include "ProgressLine.h"
+
+#include "platform/Clock.h"
+#include "platform/Terminal.h"
+
+namespace cli {
+
+void ProgressLine::start(const std::string& name) {
+    name_ = name;
+    shown_ = false;
+    startedAt_ = drawnAt_ = platform::monotonicMilliseconds();
+}
+
+void ProgressLine::update(int percent, std::uint64_t bytesDone) {
+    if (!enabled_) return;
+    std::int64_t now = platform::monotonicMilliseconds();
+    if (now - startedAt_ < kDelayMillis || now - drawnAt_ < kRefreshMillis) return;
+    drawnAt_ = now;
+    double seconds = static_cast<double>(now - startedAt_) / 1000.0;
+    double rate = static_cast<double>(bytesDone) / (1024.0 * 1024.0) / seconds;
+    char head[64];
+    std::snprintf(head, sizeof head, "%3d%%  %8.1f MB/s  ", percent, rate);
+    // Keep the line within the terminal so that "\r" returns to its start.
+    std::size_t room = static_cast<std::size_t>(platform::terminalColumns(2)) - 1;
+    std::string line = head + name_;
+    if (line.size() > room) line = line.substr(0, room);
+    std::fprintf(out_, "\r%s\033[K", line.c_str());
+    std::fflush(out_);
+    shown_ = true;
+}
+
+void ProgressLine::end() {
+    if (!shown_) return;
+    std::fputs("\r\033[K", out_);
+    std::fflush(out_);
+    shown_ = false;
+}
+
+}  // namespace cli

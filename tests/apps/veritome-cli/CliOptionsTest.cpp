@@ -1,0 +1,128 @@
+// Command-line parsing and checksum-file lines of the terminal front end.
+#include <gtest/gtest.h>
+
+#include "ChecksumLine.h"
+#include "CliOptions.h"
+
+namespace {
+
+using cli::Mode;
+
+cli::ParseResult parse(std::vector<std::string> args) {
+    return cli::parseOptions(args);
+}
+
+TEST(CliOptions, DefaultsAreTheWindowsFirstStart) {
+    cli::ParseResult r = parse({"file"});
+    ASSERT_TRUE(r.ok);
+    bool algorithms[12] = {true, false, false, true};  // CRC32, MD5
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(r.options.algorithms[i], algorithms[i]) << i;
+    bool facts[5] = {true, true, false, true, true};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(r.options.facts[i], facts[i]) << i;
+    EXPECT_EQ(r.options.sizeType, 0);
+    EXPECT_TRUE(r.options.comma);
+}
+
+TEST(CliOptions, AlgorithmNames) {
+    struct Case {
+        const char* name;
+        int index;
+    } cases[] = {{"Crc32", 0},  {"MD2", 1},       {"md4", 2},        {"Md5", 3},
+                 {"sha1", 4},   {"SHA2_160", 4},  {"sha256", 5},     {"Sha2_384", 6},
+                 {"sha512", 7}, {"ripemd128", 8}, {"Ripemd_160", 9}, {"ADLER32", 10},
+                 {"gost", 11},  {"sha3", -1},     {"", -1}};
+    for (const Case& c : cases) EXPECT_EQ(cli::algorithmByName(c.name), c.index) << c.name;
+}
+
+TEST(CliOptions, ParsesEveryForm) {
+    cli::ParseResult r =
+        parse({"-a", "sha256,Md5", "--algorithms=gost", "--fields", "Size", "--size-type=auto",
+               "--no-comma", "--lang", "German", "--", "-x", "-"});
+    ASSERT_TRUE(r.ok) << r.error;
+    const auto& o = r.options;
+    EXPECT_TRUE(o.algorithms[5] && o.algorithms[3] && o.algorithms[11]);
+    EXPECT_FALSE(o.algorithms[0]);
+    EXPECT_TRUE(o.facts[1]);
+    EXPECT_FALSE(o.facts[0]);
+    EXPECT_EQ(o.sizeType, 3);
+    EXPECT_FALSE(o.comma);
+    EXPECT_EQ(o.language, "German");
+    EXPECT_EQ(o.files, (std::vector<std::string>{"-x", "-"}));
+
+    r = parse({"--verify", "ABC", "--type", "sha2_256", "f"});
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.options.mode, Mode::Verify);
+    EXPECT_EQ(r.options.algorithm, 5);
+    r = parse({"-c", "sums.txt"});
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.options.mode, Mode::Check);
+    r = parse({"--all", "f"});
+    for (bool a : r.options.algorithms) EXPECT_TRUE(a);
+}
+
+TEST(CliOptions, RejectsWithAReason) {
+    for (std::vector<std::string> args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"-a", "nope", "f"},
+                                               {"-a"},
+                                               {"--bogus", "f"},
+                                               {"--verify", "x", "f"},
+                                               {"--size-type", "GB", "f"},
+                                               {"--fields", "Colour", "f"},
+                                               {"--print", "md5"}}) {
+        cli::ParseResult r = parse(args);
+        EXPECT_FALSE(r.ok);
+        EXPECT_FALSE(r.error.empty());
+    }
+}
+
+TEST(ChecksumLine, ParsesTheCommonFormats) {
+    struct Case {
+        const char* line;
+        cli::LineKind kind;
+        int algorithm;
+        const char* hex;
+        const char* name;
+    } cases[] = {
+        {"d41d8cd98f00b204e9800998ecf8427e  empty.txt\n", cli::LineKind::Entry, 3,
+         "d41d8cd98f00b204e9800998ecf8427e", "empty.txt"},
+        {"D41D8CD98F00B204E9800998ECF8427E *bin name.dat\r\n", cli::LineKind::Entry, 3,
+         "D41D8CD98F00B204E9800998ECF8427E", "bin name.dat"},
+        {"SHA256 (a (1).txt) = "
+         "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855",
+         cli::LineKind::Entry, 5,
+         "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855", "a (1).txt"},
+        {"RIPEMD-160 (x) = 9c1185a5c5e9fc54612808977ee8f548b2258d31", cli::LineKind::Entry, 9,
+         "9c1185a5c5e9fc54612808977ee8f548b2258d31", "x"},
+        {"GOST (x) = ce85b99cc46752fffee35cab9a7b0278abb4c2d2055cff685af4912c49490f8d",
+         cli::LineKind::Entry, 11,
+         "ce85b99cc46752fffee35cab9a7b0278abb4c2d2055cff685af4912c49490f8d", "x"},
+        {"\\00000000  back\\\\slash\\nline", cli::LineKind::Entry, 0, "00000000",
+         "back\\slash\nline"},
+        {"", cli::LineKind::Blank, -1, "", ""},
+        {"# comment", cli::LineKind::Blank, -1, "", ""},
+        {"nothex  name", cli::LineKind::Malformed, -1, "", ""},
+        {"abc  name", cli::LineKind::Malformed, -1, "", ""},  // no algorithm has 3 digits
+        {"00000000", cli::LineKind::Malformed, -1, "", ""},
+    };
+    for (const Case& c : cases) {
+        cli::ChecksumEntry entry;
+        ASSERT_EQ(cli::parseChecksumLine(c.line, &entry), c.kind) << c.line;
+        if (c.kind != cli::LineKind::Entry) continue;
+        EXPECT_EQ(entry.algorithm, c.algorithm) << c.line;
+        EXPECT_EQ(entry.hex, c.hex);
+        EXPECT_EQ(entry.name, c.name);
+    }
+}
+
+TEST(ChecksumLine, WritesWhatItReads) {
+    for (std::string name : {"plain.txt", "with space", "back\\slash", "two\nlines"}) {
+        std::string line = cli::formatChecksumLine("00000000", name);
+        cli::ChecksumEntry entry;
+        ASSERT_EQ(cli::parseChecksumLine(line, &entry), cli::LineKind::Entry);
+        EXPECT_EQ(entry.name, name);
+    }
+    EXPECT_EQ(cli::formatChecksumLine("ab", "n"), "ab  n");
+}
+
+}  // namespace
