@@ -52,5 +52,25 @@ configure build/tsan -DCMAKE_BUILD_TYPE=Debug -DVERITOME_SANITIZE=thread -DVERIT
 quiet_build build/tsan
 run_ctest build/tsan --timeout 900 -R 'Thread'
 
+# ---- fuzz stage (settings area): libFuzzer over the XML parser -------------------------------
+# Built with clang in its own directory; runs 60 seconds from the seeds in tests/data/xml/corpus
+# (new inputs go to build/fuzz/corpus). A crashing input is left in build/fuzz/artifacts: copy
+# it into tests/data/xml/, where XmlParser.FixtureDocumentsParseAndRewrite runs it.
+echo "== libFuzzer: XML parser, 60 seconds"
+CC=clang CXX=clang++ configure build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERITOME_FUZZ=ON \
+  -DVERITOME_BENCH=OFF
+quiet_build build/fuzz --target fuzz_xml
+mkdir -p build/fuzz/corpus build/fuzz/artifacts
+if ! build/fuzz/fuzz_xml -max_total_time=60 -print_final_stats=0 \
+    -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus tests/data/xml/corpus \
+    >build/fuzz/fuzz.log 2>&1; then
+  tail -n 40 build/fuzz/fuzz.log
+  echo "fuzz_xml found a failing input: see build/fuzz/artifacts/"
+  failed=$((failed + 1)); status=1
+else
+  tail -n 1 build/fuzz/fuzz.log
+fi
+# ---- end of fuzz stage ------------------------------------------------------------------------
+
 echo "all builds: $passed passed, $failed failed"
 exit $status

@@ -44,7 +44,12 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/bench/lang.cpp)
   veritome_bench(bench_lang SOURCES ${CMAKE_SOURCE_DIR}/bench/lang.cpp LIBS s_settings)
 endif()
 
+# libFuzzer targets (clang only): the libraries they exercise get coverage instrumentation and
+# the address and undefined-behaviour sanitizers too.
 if(VERITOME_FUZZ)
+  foreach(lib s_settings s_foundation)
+    target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endforeach()
   add_executable(fuzz_xml ${CMAKE_SOURCE_DIR}/fuzz/xml_parse.cpp)
   target_compile_options(fuzz_xml PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(fuzz_xml PRIVATE -fsanitize=fuzzer,address,undefined)
