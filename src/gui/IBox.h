@@ -2,11 +2,14 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "gui/IComponent.h"
 #include "gui/ILayoutManager.h"
+
+namespace s::str::strarray {
+class StrArray;
+}
 
 namespace s::gui {
 
@@ -56,8 +59,8 @@ public:
     virtual void setMinWidth(std::int32_t width) = 0;
     virtual void setAcceptDroppedFiles(bool accept) = 0;
     virtual void addDropListener(events::IEventListener* listener) = 0;
-    // Full paths of the last drop.
-    virtual const std::vector<std::u16string>& getDroppedFiles() const = 0;
+    // Full paths of the last drop (owned by the box).
+    virtual str::strarray::StrArray* getDroppedFiles() const = 0;
     virtual void addBoxWheelListener(events::IEventListener* listener) = 0;
     virtual std::int32_t getWheelLines() const = 0;
     virtual void addLayoutListener(events::IEventListener* listener) = 0;

@@ -11,6 +11,8 @@
 #include "gui/win/Spacer.h"
 #include "platform/window/Headless.h"
 #include "platform/window/Input.h"
+#include "str/strarray/StrArray.h"
+#include "str/strbuffer/StrBuffer.h"
 
 namespace pw = platform::window;
 using s::gui::eventSource;
@@ -115,9 +117,13 @@ TEST_F(ComponentTree, DroppedFilesReachTheAcceptingBoxWithFullPaths) {
     pw::input::dropFiles(top(), {50, 25}, {u"/tmp/a b", longPath});
     ASSERT_TRUE(drops.waitFor(1));
     EXPECT_EQ(drops.events()[0], std::make_pair(eventSource(row), 1));
-    ASSERT_EQ(row->getDroppedFiles().size(), 2u);
-    EXPECT_EQ(row->getDroppedFiles()[0], u"/tmp/a b");
-    EXPECT_EQ(row->getDroppedFiles()[1], longPath);  // never cut to a fixed buffer
+    s::str::strarray::StrArray* files = row->getDroppedFiles();
+    ASSERT_EQ(files->length(), 2u);
+    auto path = [&](std::uint32_t i) {
+        return std::u16string(files->get(i)->text(), files->get(i)->length());
+    };
+    EXPECT_EQ(path(0), u"/tmp/a b");
+    EXPECT_EQ(path(1), longPath);  // never cut to a fixed buffer
 }
 
 TEST_F(ComponentTree, WheelBubblesToBoxWheelListener) {

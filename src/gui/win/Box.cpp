@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <string>
 
 #include "gui/layout/FlowH.h"
+#include "str/strarray/StrArray.h"
 
 namespace pw = platform::window;
 
@@ -21,8 +23,11 @@ std::int32_t roundAway(double v) {
 
 }  // namespace
 
-BoxBase::BoxBase() = default;
-BoxBase::~BoxBase() = default;
+BoxBase::BoxBase() : dropped_(str::strarray::StrArray::create()) {}
+
+BoxBase::~BoxBase() {
+    dropped_->release();
+}
 
 void BoxBase::resetBox() {
     resetComponent();
@@ -43,7 +48,7 @@ void BoxBase::resetBox() {
     dropListeners_.clear();
     wheelListeners_.clear();
     clickListeners_.clear();
-    dropped_.clear();
+    dropped_->recycle();
     backBuffer_.reset();
     transparent_ = true;
 }
@@ -338,10 +343,13 @@ void BoxBase::setOwnBackground(std::int32_t red, std::int32_t green, std::int32_
 void BoxBase::onDrop(pw::WParam drop) {
     {
         std::lock_guard<thread::ObjLocker> guard(dropLock_);
-        dropped_.clear();
+        dropped_->recycle();
         std::uint32_t count = pw::dropCount(drop);
         // Full paths of any length: a path is never cut to fit a buffer.
-        for (std::uint32_t i = 0; i < count; ++i) dropped_.push_back(pw::dropFile(drop, i));
+        for (std::uint32_t i = 0; i < count; ++i) {
+            std::u16string path = pw::dropFile(drop, i);
+            dropped_->addText(path.c_str(), static_cast<std::int32_t>(path.size()));
+        }
     }
     fire(dropListeners_, boxevent::kDrop);
 }

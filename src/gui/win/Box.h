@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "gui/IBox.h"
@@ -80,7 +79,7 @@ public:
     void addDropListener(events::IEventListener* listener) override {
         dropListeners_.push_back(listener);
     }
-    const std::vector<std::u16string>& getDroppedFiles() const override { return dropped_; }
+    str::strarray::StrArray* getDroppedFiles() const override { return dropped_; }
     void addBoxWheelListener(events::IEventListener* listener) override {
         wheelListeners_.push_back(listener);
     }
@@ -150,7 +149,7 @@ protected:
     std::int32_t wheelLines_ = 0;
     std::vector<events::IEventListener*> layoutListeners_, dropListeners_, wheelListeners_,
         clickListeners_;
-    std::vector<std::u16string> dropped_;
+    str::strarray::StrArray* dropped_;  // from its pool, kept for the box's life
     thread::ObjLocker dropLock_;
     std::unique_ptr<platform::window::Picture> backBuffer_;
 };
