@@ -100,10 +100,9 @@ bool ArrayBase::overlapsStorage(const void* p, std::uint64_t bytes) const {
     return a < end && a + bytes > begin;
 }
 
-void* ArrayBase::appendSlot() {
-    if (length_ == capacity_ && !reallocate(grownCapacity(capacity_))) return nullptr;
-    if (length_ == capacity_) return nullptr;
-    return storage_ + (std::size_t(length_++) << shift_);
+bool ArrayBase::growForOne() {
+    std::uint32_t grown = grownCapacity(capacity_);
+    return grown != capacity_ && reallocate(grown);
 }
 
 int ArrayBase::compareTo(const base::IComparable* other,

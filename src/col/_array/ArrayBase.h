@@ -126,10 +126,15 @@ protected:
     // Raw storage for the typed faces of the concrete classes.
     std::uint8_t* storage() const { return storage_; }
     // Makes room for one more element (growth rule) and returns its address; null when the
-    // storage could not grow.
-    void* appendSlot();
+    // storage could not grow. Inline: it is the short path of every single append.
+    void* appendSlot() {
+        if (length_ == capacity_ && !growForOne()) return nullptr;
+        return storage_ + (std::size_t(length_++) << shift_);
+    }
 
 private:
+    // One growth step for a full array; false at the 32-bit limit or when allocation fails.
+    bool growForOne();
     // Grows by the growth rule until at least required elements fit.
     bool ensureCapacity(std::uint32_t required);
     // Re-allocates to exactly newCapacity elements, keeping the elements in use.
