@@ -1,6 +1,8 @@
 // File-time arithmetic, the calendar split and the text form of a time.
 #include "time/Time.h"
 
+#include <cstdint>
+
 #include "platform/Time.h"
 #include "str/strbuffer/StrBuffer.h"
 
@@ -20,6 +22,14 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return q;
 }
 
+// File times from a damaged or crafted file system can be anything: the arithmetic saturates
+// at the ends of the 64-bit range instead of overflowing.
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t sum;
+    if (!__builtin_add_overflow(a, b, &sum)) return sum;
+    return b > 0 ? INT64_MAX : INT64_MIN;
+}
+
 void appendTwoDigits(StrBuffer* text, unsigned value) {
     if (value < 10) text->appendChar(u'0');
     text->appendUInt32(value);
@@ -33,15 +43,26 @@ std::int64_t Time::epoch() {
 }
 
 std::int64_t Time::toFileTime(std::int64_t seconds) {
-    return seconds * kTicksPerSecond + epoch();
+    std::int64_t ticks;
+    if (__builtin_mul_overflow(seconds, kTicksPerSecond, &ticks)) {
+        return seconds < 0 ? INT64_MIN : INT64_MAX;
+    }
+    return saturatingAdd(ticks, epoch());
 }
 
 std::int64_t Time::toSeconds(std::int64_t fileTime) {
-    return (fileTime - epoch()) / kTicksPerSecond;
+    // (fileTime - epoch) / 10^7 toward zero, split so that the difference cannot overflow:
+    // whole seconds of each, then the remainder of fileTime moves the result toward zero.
+    const std::int64_t whole = fileTime / kTicksPerSecond - epoch() / kTicksPerSecond;
+    const std::int64_t rest = fileTime % kTicksPerSecond;
+    if (whole > 0 && rest < 0) return whole - 1;
+    if (whole < 0 && rest > 0) return whole + 1;
+    return whole;
 }
 
 std::int64_t Time::toLocalSeconds(std::int64_t seconds) {
-    return toSeconds(toFileTime(seconds) + platform::utcOffsetNow() * kTicksPerSecond);
+    return toSeconds(
+        saturatingAdd(toFileTime(seconds), platform::utcOffsetNow() * kTicksPerSecond));
 }
 
 std::int64_t Time::utcOffset() {
@@ -56,8 +77,12 @@ Time* Time::fromSeconds(std::int64_t seconds) {
 
 void Time::set(std::int64_t fileTime) {
     instant_ = fileTime;
-    const std::int64_t days = floorDiv(fileTime, kTicksPerDay);
-    const std::int64_t ticks = fileTime - days * kTicksPerDay;
+    std::int64_t ticks = fileTime % kTicksPerDay;
+    std::int64_t days = fileTime / kTicksPerDay;
+    if (ticks < 0) {
+        ticks += kTicksPerDay;
+        --days;
+    }
     const std::int64_t seconds = ticks / kTicksPerSecond;
     hour_ = static_cast<std::uint8_t>(seconds / 3600);
     minute_ = static_cast<std::uint8_t>(seconds / 60 % 60);

@@ -69,6 +69,8 @@ TEST_F(TimeText, WritesLocalTimeAndTheCurrentOffset) {
         // Years below 1000 have no leading zeros; the other fields always two digits.
         {"UTC0", -30636384833, "999-03-04 05:06:07 (+00:00)"},
         {"UTC0", -59011361755, "100-01-02 03:04:05 (+00:00)"},
+        // The last second of the file-time scale.
+        {"UTC0", INT64_MAX, "30828-09-14 02:48:05 (+00:00)"},
     };
     for (const Case& c : cases) {
         useZone(c.zone);
@@ -105,6 +107,9 @@ TEST(Time, FileTimeArithmetic) {
     EXPECT_EQ(Time::epoch(), 116444736000000000);
     EXPECT_EQ(Time::toFileTime(0), Time::epoch());
     EXPECT_EQ(Time::toFileTime(-11644473600), 0);
+    // Beyond the 64-bit range the file time saturates instead of overflowing.
+    EXPECT_EQ(Time::toFileTime(INT64_MAX / 1000), INT64_MAX);
+    EXPECT_EQ(Time::toFileTime(INT64_MIN / 1000), INT64_MIN);
     struct Case {
         std::int64_t fileTime;
         std::int64_t seconds;
@@ -114,8 +119,15 @@ TEST(Time, FileTimeArithmetic) {
         {Time::epoch() - 5000000, 0},  // toward zero, not down
         {Time::epoch() - 15000000, -1},
         {0, -11644473600},
+        {-5000000, -11644473600},
+        {INT64_MAX, 910692730085},
+        {INT64_MIN, -910692730085 - 2 * 11644473600},
     };
     for (const Case& c : cases) EXPECT_EQ(Time::toSeconds(c.fileTime), c.seconds) << c.fileTime;
+    // The first instant of the scale still has calendar fields.
+    Time* first = Time::fromSeconds(INT64_MIN);
+    EXPECT_LT(first->year(), -27000);
+    first->release();
 }
 
 TEST(Time, CalendarFieldsMatchTheProlepticGregorianCalendar) {
