@@ -84,7 +84,7 @@ char16_t* StrBuffer::terminate() {
 }
 
 const char16_t* StrBuffer::text() const {
-    if (!storage_) return u"";
+    if (length_ == 0) return u"";
     storage_[length_] = 0;
     return storage_;
 }
