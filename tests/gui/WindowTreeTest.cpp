@@ -176,3 +176,50 @@ TEST_F(Centring, InParentClientAreaAndWindowInWorkArea) {
 }
 
 }  // namespace
+
+namespace {
+
+// Counts the native size and move notifications of its window.
+class PlacementCounter : public Component, public s::thread::Pooled<PlacementCounter> {
+public:
+    const char16_t* typeName() const override { return u"s_gui_testing_PlacementCounter"; }
+    s::base::IObject* newInstance() const override { return create(); }
+    void release() override { s::thread::Pooled<PlacementCounter>::release(); }
+    void recycle() override { resetComponent(); }
+    pw::Result handleMessage(pw::Handle w, std::uint32_t m, pw::WParam wp, pw::LParam lp) override {
+        if (m == pw::msg::kSize) ++sizes;
+        if (m == pw::msg::kMove) ++moves;
+        return Component::handleMessage(w, m, wp, lp);
+    }
+    int sizes = 0, moves = 0;  // touched on the window's thread only
+};
+
+using DeferredPlacement = HeadlessWindow;
+
+TEST_F(DeferredPlacement, EachChildIsPlacedOnceAndDeferredBoundsApplyInOneCall) {
+    // A row child is sized twice by the arithmetic (width, then height) and moved: the native
+    // window sees one placement.
+    Box* row = newBox(100, 100, 1, 1, -1, -1, -1, -1, 0);
+    PlacementCounter* child = PlacementCounter::create();
+    child->setMinSize(10, 5);
+    child->setNaturalSize(20, 40);
+    row->add(child);
+    window->add(row);
+    int sizes = child->sizes, moves = child->moves;
+    // A new layout: the child is sized to its minimum height first, then to the row's 30,
+    // and moved.
+    row->setSize(90, 30);
+    EXPECT_EQ(child->sizes - sizes, 1);
+    EXPECT_EQ(child->moves - moves, 1);
+    EXPECT_EQ(pw::windowRect(child->getNativeWindow()), (pw::Rect{35, 0, 20, 30}));
+
+    // Placement while deferred is only recorded; applying places it in one call.
+    child->defer();
+    child->setBounds(1, 2, 3, 4);
+    EXPECT_EQ(pw::windowRect(child->getNativeWindow()), (pw::Rect{35, 0, 20, 30}));
+    child->applyDeferred();
+    EXPECT_EQ(pw::windowRect(child->getNativeWindow()), (pw::Rect{1, 2, 3, 4}));
+    window->removeAll(true);
+}
+
+}  // namespace
