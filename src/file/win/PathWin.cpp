@@ -95,6 +95,11 @@ void PathWin::set(const char16_t* text) {
 }
 
 void PathWin::split() {
+    // A zero character cannot be part of a file name: the system would see only the text
+    // before it and answer for another file.
+    for (std::uint32_t i = 0; i < original_->length(); ++i) {
+        if (original_->charAt(i) == u'\0') return;
+    }
     valid_ = true;
     full_->assign(original_);
     // Trailing separators go ("/dir/" names the folder "/dir"); "/" alone stays.

@@ -63,12 +63,23 @@ TEST(PathWin, SplitsIntoDirectoryTitleAndExtension) {
         EXPECT_EQ(textOf(name), c.title + c.extension);
         name->release();
     }
-    // An empty text leaves the object invalid and without facts.
-    path->set(u"");
-    EXPECT_FALSE(path->isValid());
-    EXPECT_FALSE(path->exists());
-    EXPECT_EQ(path->size(true, true, nullptr, nullptr, true), 0);
-    EXPECT_EQ(path->openInputStream(), nullptr);
+    // An empty text, or one with a zero character (the system would see only "/"), leaves
+    // the object invalid and without facts.
+    StrBuffer* withZero = StrBuffer::create();
+    withZero->append(u"/\0etc", 5);
+    for (int i = 0; i < 2; ++i) {
+        if (i == 0) {
+            path->set(u"");
+        } else {
+            path->set(withZero);
+        }
+        EXPECT_FALSE(path->isValid());
+        EXPECT_FALSE(path->exists());
+        EXPECT_FALSE(path->isDirectory());
+        EXPECT_EQ(path->size(true, true, nullptr, nullptr, true), 0);
+        EXPECT_EQ(path->openInputStream(), nullptr);
+    }
+    withZero->release();
     path->release();
 }
 
