@@ -141,6 +141,31 @@ TEST_F(ScrollBoxInWindow, HeldPageAreaRepeatsUntilTheThumbIsUnderThePointer) {
     pw::input::mouseButton(top(), at, pw::MouseButton::kLeft, false);
 }
 
+TEST_F(ScrollBoxInWindow, ThumbDragFollowsTheDragRule) {
+    // The thumb lies at 15..38 of the bar (x 85..100); dragging it 10 pixels down moves the
+    // position by round(10 * 200 / 47).
+    pw::input::mouseButton(top(), {92, 20}, pw::MouseButton::kLeft, true);
+    pw::input::mouseMove(top(), {92, 30});
+    ASSERT_TRUE(eventually([&] { return position() == 43; }));
+    pw::input::mouseMove(top(), {92, 99});  // past the end: the last position
+    ASSERT_TRUE(eventually([&] { return position() == 200; }));
+    pw::input::mouseButton(top(), {92, 99}, pw::MouseButton::kLeft, false);
+    EXPECT_TRUE(eventually([&] { return vbar()->lookOf(G::kThumb) == 0; }));
+}
+
+TEST_F(ScrollBoxInWindow, DragScrollMovesOppositeToThePointer) {
+    box->setDragScroll(true);
+    // The view's own area right of the 50-wide content.
+    pw::input::mouseButton(top(), {70, 60}, pw::MouseButton::kLeft, true);
+    pw::input::mouseMove(top(), {70, 35});
+    ASSERT_TRUE(eventually([&] { return position() == 25; }));
+    pw::input::mouseButton(top(), {70, 35}, pw::MouseButton::kLeft, false);
+    // A click without movement centres the view on the point: 60 - 100 / 2 further down.
+    pw::input::mouseButton(top(), {70, 60}, pw::MouseButton::kLeft, true);
+    pw::input::mouseButton(top(), {70, 60}, pw::MouseButton::kLeft, false);
+    EXPECT_TRUE(eventually([&] { return position() == 35; }));
+}
+
 TEST_F(ScrollBoxInWindow, WheelScrollsTheVerticalBar) {
     pw::input::mouseWheel(top(), {20, 20}, -120);  // towards the user: 3 lines of 15
     ASSERT_TRUE(eventually([&] { return position() == 45; }));
