@@ -5,6 +5,7 @@
 
 #include "col/_array/ArrayU08.h"
 #include "platform/AtomicFile.h"
+#include "platform/File.h"
 #include "xml/XmlText.h"
 
 namespace s::xml {
@@ -34,14 +35,19 @@ void MappedData::recycle() {
     text_->clear();
     sectionName_->clear();
     autoFlush_ = false;
+    keepFile_ = false;
 }
 
 MappedData* MappedData::open(const char16_t* path) {
     MappedData* store = create();
     store->file_->assignText(path ? path : u"");
-    // The document is read once, here; a file that is missing or unreadable gives a new one.
+    // The document is read once, here; a missing file gives a new one. A file that exists but
+    // cannot be read is never replaced: the user's settings in it would be lost.
     Node* root = Node::create();
-    if (!root->loadPath(store->file_->text()) || !root->name()) {
+    if (!root->loadPath(store->file_->text())) {
+        store->keepFile_ = platform::fileStatus(pathBytes(store->file_->text())).exists;
+    }
+    if (!root->name()) {
         root->clear();
         root->setName(u"savedata");
     }
@@ -52,7 +58,7 @@ MappedData* MappedData::open(const char16_t* path) {
 }
 
 bool MappedData::flush() {
-    if (!root_ || file_->length() == 0) return false;
+    if (!root_ || file_->length() == 0 || keepFile_) return false;
     return root_->savePath(file_->text());
 }
 

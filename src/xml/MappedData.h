@@ -18,7 +18,8 @@ public:
     ~MappedData() override;
 
     // A store from the pool for the file at path: its document when the file exists, else an
-    // empty "savedata" document that the first flush writes.
+    // empty "savedata" document that the first flush writes. When the file exists but cannot
+    // be read the store works on an empty document and flush leaves the file alone.
     static MappedData* open(const char16_t* path);
 
     const char16_t* typeName() const override { return u"s_xml_MappedData"; }
@@ -92,6 +93,7 @@ private:
     Node* root_ = nullptr;
     Node* current_ = nullptr;
     bool autoFlush_ = false;
+    bool keepFile_ = false;  // the file exists but could not be read: flush never replaces it
 };
 
 }  // namespace s::xml

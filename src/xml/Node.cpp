@@ -4,6 +4,7 @@
 #include <mutex>
 #include <vector>
 
+#include "file/IPath.h"
 #include "platform/AtomicFile.h"
 #include "str/Utf8.h"
 #include "xml/AttrFactory.h"
@@ -433,6 +434,14 @@ bool Node::savePath(const char16_t* path) const {
     const bool saved = platform::replaceFile(pathBytes(path), bytes->data(), bytes->length());
     bytes->release();
     return saved;
+}
+
+bool Node::loadFile(file::IPath* file) {
+    return file && loadPath(file->fullPath()->text());
+}
+
+bool Node::saveFile(file::IPath* file) const {
+    return file && savePath(file->fullPath()->text());
 }
 
 }  // namespace s::xml

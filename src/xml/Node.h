@@ -14,6 +14,10 @@
 #include "xml/Attributes.h"
 #include "xml/IXml.h"
 
+namespace s::file {
+class IPath;
+}
+
 namespace s::xml {
 
 using str::strbuffer::StrBuffer;
@@ -120,6 +124,9 @@ public:
     // Creates the folder when missing and replaces the file's content with toUtf8 atomically:
     // a crash during the save leaves the old file or the complete new one.
     bool savePath(const char16_t* path) const;
+    // The same on the file a path object names.
+    bool loadFile(file::IPath* file);
+    bool saveFile(file::IPath* file) const;
 
 private:
     const char16_t* parseElement(const char16_t* p, const char16_t* end, std::uint32_t depth);

@@ -155,7 +155,7 @@ TEST_F(XmlStore, BoolTextsAndUnparsableNumbers) {
     store->release();
 }
 
-TEST_F(XmlStore, KeepsAForeignRootAndStartsFreshOnUnreadableFile) {
+TEST_F(XmlStore, KeepsAForeignRootAndNeverReplacesAnUnreadableFile) {
     fs::create_directories(file_.parent_path());
     std::ofstream(file_) << "<settings><Language>Deutsch</Language></settings>";
     MappedData* store = open();
@@ -165,12 +165,29 @@ TEST_F(XmlStore, KeepsAForeignRootAndStartsFreshOnUnreadableFile) {
     EXPECT_EQ(fileText(), "<settings><Language>English</Language></settings>");
     store->release();
 
-    fs::remove(file_);
-    fs::create_directories(file_);  // a folder where the file should be: cannot be read
-    MappedData* fresh = open();
-    EXPECT_TRUE(fresh->root()->nameEquals(u"savedata"));
-    EXPECT_FALSE(fresh->flush());
-    fresh->release();
+    // A name that exists but cannot be read as a file: an empty document, and nothing is
+    // written in its place.
+    const fs::path folder = dir_ / "folder.xml";
+    fs::create_directories(folder / "inside");
+    MappedData* odd = MappedData::open(folder.u16string().c_str());
+    EXPECT_TRUE(odd->root()->nameEquals(u"savedata"));
+    EXPECT_FALSE(odd->flush());
+    odd->release();
+    EXPECT_TRUE(fs::exists(folder / "inside"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+
+    // A file without read permission: the same, and the file keeps the user's settings. (The
+    // superuser reads anything: there the case does not arise.)
+    fs::permissions(file_, fs::perms::none);
+    if (!std::ifstream(file_).good()) {
+        MappedData* unreadable = open();
+        EXPECT_TRUE(unreadable->root()->nameEquals(u"savedata"));
+        unreadable->setText(u"Language", u"", u"French");
+        EXPECT_FALSE(unreadable->flush());
+        unreadable->release();
+    }
+    fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fileText(), "<settings><Language>English</Language></settings>");
 }
 
 }  // namespace
