@@ -99,6 +99,22 @@ TEST_F(ComponentTree, HidingAndShowingAChildRelayouts) {
     EXPECT_EQ(pixel(0, 0), kRed);
 }
 
+TEST_F(ComponentTree, ShowOnlyKeepsOnePageOfAPile) {
+    Box* pages = newBox(100, -1, 0, 0, -1, -1, -1, -1, 3);
+    pages->setFixedHeight(20, false);
+    pages->add(colouredBox(30, 20, 255, 0, 0));
+    pages->add(colouredBox(30, 20, 0, 255, 0));
+    window->add(pages);  // below the row: y 30..50
+    pages->showOnly(1);
+    EXPECT_FALSE(pages->getChild(0)->isShown());
+    EXPECT_EQ(pixel(5, 35), kGreen);
+    pages->showOnlyPage(0);
+    EXPECT_EQ(pages->getChild(1)->getOriginY(), 3000);
+    EXPECT_EQ(pixel(5, 35), kRed);
+    pages->showOnly(7);  // past the end: every page hidden
+    EXPECT_EQ(pixel(5, 35), kWhite);
+}
+
 TEST_F(ComponentTree, LabelTextIsMeasuredBeforeSetTextReturns) {
     Label* label = newLabel(u"a");
     window->add(label);
