@@ -132,27 +132,24 @@ TEST_F(CliRun, StandardInputGivesCodesOnly) {
 }
 
 TEST_F(CliRun, FilesAboveFourGibibytes) {
-    // A sparse file of 4 GiB + 5 bytes; the codes must equal those of md5sum and of rhash's
-    // CRC-32 when rhash is there.
+    // A sparse file of 4 GiB + 5 bytes, read once by each tool: our CRC-32 and MD5 must equal
+    // rhash's (or md5sum's when rhash is not there).
 #if !defined(NDEBUG) || defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
     GTEST_SKIP() << "4 GiB take minutes without optimisation";
 #endif
     Outcome r = sh("truncate -s 4294967296 big && printf tail >> big && printf x >> big");
     ASSERT_EQ(r.status, 0);
-    r = sh("$CLI --print md5 big && md5sum big");
+    r = sh("$CLI --lang English --fields '' -a crc32,md5 big");
     ASSERT_EQ(r.status, 0) << r.err;
-    std::istringstream lines(r.out);
-    std::string ours, theirs;
-    std::getline(lines, ours);
-    std::getline(lines, theirs);
-    EXPECT_EQ(ours, theirs);
-    if (std::system("command -v rhash >/dev/null") == 0) {
-        r = sh("$CLI --print crc32 big | cut -c1-8 && rhash --printf='%c\\n' big");
-        std::istringstream crcs(r.out);
-        std::getline(crcs, ours);
-        std::getline(crcs, theirs);
-        for (char& c : theirs) c = static_cast<char>(std::tolower(c));
-        EXPECT_EQ(ours, theirs);
+    std::string ours = r.out;
+    bool haveRhash = std::system("command -v rhash >/dev/null") == 0;
+    r = sh(haveRhash ? "rhash --crc32 --md5 --printf='CRC32:\u00a0%c\\nMD5:\u00a0%m\\n' big"
+                     : "md5sum big");
+    ASSERT_EQ(r.status, 0) << r.err;
+    if (haveRhash) {
+        EXPECT_EQ(ours, r.out);
+    } else {
+        EXPECT_NE(ours.find(r.out.substr(0, 32)), std::string::npos);
     }
 }
 
