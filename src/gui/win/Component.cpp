@@ -34,9 +34,10 @@ void Component::registerNativeClass() {
 }
 
 Component::~Component() {
+    // The layer destroys on the owner thread; the handler no longer reaches this object.
     if (native_ != pw::kNoWindow && pw::isWindow(native_)) {
         pw::setUserData(native_, nullptr);
-        destroyNative();
+        pw::destroy(native_);
     }
 }
 
@@ -262,7 +263,7 @@ void Component::attach(IComponent* parent) {
     if (host == pw::kNoWindow) return;  // made when the parent itself is attached
     if (native_ != pw::kNoWindow) {
         if (pw::isWindow(native_) && pw::parentOf(native_) == host) return;
-        forgetNative();
+        destroyNative();  // moving to another parent: made again there
     }
     registerNativeClass();
     std::uint32_t style = 0;
