@@ -1,6 +1,7 @@
 // The language pack reader and the localizer: fallbacks, keyed entries, the system language,
 // selection, listeners and the saved "Language" setting; and the checks of the embedded pack.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -133,7 +134,8 @@ TEST_F(SmallPack, SelectionTellsListenersOnlyOnChange) {
 }
 
 TEST_F(SmallPack, SavedLanguageAtStartUp) {
-    const auto file = std::filesystem::path(::testing::TempDir()) / "lang_saved.xml";
+    const auto file = std::filesystem::path(::testing::TempDir()) /
+                      ("lang_saved_" + std::to_string(::getpid()) + ".xml");
     std::filesystem::remove(file);
     const struct {
         const char16_t* saved;  // null: nothing saved

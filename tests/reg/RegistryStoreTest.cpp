@@ -2,6 +2,7 @@
 // section selection, key operations, and damaged or locked databases.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -36,14 +37,18 @@ class RegistryStore : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = fs::path(::testing::TempDir()) /
-               ("registry_" +
+               ("registry_" + std::to_string(::getpid()) + "_" +
                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         db_ = dir_ / "veritome" / "registry.db";
         Registry::useDatabase(db_.string());
         store_ = MappedData::open(win::kCurrentUser, kBase);
     }
-    void TearDown() override { store_->release(); }
+    void TearDown() override {
+        if (store_) store_->release();
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
 
     // Type and size of a stored value, through a fresh key object.
     std::pair<std::uint32_t, std::uint32_t> stored(const char16_t* section, const char16_t* key) {

@@ -1,6 +1,7 @@
 // The XML settings store: file layout, value kinds through a file round trip, section
 // selection and the write-through behaviour.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -19,10 +20,14 @@ class XmlStore : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = fs::path(::testing::TempDir()) /
-               ("xml_store_" +
+               ("xml_store_" + std::to_string(::getpid()) + "_" +
                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         file_ = dir_ / "savedata" / "SaveData.xml";
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
     }
     MappedData* open() { return MappedData::open(file_.u16string().c_str()); }
     std::string fileText() const {

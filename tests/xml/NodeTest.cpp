@@ -1,6 +1,7 @@
 // The XML element: parsing (including truncated text), text and attribute escaping and
 // decoding, typed values, writing and files.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -246,7 +247,8 @@ TEST(XmlNode, ToUtf8AndFileRoundTrip) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->length()),
               "<x></x>");
 
-    const auto dir = std::filesystem::path(::testing::TempDir()) / "xml_node_files";
+    const auto dir = std::filesystem::path(::testing::TempDir()) /
+                     ("xml_node_files_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     const std::u16string path = (dir / "sub" / "doc.xml").u16string();
     Held<Node> doc(Node::create());
