@@ -14,6 +14,7 @@
 #include "platform/Resources.h"
 #include "platform/UiLanguage.h"
 #include "xml/MappedData.h"
+#include "xml/Node.h"
 
 namespace {
 
@@ -274,9 +275,31 @@ TEST_F(EmbeddedPack, HasTheLanguagesInPackOrder) {
     EXPECT_EQ(localizer_->findLanguage(u"Portuguese_portugal"), localizer_->language(27));
 }
 
-// Every language translates every id (its own entry, not the load-time fallback: the English
-// text appears only where the English text is the same in every language), and every label
-// that ends in a colon keeps its no-break space.
+// The pack document itself: the 99 ids in order, each entry with "eng" first and one element
+// for every language (so no language lives on the load-time fallback).
+TEST_F(EmbeddedPack, EveryEntryTranslatesEveryLanguage) {
+    const platform::Resource pack = platform::findResource("IDR_XML", 130);
+    s::xml::Node* root = s::xml::Node::create();
+    root->parseBytes(pack.data, static_cast<std::uint32_t>(pack.size));
+    const s::xml::Node* entries = root->childByName(u"entries");
+    ASSERT_NE(entries, nullptr);
+    ASSERT_EQ(entries->childCount(), 99u);
+    for (std::uint32_t e = 0; e < 99; ++e) {
+        const s::xml::Node* entry = entries->child(e);
+        EXPECT_EQ(entry->getS32(u"id", -1), kPackIds[e]);
+        ASSERT_GT(entry->childCount(), 0u);
+        EXPECT_TRUE(entry->child(0)->nameEquals(u"eng")) << kPackIds[e];
+        for (std::uint32_t l = 0; l < localizer_->languageCount(); ++l) {
+            const char16_t* tag = localizer_->language(l)->tagName()->text();
+            EXPECT_NE(entry->childByName(tag), nullptr)
+                << "id " << kPackIds[e] << " lacks language " << l;
+        }
+    }
+    root->release();
+}
+
+// Every label that ends in a colon keeps its no-break space in every language, and a text is
+// empty exactly where the English one is.
 TEST_F(EmbeddedPack, EveryLanguageHasEveryTextAndLabelsEndInNoBreakSpace) {
     const LangPack* eng = localizer_->language(0);
     for (std::uint32_t l = 0; l < localizer_->languageCount(); ++l) {
