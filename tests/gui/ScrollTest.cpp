@@ -166,6 +166,20 @@ TEST_F(ScrollBoxInWindow, DragScrollMovesOppositeToThePointer) {
     EXPECT_TRUE(eventually([&] { return position() == 35; }));
 }
 
+TEST_F(ScrollBoxInWindow, ContentBoxFilledAfterAttachingUpdatesTheBar) {
+    box->getViewBox()->remove(content, true);
+    EXPECT_FALSE(vbar()->isVisibleFlag());
+    Box* column = newPlainBox();
+    box->getViewBox()->add(column);
+    for (int i = 0; i < 6; ++i) column->add(newBoxFixed(1, 50, 30, 0, 0, 0));
+    EXPECT_TRUE(vbar()->isVisibleFlag());
+    EXPECT_EQ(vbar()->info().getContent(), 180);
+    EXPECT_EQ(vbar()->info().getPage(), 100);
+    box->scrollBy(0, 1000);
+    EXPECT_EQ(position(), 80);
+    EXPECT_EQ(pw::windowRect(column->getNativeWindow()).y, -80);
+}
+
 TEST_F(ScrollBoxInWindow, WheelScrollsTheVerticalBar) {
     pw::input::mouseWheel(top(), {20, 20}, -120);  // towards the user: 3 lines of 15
     ASSERT_TRUE(eventually([&] { return position() == 45; }));
