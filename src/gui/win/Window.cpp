@@ -33,12 +33,16 @@ Window::Window() {
 }
 
 Window::~Window() {
-    if (native_ != pw::kNoWindow) {
-        pw::Handle native = native_;
-        native_ = pw::kNoWindow;
-        pw::send(native, kMsgDestroyWindow);
+    pw::Handle native = native_;
+    native_ = pw::kNoWindow;
+    if (native != pw::kNoWindow) pw::send(native, kMsgDestroyWindow);
+    if (!thread_.joinable()) return;
+    // Released from its own thread (a handler): the loop ends after this message.
+    if (thread_.get_id() == std::this_thread::get_id()) {
+        thread_.detach();
+        return;
     }
-    if (thread_.joinable()) thread_.join();
+    thread_.join();
 }
 
 void Window::run() {
