@@ -87,6 +87,25 @@ void LangPack::loadPack(Localizer* localizer, const xml::Node* root) {
     StrBuffer* text = StrBuffer::create();
     StrBuffer* key = StrBuffer::create();
     std::vector<bool> given(languages.size());
+    // Translations are written in language order, so the language at the element's position
+    // is tried first; it is the first match when no earlier language has the same tag.
+    std::vector<const char16_t*> tags;
+    for (LangPack* pack : languages) tags.push_back(pack->tagName_->text());
+    std::vector<bool> firstWithTag(languages.size(), true);
+    for (std::size_t l = 0; l < tags.size(); ++l) {
+        for (std::size_t k = 0; k < l && firstWithTag[l]; ++k) {
+            if (xml::equalsIgnoreAsciiCase(tags[k], tags[l])) firstWithTag[l] = false;
+        }
+    }
+    const auto languageOf = [&](const xml::Node* element, std::size_t position) {
+        if (position < tags.size() && firstWithTag[position] &&
+            element->nameEquals(tags[position])) {
+            return position;
+        }
+        std::size_t l = 0;
+        while (l < tags.size() && !element->nameEquals(tags[l])) ++l;
+        return l;
+    };
     // Step 3: each entry.
     for (std::uint32_t e = 0; e < entries->childCount(); ++e) {
         const xml::Node* entry = entries->child(e);
@@ -103,10 +122,7 @@ void LangPack::loadPack(Localizer* localizer, const xml::Node* root) {
         // 3.2: each translation goes to the first language with that tag.
         for (std::uint32_t c = 0; c < entry->childCount(); ++c) {
             const xml::Node* element = entry->child(c);
-            std::size_t l = 0;
-            while (l < languages.size() && !element->nameEquals(languages[l]->tagName_->text())) {
-                ++l;
-            }
+            const std::size_t l = languageOf(element, c);
             if (l == languages.size()) continue;
             element->getText(u"", text);
             if (numeric) {
