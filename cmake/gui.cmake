@@ -6,6 +6,13 @@ veritome_library(s_platform_window
 veritome_test(platform_window_tests
   DIRS tests/platform/window
   LIBS s_platform_window)
+# The same windows on a real display: each test process starts its own Xvfb and openbox.
+pkg_check_modules(VERITOME_XTEST_DEPS IMPORTED_TARGET x11 xtst)
+if(VERITOME_XTEST_DEPS_FOUND)
+  veritome_test(platform_window_display_tests
+    DIRS tests/platform/window/display
+    LIBS s_platform_window PkgConfig::VERITOME_XTEST_DEPS)
+endif()
 veritome_bench(window_bench
   SOURCES bench/window.cpp
   LIBS s_platform_window)

@@ -68,6 +68,14 @@ void emit(Queue& q, Handle w, std::uint32_t m, WParam wp, LParam lp) {
     q.ready.push_back(Message{w, m, wp, lp});
 }
 
+Handle firstAccepting(Handle w) {
+    if (acceptsFiles(w) && isVisible(w)) return w;
+    for (Handle c : childrenOf(w)) {
+        if (Handle found = firstAccepting(c)) return found;
+    }
+    return kNoWindow;
+}
+
 TopLevelState* topState(Handle top) {
     WindowRecord* r = findLocked(top);
     return r && r->top ? r->top.get() : nullptr;
@@ -176,6 +184,11 @@ void translateInput(RawInput& in, Queue& q) {
             HitTest code = kHitNowhere;
             Handle w = hitTestHere(top, screen, &code);
             while (w && !acceptsFiles(w)) w = parentOf(w);
+            if (!w && !screenRect(top).contains(screen)) {
+                // Dropped with the pointer elsewhere (a drop the system made without a
+                // position): the first window of the tree that accepts files takes it.
+                w = firstAccepting(top);
+            }
             if (!w || in.paths.empty()) return;
             Point client = screenToClient(w, screen);
             emit(q, w, msg::kDropFiles, makeDrop(std::move(in.paths), client), packPoint(client));

@@ -1,12 +1,702 @@
-// The SDL backend (one display thread owning SDL).
+// The SDL backend. One display thread owns SDL: it initialises the video subsystem, creates and
+// destroys the windows, presents back buffers and pumps events, which it forwards as input to
+// the queues of the windows' threads. Other threads hand it work through a command queue and
+// wake it with SDL_PushEvent.
+#include <SDL.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <future>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/window/Backend.h"
+#include "platform/window/Input.h"
+#include "platform/window/Text.h"
 
 namespace platform::window {
 
+namespace detail {
+// Queue.cpp: waits until done() while handling the messages sent to the calling thread.
+void waitHandlingSent(const std::function<bool()>& done);
+}  // namespace detail
+
+namespace {
+
+std::uint32_t virtualKey(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + static_cast<std::uint32_t>(k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + static_cast<std::uint32_t>(k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return vk::kF1 + static_cast<std::uint32_t>(k - SDLK_F1);
+    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return 0x61 + static_cast<std::uint32_t>(k - SDLK_KP_1);
+    switch (k) {
+        case SDLK_KP_0:
+            return 0x60;
+        case SDLK_BACKSPACE:
+            return vk::kBack;
+        case SDLK_TAB:
+            return vk::kTab;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return vk::kReturn;
+        case SDLK_LSHIFT:
+        case SDLK_RSHIFT:
+            return vk::kShift;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL:
+            return vk::kControl;
+        case SDLK_LALT:
+        case SDLK_RALT:
+            return vk::kAlt;
+        case SDLK_PAUSE:
+            return vk::kPause;
+        case SDLK_CAPSLOCK:
+            return vk::kCapital;
+        case SDLK_ESCAPE:
+            return vk::kEscape;
+        case SDLK_SPACE:
+            return vk::kSpace;
+        case SDLK_PAGEUP:
+            return vk::kPageUp;
+        case SDLK_PAGEDOWN:
+            return vk::kPageDown;
+        case SDLK_END:
+            return vk::kEnd;
+        case SDLK_HOME:
+            return vk::kHome;
+        case SDLK_LEFT:
+            return vk::kLeft;
+        case SDLK_UP:
+            return vk::kUp;
+        case SDLK_RIGHT:
+            return vk::kRight;
+        case SDLK_DOWN:
+            return vk::kDown;
+        case SDLK_INSERT:
+            return vk::kInsert;
+        case SDLK_DELETE:
+            return vk::kDelete;
+        case SDLK_LGUI:
+        case SDLK_RGUI:
+            return vk::kSuper;
+        case SDLK_APPLICATION:
+            return vk::kApps;
+        default:
+            return 0;
+    }
+}
+
+SDL_HitTestResult sdlHit(int code) {
+    switch (code) {
+        case kHitCaption:
+            return SDL_HITTEST_DRAGGABLE;
+        case kHitLeft:
+            return SDL_HITTEST_RESIZE_LEFT;
+        case kHitRight:
+            return SDL_HITTEST_RESIZE_RIGHT;
+        case kHitTop:
+            return SDL_HITTEST_RESIZE_TOP;
+        case kHitBottom:
+            return SDL_HITTEST_RESIZE_BOTTOM;
+        case kHitTopLeft:
+            return SDL_HITTEST_RESIZE_TOPLEFT;
+        case kHitTopRight:
+            return SDL_HITTEST_RESIZE_TOPRIGHT;
+        case kHitBottomLeft:
+            return SDL_HITTEST_RESIZE_BOTTOMLEFT;
+        case kHitBottomRight:
+            return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
+        default:
+            return SDL_HITTEST_NORMAL;
+    }
+}
+
+SDL_SystemCursor sdlCursor(Cursor c) {
+    switch (c) {
+        case Cursor::kIBeam:
+            return SDL_SYSTEM_CURSOR_IBEAM;
+        case Cursor::kHand:
+            return SDL_SYSTEM_CURSOR_HAND;
+        case Cursor::kWait:
+            return SDL_SYSTEM_CURSOR_WAIT;
+        case Cursor::kSizeWE:
+            return SDL_SYSTEM_CURSOR_SIZEWE;
+        case Cursor::kSizeNS:
+            return SDL_SYSTEM_CURSOR_SIZENS;
+        case Cursor::kSizeNWSE:
+            return SDL_SYSTEM_CURSOR_SIZENWSE;
+        case Cursor::kSizeNESW:
+            return SDL_SYSTEM_CURSOR_SIZENESW;
+        case Cursor::kSizeAll:
+            return SDL_SYSTEM_CURSOR_SIZEALL;
+        default:
+            return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+
+class SdlBackend : public Backend {
+public:
+    SdlBackend() {
+        std::promise<bool> started;
+        auto ok = started.get_future();
+        thread_ = std::thread([this, &started] { displayThread(started); });
+        started_ = ok.get();
+        if (!started_) thread_.join();
+    }
+
+    ~SdlBackend() override {
+        if (!started_) return;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        wake();
+        thread_.join();
+    }
+
+    bool started() const { return started_; }
+
+    const char* name() const override { return "sdl"; }
+    bool hasScreen() const override { return true; }
+
+    bool openSurface(Handle top, const SurfaceSpec& spec) override {
+        bool ok = false;
+        run([&] {
+            Uint32 flags = SDL_WINDOW_HIDDEN;
+            if (spec.style & (kStyleBorderless | kStylePopup)) flags |= SDL_WINDOW_BORDERLESS;
+            if (spec.style & kStyleResizable) flags |= SDL_WINDOW_RESIZABLE;
+            if (spec.style & kStyleOnTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+            if (spec.style & kStylePopup) flags |= SDL_WINDOW_POPUP_MENU;
+            if (spec.style & (kStylePopup | kStyleNoTaskbar)) flags |= SDL_WINDOW_SKIP_TASKBAR;
+            std::string title = toUtf8(spec.title);
+            SDL_Window* w = SDL_CreateWindow(title.c_str(), spec.rect.x, spec.rect.y,
+                                             spec.rect.width > 0 ? spec.rect.width : 1,
+                                             spec.rect.height > 0 ? spec.rect.height : 1, flags);
+            if (!w) return;
+            auto entry = std::make_unique<Entry>();
+            entry->window = w;
+            entry->top = top;
+            SDL_SetWindowHitTest(w, &SdlBackend::hitTest, entry.get());
+            std::lock_guard<std::mutex> lock(mutex_);
+            byId_[SDL_GetWindowID(w)] = top;
+            entries_[top] = std::move(entry);
+            ok = true;
+        });
+        return ok;
+    }
+
+    void closeSurface(Handle top) override {
+        run([&] {
+            std::unique_ptr<Entry> e;
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                auto it = entries_.find(top);
+                if (it == entries_.end()) return;
+                e = std::move(it->second);
+                entries_.erase(it);
+                byId_.erase(SDL_GetWindowID(e->window));
+            }
+            SDL_DestroyWindow(e->window);
+        });
+    }
+
+    void present(Handle top, const Picture& buffer, Rect area) override {
+        auto& pic = const_cast<Picture&>(buffer);
+        const std::uint8_t* pixels = pic.data();  // flushed here, on the painting thread
+        if (!pixels) return;
+        int stride = pic.stride();
+        run([&] {
+            SDL_Window* w = windowOf(top);
+            if (!w) return;
+            SDL_Surface* s = SDL_GetWindowSurface(w);
+            if (!s) return;
+            Rect r =
+                area.intersect({0, 0, std::min(s->w, pic.width()), std::min(s->h, pic.height())});
+            if (r.empty()) return;
+            const std::uint8_t* from = pixels + r.y * stride + r.x * 4;
+            auto* to = static_cast<std::uint8_t*>(s->pixels) + r.y * s->pitch +
+                       r.x * s->format->BytesPerPixel;
+            SDL_ConvertPixels(r.width, r.height, SDL_PIXELFORMAT_ARGB8888, from, stride,
+                              s->format->format, to, s->pitch);
+            SDL_Rect sr{r.x, r.y, r.width, r.height};
+            SDL_UpdateWindowSurfaceRects(w, &sr, 1);
+        });
+    }
+
+    void showSurface(Handle top, bool visible, bool activate) override {
+        run([&] {
+            if (SDL_Window* w = windowOf(top)) {
+                if (visible) {
+                    SDL_ShowWindow(w);
+                    if (activate) SDL_RaiseWindow(w);
+                } else {
+                    SDL_HideWindow(w);
+                }
+            }
+        });
+    }
+
+    void placeSurface(Handle top, Rect screen) override {
+        run([&] {
+            if (SDL_Window* w = windowOf(top)) {
+                SDL_SetWindowPosition(w, screen.x, screen.y);
+                SDL_SetWindowSize(w, std::max(1, screen.width), std::max(1, screen.height));
+            }
+        });
+    }
+
+    void setSurfaceTitle(Handle top, std::u16string_view title) override {
+        std::string t = toUtf8(title);
+        run([&] {
+            if (SDL_Window* w = windowOf(top)) SDL_SetWindowTitle(w, t.c_str());
+        });
+    }
+
+    void setSurfaceOnTop(Handle top, bool onTop) override {
+        run([&] {
+            if (SDL_Window* w = windowOf(top))
+                SDL_SetWindowAlwaysOnTop(w, onTop ? SDL_TRUE : SDL_FALSE);
+        });
+    }
+
+    void setSurfaceOpacity(Handle top, std::uint8_t alpha) override {
+        run([&] {
+            if (SDL_Window* w = windowOf(top)) SDL_SetWindowOpacity(w, alpha / 255.0f);
+        });
+    }
+
+    void setSurfaceShowState(Handle top, ShowState state) override {
+        run([&] {
+            SDL_Window* w = windowOf(top);
+            if (!w) return;
+            switch (state) {
+                case ShowState::kMinimised:
+                    SDL_MinimizeWindow(w);
+                    break;
+                case ShowState::kMaximised:
+                    SDL_MaximizeWindow(w);
+                    break;
+                case ShowState::kNormal:
+                    SDL_RestoreWindow(w);
+                    break;
+            }
+        });
+    }
+
+    void setSurfaceMinimumSize(Handle top, Size size) override {
+        run([&] {
+            if (SDL_Window* w = windowOf(top)) {
+                SDL_SetWindowMinimumSize(w, std::max(1, size.width), std::max(1, size.height));
+            }
+        });
+    }
+
+    void activateSurface(Handle top) override {
+        run([&] {
+            if (SDL_Window* w = windowOf(top)) SDL_RaiseWindow(w);
+        });
+    }
+
+    void captureMouse(Handle, bool captured) override {
+        runLater([captured] { SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE); });
+    }
+
+    void setHitTestCode(Handle top, HitTest code) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = entries_.find(top);
+        if (it != entries_.end()) it->second->hit.store(code);
+    }
+
+    void setCursor(Cursor cursor) override {
+        runLater([this, cursor] {
+            SDL_Cursor*& c = cursors_[static_cast<int>(cursor)];
+            if (!c) c = SDL_CreateSystemCursor(sdlCursor(cursor));
+            if (c) SDL_SetCursor(c);
+        });
+    }
+
+    Point cursorPosition() override {
+        Point p;
+        run([&] { SDL_GetGlobalMouseState(&p.x, &p.y); });
+        return p;
+    }
+
+    Rect workArea(Point near) override {
+        Rect r{0, 0, 1024, 768};
+        run([&] {
+            int n = SDL_GetNumVideoDisplays();
+            int best = 0;
+            for (int i = 0; i < n; ++i) {
+                SDL_Rect b;
+                if (SDL_GetDisplayBounds(i, &b) == 0 && Rect{b.x, b.y, b.w, b.h}.contains(near)) {
+                    best = i;
+                }
+            }
+            SDL_Rect u;
+            if (SDL_GetDisplayUsableBounds(best, &u) == 0) r = {u.x, u.y, u.w, u.h};
+        });
+        return r;
+    }
+
+    Rect virtualScreen() override {
+        Rect all;
+        run([&] {
+            for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+                SDL_Rect b;
+                if (SDL_GetDisplayBounds(i, &b) == 0) all = all.unite({b.x, b.y, b.w, b.h});
+            }
+        });
+        return all;
+    }
+
+    bool setClipboardText(std::u16string_view text) override {
+        std::string t = toUtf8(text);
+        bool ok = false;
+        run([&] { ok = SDL_SetClipboardText(t.c_str()) == 0; });
+        return ok;
+    }
+
+    bool clipboardText(std::u16string* out) override {
+        bool ok = false;
+        run([&] {
+            if (!SDL_HasClipboardText()) return;
+            char* t = SDL_GetClipboardText();
+            if (!t) return;
+            *out = fromUtf8(t);
+            SDL_free(t);
+            ok = true;
+        });
+        return ok;
+    }
+
+    int messageBox(const MessageBoxSpec& spec) override {
+        // The box runs on a helper thread; the caller keeps handling what is sent to it.
+        auto answer = std::make_shared<std::atomic<int>>(-1);
+        std::thread box([spec, answer] { answer->store(showBox(spec)); });
+        detail::waitHandlingSent([&answer] { return answer->load() != -1; });
+        box.join();
+        return answer->load();
+    }
+
+private:
+    struct Entry {
+        SDL_Window* window = nullptr;
+        Handle top = kNoWindow;
+        std::atomic<int> hit{kHitClient};
+    };
+
+    static SDL_HitTestResult SDLCALL hitTest(SDL_Window*, const SDL_Point*, void* data) {
+        return sdlHit(static_cast<Entry*>(data)->hit.load());
+    }
+
+    static int showBox(const MessageBoxSpec& spec) {
+        std::vector<SDL_MessageBoxButtonData> buttons;
+        auto add = [&](int id, const char* text, Uint32 flags = 0) {
+            buttons.push_back(SDL_MessageBoxButtonData{flags, id, text});
+        };
+        int closeAnswer = kAnswerCancel;
+        switch (spec.buttons) {
+            case BoxButtons::kOk:
+                add(kAnswerOk, "OK",
+                    SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT |
+                        SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
+                closeAnswer = kAnswerOk;
+                break;
+            case BoxButtons::kOkCancel:
+                add(kAnswerOk, "OK", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT);
+                add(kAnswerCancel, "Cancel", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
+                break;
+            case BoxButtons::kYesNo:
+                add(kAnswerYes, "Yes", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT);
+                add(kAnswerNo, "No", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
+                closeAnswer = kAnswerNo;
+                break;
+            case BoxButtons::kYesNoCancel:
+                add(kAnswerYes, "Yes", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT);
+                add(kAnswerNo, "No");
+                add(kAnswerCancel, "Cancel", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
+                break;
+            case BoxButtons::kRetryCancel:
+                add(kAnswerRetry, "Retry", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT);
+                add(kAnswerCancel, "Cancel", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
+                break;
+        }
+        Uint32 flags = SDL_MESSAGEBOX_INFORMATION;
+        if (spec.icon == BoxIcon::kWarning) flags = SDL_MESSAGEBOX_WARNING;
+        if (spec.icon == BoxIcon::kError) flags = SDL_MESSAGEBOX_ERROR;
+        std::string title = toUtf8(spec.title);
+        std::string text = toUtf8(spec.text);
+        SDL_MessageBoxData data{
+            flags,          nullptr, title.c_str(), text.c_str(), static_cast<int>(buttons.size()),
+            buttons.data(), nullptr};
+        int pressed = -1;
+        if (SDL_ShowMessageBox(&data, &pressed) != 0) return kAnswerNone;
+        return pressed < 0 ? closeAnswer : pressed;
+    }
+
+    SDL_Window* windowOf(Handle top) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = entries_.find(top);
+        return it == entries_.end() ? nullptr : it->second->window;
+    }
+
+    Handle topOf(Uint32 windowId) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = byId_.find(windowId);
+        return it == byId_.end() ? kNoWindow : it->second;
+    }
+
+    void wake() {
+        SDL_Event e;
+        SDL_zero(e);
+        e.type = wakeEvent_;
+        SDL_PushEvent(&e);
+    }
+
+    // Runs work on the display thread and waits for it.
+    void run(const std::function<void()>& work) {
+        if (std::this_thread::get_id() == displayId_) return work();
+        auto done = std::make_shared<bool>(false);
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (stopping_) return;
+            commands_.push_back([&work, done, this] {
+                work();
+                std::lock_guard<std::mutex> l(mutex_);
+                *done = true;
+                doneCv_.notify_all();
+            });
+        }
+        wake();
+        std::unique_lock<std::mutex> lock(mutex_);
+        doneCv_.wait(lock, [&] { return *done; });
+    }
+
+    void runLater(std::function<void()> work) {
+        if (std::this_thread::get_id() == displayId_) return work();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (stopping_) return;
+            commands_.push_back(std::move(work));
+        }
+        wake();
+    }
+
+    bool runCommands() {
+        for (;;) {
+            std::function<void()> c;
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                if (commands_.empty()) return !stopping_;
+                c = std::move(commands_.front());
+                commands_.pop_front();
+            }
+            c();
+        }
+    }
+
+    void displayThread(std::promise<bool>& started) {
+        displayId_ = std::this_thread::get_id();
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+        SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            started.set_value(false);
+            return;
+        }
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            started.set_value(false);
+            return;
+        }
+        wakeEvent_ = SDL_RegisterEvents(1);
+        SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
+        SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
+        SDL_EventState(SDL_DROPCOMPLETE, SDL_ENABLE);
+        started.set_value(true);
+        SDL_Event e;
+        while (runCommands()) {
+            if (SDL_WaitEvent(&e)) handle(e);
+        }
+        runCommands();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            for (auto& [h, entry] : entries_) SDL_DestroyWindow(entry->window);
+            entries_.clear();
+            byId_.clear();
+        }
+        for (SDL_Cursor* c : cursors_) {
+            if (c) SDL_FreeCursor(c);
+        }
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    Point pointerIn(Handle top, Uint32 windowId) {
+        int gx = 0;
+        int gy = 0;
+        SDL_GetGlobalMouseState(&gx, &gy);
+        int wx = 0;
+        int wy = 0;
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = entries_.find(top);
+        if (it != entries_.end()) SDL_GetWindowPosition(it->second->window, &wx, &wy);
+        return {gx - wx, gy - wy};
+    }
+
+    // A drop without a window (a pushed event) goes to the window with the keyboard, or the
+    // only window there is.
+    Handle dropTarget(Uint32 windowId) {
+        if (Handle h = topOf(windowId)) return h;
+        if (SDL_Window* focused = SDL_GetKeyboardFocus()) {
+            if (Handle h = topOf(SDL_GetWindowID(focused))) return h;
+        }
+        std::lock_guard<std::mutex> lock(mutex_);
+        return entries_.size() == 1 ? entries_.begin()->first : kNoWindow;
+    }
+
+    void handle(SDL_Event& e) {
+        if (e.type == wakeEvent_) return;
+        switch (e.type) {
+            case SDL_MOUSEMOTION:
+                if (Handle t = topOf(e.motion.windowID)) {
+                    input::mouseMove(t, {e.motion.x, e.motion.y});
+                }
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
+                if (Handle t = topOf(e.button.windowID)) {
+                    MouseButton b = e.button.button == SDL_BUTTON_RIGHT    ? MouseButton::kRight
+                                    : e.button.button == SDL_BUTTON_MIDDLE ? MouseButton::kMiddle
+                                                                           : MouseButton::kLeft;
+                    if (e.button.button > SDL_BUTTON_RIGHT) break;
+                    input::mouseButton(t, {e.button.x, e.button.y}, b,
+                                       e.type == SDL_MOUSEBUTTONDOWN, e.button.clicks);
+                }
+                break;
+            case SDL_MOUSEWHEEL:
+                if (Handle t = topOf(e.wheel.windowID)) {
+                    int y = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+                    if (y) input::mouseWheel(t, {e.wheel.mouseX, e.wheel.mouseY}, y * 120);
+                }
+                break;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP:
+                if (Handle t = topOf(e.key.windowID)) {
+                    if (std::uint32_t k = virtualKey(e.key.keysym.sym)) {
+                        input::key(t, k, e.type == SDL_KEYDOWN, e.key.repeat != 0);
+                    }
+                }
+                break;
+            case SDL_TEXTINPUT:
+                if (Handle t = topOf(e.text.windowID)) input::text(t, fromUtf8(e.text.text));
+                break;
+            case SDL_DROPBEGIN:
+                dropping_ = true;
+                dropWindow_ = e.drop.windowID;
+                dropped_.clear();
+                break;
+            case SDL_DROPFILE: {
+                std::u16string path = e.drop.file ? fromUtf8(e.drop.file) : std::u16string();
+                SDL_free(e.drop.file);
+                if (dropping_) {
+                    dropped_.push_back(std::move(path));
+                    break;
+                }
+                if (Handle t = dropTarget(e.drop.windowID)) {
+                    input::dropFiles(t, pointerIn(t, e.drop.windowID), {std::move(path)});
+                }
+                break;
+            }
+            case SDL_DROPTEXT:
+                SDL_free(e.drop.file);
+                break;
+            case SDL_DROPCOMPLETE:
+                if (dropping_) {
+                    dropping_ = false;
+                    if (Handle t = dropTarget(dropWindow_); t && !dropped_.empty()) {
+                        input::dropFiles(t, pointerIn(t, dropWindow_), std::move(dropped_));
+                    }
+                    dropped_.clear();
+                }
+                break;
+            case SDL_WINDOWEVENT: {
+                Handle t = topOf(e.window.windowID);
+                if (!t) break;
+                switch (e.window.event) {
+                    case SDL_WINDOWEVENT_CLOSE:
+                        input::closeRequest(t);
+                        break;
+                    case SDL_WINDOWEVENT_MOVED:
+                        input::moved(t, {e.window.data1, e.window.data2});
+                        break;
+                    case SDL_WINDOWEVENT_SIZE_CHANGED:
+                        input::resized(t, {e.window.data1, e.window.data2});
+                        break;
+                    case SDL_WINDOWEVENT_FOCUS_GAINED:
+                        input::activated(t, true);
+                        break;
+                    case SDL_WINDOWEVENT_FOCUS_LOST:
+                        input::activated(t, false);
+                        break;
+                    case SDL_WINDOWEVENT_EXPOSED:
+                        input::exposed(t);
+                        break;
+                    case SDL_WINDOWEVENT_MINIMIZED:
+                        input::showStateChanged(t, ShowState::kMinimised);
+                        break;
+                    case SDL_WINDOWEVENT_MAXIMIZED:
+                        input::showStateChanged(t, ShowState::kMaximised);
+                        break;
+                    case SDL_WINDOWEVENT_RESTORED:
+                        input::showStateChanged(t, ShowState::kNormal);
+                        break;
+                    case SDL_WINDOWEVENT_LEAVE:
+                        input::mouseLeave(t);
+                        break;
+                    default:
+                        break;
+                }
+                break;
+            }
+            default:
+                break;
+        }
+    }
+
+    std::thread thread_;
+    std::thread::id displayId_;
+    bool started_ = false;
+    Uint32 wakeEvent_ = 0;
+    std::mutex mutex_;
+    std::condition_variable doneCv_;
+    std::deque<std::function<void()>> commands_;
+    bool stopping_ = false;
+    std::unordered_map<Handle, std::unique_ptr<Entry>> entries_;
+    std::unordered_map<Uint32, Handle> byId_;
+    SDL_Cursor* cursors_[16] = {};
+    // Display thread only:
+    bool dropping_ = false;
+    Uint32 dropWindow_ = 0;
+    std::vector<std::u16string> dropped_;
+};
+
+}  // namespace
+
 std::unique_ptr<Backend> makeSdlBackend() {
-    return nullptr;
+    const char* x = std::getenv("DISPLAY");
+    const char* wl = std::getenv("WAYLAND_DISPLAY");
+    if ((!x || !*x) && (!wl || !*wl)) return nullptr;
+    auto b = std::make_unique<SdlBackend>();
+    if (!b->started()) return nullptr;
+    return b;
 }
 
 }  // namespace platform::window
