@@ -5,20 +5,22 @@
 # C programs over nettle (MD2, GOST), libmhash (RIPEMD-128, GOST), libgcrypt (CRC-32) and zlib
 # (Adler-32, CRC-32), which read 64 KiB blocks.
 # Prints, per algorithm, both speeds and the ratio best peer time / our time (above 1.0: we are
-# faster).
-# Usage: bench/peers.sh [SIZE_MIB]   (default 256; RUNS=n runs per command, default 3)
+# faster), from the smallest CPU time of several interleaved runs.
+# Usage: bench/peers.sh [SIZE_MIB [ALGORITHM...]]   (default 256 MiB and all twelve;
+#        RUNS=n runs per command, default 3)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build/digest-rel"
 ours="$build/bench/digestfile"
 size=${1:-256}
+shift || true
 runs=${RUNS:-3}
 
 if [ ! -x "$ours" ]; then
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$build" --target digestfile >/dev/null
 fi
-for tool in openssl rhash hyperfine cc pkg-config python3; do
+for tool in openssl rhash cc pkg-config python3; do
   command -v "$tool" >/dev/null || { echo "peers: $tool is missing (scripts/bootstrap)"; exit 1; }
 done
 
@@ -95,40 +97,54 @@ file="$work/data.bin"
 head -c "$((size * 1024 * 1024))" /dev/urandom >"$file"
 cat "$file" >/dev/null  # into the page cache
 
-# Fastest of several runs of a command, in seconds.
-best() {
-  hyperfine --warmup 1 --runs "$runs" --export-json "$work/t.json" "$1" >/dev/null 2>&1
-  python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][0]["min"])' "$work/t.json"
-}
-mbps() { python3 -c "import sys; print(f'{$size * 1.048576 / float(sys.argv[1]):.0f}')" "$1"; }
-
+# Runs every command RUNS times, interleaved (ours, then each peer, then again), and keeps the
+# smallest user + system CPU time of each: the machine may be shared, and the CPU time of a
+# single-threaded process reading from the page cache is its run time without the waits for
+# other processes. Prints one row per algorithm: speeds and the ratio best peer / ours.
 ossl="openssl dgst -provider legacy -provider default"
-printf '%-10s %9s %9s  %-28s %6s\n' "algorithm" "ours MB/s" "peer MB/s" "fastest peer" "ratio"
-row() {  # name, our algorithm, then peer label/command pairs
-  local name=$1 alg=$2 t label cmd peer="" peerTime=""
-  shift 2
-  t=$(best "$ours -a $alg $file")
-  while [ $# -gt 0 ]; do
-    label=$1 cmd=$2
-    shift 2
-    local s
-    s=$(best "$cmd $file")
-    if [ -z "$peerTime" ] || python3 -c "import sys; sys.exit(not float(sys.argv[1]) < float(sys.argv[2]))" "$s" "$peerTime"; then
-      peer=$label peerTime=$s
-    fi
-  done
-  printf '%-10s %9s %9s  %-28s %6s\n' "$name" "$(mbps "$t")" "$(mbps "$peerTime")" "$peer" \
-    "$(python3 -c "import sys; print(f'{float(sys.argv[1]) / float(sys.argv[2]):.2f}')" "$peerTime" "$t")"
-}
-row CRC-32 crc32 "libgcrypt" "$work/peer crc32-gcrypt" "zlib" "$work/peer crc32-zlib" "rhash" "rhash --crc32"
-row MD2 md2 "nettle" "$work/peer md2-nettle"
-row MD4 md4 "openssl dgst" "$ossl -md4" "rhash" "rhash --md4"
-row MD5 md5 "openssl dgst" "$ossl -md5" "rhash" "rhash --md5"
-row SHA-1 sha1 "openssl dgst" "$ossl -sha1" "rhash" "rhash --sha1"
-row SHA-256 sha256 "openssl dgst" "$ossl -sha256" "rhash" "rhash --sha256"
-row SHA-384 sha384 "openssl dgst" "$ossl -sha384" "rhash" "rhash --sha384"
-row SHA-512 sha512 "openssl dgst" "$ossl -sha512" "rhash" "rhash --sha512"
-row RIPEMD-128 ripemd128 "libmhash" "$work/peer ripemd128-mhash"
-row RIPEMD-160 ripemd160 "rhash" "rhash --ripemd160" "openssl dgst" "$ossl -ripemd160"
-row Adler-32 adler32 "zlib" "$work/peer adler32-zlib"
-row GOST gost "libmhash" "$work/peer gost-mhash" "rhash" "rhash --gost94" "nettle" "$work/peer gost-nettle"
+python3 - "$ours" "$file" "$size" "$runs" "$work/peer" "$ossl" "$@" <<'EOF'
+import resource, shlex, subprocess, sys
+
+ours, file, size, runs, peer, ossl = sys.argv[1:7]
+size, runs = int(size), int(runs)
+rows = [
+    ("CRC-32", "crc32", [("libgcrypt", f"{peer} crc32-gcrypt"), ("zlib", f"{peer} crc32-zlib"),
+                         ("rhash", "rhash --crc32")]),
+    ("MD2", "md2", [("nettle", f"{peer} md2-nettle")]),
+    ("MD4", "md4", [("openssl dgst", f"{ossl} -md4"), ("rhash", "rhash --md4")]),
+    ("MD5", "md5", [("openssl dgst", f"{ossl} -md5"), ("rhash", "rhash --md5")]),
+    ("SHA-1", "sha1", [("openssl dgst", f"{ossl} -sha1"), ("rhash", "rhash --sha1")]),
+    ("SHA-256", "sha256", [("openssl dgst", f"{ossl} -sha256"), ("rhash", "rhash --sha256")]),
+    ("SHA-384", "sha384", [("openssl dgst", f"{ossl} -sha384"), ("rhash", "rhash --sha384")]),
+    ("SHA-512", "sha512", [("openssl dgst", f"{ossl} -sha512"), ("rhash", "rhash --sha512")]),
+    ("RIPEMD-128", "ripemd128", [("libmhash", f"{peer} ripemd128-mhash")]),
+    ("RIPEMD-160", "ripemd160", [("rhash", "rhash --ripemd160"),
+                                 ("openssl dgst", f"{ossl} -ripemd160")]),
+    ("Adler-32", "adler32", [("zlib", f"{peer} adler32-zlib")]),
+    ("GOST", "gost", [("libmhash", f"{peer} gost-mhash"), ("rhash", "rhash --gost94"),
+                      ("nettle", f"{peer} gost-nettle")]),
+]
+only = set(sys.argv[7:])
+
+
+def cpu_seconds(command):
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    subprocess.run(shlex.split(command) + [file], stdout=subprocess.DEVNULL, check=True)
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
+
+
+mb = size * 1.048576
+print(f"{'algorithm':<11}{'ours MB/s':>10}{'peer MB/s':>10}  {'fastest peer':<14}{'ratio':>6}")
+for name, alg, peers in rows:
+    if only and alg not in only:
+        continue
+    commands = [f"{ours} -a {alg}"] + [command for _, command in peers]
+    best = [float("inf")] * len(commands)
+    for _ in range(runs):
+        for i, command in enumerate(commands):
+            best[i] = min(best[i], cpu_seconds(command))
+    j = min(range(1, len(commands)), key=lambda i: best[i])
+    print(f"{name:<11}{mb / best[0]:>10.0f}{mb / best[j]:>10.0f}  {peers[j - 1][0]:<14}"
+          f"{best[j] / best[0]:>6.2f}", flush=True)
+EOF

@@ -30,13 +30,20 @@ std::string checksumText(std::uint32_t value) {
     return text;
 }
 
+// MD4 and RIPEMD-160 live in OpenSSL 3's legacy provider; loaded on first use and unloaded at
+// exit, so that listing the tests touches no library state.
+struct Providers {
+    OSSL_PROVIDER* legacy = OSSL_PROVIDER_load(nullptr, "legacy");
+    OSSL_PROVIDER* standard = OSSL_PROVIDER_load(nullptr, "default");
+    ~Providers() {
+        if (legacy) OSSL_PROVIDER_unload(legacy);
+        if (standard) OSSL_PROVIDER_unload(standard);
+    }
+};
+
 Reference libcrypto(const char* name) {
-    // MD4 and RIPEMD-160 live in OpenSSL 3's legacy provider.
-    static OSSL_PROVIDER* legacy = OSSL_PROVIDER_load(nullptr, "legacy");
-    static OSSL_PROVIDER* standard = OSSL_PROVIDER_load(nullptr, "default");
-    (void)legacy;
-    (void)standard;
     return [name](const std::vector<std::uint8_t>& in) {
+        static Providers providers;
         EVP_MD* md = EVP_MD_fetch(nullptr, name, nullptr);
         if (!md) return std::string("no ") + name + " in libcrypto";
         std::uint8_t out[EVP_MAX_MD_SIZE];
