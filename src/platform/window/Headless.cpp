@@ -8,6 +8,10 @@
 
 namespace platform::window {
 
+namespace detail {
+int runMessageBoxWindow(const MessageBoxSpec& spec);  // MessageBoxWindow.cpp
+}  // namespace detail
+
 struct HeadlessBackend::State {
     std::mutex mutex;
     struct Surface {
@@ -20,6 +24,7 @@ struct HeadlessBackend::State {
     bool hasClipboard = false;
     std::function<int(const MessageBoxSpec&)> answerer;
     std::vector<MessageBoxSpec> boxes;
+    bool boxWindows = false;
     Point cursor;
     Cursor cursorShape = Cursor::kArrow;
     Rect work{0, 0, 1920, 1080};
@@ -36,6 +41,11 @@ void HeadlessBackend::setMessageBoxAnswerer(std::function<int(const MessageBoxSp
 std::vector<MessageBoxSpec> HeadlessBackend::shownMessageBoxes() {
     std::lock_guard<std::mutex> lock(state_->mutex);
     return state_->boxes;
+}
+
+void HeadlessBackend::setMessageBoxWindows(bool windows) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->boxWindows = windows;
 }
 
 void HeadlessBackend::setCursorPosition(Point screen) {
@@ -133,12 +143,15 @@ bool HeadlessBackend::clipboardText(std::u16string* out) {
 
 int HeadlessBackend::messageBox(const MessageBoxSpec& spec) {
     std::function<int(const MessageBoxSpec&)> answerer;
+    bool windows = false;
     {
         std::lock_guard<std::mutex> lock(state_->mutex);
         state_->boxes.push_back(spec);
         answerer = state_->answerer;
+        windows = state_->boxWindows;
     }
     if (answerer) return answerer(spec);
+    if (windows) return detail::runMessageBoxWindow(spec);
     switch (spec.buttons) {
         case BoxButtons::kOk:
         case BoxButtons::kOkCancel:

@@ -20,6 +20,9 @@ public:
     // shown are recorded in order.
     void setMessageBoxAnswerer(std::function<int(const MessageBoxSpec&)> answerer);
     std::vector<MessageBoxSpec> shownMessageBoxes();
+    // Without an answerer, boxes are real windows of the layer (class "LayerMessageBox") that
+    // the test answers with input; otherwise (the default) the first button answers at once.
+    void setMessageBoxWindows(bool windows);
     void setCursorPosition(Point screen);
     void setWorkArea(Rect area);
     // How many times a top-level window was presented (a cheap "did it repaint" probe).

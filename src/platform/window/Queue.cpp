@@ -224,22 +224,6 @@ void postInput(std::unique_ptr<RawInput> input) {
     q->wake.notify_all();
 }
 
-void waitHandlingSent(const std::function<bool()>& done) {
-    std::shared_ptr<Queue> me = currentQueue();
-    std::unique_lock<std::mutex> lock(me->mutex);
-    while (!done()) {
-        if (!me->sent.empty()) {
-            std::shared_ptr<SentItem> in = std::move(me->sent.front());
-            me->sent.pop_front();
-            lock.unlock();
-            handleSent(*in);
-            lock.lock();
-            continue;
-        }
-        me->wake.wait_for(lock, std::chrono::milliseconds(10));
-    }
-}
-
 void removeTimersOf(Handle window, ThreadId thread) {
     std::shared_ptr<Queue> q = queueOf(thread);
     if (!q) return;

@@ -25,8 +25,7 @@
 namespace platform::window {
 
 namespace detail {
-// Queue.cpp: waits until done() while handling the messages sent to the calling thread.
-void waitHandlingSent(const std::function<bool()>& done);
+int runMessageBoxWindow(const MessageBoxSpec& spec);  // MessageBoxWindow.cpp
 }  // namespace detail
 
 namespace {
@@ -377,12 +376,7 @@ public:
     }
 
     int messageBox(const MessageBoxSpec& spec) override {
-        // The box runs on a helper thread; the caller keeps handling what is sent to it.
-        auto answer = std::make_shared<std::atomic<int>>(-1);
-        std::thread box([spec, answer] { answer->store(showBox(spec)); });
-        detail::waitHandlingSent([&answer] { return answer->load() != -1; });
-        box.join();
-        return answer->load();
+        return detail::runMessageBoxWindow(spec);
     }
 
 private:
@@ -394,51 +388,6 @@ private:
 
     static SDL_HitTestResult SDLCALL hitTest(SDL_Window*, const SDL_Point*, void* data) {
         return sdlHit(static_cast<Entry*>(data)->hit.load());
-    }
-
-    static int showBox(const MessageBoxSpec& spec) {
-        std::vector<SDL_MessageBoxButtonData> buttons;
-        auto add = [&](int id, const char* text, Uint32 flags = 0) {
-            buttons.push_back(SDL_MessageBoxButtonData{flags, id, text});
-        };
-        int closeAnswer = kAnswerCancel;
-        switch (spec.buttons) {
-            case BoxButtons::kOk:
-                add(kAnswerOk, "OK",
-                    SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT |
-                        SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
-                closeAnswer = kAnswerOk;
-                break;
-            case BoxButtons::kOkCancel:
-                add(kAnswerOk, "OK", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT);
-                add(kAnswerCancel, "Cancel", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
-                break;
-            case BoxButtons::kYesNo:
-                add(kAnswerYes, "Yes", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT);
-                add(kAnswerNo, "No", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
-                closeAnswer = kAnswerNo;
-                break;
-            case BoxButtons::kYesNoCancel:
-                add(kAnswerYes, "Yes", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT);
-                add(kAnswerNo, "No");
-                add(kAnswerCancel, "Cancel", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
-                break;
-            case BoxButtons::kRetryCancel:
-                add(kAnswerRetry, "Retry", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT);
-                add(kAnswerCancel, "Cancel", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
-                break;
-        }
-        Uint32 flags = SDL_MESSAGEBOX_INFORMATION;
-        if (spec.icon == BoxIcon::kWarning) flags = SDL_MESSAGEBOX_WARNING;
-        if (spec.icon == BoxIcon::kError) flags = SDL_MESSAGEBOX_ERROR;
-        std::string title = toUtf8(spec.title);
-        std::string text = toUtf8(spec.text);
-        SDL_MessageBoxData data{
-            flags,          nullptr, title.c_str(), text.c_str(), static_cast<int>(buttons.size()),
-            buttons.data(), nullptr};
-        int pressed = -1;
-        if (SDL_ShowMessageBox(&data, &pressed) != 0) return kAnswerNone;
-        return pressed < 0 ? closeAnswer : pressed;
     }
 
     SDL_Window* windowOf(Handle top) {

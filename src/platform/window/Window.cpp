@@ -441,6 +441,18 @@ std::vector<Handle> childrenOf(Handle window) {
     return r ? r->children : std::vector<Handle>{};
 }
 
+std::vector<Handle> topLevelWindows() {
+    std::vector<Handle> out;
+    {
+        std::lock_guard<std::recursive_mutex> lock(treeMutex());
+        for (auto& [h, r] : registry().windows) {
+            if (r->parent == kNoWindow && !r->destroying) out.push_back(h);
+        }
+    }
+    std::sort(out.begin(), out.end());  // handles grow with creation
+    return out;
+}
+
 std::string className(Handle window) {
     std::lock_guard<std::recursive_mutex> lock(treeMutex());
     WindowRecord* r = findLocked(window);

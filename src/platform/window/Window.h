@@ -64,6 +64,7 @@ Handle parentOf(Handle window);
 Handle ownerOf(Handle window);
 Handle topLevelOf(Handle window);               // the window itself for a top-level window
 std::vector<Handle> childrenOf(Handle window);  // bottom to top (the last is painted last)
+std::vector<Handle> topLevelWindows();          // in creation order
 std::string className(Handle window);
 ThreadId threadOf(Handle window);
 bool isOwnerThread(Handle window);  // the calling thread is the window's thread

@@ -1,6 +1,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -9,6 +10,8 @@
 #include "XServer.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/Input.h"
+#include "platform/window/MessageBox.h"
 #include "platform/window/Probe.h"
 #include "platform/window/Text.h"
 #include "platform/window/Window.h"
@@ -178,6 +181,30 @@ TEST_F(SdlDisplay, BorderlessWindowIsDraggedByItsCaption) {
         << pw::screenRect(w).x << " from " << before.x;
     EXPECT_TRUE(grip.take(pw::msg::kLButtonDown).empty());  // the system took the press
     pw::destroy(w);
+}
+
+TEST_F(SdlDisplay, MessageBoxIsAWindowOnTheScreen) {
+    std::atomic<bool> seen{false};
+    std::thread player([&] {
+        for (int i = 0; i < 500 && !seen; ++i) {
+            for (pw::Handle h : pw::topLevelWindows()) {
+                if (pw::className(h) != "LayerMessageBox") continue;
+                pw::Rect r = pw::screenRect(h);
+                if (xtest::screenPixel(r.x + 3, r.y + 3) == pw::rgb(240, 240, 240)) {
+                    seen = true;
+                    pw::input::key(h, pw::vk::kReturn, true);
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    pw::MessageBoxSpec spec;
+    spec.owner = hTop;
+    spec.text = u"Perfect Match!";
+    spec.buttons = pw::BoxButtons::kYesNo;
+    EXPECT_EQ(pw::messageBox(spec), pw::kAnswerYes);
+    player.join();
+    EXPECT_TRUE(seen.load());
 }
 
 }  // namespace
