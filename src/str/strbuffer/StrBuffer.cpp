@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "col/_array/ArrayBase.h"
 #include "str/strbuffer/CharRules.h"
 #include "str/strbuffer/Iterator.h"
 
@@ -19,21 +20,10 @@ StrBuffer::~StrBuffer() {
     std::free(storage_);
 }
 
+// Strings grow by the arrays' rule, in characters.
 std::uint32_t StrBuffer::grownCapacity(std::uint32_t old) {
-    std::uint64_t next;
-    if (old < 100) {
-        next = 100;
-    } else if (old < 10'000'000) {
-        next = std::uint64_t(old) * 3;
-    } else if (old < 50'000'000) {
-        next = std::uint64_t(old) * 2;
-    } else if (old < 100'000'000) {
-        next = std::uint64_t(old) * 3 / 2;
-    } else {
-        next = std::uint64_t(old) * 6 / 5;
-    }
     // One unit stays free for the terminator's slot arithmetic (capacity + 1 must fit).
-    return static_cast<std::uint32_t>(std::min<std::uint64_t>(next, UINT32_MAX - 1));
+    return std::min(col::_array::ArrayBase::grownCapacity(old), UINT32_MAX - 1);
 }
 
 // ---- storage ---------------------------------------------------------------------------------
