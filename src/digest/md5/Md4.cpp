@@ -26,13 +26,17 @@ constexpr int wordIndex(int i) {
 template <int I>
 [[gnu::always_inline]] inline void step(std::uint32_t& a, std::uint32_t& b, std::uint32_t& c,
                                         std::uint32_t& d, const std::uint32_t* x) {
+    // Only the terms with b, the word just computed, are added last; majority is written as
+    // the sum of its two disjoint parts (c & d) and (b & (c ^ d)).
     std::uint32_t t = a + x[wordIndex(I)];
     if constexpr (I < 16) {
         t += d ^ (b & (c ^ d));
     } else if constexpr (I < 32) {
-        t += 0x5a827999u + ((b & c) | (d & (b | c)));
+        t += 0x5a827999u + (c & d);
+        t += b & (c ^ d);
     } else {
-        t += 0x6ed9eba1u + (b ^ c ^ d);
+        t += 0x6ed9eba1u;
+        t += b ^ (c ^ d);
     }
     const std::uint32_t next = rotl(t, kShift[I / 16][I % 4]);
     a = d;

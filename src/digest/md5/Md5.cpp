@@ -52,7 +52,7 @@ template <int I>
         t += (c & ~d);
         t += (b & d);
     } else if constexpr (I < 48) {
-        t += b ^ c ^ d;
+        t += b ^ (c ^ d);
     } else {
         t += c ^ (b | ~d);
     }

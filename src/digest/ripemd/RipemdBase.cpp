@@ -36,13 +36,14 @@ constexpr int kSr[80] = {8,  9,  9,  11, 13, 15, 15, 5,  7,  7,  8,  11, 14, 14,
                          15, 5,  8,  11, 14, 14, 6,  14, 6,  9,  12, 9,  12, 5,  15, 8,
                          8,  5,  12, 9,  12, 5,  14, 6,  8,  13, 6,  5,  15, 13, 11, 11};
 
-// The five boolean functions f1..f5.
+// The five boolean functions f1..f5, each written so that x (the word computed by the step
+// before) enters as late as possible: f4 is the sum of its two disjoint halves.
 template <int F>
 [[gnu::always_inline]] inline std::uint32_t f(std::uint32_t x, std::uint32_t y, std::uint32_t z) {
-    if constexpr (F == 1) return x ^ y ^ z;
+    if constexpr (F == 1) return x ^ (y ^ z);
     if constexpr (F == 2) return z ^ (x & (y ^ z));
     if constexpr (F == 3) return (x | ~y) ^ z;
-    if constexpr (F == 4) return y ^ (z & (x ^ y));
+    if constexpr (F == 4) return (x & z) + (y & ~z);
     if constexpr (F == 5) return x ^ (y | ~z);
 }
 
@@ -60,7 +61,7 @@ template <int J>
     constexpr int round = J / 16;
     {
         const std::uint32_t t =
-            rotl(l[0] + f<round + 1>(l[1], l[2], l[3]) + x[kR[J]] + kKl[round], kS[J]) + l[4];
+            rotl(l[0] + x[kR[J]] + kKl[round] + f<round + 1>(l[1], l[2], l[3]), kS[J]) + l[4];
         l[0] = l[4];
         l[4] = l[3];
         l[3] = rotl(l[2], 10);
@@ -69,7 +70,7 @@ template <int J>
     }
     {
         const std::uint32_t t =
-            rotl(r[0] + f<5 - round>(r[1], r[2], r[3]) + x[kRr[J]] + kKr160[round], kSr[J]) + r[4];
+            rotl(r[0] + x[kRr[J]] + kKr160[round] + f<5 - round>(r[1], r[2], r[3]), kSr[J]) + r[4];
         r[0] = r[4];
         r[4] = r[3];
         r[3] = rotl(r[2], 10);
@@ -86,7 +87,7 @@ template <int J>
     constexpr int round = J / 16;
     {
         const std::uint32_t t =
-            rotl(l[0] + f<round + 1>(l[1], l[2], l[3]) + x[kR[J]] + kKl[round], kS[J]);
+            rotl(l[0] + x[kR[J]] + kKl[round] + f<round + 1>(l[1], l[2], l[3]), kS[J]);
         l[0] = l[3];
         l[3] = l[2];
         l[2] = l[1];
@@ -94,7 +95,7 @@ template <int J>
     }
     {
         const std::uint32_t t =
-            rotl(r[0] + f<4 - round>(r[1], r[2], r[3]) + x[kRr[J]] + kKr128[round], kSr[J]);
+            rotl(r[0] + x[kRr[J]] + kKr128[round] + f<4 - round>(r[1], r[2], r[3]), kSr[J]);
         r[0] = r[3];
         r[3] = r[2];
         r[2] = r[1];
