@@ -31,22 +31,25 @@ constexpr std::uint8_t kS[256] = {
 
 constexpr int kRounds = 18;
 
-// The substitution widened to 32-bit entries, so the chain below stays in full registers.
-constexpr auto kS32 = [] {
-    std::array<std::uint32_t, 256> t{};
-    for (int i = 0; i < 256; ++i) t[i] = kS[i];
+// The chain through t is the whole cost of MD2 (864 dependent steps per block), so each step
+// is made one load and one xor. A byte x is carried as the address P(x) = base + 8x of its
+// entry in a table of 8 * S[x], aligned so that P(x) = base | 8x; then
+// P(X[k] ^ S[t]) = P(X[k]) ^ table[t], which is the value loaded from P(t) xored in.
+using Entries = std::array<std::uint64_t, 256>;
+alignas(2048) constexpr Entries kS8 = [] {
+    Entries t{};
+    for (int i = 0; i < 256; ++i) t[i] = std::uint64_t{kS[i]} << 3;
     return t;
 }();
+constexpr std::uintptr_t kAddressBits = 2047;
 
-// One pass over the 48 state bytes: X[k] ^= S[t], t = X[k]. The chain through t is the whole
-// cost of MD2, so the pass is unrolled, the state is held one byte per 32-bit word and read
-// from one array while written to another: t stays in a register and each step is one table
-// load and one xor.
+// One pass over the 48 state bytes in address form: X[k] ^= S[t], t = X[k]. Reads one array and
+// writes the other, so t never goes through memory.
 template <std::size_t... K>
-[[gnu::always_inline]] inline std::uint32_t pass(const std::uint32_t* in, std::uint32_t* out,
-                                                 std::uint32_t t, std::index_sequence<K...>) {
-    ((t = in[K] ^ kS32[t], out[K] = t), ...);
-    return t;
+[[gnu::always_inline]] inline std::uintptr_t pass(const std::uintptr_t* in, std::uintptr_t* out,
+                                                  std::uintptr_t p, std::index_sequence<K...>) {
+    ((p = in[K] ^ *reinterpret_cast<const std::uint64_t*>(p), out[K] = p), ...);
+    return p;
 }
 
 }  // namespace
@@ -75,16 +78,18 @@ void Md2::compress(const std::uint8_t* block) {
         x_[32 + j] = block[j] ^ x_[j];
         last = checksum_[j] ^= kS[block[j] ^ last];
     }
-    std::uint32_t a[48], b[48];
-    for (int k = 0; k < 48; ++k) a[k] = x_[k];
-    std::uint32_t t = 0;
-    for (int round = 0; round < kRounds; round += 2) {
-        t = pass(a, b, t, std::make_index_sequence<48>());
-        t = (t + round) & 0xff;
-        t = pass(b, a, t, std::make_index_sequence<48>());
-        t = (t + round + 1) & 0xff;
+    const auto base = reinterpret_cast<std::uintptr_t>(kS8.data());
+    std::uintptr_t a[48], b[48];
+    for (int k = 0; k < 48; ++k) a[k] = base | std::uintptr_t{x_[k]} << 3;
+    std::uintptr_t p = base;  // t = 0
+    // 18 rounds; after round r, t = (t + r) mod 256.
+    for (std::uintptr_t round = 0; round < kRounds; round += 2) {
+        p = pass(a, b, p, std::make_index_sequence<48>());
+        p = base | ((p + 8 * round) & kAddressBits);
+        p = pass(b, a, p, std::make_index_sequence<48>());
+        p = base | ((p + 8 * (round + 1)) & kAddressBits);
     }
-    for (int k = 0; k < 48; ++k) x_[k] = static_cast<std::uint8_t>(a[k]);
+    for (int k = 0; k < 48; ++k) x_[k] = static_cast<std::uint8_t>(a[k] >> 3);
 }
 
 void Md2::update(const void* data, std::uint32_t length) {
