@@ -135,7 +135,8 @@ def cpu_seconds(command):
 
 
 mb = size * 1.048576
-print(f"{'algorithm':<11}{'ours MB/s':>10}{'peer MB/s':>10}  {'fastest peer':<14}{'ratio':>6}")
+print(f"{'algorithm':<11}{'ours MB/s':>10}{'peer MB/s':>10}  {'fastest peer':<14}{'ratio':>6}"
+      "   ratio to each peer")
 for name, alg, peers in rows:
     if only and alg not in only:
         continue
@@ -145,6 +146,7 @@ for name, alg, peers in rows:
         for i, command in enumerate(commands):
             best[i] = min(best[i], cpu_seconds(command))
     j = min(range(1, len(commands)), key=lambda i: best[i])
+    each = ", ".join(f"{label} {best[i + 1] / best[0]:.2f}" for i, (label, _) in enumerate(peers))
     print(f"{name:<11}{mb / best[0]:>10.0f}{mb / best[j]:>10.0f}  {peers[j - 1][0]:<14}"
-          f"{best[j] / best[0]:>6.2f}", flush=True)
+          f"{best[j] / best[0]:>6.2f}   {each}", flush=True)
 EOF
