@@ -1,4 +1,5 @@
 // Message queues of user-interface threads: send, post, the message loop and timers.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -335,6 +336,7 @@ bool processPending() {
 }
 
 bool setTimer(Handle window, std::uint32_t id, std::uint32_t milliseconds) {
+    milliseconds = std::max<std::uint32_t>(milliseconds, 10);  // shorter is not kept anyway
     std::shared_ptr<Queue> q = queueOf(threadOf(window));
     if (!q) return false;
     {

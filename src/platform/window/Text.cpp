@@ -139,3 +139,9 @@ std::int32_t unknownGlyphs(const Font& font, std::u16string_view text) {
 extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
     return "leak:libfontconfig\n";
 }
+
+// Pango loads the font configuration on a thread of its own and hands the result over with
+// GLib's futex locks, which the thread checker does not see.
+extern "C" __attribute__((weak)) const char* __tsan_default_suppressions() {
+    return "race:libfontconfig.so\nrace:libpangoft2-1.0.so\nrace:libglib-2.0.so\n";
+}

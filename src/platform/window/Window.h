@@ -149,8 +149,9 @@ int runMessageLoop();
 // (the quit is consumed).
 bool processPending();
 
-// Timers: kTimer with the id is posted to the window every `milliseconds` while set. Setting an
-// id again restarts it. Timers elapse only while the owner thread runs its message loop.
+// Timers: kTimer with the id is posted to the window every `milliseconds` (at least 10) while
+// set. Setting an id again restarts it. Timers elapse only while the owner thread runs its
+// message loop.
 bool setTimer(Handle window, std::uint32_t id, std::uint32_t milliseconds);
 bool killTimer(Handle window, std::uint32_t id);
 
