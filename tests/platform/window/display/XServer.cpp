@@ -93,22 +93,25 @@ struct Server {
         if (!dpy) return false;
         wm = spawn({"openbox", "--sm-disable"});
         if (!wm) return false;
-        // The window manager is ready when it announces itself on the root window.
-        Atom check = XInternAtom(dpy, "_NET_SUPPORTING_WM_CHECK", False);
-        for (int i = 0; i < 500; ++i) {
-            Atom type;
-            int format;
-            unsigned long n, after;
-            unsigned char* data = nullptr;
-            if (XGetWindowProperty(dpy, DefaultRootWindow(dpy), check, 0, 1, False, XA_WINDOW,
-                                   &type, &format, &n, &after, &data) == Success &&
-                data) {
-                XFree(data);
-                if (n == 1) return true;
+        // The window manager is ready once it manages a window: it takes a probe window into
+        // a frame of its own. (It announces itself on the root window earlier than that, and a
+        // window mapped in between can stay unmapped for ever.)
+        ::Window probe = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 10, 10, 0, 0, 0);
+        XSelectInput(dpy, probe, StructureNotifyMask);
+        bool managed = false;
+        for (int i = 0; i < 500 && !managed; ++i) {
+            if (i % 50 == 0) {
+                XUnmapWindow(dpy, probe);
+                XMapWindow(dpy, probe);
+                XFlush(dpy);
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            XEvent e;
+            while (XCheckTypedWindowEvent(dpy, probe, ReparentNotify, &e)) managed = true;
+            if (!managed) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        return false;
+        XDestroyWindow(dpy, probe);
+        XSync(dpy, False);
+        return managed;
     }
 
     void stop() {
