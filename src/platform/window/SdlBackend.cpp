@@ -315,6 +315,8 @@ public:
 
     void setCursor(Cursor cursor) override {
         runLater([this, cursor] {
+            SDL_ShowCursor(cursor == Cursor::kHidden ? SDL_DISABLE : SDL_ENABLE);
+            if (cursor == Cursor::kHidden) return;
             SDL_Cursor*& c = cursors_[static_cast<int>(cursor)];
             if (!c) c = SDL_CreateSystemCursor(sdlCursor(cursor));
             if (c) SDL_SetCursor(c);

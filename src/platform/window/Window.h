@@ -205,7 +205,8 @@ enum class Cursor {
     kSizeNS,
     kSizeNWSE,
     kSizeNESW,
-    kSizeAll
+    kSizeAll,
+    kHidden,  // no pointer shown over the windows
 };
 void setCursor(Cursor cursor);
 Point cursorPosition();     // screen coordinates
