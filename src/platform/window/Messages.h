@@ -12,9 +12,11 @@ namespace platform::window {
 namespace msg {
 // Life of a window. kCreate: lparam is the CreateParams*; a result of -1 aborts the creation.
 constexpr std::uint32_t kCreate = 0x0001;
-constexpr std::uint32_t kDestroy = 0x0002;    // before the children are destroyed
-constexpr std::uint32_t kMove = 0x0003;       // lparam: packed new position (parent client coords)
-constexpr std::uint32_t kSize = 0x0005;       // lparam: packed new client width/height
+constexpr std::uint32_t kDestroy = 0x0002;  // before the children are destroyed
+constexpr std::uint32_t kMove = 0x0003;     // lparam: packed new position (parent client coords)
+// kSize: lparam the packed new client width/height; wparam the ShowState of a top-level window
+// (0 normal, 1 minimised, 2 maximised).
+constexpr std::uint32_t kSize = 0x0005;
 constexpr std::uint32_t kActivate = 0x0006;   // top-level: wparam 1 activated, 0 deactivated
 constexpr std::uint32_t kSetFocus = 0x0007;   // wparam: the window that lost the focus
 constexpr std::uint32_t kKillFocus = 0x0008;  // wparam: the window that gets the focus

@@ -458,6 +458,8 @@ private:
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         // The program decides what SIGINT and SIGTERM do; SDL would turn them into events.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        // Windows stay composited, or their opacity would not show.
+        SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {

@@ -133,6 +133,8 @@ TEST_F(SdlDisplay, OnTopAndOpacityBecomeWindowProperties) {
     std::string expected = std::to_string(static_cast<unsigned long>(127.0 / 255 * 0xFFFFFFFFul));
     std::string got = xprop("_NET_WM_WINDOW_OPACITY");
     EXPECT_NE(got.find(expected.substr(0, 6)), std::string::npos) << got;
+    // A window that bypasses the compositor would never look translucent.
+    EXPECT_EQ(xprop("_NET_WM_BYPASS_COMPOSITOR").find("= 1"), std::string::npos);
 }
 
 TEST_F(SdlDisplay, PointerAndKeysOfTheServerReachTheWindows) {
