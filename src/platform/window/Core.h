@@ -121,6 +121,8 @@ struct Queue {
     bool quit = false;
     int quitCode = 0;
     bool alive = true;
+    // Counts every change above; a thread about to sleep watches it for a moment first.
+    std::atomic<std::uint64_t> activity{0};
     // Owner thread only:
     std::deque<Message> ready;  // messages made from input, returned before anything else
     std::atomic<Handle> capture{kNoWindow};
@@ -140,6 +142,8 @@ ThreadId currentThreadIfAny();          // 0 when the thread has no queue
 Result runOnOwner(Handle window, const std::function<Result()>& work);
 
 void postInput(std::unique_ptr<RawInput> input);
+// Wakes the queue's thread after a change (made under its mutex).
+void poke(Queue& q);
 void removeTimersOf(Handle window, ThreadId thread);
 
 }  // namespace platform::window::detail

@@ -14,6 +14,11 @@ namespace platform::window {
 
 namespace detail {
 
+void poke(Queue& q) {
+    q.activity.fetch_add(1, std::memory_order_release);
+    q.wake.notify_all();
+}
+
 void translateInput(RawInput& input, Queue& queue);  // Input.cpp
 void paintTopLevel(Handle top);                      // Window.cpp
 void destroyThreadWindows(ThreadId thread);          // Window.cpp
@@ -30,6 +35,7 @@ std::unordered_map<ThreadId, std::shared_ptr<Queue>>& queues() {
     return *q;
 }
 std::atomic<ThreadId> nextThreadId{1};
+constexpr int kSpinMicros = 20;
 
 std::int64_t nowMicros() {
     return std::chrono::duration_cast<std::chrono::microseconds>(
@@ -37,12 +43,24 @@ std::int64_t nowMicros() {
         .count();
 }
 
+// Before a thread sleeps it watches its queue for a few microseconds: a reply or the next
+// message often comes that soon, and waking a sleeping thread costs far more.
+void spinBriefly(Queue& q, std::uint64_t seen) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::microseconds(kSpinMicros);
+    while (q.activity.load(std::memory_order_acquire) == seen &&
+           std::chrono::steady_clock::now() < end) {
+#if defined(__x86_64__) || defined(__i386__)
+        __builtin_ia32_pause();
+#endif
+    }
+}
+
 void complete(SentItem& item, Result result) {
     std::shared_ptr<Queue> sender = item.sender;
     std::lock_guard<std::mutex> lock(sender->mutex);
     item.result = result;
     item.done = true;
-    sender->wake.notify_all();
+    poke(*sender);
 }
 
 MessageHandler handlerOf(Handle h) {
@@ -95,7 +113,7 @@ Result crossSend(ThreadId thread, const std::shared_ptr<SentItem>& item) {
         if (!target->alive) return 0;
         target->sent.push_back(item);
     }
-    target->wake.notify_all();
+    poke(*target);
     std::unique_lock<std::mutex> lock(me->mutex);
     while (!item->done) {
         if (!me->sent.empty()) {
@@ -107,6 +125,11 @@ Result crossSend(ThreadId thread, const std::shared_ptr<SentItem>& item) {
             lock.lock();
             continue;
         }
+        std::uint64_t seen = me->activity.load(std::memory_order_acquire);
+        lock.unlock();
+        spinBriefly(*me, seen);
+        lock.lock();
+        if (item->done || !me->sent.empty()) continue;
         me->wake.wait(lock);
     }
     return item->result;
@@ -116,6 +139,7 @@ enum class Got { kMessage, kQuit, kNothing };
 
 Got nextMessage(Message* out, bool wait) {
     std::shared_ptr<Queue> q = currentQueue();
+    bool spun = false;
     for (;;) {
         if (!q->ready.empty()) {
             *out = q->ready.front();
@@ -165,6 +189,14 @@ Got nextMessage(Message* out, bool wait) {
             return Got::kMessage;
         }
         if (!wait) return Got::kNothing;
+        if (!spun) {
+            spun = true;
+            std::uint64_t seen = q->activity.load(std::memory_order_acquire);
+            lock.unlock();
+            spinBriefly(*q, seen);
+            continue;
+        }
+        spun = false;
         if (next) {
             q->wake.wait_for(lock, std::chrono::microseconds(next->due - now));
         } else {
@@ -222,7 +254,7 @@ void postInput(std::unique_ptr<RawInput> input) {
         if (!q->alive) return;
         q->posted.push_back(Posted{Message{input->top, 0, 0, 0}, std::move(input)});
     }
-    q->wake.notify_all();
+    poke(*q);
 }
 
 void removeTimersOf(Handle window, ThreadId thread) {
@@ -264,7 +296,7 @@ bool postTo(ThreadId thread, const Message& m) {
         if (!q->alive) return false;
         q->posted.push_back(Posted{m, nullptr});
     }
-    q->wake.notify_all();
+    poke(*q);
     return true;
 }
 }  // namespace
@@ -292,7 +324,7 @@ bool postQuit(ThreadId thread, int exitCode) {
         q->quit = true;
         q->quitCode = exitCode;
     }
-    q->wake.notify_all();
+    poke(*q);
     return true;
 }
 
@@ -352,7 +384,7 @@ bool setTimer(Handle window, std::uint32_t id, std::uint32_t milliseconds) {
         }
         if (!found) q->timers.push_back(Timer{window, id, milliseconds, due});
     }
-    q->wake.notify_all();
+    poke(*q);
     return true;
 }
 

@@ -86,7 +86,7 @@ void queuePaintLocked(WindowRecord* top) {
         std::lock_guard<std::mutex> lock(q->mutex);
         q->dirtyTops.push_back(top->handle);
     }
-    q->wake.notify_all();
+    poke(*q);
 }
 
 // Marks an area (client coordinates of r) of a visible window dirty in its top-level window.
