@@ -10,9 +10,6 @@
 
 namespace platform::window {
 
-// SdlBackend.cpp: a started SDL backend, or null when SDL finds no display.
-std::unique_ptr<Backend> makeSdlBackend();
-
 namespace {
 struct Chosen {
     std::mutex mutex;

@@ -71,4 +71,9 @@ Backend& backend();
 // Stops the backend (every top-level surface must be closed). The next use starts one again.
 void stopBackend();
 
+// An SDL backend with its display thread running, or null when there is no display: neither
+// DISPLAY nor WAYLAND_DISPLAY is set, SDL cannot start, or it only finds its offscreen or dummy
+// driver (it falls back to those silently).
+std::unique_ptr<Backend> makeSdlBackend();
+
 }  // namespace platform::window

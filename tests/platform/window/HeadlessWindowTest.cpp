@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -300,6 +301,37 @@ TEST(HeadlessBackendTest, ClipboardAndMessageBoxesAreTheTestsToSet) {
     auto shown = h->shownMessageBoxes();
     ASSERT_GE(shown.size(), 2u);
     EXPECT_EQ(shown.back().text, u"Different!");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BackendChoiceTest, WithoutAUsableDisplayThereIsNoSdlBackend) {
+    struct Case {
+        const char* display;  // null: unset
+        const char* driver;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr},
+        {":0", "offscreen"},  // SDL would start, drawing nowhere
+        {":0", "dummy"},
+    };
+    const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
+    std::string saved[3];
+    bool had[3];
+    for (int i = 0; i < 3; ++i) {
+        const char* v = getenv(names[i]);
+        had[i] = v != nullptr;
+        if (v) saved[i] = v;
+    }
+    for (const Case& c : cases) {
+        unsetenv("WAYLAND_DISPLAY");
+        c.display ? setenv("DISPLAY", c.display, 1) : unsetenv("DISPLAY");
+        c.driver ? setenv("SDL_VIDEODRIVER", c.driver, 1) : unsetenv("SDL_VIDEODRIVER");
+        EXPECT_EQ(pw::makeSdlBackend(), nullptr) << (c.driver ? c.driver : "no display");
+    }
+    for (int i = 0; i < 3; ++i) had[i] ? setenv(names[i], saved[i].c_str(), 1) : unsetenv(names[i]);
 }
 
 }  // namespace
