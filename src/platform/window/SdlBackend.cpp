@@ -468,7 +468,7 @@ private:
         }
         const char* driver = SDL_GetCurrentVideoDriver();
         if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
-            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            SDL_Quit();
             started.set_value(false);
             return;
         }
@@ -491,7 +491,7 @@ private:
         for (SDL_Cursor* c : cursors_) {
             if (c) SDL_FreeCursor(c);
         }
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_Quit();
     }
 
     Point pointerIn(Handle top, Uint32 windowId) {

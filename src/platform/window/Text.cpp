@@ -133,11 +133,11 @@ std::int32_t unknownGlyphs(const Font& font, std::u16string_view text) {
 
 }  // namespace platform::window
 
-// Fontconfig keeps its pattern caches for the life of the process, and its allocations are seen
-// through too few frames to tell them from ours: leak checkers are told so. Weak, so that a
-// program with suppressions of its own keeps them.
+// Fontconfig keeps its pattern caches, and D-Bus (which SDL starts) its connection data, for the
+// life of the process, seen through too few frames to tell them from ours: leak checkers are
+// told so. Weak, so that a program with suppressions of its own keeps them.
 extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig\n";
+    return "leak:libfontconfig\nleak:libdbus\n";
 }
 
 // Pango loads the font configuration on a thread of its own and hands the result over with
