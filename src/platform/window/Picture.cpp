@@ -216,12 +216,12 @@ Size Canvas::drawText(Rect area, std::u16string_view text, const Font& font, Col
     int w = 0;
     int h = 0;
     pango_layout_get_pixel_size(layout, &w, &h);
+    // A wrapped or cut layout is area.width wide and aligns its lines itself; one of free width
+    // is placed in the rectangle here.
     double x = area.x;
-    if (!wrap && !ellipsis) {  // unbounded layouts align themselves in the rectangle
+    if (!wrap && !ellipsis) {
         if (flags & kTextCentre) x += (area.width - w) / 2;
         if (flags & kTextRight) x += area.width - w;
-    } else if (wrap) {
-        // A wrapped layout is area.width wide and aligns its lines itself.
     }
     double y = area.y;
     if (flags & kTextMiddle) y += (area.height - h) / 2;

@@ -512,7 +512,7 @@ bool place(Handle window, Rect rect, std::uint32_t flags) {
     return runOnOwner(window, [=]() -> Result {
                Rect old;
                Rect now;
-               bool topLevel = false;
+               bool surface = false;  // the backend hears of it after the lock is left
                {
                    std::lock_guard<std::recursive_mutex> lock(treeMutex());
                    WindowRecord* r = findLocked(window);
@@ -524,18 +524,14 @@ bool place(Handle window, Rect rect, std::uint32_t flags) {
                        now.height = std::max(0, rect.height);
                    }
                    if (now == old) return 1;
-                   topLevel = r->parent == kNoWindow;
+                   bool topLevel = r->parent == kNoWindow;
                    if (!topLevel) invalidateUnderLocked(r);
                    r->rect = now;
                    bool sized = now.width != old.width || now.height != old.height;
                    if (!topLevel || sized) invalidateLocked(r, {0, 0, now.width, now.height});
-                   if (topLevel && r->top->surface) {
-                       // leave the lock before calling the backend
-                   } else {
-                       topLevel = false;
-                   }
+                   surface = topLevel && r->top->surface;
                }
-               if (topLevel) backend().placeSurface(window, now);
+               if (surface) backend().placeSurface(window, now);
                if (now.x != old.x || now.y != old.y) {
                    send(window, msg::kMove, 0, packPoint(now.x, now.y));
                }
