@@ -55,9 +55,12 @@ std::vector<Vector> loadVectors() {
             if (key == "In") {
                 next = Vector{section, "", fromHex(value)};
             } else if (key == "Repeat") {
-                const auto unit = next.input;
-                for (unsigned long r = 1; r < std::stoul(value); ++r) {
-                    next.input.insert(next.input.end(), unit.begin(), unit.end());
+                // Doubling copies: a million-byte input costs twenty copies, not a million.
+                const std::size_t unit = next.input.size(), total = unit * std::stoul(value);
+                next.input.resize(total);
+                for (std::size_t filled = unit; filled < total; filled *= 2) {
+                    std::memcpy(next.input.data() + filled, next.input.data(),
+                                std::min(filled, total - filled));
                 }
                 next.repeated = true;
             } else if (key == "Out") {
