@@ -9,7 +9,11 @@ build="$here/build/release"
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
 fi
-cmake --build "$build" --target apps >&2 2>&1 | grep -vE '^\[[0-9]+/[0-9]+\]' >&2 || true
+if ! cmake --build "$build" --target apps >"$build/build.log" 2>&1; then
+  cat "$build/build.log" >&2
+  echo "veritome: the build failed." >&2
+  exit 1
+fi
 
 gui="$build/apps/veritome/veritome"
 cli="$build/apps/veritome-cli/veritome-cli"
