@@ -60,8 +60,8 @@ bool clipboardText(std::u16string* out) {
     return backend().clipboardText(out);
 }
 
-int messageBox(const MessageBoxSpec& spec) {
-    return backend().messageBox(spec);
+int messageBox(const MessageBoxRequest& request) {
+    return backend().messageBox(request);
 }
 
 }  // namespace platform::window

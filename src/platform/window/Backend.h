@@ -18,7 +18,7 @@
 
 namespace platform::window {
 
-struct SurfaceSpec {
+struct SurfaceRequest {
     Rect rect;  // screen coordinates of the client area
     std::uint32_t style = 0;
     std::u16string title;
@@ -32,7 +32,7 @@ public:
     // True when windows are shown on a real screen.
     virtual bool hasScreen() const = 0;
 
-    virtual bool openSurface(Handle topLevel, const SurfaceSpec& spec) = 0;
+    virtual bool openSurface(Handle topLevel, const SurfaceRequest& request) = 0;
     virtual void closeSurface(Handle topLevel) = 0;
     // Copies an area (client coordinates) of the back buffer to the screen.
     virtual void present(Handle topLevel, const Picture& buffer, Rect area) = 0;
@@ -57,7 +57,7 @@ public:
     virtual bool setClipboardText(std::u16string_view text) = 0;
     virtual bool clipboardText(std::u16string* out) = 0;
 
-    virtual int messageBox(const MessageBoxSpec& spec) = 0;
+    virtual int messageBox(const MessageBoxRequest& request) = 0;
 };
 
 enum class BackendKind { kAuto, kSdl, kHeadless };

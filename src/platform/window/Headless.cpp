@@ -9,7 +9,7 @@
 namespace platform::window {
 
 namespace detail {
-int runMessageBoxWindow(const MessageBoxSpec& spec);  // MessageBoxWindow.cpp
+int runMessageBoxWindow(const MessageBoxRequest& request);  // MessageBoxWindow.cpp
 }  // namespace detail
 
 struct HeadlessBackend::State {
@@ -22,8 +22,8 @@ struct HeadlessBackend::State {
     std::map<Handle, Surface> surfaces;
     std::u16string clipboard;
     bool hasClipboard = false;
-    std::function<int(const MessageBoxSpec&)> answerer;
-    std::vector<MessageBoxSpec> boxes;
+    std::function<int(const MessageBoxRequest&)> answerer;
+    std::vector<MessageBoxRequest> boxes;
     bool boxWindows = false;
     Point cursor;
     Cursor cursorShape = Cursor::kArrow;
@@ -33,12 +33,12 @@ struct HeadlessBackend::State {
 HeadlessBackend::HeadlessBackend() : state_(std::make_unique<State>()) {}
 HeadlessBackend::~HeadlessBackend() = default;
 
-void HeadlessBackend::setMessageBoxAnswerer(std::function<int(const MessageBoxSpec&)> answerer) {
+void HeadlessBackend::setMessageBoxAnswerer(std::function<int(const MessageBoxRequest&)> answerer) {
     std::lock_guard<std::mutex> lock(state_->mutex);
     state_->answerer = std::move(answerer);
 }
 
-std::vector<MessageBoxSpec> HeadlessBackend::shownMessageBoxes() {
+std::vector<MessageBoxRequest> HeadlessBackend::shownMessageBoxes() {
     std::lock_guard<std::mutex> lock(state_->mutex);
     return state_->boxes;
 }
@@ -69,9 +69,9 @@ Cursor HeadlessBackend::currentCursor() {
     return state_->cursorShape;
 }
 
-bool HeadlessBackend::openSurface(Handle topLevel, const SurfaceSpec& spec) {
+bool HeadlessBackend::openSurface(Handle topLevel, const SurfaceRequest& request) {
     std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->surfaces[topLevel].rect = spec.rect;
+    state_->surfaces[topLevel].rect = request.rect;
     return true;
 }
 
@@ -141,18 +141,18 @@ bool HeadlessBackend::clipboardText(std::u16string* out) {
     return true;
 }
 
-int HeadlessBackend::messageBox(const MessageBoxSpec& spec) {
-    std::function<int(const MessageBoxSpec&)> answerer;
+int HeadlessBackend::messageBox(const MessageBoxRequest& request) {
+    std::function<int(const MessageBoxRequest&)> answerer;
     bool windows = false;
     {
         std::lock_guard<std::mutex> lock(state_->mutex);
-        state_->boxes.push_back(spec);
+        state_->boxes.push_back(request);
         answerer = state_->answerer;
         windows = state_->boxWindows;
     }
-    if (answerer) return answerer(spec);
-    if (windows) return detail::runMessageBoxWindow(spec);
-    switch (spec.buttons) {
+    if (answerer) return answerer(request);
+    if (windows) return detail::runMessageBoxWindow(request);
+    switch (request.buttons) {
         case BoxButtons::kOk:
         case BoxButtons::kOkCancel:
             return kAnswerOk;

@@ -18,8 +18,8 @@ public:
     // Test controls.
     // Every message box is answered by this function (default: the first button). The boxes
     // shown are recorded in order.
-    void setMessageBoxAnswerer(std::function<int(const MessageBoxSpec&)> answerer);
-    std::vector<MessageBoxSpec> shownMessageBoxes();
+    void setMessageBoxAnswerer(std::function<int(const MessageBoxRequest&)> answerer);
+    std::vector<MessageBoxRequest> shownMessageBoxes();
     // Without an answerer, boxes are real windows of the layer (class "LayerMessageBox") that
     // the test answers with input; otherwise (the default) the first button answers at once.
     void setMessageBoxWindows(bool windows);
@@ -31,7 +31,7 @@ public:
 
     const char* name() const override { return "headless"; }
     bool hasScreen() const override { return false; }
-    bool openSurface(Handle topLevel, const SurfaceSpec& spec) override;
+    bool openSurface(Handle topLevel, const SurfaceRequest& request) override;
     void closeSurface(Handle topLevel) override;
     void present(Handle topLevel, const Picture& buffer, Rect area) override;
     void showSurface(Handle topLevel, bool visible, bool activate) override;
@@ -50,7 +50,7 @@ public:
     Rect virtualScreen() override;
     bool setClipboardText(std::u16string_view text) override;
     bool clipboardText(std::u16string* out) override;
-    int messageBox(const MessageBoxSpec& spec) override;
+    int messageBox(const MessageBoxRequest& request) override;
 
 private:
     struct State;

@@ -20,7 +20,7 @@ enum BoxAnswer : int {
     kAnswerNo = 7
 };
 
-struct MessageBoxSpec {
+struct MessageBoxRequest {
     Handle owner = kNoWindow;
     std::u16string text;
     std::u16string title;
@@ -31,6 +31,6 @@ struct MessageBoxSpec {
 // Shows the box and waits for the user's answer. The calling thread's sent messages are still
 // handled while it waits. Closing the box without a button answers cancel (no when there is no
 // cancel button, ok for a lone ok button).
-int messageBox(const MessageBoxSpec& spec);
+int messageBox(const MessageBoxRequest& request);
 
 }  // namespace platform::window

@@ -39,7 +39,7 @@ struct BoxButton {
 };
 
 struct BoxState {
-    MessageBoxSpec spec;
+    MessageBoxRequest request;
     Font font;
     std::vector<BoxButton> buttons;
     int closeAnswer = kAnswerCancel;
@@ -53,7 +53,7 @@ struct BoxState {
 
 void makeButtons(BoxState& s) {
     auto add = [&](int answer, const char16_t* text) { s.buttons.push_back({answer, text, {}}); };
-    switch (s.spec.buttons) {
+    switch (s.request.buttons) {
         case BoxButtons::kOk:
             add(kAnswerOk, u"OK");
             s.closeAnswer = kAnswerOk;
@@ -81,13 +81,13 @@ void makeButtons(BoxState& s) {
 
 // Places icon, text and buttons; answers the client size.
 Size arrange(BoxState& s) {
-    Size text = measureText(s.font, s.spec.text, kTextMax);
+    Size text = measureText(s.font, s.request.text, kTextMax);
     int left = kPad;
-    if (s.spec.icon != BoxIcon::kNone) {
+    if (s.request.icon != BoxIcon::kNone) {
         s.iconRect = {kPad, kPad, kIcon, kIcon};
         left += kIcon + kPad;
     }
-    int textH = std::max(text.height, s.spec.icon != BoxIcon::kNone ? kIcon : 0);
+    int textH = std::max(text.height, s.request.icon != BoxIcon::kNone ? kIcon : 0);
     s.textRect = {left, kPad + (textH - text.height) / 2, text.width, text.height};
     int n = static_cast<int>(s.buttons.size());
     int rowW = n * kButtonW + (n - 1) * kGap;
@@ -105,7 +105,7 @@ Size arrange(BoxState& s) {
 void paintIcon(Canvas& c, const BoxState& s) {
     Colour back = rgb(0, 102, 204);
     const char16_t* mark = u"i";
-    switch (s.spec.icon) {
+    switch (s.request.icon) {
         case BoxIcon::kWarning:
             back = rgb(230, 160, 0);
             mark = u"!";
@@ -129,8 +129,8 @@ void paintIcon(Canvas& c, const BoxState& s) {
 
 void paint(Canvas& c, BoxState& s, Size size) {
     c.fillRect({0, 0, size.width, size.height}, kFace);
-    if (s.spec.icon != BoxIcon::kNone) paintIcon(c, s);
-    c.drawText(s.textRect, s.spec.text, s.font, kText, kTextWrap);
+    if (s.request.icon != BoxIcon::kNone) paintIcon(c, s);
+    c.drawText(s.textRect, s.request.text, s.font, kText, kTextWrap);
     for (int i = 0; i < static_cast<int>(s.buttons.size()); ++i) {
         const BoxButton& b = s.buttons[i];
         bool down = i == s.pressed && i == s.hovered;
@@ -222,13 +222,13 @@ Result boxHandler(Handle w, std::uint32_t m, WParam wp, LParam lp) {
 
 }  // namespace
 
-int runMessageBoxWindow(const MessageBoxSpec& spec) {
+int runMessageBoxWindow(const MessageBoxRequest& request) {
     registerClass(kBoxClass, boxHandler);
     auto state = std::make_unique<BoxState>();
-    state->spec = spec;
+    state->request = request;
     makeButtons(*state);
     Size size = arrange(*state);
-    Rect area = spec.owner ? screenRect(spec.owner) : workArea(cursorPosition());
+    Rect area = request.owner ? screenRect(request.owner) : workArea(cursorPosition());
     if (area.empty()) area = workArea(cursorPosition());
     Rect rect{area.x + (area.width - size.width) / 2, area.y + (area.height - size.height) / 2,
               size.width, size.height};
@@ -236,14 +236,14 @@ int runMessageBoxWindow(const MessageBoxSpec& spec) {
     rect.x = std::max(work.x, std::min(rect.x, work.right() - rect.width));
     rect.y = std::max(work.y, std::min(rect.y, work.bottom() - rect.height));
 
-    bool ownerWasEnabled = spec.owner && isEnabled(spec.owner);
-    if (ownerWasEnabled) enable(spec.owner, false);
+    bool ownerWasEnabled = request.owner && isEnabled(request.owner);
+    if (ownerWasEnabled) enable(request.owner, false);
     CreateParams p;
     p.className = kBoxClass;
-    p.owner = spec.owner;
+    p.owner = request.owner;
     p.rect = rect;
     p.style = kStyleVisible | kStyleOnTop | kStyleNoTaskbar;
-    p.title = spec.title;
+    p.title = request.title;
     p.userData = state.get();
     Handle w = create(p);
     int answer = kAnswerNone;
@@ -266,8 +266,8 @@ int runMessageBoxWindow(const MessageBoxSpec& spec) {
         destroy(w);
     }
     if (ownerWasEnabled) {
-        enable(spec.owner, true);
-        activate(spec.owner);
+        enable(request.owner, true);
+        activate(request.owner);
     }
     if (quit) postQuitMessage(quitCode);  // the loop that was asked to end still ends
     return answer;

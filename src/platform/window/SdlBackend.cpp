@@ -25,7 +25,7 @@
 namespace platform::window {
 
 namespace detail {
-int runMessageBoxWindow(const MessageBoxSpec& spec);  // MessageBoxWindow.cpp
+int runMessageBoxWindow(const MessageBoxRequest& request);  // MessageBoxWindow.cpp
 }  // namespace detail
 
 namespace {
@@ -165,19 +165,19 @@ public:
     const char* name() const override { return "sdl"; }
     bool hasScreen() const override { return true; }
 
-    bool openSurface(Handle top, const SurfaceSpec& spec) override {
+    bool openSurface(Handle top, const SurfaceRequest& request) override {
         bool ok = false;
         run([&] {
             Uint32 flags = SDL_WINDOW_HIDDEN;
-            if (spec.style & (kStyleBorderless | kStylePopup)) flags |= SDL_WINDOW_BORDERLESS;
-            if (spec.style & kStyleResizable) flags |= SDL_WINDOW_RESIZABLE;
-            if (spec.style & kStyleOnTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-            if (spec.style & kStylePopup) flags |= SDL_WINDOW_POPUP_MENU;
-            if (spec.style & (kStylePopup | kStyleNoTaskbar)) flags |= SDL_WINDOW_SKIP_TASKBAR;
-            std::string title = toUtf8(spec.title);
-            SDL_Window* w = SDL_CreateWindow(title.c_str(), spec.rect.x, spec.rect.y,
-                                             spec.rect.width > 0 ? spec.rect.width : 1,
-                                             spec.rect.height > 0 ? spec.rect.height : 1, flags);
+            if (request.style & (kStyleBorderless | kStylePopup)) flags |= SDL_WINDOW_BORDERLESS;
+            if (request.style & kStyleResizable) flags |= SDL_WINDOW_RESIZABLE;
+            if (request.style & kStyleOnTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+            if (request.style & kStylePopup) flags |= SDL_WINDOW_POPUP_MENU;
+            if (request.style & (kStylePopup | kStyleNoTaskbar)) flags |= SDL_WINDOW_SKIP_TASKBAR;
+            std::string title = toUtf8(request.title);
+            SDL_Window* w = SDL_CreateWindow(title.c_str(), request.rect.x, request.rect.y,
+                                             request.rect.width > 0 ? request.rect.width : 1,
+                                             request.rect.height > 0 ? request.rect.height : 1, flags);
             if (!w) return;
             auto entry = std::make_unique<Entry>();
             entry->window = w;
@@ -377,8 +377,8 @@ public:
         return ok;
     }
 
-    int messageBox(const MessageBoxSpec& spec) override {
-        return detail::runMessageBoxWindow(spec);
+    int messageBox(const MessageBoxRequest& request) override {
+        return detail::runMessageBoxWindow(request);
     }
 
 private:

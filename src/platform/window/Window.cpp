@@ -382,9 +382,9 @@ Handle create(const CreateParams& params) {
         registry().windows.emplace(h, std::move(r));
     }
     if (topLevel && !(params.style & kStyleMessageOnly)) {
-        SurfaceSpec spec{params.rect, params.style, std::u16string(params.title), params.owner};
-        spec.style &= ~static_cast<std::uint32_t>(kStyleVisible);
-        bool ok = backend().openSurface(h, spec);
+        SurfaceRequest request{params.rect, params.style, std::u16string(params.title), params.owner};
+        request.style &= ~static_cast<std::uint32_t>(kStyleVisible);
+        bool ok = backend().openSurface(h, request);
         if (!ok) {
             destroyNow(h);
             return kNoWindow;

@@ -291,11 +291,11 @@ TEST(HeadlessBackendTest, ClipboardAndMessageBoxesAreTheTestsToSet) {
     EXPECT_TRUE(pw::clipboardText(&text));
     EXPECT_EQ(text, u"ab\u4E2D");
 
-    pw::MessageBoxSpec box;
+    pw::MessageBoxRequest box;
     box.text = u"Different!";
     box.buttons = pw::BoxButtons::kYesNo;
     EXPECT_EQ(pw::messageBox(box), pw::kAnswerYes);
-    h->setMessageBoxAnswerer([](const pw::MessageBoxSpec&) { return int{pw::kAnswerNo}; });
+    h->setMessageBoxAnswerer([](const pw::MessageBoxRequest&) { return int{pw::kAnswerNo}; });
     EXPECT_EQ(pw::messageBox(box), pw::kAnswerNo);
     h->setMessageBoxAnswerer(nullptr);
     auto shown = h->shownMessageBoxes();

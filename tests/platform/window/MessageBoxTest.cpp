@@ -42,13 +42,13 @@ protected:
         std::thread player([&] {
             if (pw::Handle box = waitForBox()) act(box);
         });
-        pw::MessageBoxSpec spec;
-        spec.owner = owner;
-        spec.title = u"Veritome";
-        spec.text = u"Different! 不同 مختلف";
-        spec.icon = pw::BoxIcon::kWarning;
-        spec.buttons = buttons;
-        int a = pw::messageBox(spec);
+        pw::MessageBoxRequest request;
+        request.owner = owner;
+        request.title = u"Veritome";
+        request.text = u"Different! 不同 مختلف";
+        request.icon = pw::BoxIcon::kWarning;
+        request.buttons = buttons;
+        int a = pw::messageBox(request);
         player.join();
         return a;
     }

@@ -200,11 +200,11 @@ TEST_F(SdlDisplay, MessageBoxIsAWindowOnTheScreen) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     });
-    pw::MessageBoxSpec spec;
-    spec.owner = hTop;
-    spec.text = u"Perfect Match!";
-    spec.buttons = pw::BoxButtons::kYesNo;
-    EXPECT_EQ(pw::messageBox(spec), pw::kAnswerYes);
+    pw::MessageBoxRequest request;
+    request.owner = hTop;
+    request.text = u"Perfect Match!";
+    request.buttons = pw::BoxButtons::kYesNo;
+    EXPECT_EQ(pw::messageBox(request), pw::kAnswerYes);
     player.join();
     EXPECT_TRUE(seen.load());
 }
