@@ -127,6 +127,7 @@ struct Queue {
     std::deque<Message> ready;  // messages made from input, returned before anything else
     std::atomic<Handle> capture{kNoWindow};
     std::atomic<Handle> focus{kNoWindow};
+    std::vector<Handle> popups;  // open popups, oldest first (Popup.h)
 };
 
 // The tree lock guards every WindowRecord and the handle map.

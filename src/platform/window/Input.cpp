@@ -16,6 +16,7 @@ namespace detail {
 
 Handle hitTestHere(Handle h, Point screen, HitTest* code);            // Window.cpp
 DropHandle makeDrop(std::vector<std::u16string> paths, Point point);  // Window.cpp
+bool popupInput(RawInput& in, Queue& q, Handle& top, Point screen);    // Popup.cpp
 
 namespace {
 
@@ -87,6 +88,7 @@ void translateInput(RawInput& in, Queue& q) {
     Handle top = in.top;
     if (!isWindow(top)) return;
     Point screen = clientToScreen(top, in.point);
+    if (!q.popups.empty() && popupInput(in, q, top, screen)) return;
     switch (in.kind) {
         case RawInput::Kind::kMove: {
             HitTest code = kHitNowhere;

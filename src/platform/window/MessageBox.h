@@ -26,11 +26,17 @@ struct MessageBoxRequest {
     std::u16string title;
     BoxButtons buttons = BoxButtons::kOk;
     BoxIcon icon = BoxIcon::kNone;
+    // Button labels in the user's language; an empty one shows the English word.
+    std::u16string okText;
+    std::u16string yesText;
+    std::u16string noText;
+    std::u16string cancelText;
 };
 
-// Shows the box and waits for the user's answer. The calling thread's sent messages are still
-// handled while it waits. Closing the box without a button answers cancel (no when there is no
-// cancel button, ok for a lone ok button).
+// Shows the box and waits for the user's answer. The box stays inside the work area: a text
+// with a word too wide for it (a long path) is broken inside the word. The calling thread's sent
+// messages are still handled while it waits. Closing the box without a button answers cancel (no
+// when there is no cancel button, ok for a lone ok button).
 int messageBox(const MessageBoxRequest& request);
 
 }  // namespace platform::window

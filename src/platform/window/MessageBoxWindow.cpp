@@ -9,6 +9,7 @@
 #include "platform/window/Backend.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/Picture.h"
+#include "platform/window/Popup.h"
 #include "platform/window/Text.h"
 #include "platform/window/Window.h"
 
@@ -52,36 +53,76 @@ struct BoxState {
 };
 
 void makeButtons(BoxState& s) {
-    auto add = [&](int answer, const char16_t* text) { s.buttons.push_back({answer, text, {}}); };
-    switch (s.request.buttons) {
+    const MessageBoxRequest& r = s.request;
+    auto add = [&](int answer, const std::u16string& text, const char16_t* english) {
+        s.buttons.push_back({answer, text.empty() ? std::u16string(english) : text, {}});
+    };
+    switch (r.buttons) {
         case BoxButtons::kOk:
-            add(kAnswerOk, u"OK");
+            add(kAnswerOk, r.okText, u"OK");
             s.closeAnswer = kAnswerOk;
             break;
         case BoxButtons::kOkCancel:
-            add(kAnswerOk, u"OK");
-            add(kAnswerCancel, u"Cancel");
+            add(kAnswerOk, r.okText, u"OK");
+            add(kAnswerCancel, r.cancelText, u"Cancel");
             break;
         case BoxButtons::kYesNo:
-            add(kAnswerYes, u"Yes");
-            add(kAnswerNo, u"No");
+            add(kAnswerYes, r.yesText, u"Yes");
+            add(kAnswerNo, r.noText, u"No");
             s.closeAnswer = kAnswerNo;
             break;
         case BoxButtons::kYesNoCancel:
-            add(kAnswerYes, u"Yes");
-            add(kAnswerNo, u"No");
-            add(kAnswerCancel, u"Cancel");
+            add(kAnswerYes, r.yesText, u"Yes");
+            add(kAnswerNo, r.noText, u"No");
+            add(kAnswerCancel, r.cancelText, u"Cancel");
             break;
         case BoxButtons::kRetryCancel:
-            add(kAnswerRetry, u"Retry");
-            add(kAnswerCancel, u"Cancel");
+            add(kAnswerRetry, std::u16string(), u"Retry");
+            add(kAnswerCancel, r.cancelText, u"Cancel");
             break;
     }
 }
 
-// Places icon, text and buttons; answers the client size.
-Size arrange(BoxState& s) {
-    Size text = measureText(s.font, s.request.text, kTextMax);
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\n' || c == u'\t';
+}
+
+// Lets the words wider than `width` break anywhere: a zero-width space (a break opportunity
+// that shows nothing) after each of their characters, never inside a surrogate pair.
+std::u16string breakLongWords(const Font& font, const std::u16string& text, int width) {
+    std::u16string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (isBlank(text[i])) {
+            out += text[i++];
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && !isBlank(text[end])) ++end;
+        std::u16string_view word(text.data() + i, end - i);
+        if (measureText(font, word).width <= width) {
+            out += word;
+        } else {
+            for (std::size_t k = 0; k < word.size(); ++k) {
+                out += word[k];
+                bool lead = word[k] >= 0xD800 && word[k] < 0xDC00;
+                if (!lead && k + 1 < word.size()) out += u'\u200B';
+            }
+        }
+        i = end;
+    }
+    return out;
+}
+
+// Places icon, text and buttons within the work area's width; answers the client size.
+Size arrange(BoxState& s, int workWidth) {
+    int n = static_cast<int>(s.buttons.size());
+    int rowW = n * kButtonW + (n - 1) * kGap;
+    int iconW = s.request.icon != BoxIcon::kNone ? kIcon + kPad : 0;
+    int textMax = std::max(std::min(kTextMax, workWidth - 2 * kPad - iconW), kButtonW);
+    s.request.text = breakLongWords(s.font, s.request.text, textMax);
+    Size text = measureText(s.font, s.request.text, textMax);
+    text.width = std::min(text.width, textMax);
     int left = kPad;
     if (s.request.icon != BoxIcon::kNone) {
         s.iconRect = {kPad, kPad, kIcon, kIcon};
@@ -89,8 +130,6 @@ Size arrange(BoxState& s) {
     }
     int textH = std::max(text.height, s.request.icon != BoxIcon::kNone ? kIcon : 0);
     s.textRect = {left, kPad + (textH - text.height) / 2, text.width, text.height};
-    int n = static_cast<int>(s.buttons.size());
-    int rowW = n * kButtonW + (n - 1) * kGap;
     int width = std::max(left + text.width, kPad + rowW) + kPad;
     width = std::max(width, 200);
     int y = kPad + textH + kPad + 4;
@@ -227,8 +266,9 @@ int runMessageBoxWindow(const MessageBoxRequest& request) {
     auto state = std::make_unique<BoxState>();
     state->request = request;
     makeButtons(*state);
-    Size size = arrange(*state);
     Rect area = request.owner ? screenRect(request.owner) : workArea(cursorPosition());
+    Size size =
+        arrange(*state, workArea({area.x + area.width / 2, area.y + area.height / 2}).width);
     if (area.empty()) area = workArea(cursorPosition());
     Rect rect{area.x + (area.width - size.width) / 2, area.y + (area.height - size.height) / 2,
               size.width, size.height};
@@ -247,20 +287,11 @@ int runMessageBoxWindow(const MessageBoxRequest& request) {
     p.userData = state.get();
     Handle w = create(p);
     int answer = kAnswerNone;
-    bool quit = false;
-    int quitCode = 0;
     if (w) {
         activate(w);
         setFocus(w);
-        Message m;
-        while (state->answer < 0 && isWindow(w)) {
-            if (!getMessage(&m)) {
-                quit = true;
-                quitCode = static_cast<int>(m.wparam);
-                break;
-            }
-            dispatchMessage(m);
-        }
+        // A quit ends the box; runModalLoop posts it again for the loop that was asked to end.
+        runModalLoop([&] { return state->answer >= 0 || !isWindow(w); });
         answer = state->answer < 0 ? state->closeAnswer : state->answer;
         setUserData(w, nullptr);
         destroy(w);
@@ -269,7 +300,6 @@ int runMessageBoxWindow(const MessageBoxRequest& request) {
         enable(request.owner, true);
         activate(request.owner);
     }
-    if (quit) postQuitMessage(quitCode);  // the loop that was asked to end still ends
     return answer;
 }
 

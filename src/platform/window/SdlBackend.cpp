@@ -175,14 +175,21 @@ public:
             if (request.style & kStylePopup) flags |= SDL_WINDOW_POPUP_MENU;
             if (request.style & (kStylePopup | kStyleNoTaskbar)) flags |= SDL_WINDOW_SKIP_TASKBAR;
             std::string title = toUtf8(request.title);
-            SDL_Window* w = SDL_CreateWindow(title.c_str(), request.rect.x, request.rect.y,
-                                             request.rect.width > 0 ? request.rect.width : 1,
-                                             request.rect.height > 0 ? request.rect.height : 1, flags);
+            SDL_Window* w =
+                SDL_CreateWindow(title.c_str(), request.rect.x, request.rect.y,
+                                 request.rect.width > 0 ? request.rect.width : 1,
+                                 request.rect.height > 0 ? request.rect.height : 1, flags);
             if (!w) return;
             auto entry = std::make_unique<Entry>();
             entry->window = w;
             entry->top = top;
             SDL_SetWindowHitTest(w, &SdlBackend::hitTest, entry.get());
+            // An owned window (message box, dialog) is transient for its owner, so the window
+            // manager keeps it above the owner, also when the owner is kept on top. Popups are
+            // not managed by the window manager and need no relation.
+            if (request.owner && !(request.style & kStylePopup)) {
+                if (SDL_Window* owner = windowOf(request.owner)) SDL_SetWindowModalFor(w, owner);
+            }
             std::lock_guard<std::mutex> lock(mutex_);
             byId_[SDL_GetWindowID(w)] = top;
             entries_[top] = std::move(entry);
@@ -462,9 +469,21 @@ private:
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+        // With an X display, SDL's X11 driver: absolute window positions, the global pointer
+        // and the transient relation of owned windows do not work through its Wayland driver.
+        // A driver the user chose explicitly is kept.
+        const char* x = std::getenv("DISPLAY");
+        bool pinned = x && *x && !SDL_GetHint(SDL_HINT_VIDEODRIVER);
+        if (pinned) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-            started.set_value(false);
-            return;
+            if (pinned) {
+                SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+                pinned = false;
+            }
+            if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+                started.set_value(false);
+                return;
+            }
         }
         const char* driver = SDL_GetCurrentVideoDriver();
         if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {

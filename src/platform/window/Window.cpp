@@ -180,6 +180,7 @@ bool destroyNow(Handle h) {
         }
         expected = h;
         q->focus.compare_exchange_strong(expected, kNoWindow);
+        std::erase(q->popups, h);
     }
     if (surface) backend().closeSurface(h);
     return true;

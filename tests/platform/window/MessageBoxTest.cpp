@@ -120,4 +120,28 @@ TEST_F(LayerMessageBox, AQuitDuringTheBoxEndsItAndStillReachesTheLoop) {
     EXPECT_EQ(m.wparam, 5u);
 }
 
+TEST_F(LayerMessageBox, ALongPathBreaksInsideTheWorkArea) {
+    pw::headless()->setWorkArea({0, 0, 320, 600});
+    std::u16string path = u"/home/user/";
+    for (int i = 0; i < 40; ++i) path += u"very-long-folder-name/";
+    std::atomic<int> width{0};
+    std::atomic<int> height{0};
+    std::thread player([&] {
+        if (pw::Handle box = waitForBox()) {
+            width = pw::windowRect(box).width;
+            height = pw::windowRect(box).height;
+            pw::input::closeRequest(box);
+        }
+    });
+    pw::MessageBoxRequest request;
+    request.text = u"Cannot open " + path;
+    request.icon = pw::BoxIcon::kError;
+    pw::messageBox(request);
+    player.join();
+    pw::headless()->setWorkArea({0, 0, 1920, 1080});
+    EXPECT_GT(width.load(), 0);
+    EXPECT_LE(width.load(), 320);
+    EXPECT_GT(height.load(), 100);  // many lines
+}
+
 }  // namespace
