@@ -1,0 +1,34 @@
+# The application base, the window settings, the program's pictures and the platform pieces the
+# program needs (picture decoding, one instance per user and display, close signals), with the
+# desktop entry, the icons and the install rules.
+pkg_check_modules(VERITOME_JPEG REQUIRED IMPORTED_TARGET libjpeg)
+pkg_check_modules(VERITOME_CAIRO REQUIRED IMPORTED_TARGET cairo)
+
+veritome_library(s_platform_app
+  DIRS src/platform/image src/platform/shell
+  LIBS s_platform_window PkgConfig::VERITOME_JPEG PkgConfig::VERITOME_CAIRO)
+
+veritome_library(s_app
+  DIRS src/app/**
+  LIBS s_settings s_gui s_platform_app)
+
+# The pictures made by tools/resources (committed, so a build needs no fonts): the logo as
+# "IDR_JPG" 131 (wide) and 132 (tall), the program icon as "IDR_PNG" numbered by its side.
+set(VERITOME_ICON_SIZES 16 32 48 64 128 256)
+set(VERITOME_PICTURES ${CMAKE_SOURCE_DIR}/resources/pictures)
+if(EXISTS ${VERITOME_PICTURES}/logo-wide.jpg)
+  veritome_embed_resource(s_app TYPE IDR_JPG NUMBER 131 FILE ${VERITOME_PICTURES}/logo-wide.jpg)
+  veritome_embed_resource(s_app TYPE IDR_JPG NUMBER 132 FILE ${VERITOME_PICTURES}/logo-tall.jpg)
+  foreach(size ${VERITOME_ICON_SIZES})
+    veritome_embed_resource(s_app TYPE IDR_PNG NUMBER ${size}
+      FILE ${VERITOME_PICTURES}/icon-${size}.png)
+  endforeach()
+endif()
+
+veritome_test(app_tests
+  DIRS tests/app/** tests/platform/image tests/platform/shell
+  LIBS s_app)
+if(TARGET app_tests)
+  target_compile_definitions(app_tests PRIVATE
+    VERITOME_HAS_PICTURES=$<BOOL:$<TARGET_EXISTS:s_app_IDR_JPG_131>>)
+endif()
