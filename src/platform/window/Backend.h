@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/window/MessageBox.h"
 #include "platform/window/Picture.h"
@@ -44,6 +45,10 @@ public:
     virtual void setSurfaceShowState(Handle topLevel, ShowState state) = 0;
     virtual void setSurfaceMinimumSize(Handle topLevel, Size size) = 0;
     virtual void activateSurface(Handle topLevel) = 0;
+    // The changeable style bits (Window.h setStyle) of a surface.
+    virtual void setSurfaceStyle(Handle topLevel, std::uint32_t style) {}
+    // The surface's icon; null removes it.
+    virtual void setSurfaceIcon(Handle topLevel, const Picture* icon) {}
     // The pointer is captured by one of the surface's windows (true) or released (false).
     virtual void captureMouse(Handle topLevel, bool captured) = 0;
     // The latest hit test of the pointer over a borderless surface (for system drags).
@@ -53,6 +58,7 @@ public:
     virtual Point cursorPosition() = 0;
     virtual Rect workArea(Point near) = 0;
     virtual Rect virtualScreen() = 0;
+    virtual std::vector<Monitor> monitors() { return {Monitor{virtualScreen(), workArea({})}}; }
 
     virtual bool setClipboardText(std::u16string_view text) = 0;
     virtual bool clipboardText(std::u16string* out) = 0;

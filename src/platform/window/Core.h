@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/window/Messages.h"
@@ -28,7 +29,12 @@ struct TopLevelState {
     bool onTop = false;
     std::uint8_t alpha = 255;
     ShowState showState = ShowState::kNormal;
-    Size minimumSize;
+    Size minimumSize;     // asked for
+    Size appliedMinimum;  // as the backend last heard it
+    // Placements told to the backend and not yet reported back by it (steady clock ms): a report
+    // of an older one arriving after a newer placement is stale.
+    std::deque<std::pair<Point, std::int64_t>> sentMoves;
+    std::deque<std::pair<Size, std::int64_t>> sentSizes;
     bool active = false;
     Handle hover = kNoWindow;  // the window that got the last mouse move
 };
@@ -128,6 +134,13 @@ struct Queue {
     std::atomic<Handle> capture{kNoWindow};
     std::atomic<Handle> focus{kNoWindow};
     std::vector<Handle> popups;  // open popups, oldest first (Popup.h)
+    // The layer's move or resize in progress (owner thread only).
+    struct SizeMove {
+        Handle top = kNoWindow;
+        HitTest code = kHitNowhere;
+        Point start;  // screen point of the press
+        Rect rect;    // the window at the press
+    } sizeMove;
 };
 
 // The tree lock guards every WindowRecord and the handle map.
@@ -146,5 +159,8 @@ void postInput(std::unique_ptr<RawInput> input);
 // Wakes the queue's thread after a change (made under its mutex).
 void poke(Queue& q);
 void removeTimersOf(Handle window, ThreadId thread);
+// Posts kDisplayChange to every top-level window (backends call it when monitors change).
+void broadcastDisplayChange();
+std::int64_t steadyMillis();
 
 }  // namespace platform::window::detail

@@ -1,5 +1,8 @@
 // The headless backend: no screen. Tests drive it: they inject input with the functions of
 // Input.h, read the window tree and pixels through Window.h, and set the answers given here.
+// It also plays a small window manager: it keeps what each surface was told (place, style,
+// stacking, opacity, show state, icon), activates shown windows and reports activation like a
+// real one when asked, and can report placements back late as a real display does.
 #pragma once
 
 #include <functional>
@@ -9,6 +12,20 @@
 #include "platform/window/Backend.h"
 
 namespace platform::window {
+
+// What the headless window manager knows of one surface.
+struct HeadlessSurface {
+    Rect rect;
+    bool visible = false;
+    bool onTop = false;
+    std::uint8_t alpha = 255;
+    ShowState showState = ShowState::kNormal;
+    Size minimumSize;
+    std::uint32_t style = 0;
+    Size icon;  // 0 x 0: none
+    std::u16string title;
+    int presents = 0;
+};
 
 class HeadlessBackend : public Backend {
 public:
@@ -24,7 +41,21 @@ public:
     // the test answers with input; otherwise (the default) the first button answers at once.
     void setMessageBoxWindows(bool windows);
     void setCursorPosition(Point screen);
+    // One monitor whose work area is `area` (its bounds too).
     void setWorkArea(Rect area);
+    // The monitors (the first is the primary); every top-level window hears kDisplayChange.
+    void setMonitors(std::vector<Monitor> monitors);
+    // Placements are reported back through input (moved, resized) as a display does, after
+    // the placement and in order.
+    void setEchoPlacements(bool echo);
+    // What the surface of a top-level window was told (false when it has none).
+    bool surface(Handle topLevel, HeadlessSurface* out);
+    Handle activeSurface();
+    // Activation changes are also reported to the windows (kActivate) while set; off by
+    // default, so that a test's queue holds only what the test caused.
+    void setActivationReports(bool report);
+    // Surfaces cannot be made (a display that refuses new windows) while set.
+    void setFailSurfaces(bool fail);
     // How many times a top-level window was presented (a cheap "did it repaint" probe).
     int presentCount(Handle topLevel);
     Cursor currentCursor();
@@ -48,6 +79,9 @@ public:
     Point cursorPosition() override;
     Rect workArea(Point near) override;
     Rect virtualScreen() override;
+    std::vector<Monitor> monitors() override;
+    void setSurfaceStyle(Handle topLevel, std::uint32_t style) override;
+    void setSurfaceIcon(Handle topLevel, const Picture* icon) override;
     bool setClipboardText(std::u16string_view text) override;
     bool clipboardText(std::u16string* out) override;
     int messageBox(const MessageBoxRequest& request) override;

@@ -3,7 +3,9 @@
 // text to the focus window, dropped files to the nearest window that accepts them.
 #include "platform/window/Input.h"
 
+#include <algorithm>
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <mutex>
 
@@ -82,6 +84,74 @@ TopLevelState* topState(Handle top) {
     return r && r->top ? r->top.get() : nullptr;
 }
 
+std::uint32_t ncButtonMessage(MouseButton b, bool down, int clicks) {
+    return buttonMessage(b, down, clicks) - msg::kLButtonDown + msg::kNcLButtonDown;
+}
+
+// A report of the system about a placement: false when it repeats one the layer made before its
+// latest one (the system answers late; the newer placement stands), or the latest itself.
+template <typename T>
+bool freshReport(std::deque<std::pair<T, std::int64_t>>& sent, T reported) {
+    for (std::size_t i = sent.size(); i-- > 0;) {
+        if (sent[i].first == reported) {
+            sent.erase(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return false;
+        }
+    }
+    sent.clear();  // moved by the user or the system itself
+    return true;
+}
+
+// The pointer in screen coordinates during the layer's own move or resize. On a screen the
+// system's pointer is exact while the window moves beneath it.
+Point dragPoint(Handle top, Point client) {
+    Backend& b = backend();
+    return b.hasScreen() ? b.cursorPosition() : clientToScreen(top, client);
+}
+
+void followSizeMove(Queue& q, Point screen) {
+    Queue::SizeMove m = q.sizeMove;
+    Rect r = m.rect;
+    std::int32_t dx = screen.x - m.start.x;
+    std::int32_t dy = screen.y - m.start.y;
+    if (m.code == kHitCaption) {
+        r = r.offset(dx, dy);
+        send(m.top, msg::kMoving, 0, reinterpret_cast<LParam>(&r));
+        place(m.top, r, kPlaceNoSize);
+        return;
+    }
+    bool left = m.code == kHitLeft || m.code == kHitTopLeft || m.code == kHitBottomLeft;
+    bool right = m.code == kHitRight || m.code == kHitTopRight || m.code == kHitBottomRight;
+    bool top = m.code == kHitTop || m.code == kHitTopLeft || m.code == kHitTopRight;
+    bool bottom = m.code == kHitBottom || m.code == kHitBottomLeft || m.code == kHitBottomRight;
+    if (left) r.x += dx, r.width -= dx;
+    if (right) r.width += dx;
+    if (top) r.y += dy, r.height -= dy;
+    if (bottom) r.height += dy;
+    send(m.top, msg::kSizing, static_cast<WParam>(sizingEdgeOf(m.code)),
+         reinterpret_cast<LParam>(&r));
+    // The limit of the window, as a system frame keeps it: the dragged side stops.
+    Size least = minimumSize(m.top);
+    least.width = std::max(least.width, 1);
+    least.height = std::max(least.height, 1);
+    if (r.width < least.width) {
+        if (left) r.x = r.right() - least.width;
+        r.width = least.width;
+    }
+    if (r.height < least.height) {
+        if (top) r.y = r.bottom() - least.height;
+        r.height = least.height;
+    }
+    place(m.top, r);
+}
+
+void endSizeMove(Queue& q) {
+    Handle top = q.sizeMove.top;
+    q.sizeMove = {};
+    if (q.capture.load() == top) releaseCapture();
+    send(top, msg::kExitSizeMove);
+}
+
 }  // namespace
 
 void translateInput(RawInput& in, Queue& q) {
@@ -91,6 +161,13 @@ void translateInput(RawInput& in, Queue& q) {
     if (!q.popups.empty() && popupInput(in, q, top, screen)) return;
     switch (in.kind) {
         case RawInput::Kind::kMove: {
+            if (q.sizeMove.top) {
+                if (isWindow(q.sizeMove.top) && q.capture.load() == q.sizeMove.top) {
+                    followSizeMove(q, dragPoint(top, in.point));
+                    return;
+                }
+                q.sizeMove = {};  // the capture went elsewhere: the drag is over
+            }
             HitTest code = kHitNowhere;
             Handle hit = kNoWindow;
             Handle target = mouseTarget(q, top, screen, &code, &hit);
@@ -109,6 +186,10 @@ void translateInput(RawInput& in, Queue& q) {
             if (!target) return;
             emit(q, target, msg::kSetCursor, target, static_cast<LParam>(code & 0xFFFF));
             if (!isEnabled(target)) return;
+            if (code != kHitClient) {
+                emit(q, target, msg::kNcMouseMove, static_cast<WParam>(code), packPoint(screen));
+                return;
+            }
             emit(q, target, msg::kMouseMove, mouseFlags(),
                  packPoint(screenToClient(target, screen)));
             return;
@@ -120,12 +201,17 @@ void translateInput(RawInput& in, Queue& q) {
             } else {
                 buttons.fetch_and(~flag);
             }
+            if (q.sizeMove.top && !in.down && in.button == MouseButton::kLeft) endSizeMove(q);
             HitTest code = kHitNowhere;
             Handle hit = kNoWindow;
             Handle target = mouseTarget(q, top, screen, &code, &hit);
             if (!target || !isEnabled(target)) return;
-            // Presses on a caption or a sizing border belong to the system (drag, resize).
-            if (code != kHitClient && in.down) return;
+            // The caption and the sizing borders get the non-client messages.
+            if (code != kHitClient) {
+                emit(q, target, ncButtonMessage(in.button, in.down, in.clicks),
+                     static_cast<WParam>(code), packPoint(screen));
+                return;
+            }
             emit(q, target, buttonMessage(in.button, in.down, in.clicks), mouseFlags(),
                  packPoint(screenToClient(target, screen)));
             return;
@@ -203,7 +289,8 @@ void translateInput(RawInput& in, Queue& q) {
             {
                 std::lock_guard<std::recursive_mutex> lock(treeMutex());
                 WindowRecord* r = findLocked(top);
-                if (!r || (r->rect.x == in.point.x && r->rect.y == in.point.y)) return;
+                if (!r || !freshReport(r->top->sentMoves, in.point)) return;
+                if (r->rect.x == in.point.x && r->rect.y == in.point.y) return;
                 r->rect.x = in.point.x;
                 r->rect.y = in.point.y;
             }
@@ -215,9 +302,8 @@ void translateInput(RawInput& in, Queue& q) {
             {
                 std::lock_guard<std::recursive_mutex> lock(treeMutex());
                 WindowRecord* r = findLocked(top);
-                if (!r || (r->rect.width == in.size.width && r->rect.height == in.size.height)) {
-                    return;
-                }
+                if (!r || !freshReport(r->top->sentSizes, in.size)) return;
+                if (r->rect.width == in.size.width && r->rect.height == in.size.height) return;
                 r->rect.width = std::max(0, in.size.width);
                 r->rect.height = std::max(0, in.size.height);
                 state = r->top->showState;
@@ -260,8 +346,32 @@ void translateInput(RawInput& in, Queue& q) {
 
 using detail::RawInput;
 
+bool beginSizeMove(Handle topLevel, HitTest code, Point screen) {
+    if (code != kHitCaption && sizingEdgeOf(code) == 0) return false;
+    return detail::runOnOwner(topLevel, [=]() -> Result {
+               if (parentOf(topLevel) != kNoWindow) return 0;
+               if (code != kHitCaption && showState(topLevel) == ShowState::kMaximised) return 0;
+               std::shared_ptr<detail::Queue> q = detail::currentQueue();
+               q->sizeMove = {topLevel, code, screen, windowRect(topLevel)};
+               setCapture(topLevel);
+               send(topLevel, msg::kEnterSizeMove);
+               return 1;
+           }) != 0;
+}
+
+bool isInSizeMove(Handle topLevel) {
+    std::shared_ptr<detail::Queue> q = detail::queueOf(threadOf(topLevel));
+    return q && topLevel && detail::runOnOwner(topLevel, [&]() -> Result {
+                                return q->sizeMove.top == topLevel ? 1 : 0;
+                            }) != 0;
+}
+
 bool isKeyDown(std::uint32_t virtualKey) {
     return virtualKey < 256 && detail::keys[virtualKey].load();
+}
+
+std::uint32_t mouseButtonsDown() {
+    return detail::buttons.load();
 }
 
 namespace input {

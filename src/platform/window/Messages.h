@@ -26,11 +26,28 @@ constexpr std::uint32_t kPaint = 0x000F;
 constexpr std::uint32_t kClose = 0x0010;       // the user asked to close a top-level window
 constexpr std::uint32_t kQuit = 0x0012;        // never dispatched: getMessage answers false
 constexpr std::uint32_t kShowWindow = 0x0018;  // wparam: 1 shown, 0 hidden
+// kWindowPosChanging: a top-level window is about to be placed; lparam is the new Rect* (screen
+// coordinates), which the handler may change; wparam the PlaceFlags.
+constexpr std::uint32_t kWindowPosChanging = 0x0046;
+// kDisplayChange: monitors came, went or changed their work areas (to every top-level window).
+constexpr std::uint32_t kDisplayChange = 0x007E;
 // kSetCursor: the pointer moved over the window; lparam low 16 bits: the hit-test code.
 // Return nonzero when the handler set the cursor itself.
 constexpr std::uint32_t kSetCursor = 0x0020;
 // kHitTest: lparam is a packed screen point; the result is a HitTest code.
 constexpr std::uint32_t kHitTest = 0x0084;
+// Mouse over the caption or a sizing border of a top-level window (non-client): wparam is the
+// HitTest code, lparam the packed screen point. A left press that no handler takes (the default
+// handler) starts the layer's own move or resize of the top-level window.
+constexpr std::uint32_t kNcMouseMove = 0x00A0;
+constexpr std::uint32_t kNcLButtonDown = 0x00A1;
+constexpr std::uint32_t kNcLButtonUp = 0x00A2;
+constexpr std::uint32_t kNcLButtonDblClk = 0x00A3;
+constexpr std::uint32_t kNcRButtonDown = 0x00A4;
+constexpr std::uint32_t kNcRButtonUp = 0x00A5;
+constexpr std::uint32_t kNcRButtonDblClk = 0x00A6;
+constexpr std::uint32_t kNcMButtonDown = 0x00A7;
+constexpr std::uint32_t kNcMButtonUp = 0x00A8;
 // Keyboard, to the focus window (or the active top-level when no window has the focus).
 // wparam: virtual key code (vk namespace); lparam bit 30: the key was already down (repeat).
 constexpr std::uint32_t kKeyDown = 0x0100;
@@ -53,7 +70,13 @@ constexpr std::uint32_t kMButtonDblClk = 0x0209;
 // kMouseWheel: wparam high 16 bits signed delta (120 per notch, positive away from the user),
 // low 16 bits MouseFlags; lparam: packed point in the receiver's client coordinates.
 constexpr std::uint32_t kMouseWheel = 0x020A;
+// kSizing: the user drags an edge of a top-level window; wparam the SizingEdge, lparam the new
+// Rect* (screen coordinates) that the handler may change. kMoving: the same for a move.
+constexpr std::uint32_t kSizing = 0x0214;
 constexpr std::uint32_t kCaptureChanged = 0x0215;  // to the loser; lparam: the new capture window
+constexpr std::uint32_t kMoving = 0x0216;
+constexpr std::uint32_t kEnterSizeMove = 0x0231;  // a move or resize by the user starts
+constexpr std::uint32_t kExitSizeMove = 0x0232;   // ... and ends
 constexpr std::uint32_t kDropFiles = 0x0233;  // wparam: DropHandle (Window.h); lparam: packed point
 constexpr std::uint32_t kMouseLeave = 0x02A3;  // the pointer left the top-level window
 // First numbers free for the toolkit's own messages.
@@ -76,6 +99,22 @@ enum HitTest : std::int32_t {
     kHitBottomLeft = 16,
     kHitBottomRight = 17,
 };
+
+// The edge dragged in kSizing (wparam).
+enum SizingEdge : std::int32_t {
+    kEdgeLeft = 1,
+    kEdgeRight = 2,
+    kEdgeTop = 3,
+    kEdgeTopLeft = 4,
+    kEdgeTopRight = 5,
+    kEdgeBottom = 6,
+    kEdgeBottomLeft = 7,
+    kEdgeBottomRight = 8,
+};
+// The sizing edge of a sizing-border hit code; 0 for other codes.
+constexpr std::int32_t sizingEdgeOf(HitTest code) {
+    return code >= kHitLeft && code <= kHitBottomRight ? code - kHitLeft + 1 : 0;
+}
 
 // Buttons and modifiers in mouse messages.
 enum MouseFlags : std::uint32_t {

@@ -351,6 +351,28 @@ Result dispatchMessage(const Message& m) {
     return r;
 }
 
+bool waitHandlingSent(const std::function<bool()>& done, int timeoutMs, int pollMs) {
+    std::shared_ptr<Queue> q = currentQueue();
+    auto start = std::chrono::steady_clock::now();
+    auto poll = std::chrono::milliseconds(std::max(pollMs, 1));
+    for (;;) {
+        if (done()) return true;
+        if (timeoutMs >= 0 &&
+            std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(timeoutMs)) {
+            return false;
+        }
+        std::unique_lock<std::mutex> lock(q->mutex);
+        if (!q->sent.empty()) {
+            std::shared_ptr<SentItem> in = std::move(q->sent.front());
+            q->sent.pop_front();
+            lock.unlock();
+            handleSent(*in);
+            continue;
+        }
+        q->wake.wait_for(lock, poll);
+    }
+}
+
 int runMessageLoop() {
     Message m;
     while (getMessage(&m)) dispatchMessage(m);

@@ -4,6 +4,7 @@
 // wake it with SDL_PushEvent.
 #include <SDL.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstdlib>
@@ -26,6 +27,7 @@ namespace platform::window {
 
 namespace detail {
 int runMessageBoxWindow(const MessageBoxRequest& request);  // MessageBoxWindow.cpp
+void broadcastDisplayChange();                              // Window.cpp
 }  // namespace detail
 
 namespace {
@@ -92,31 +94,6 @@ std::uint32_t virtualKey(SDL_Keycode k) {
     }
 }
 
-SDL_HitTestResult sdlHit(int code) {
-    switch (code) {
-        case kHitCaption:
-            return SDL_HITTEST_DRAGGABLE;
-        case kHitLeft:
-            return SDL_HITTEST_RESIZE_LEFT;
-        case kHitRight:
-            return SDL_HITTEST_RESIZE_RIGHT;
-        case kHitTop:
-            return SDL_HITTEST_RESIZE_TOP;
-        case kHitBottom:
-            return SDL_HITTEST_RESIZE_BOTTOM;
-        case kHitTopLeft:
-            return SDL_HITTEST_RESIZE_TOPLEFT;
-        case kHitTopRight:
-            return SDL_HITTEST_RESIZE_TOPRIGHT;
-        case kHitBottomLeft:
-            return SDL_HITTEST_RESIZE_BOTTOMLEFT;
-        case kHitBottomRight:
-            return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
-        default:
-            return SDL_HITTEST_NORMAL;
-    }
-}
-
 SDL_SystemCursor sdlCursor(Cursor c) {
     switch (c) {
         case Cursor::kIBeam:
@@ -168,22 +145,15 @@ public:
     bool openSurface(Handle top, const SurfaceRequest& request) override {
         bool ok = false;
         run([&] {
-            Uint32 flags = SDL_WINDOW_HIDDEN;
-            if (request.style & (kStyleBorderless | kStylePopup)) flags |= SDL_WINDOW_BORDERLESS;
-            if (request.style & kStyleResizable) flags |= SDL_WINDOW_RESIZABLE;
-            if (request.style & kStyleOnTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-            if (request.style & kStylePopup) flags |= SDL_WINDOW_POPUP_MENU;
-            if (request.style & (kStylePopup | kStyleNoTaskbar)) flags |= SDL_WINDOW_SKIP_TASKBAR;
             std::string title = toUtf8(request.title);
-            SDL_Window* w =
-                SDL_CreateWindow(title.c_str(), request.rect.x, request.rect.y,
-                                 request.rect.width > 0 ? request.rect.width : 1,
-                                 request.rect.height > 0 ? request.rect.height : 1, flags);
+            SDL_Window* w = SDL_CreateWindow(
+                title.c_str(), request.rect.x, request.rect.y, std::max(1, request.rect.width),
+                std::max(1, request.rect.height), windowFlags(request.style));
             if (!w) return;
             auto entry = std::make_unique<Entry>();
             entry->window = w;
             entry->top = top;
-            SDL_SetWindowHitTest(w, &SdlBackend::hitTest, entry.get());
+            entry->style = request.style;
             // An owned window (message box, dialog) is transient for its owner, so the window
             // manager keeps it above the owner, also when the owner is kept on top. Popups are
             // not managed by the window manager and need no relation.
@@ -196,6 +166,56 @@ public:
             ok = true;
         });
         return ok;
+    }
+
+    void setSurfaceStyle(Handle top, std::uint32_t style) override {
+        run([&] {
+            Entry* e = entryOf(top);
+            if (!e) return;
+            std::uint32_t before = e->style;
+            e->style = style;
+            constexpr std::uint32_t kAtCreation = kStyleNoTaskbar | kStyleToolWindow;
+            if ((before & kAtCreation) != (style & kAtCreation)) {
+                recreate(*e);
+                return;
+            }
+            bool framed = !(style & (kStyleBorderless | kStylePopup));
+            SDL_SetWindowBordered(e->window, framed ? SDL_TRUE : SDL_FALSE);
+            SDL_SetWindowResizable(e->window, (style & kStyleResizable) ? SDL_TRUE : SDL_FALSE);
+        });
+    }
+
+    void setSurfaceIcon(Handle top, const Picture* icon) override {
+        auto* pic = const_cast<Picture*>(icon);
+        const std::uint8_t* pixels = pic && pic->valid() ? pic->data() : nullptr;
+        run([&] {
+            Entry* e = entryOf(top);
+            if (!e) return;
+            if (!pixels) {
+                SDL_SetWindowIcon(e->window, nullptr);
+                return;
+            }
+            SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+                const_cast<std::uint8_t*>(pixels), pic->width(), pic->height(), 32, pic->stride(),
+                SDL_PIXELFORMAT_ARGB8888);
+            if (!s) return;
+            SDL_SetWindowIcon(e->window, s);
+            SDL_FreeSurface(s);
+        });
+    }
+
+    std::vector<Monitor> monitors() override {
+        std::vector<Monitor> out;
+        run([&] {
+            for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+                SDL_Rect b;
+                SDL_Rect u;
+                if (SDL_GetDisplayBounds(i, &b) != 0) continue;
+                if (SDL_GetDisplayUsableBounds(i, &u) != 0) u = b;
+                out.push_back({{b.x, b.y, b.w, b.h}, {u.x, u.y, u.w, u.h}});
+            }
+        });
+        return out;
     }
 
     void closeSurface(Handle top) override {
@@ -314,11 +334,8 @@ public:
         runLater([captured] { SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE); });
     }
 
-    void setHitTestCode(Handle top, HitTest code) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto it = entries_.find(top);
-        if (it != entries_.end()) it->second->hit.store(code);
-    }
+    // The layer moves and sizes windows itself (Input.cpp); the system's hit test stays off.
+    void setHitTestCode(Handle, HitTest) override {}
 
     void setCursor(Cursor cursor) override {
         runLater([this, cursor] {
@@ -392,11 +409,52 @@ private:
     struct Entry {
         SDL_Window* window = nullptr;
         Handle top = kNoWindow;
-        std::atomic<int> hit{kHitClient};
+        std::uint32_t style = 0;
     };
 
-    static SDL_HitTestResult SDLCALL hitTest(SDL_Window*, const SDL_Point*, void* data) {
-        return sdlHit(static_cast<Entry*>(data)->hit.load());
+    static Uint32 windowFlags(std::uint32_t style) {
+        Uint32 flags = SDL_WINDOW_HIDDEN;
+        if (style & (kStyleBorderless | kStylePopup)) flags |= SDL_WINDOW_BORDERLESS;
+        if (style & kStyleResizable) flags |= SDL_WINDOW_RESIZABLE;
+        if (style & kStyleOnTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+        if (style & kStylePopup) flags |= SDL_WINDOW_POPUP_MENU;
+        if (style & kStyleToolWindow) flags |= SDL_WINDOW_UTILITY;
+        if (style & (kStylePopup | kStyleNoTaskbar | kStyleToolWindow)) {
+            flags |= SDL_WINDOW_SKIP_TASKBAR;
+        }
+        return flags;
+    }
+
+    Entry* entryOf(Handle top) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = entries_.find(top);
+        return it == entries_.end() ? nullptr : it->second.get();
+    }
+
+    // The task-bar and tool-window kinds are fixed when a system window is made: the window is
+    // made again with the new kind where the old one was (display thread).
+    void recreate(Entry& e) {
+        SDL_Window* old = e.window;
+        int x = 0, y = 0, w = 1, h = 1;
+        SDL_GetWindowPosition(old, &x, &y);
+        SDL_GetWindowSize(old, &w, &h);
+        Uint32 was = SDL_GetWindowFlags(old);
+        float opacity = 1.0f;
+        SDL_GetWindowOpacity(old, &opacity);
+        Uint32 flags = windowFlags(e.style);
+        if (was & SDL_WINDOW_ALWAYS_ON_TOP) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+        SDL_Window* made = SDL_CreateWindow(SDL_GetWindowTitle(old), x, y, w, h, flags);
+        if (!made) return;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            byId_.erase(SDL_GetWindowID(old));
+            byId_[SDL_GetWindowID(made)] = e.top;
+            e.window = made;
+        }
+        SDL_DestroyWindow(old);
+        SDL_SetWindowOpacity(made, opacity);
+        if (!(was & SDL_WINDOW_HIDDEN)) SDL_ShowWindow(made);
+        input::exposed(e.top);
     }
 
     SDL_Window* windowOf(Handle top) {
@@ -600,6 +658,9 @@ private:
                     }
                     dropped_.clear();
                 }
+                break;
+            case SDL_DISPLAYEVENT:
+                detail::broadcastDisplayChange();
                 break;
             case SDL_WINDOWEVENT: {
                 Handle t = topOf(e.window.windowID);

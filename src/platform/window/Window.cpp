@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -323,6 +324,12 @@ Result defaultHandler(Handle window, std::uint32_t message, WParam wparam, LPara
         case msg::kClose:
             destroy(window);
             return 0;
+        case msg::kNcLButtonDown: {
+            // A press on the caption or a sizing border moves or sizes the top-level window.
+            auto code = static_cast<HitTest>(wparam);
+            beginSizeMove(topLevelOf(window), code, unpackPoint(lparam));
+            return 0;
+        }
         default:
             return 0;
     }
@@ -383,7 +390,8 @@ Handle create(const CreateParams& params) {
         registry().windows.emplace(h, std::move(r));
     }
     if (topLevel && !(params.style & kStyleMessageOnly)) {
-        SurfaceRequest request{params.rect, params.style, std::u16string(params.title), params.owner};
+        SurfaceRequest request{params.rect, params.style, std::u16string(params.title),
+                               params.owner};
         request.style &= ~static_cast<std::uint32_t>(kStyleVisible);
         bool ok = backend().openSurface(h, request);
         if (!ok) {
@@ -509,30 +517,91 @@ Point screenToClient(Handle window, Point p) {
     return {p.x - s.x, p.y - s.y};
 }
 
+namespace {
+// The minimum size the backend is told: the asked one, lowered to the window's size where the
+// window is smaller (so that it can be shrunk by program).
+Size effectiveMinimum(const TopLevelState& t, Rect rect) {
+    return {t.minimumSize.width > 0 ? std::min(t.minimumSize.width, rect.width) : 0,
+            t.minimumSize.height > 0 ? std::min(t.minimumSize.height, rect.height) : 0};
+}
+
+constexpr std::int64_t kEchoLifeMs = 2000;  // a report later than this is no echo any more
+
+// Keeps a placement told to the backend. The value it replaces goes first when nothing is
+// pending: a report of it that arrives now is as stale as one of an older placement.
+template <typename T>
+void rememberSent(std::deque<std::pair<T, std::int64_t>>& sent, T value, T previous,
+                  std::int64_t now) {
+    while (!sent.empty() && now - sent.back().second > kEchoLifeMs) sent.pop_front();
+    if (sent.empty()) sent.emplace_back(previous, now);
+    sent.emplace_back(value, now);
+}
+}  // namespace
+
 bool place(Handle window, Rect rect, std::uint32_t flags) {
     return runOnOwner(window, [=]() -> Result {
+               Rect want = rect;
+               bool topLevel = false;
+               {
+                   std::lock_guard<std::recursive_mutex> lock(treeMutex());
+                   WindowRecord* r = findLocked(window);
+                   if (!r || r->destroying) return 0;
+                   topLevel = r->parent == kNoWindow;
+                   if (flags & kPlaceNoMove) want.x = r->rect.x, want.y = r->rect.y;
+                   if (flags & kPlaceNoSize) {
+                       want.width = r->rect.width;
+                       want.height = r->rect.height;
+                   }
+               }
+               // A top-level window's handler may correct the placement (keep it on screen).
+               if (topLevel) {
+                   send(window, msg::kWindowPosChanging, flags, reinterpret_cast<LParam>(&want));
+               }
                Rect old;
                Rect now;
                bool surface = false;  // the backend hears of it after the lock is left
+               bool minChanged = false;
+               bool minLowered = false;
+               Size minimum;
                {
                    std::lock_guard<std::recursive_mutex> lock(treeMutex());
                    WindowRecord* r = findLocked(window);
                    if (!r || r->destroying) return 0;
                    old = now = r->rect;
-                   if (!(flags & kPlaceNoMove)) now.x = rect.x, now.y = rect.y;
+                   if (!(flags & kPlaceNoMove)) now.x = want.x, now.y = want.y;
                    if (!(flags & kPlaceNoSize)) {
-                       now.width = std::max(0, rect.width);
-                       now.height = std::max(0, rect.height);
+                       now.width = std::max(0, want.width);
+                       now.height = std::max(0, want.height);
                    }
                    if (now == old) return 1;
-                   bool topLevel = r->parent == kNoWindow;
                    if (!topLevel) invalidateUnderLocked(r);
                    r->rect = now;
                    bool sized = now.width != old.width || now.height != old.height;
                    if (!topLevel || sized) invalidateLocked(r, {0, 0, now.width, now.height});
                    surface = topLevel && r->top->surface;
+                   if (surface) {
+                       TopLevelState& t = *r->top;
+                       std::int64_t ms = steadyMillis();
+                       if (now.x != old.x || now.y != old.y) {
+                           rememberSent(t.sentMoves, Point{now.x, now.y}, Point{old.x, old.y}, ms);
+                       }
+                       if (sized) {
+                           rememberSent(t.sentSizes, Size{now.width, now.height},
+                                        Size{old.width, old.height}, ms);
+                       }
+                       minimum = effectiveMinimum(t, now);
+                       if (minimum != t.appliedMinimum) {
+                           minChanged = true;
+                           minLowered = minimum.width < t.appliedMinimum.width ||
+                                        minimum.height < t.appliedMinimum.height;
+                           t.appliedMinimum = minimum;
+                       }
+                   }
                }
+               // A lowered limit must be in place before the smaller size is asked for.
+               if (minChanged && minLowered) backend().setSurfaceMinimumSize(window, minimum);
                if (surface) backend().placeSurface(window, now);
+               if (minChanged && !minLowered) backend().setSurfaceMinimumSize(window, minimum);
                if (now.x != old.x || now.y != old.y) {
                    send(window, msg::kMove, 0, packPoint(now.x, now.y));
                }
@@ -723,13 +792,56 @@ ShowState showState(Handle window) {
 }
 
 bool setMinimumSize(Handle window, Size size) {
+    Size applied;
     return topLevelChange(
         window,
         [&](TopLevelState& t) {
             t.minimumSize = size;
+            Rect rect = windowRect(window);
+            applied = effectiveMinimum(t, rect);
+            if (applied == t.appliedMinimum) return false;
+            t.appliedMinimum = applied;
             return true;
         },
-        [&] { backend().setSurfaceMinimumSize(window, size); });
+        [&] { backend().setSurfaceMinimumSize(window, applied); });
+}
+
+Size minimumSize(Handle window) {
+    return topLevelValue(window, Size{}, [](TopLevelState& t) { return t.minimumSize; });
+}
+
+namespace {
+constexpr std::uint32_t kChangeableStyles =
+    kStyleBorderless | kStyleResizable | kStyleNoTaskbar | kStyleToolWindow;
+}
+
+bool setStyle(Handle window, std::uint32_t style) {
+    return runOnOwner(window, [&]() -> Result {
+               std::uint32_t now = 0;
+               {
+                   std::lock_guard<std::recursive_mutex> lock(treeMutex());
+                   WindowRecord* r = findLocked(window);
+                   if (!r || !r->top) return 0;
+                   now = (r->style & ~kChangeableStyles) | (style & kChangeableStyles);
+                   if (now == r->style) return 1;
+                   r->style = now;
+                   if (!r->top->surface) return 1;
+               }
+               backend().setSurfaceStyle(window, now);
+               return 1;
+           }) != 0;
+}
+
+std::uint32_t styleOf(Handle window) {
+    std::lock_guard<std::recursive_mutex> lock(treeMutex());
+    WindowRecord* r = findLocked(window);
+    return r ? r->style : 0;
+}
+
+bool setIcon(Handle window, const Picture* icon) {
+    return topLevelChange(
+        window, [](TopLevelState&) { return true; },
+        [&] { backend().setSurfaceIcon(window, icon); });
 }
 
 bool activate(Handle window) {
@@ -870,5 +982,19 @@ Rect workArea(Point near) {
 Rect virtualScreen() {
     return backend().virtualScreen();
 }
+std::vector<Monitor> monitors() {
+    return backend().monitors();
+}
+
+namespace detail {
+void broadcastDisplayChange() {
+    for (Handle h : topLevelWindows()) post(h, msg::kDisplayChange);
+}
+std::int64_t steadyMillis() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+}  // namespace detail
 
 }  // namespace platform::window

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,7 @@ enum Style : std::uint32_t {
     kStylePopup = 0x0080,        // menu or tooltip: borderless, not in the task bar, no focus
     kStyleMessageOnly = 0x0100,  // never shown and has no surface
     kStyleNoTaskbar = 0x0200,
+    kStyleToolWindow = 0x0400,  // a small utility window: no task-bar button
 };
 
 struct CreateParams {
@@ -107,7 +109,18 @@ std::uint8_t opacity(Handle window);
 enum class ShowState { kNormal, kMinimised, kMaximised };
 bool setShowState(Handle window, ShowState state);
 ShowState showState(Handle window);
-bool setMinimumSize(Handle window, Size size);  // limits user resizing
+// Limits resizing by the user (the system frame and the layer's own resize). Placing the window
+// smaller by program (an automatic shrink) stays possible: while the window is smaller, the
+// limit given to the system is lowered to its size.
+bool setMinimumSize(Handle window, Size size);
+Size minimumSize(Handle window);
+// The style bits of a top-level window that may change while it exists: kStyleBorderless,
+// kStyleResizable, kStyleNoTaskbar, kStyleToolWindow (the others are kept as they are).
+bool setStyle(Handle window, std::uint32_t style);
+std::uint32_t styleOf(Handle window);
+// The icon of a top-level window (copied; null removes it).
+class Picture;
+bool setIcon(Handle window, const Picture* icon);
 bool activate(Handle window);  // raise above other applications' windows and take the keyboard
 bool isActive(Handle window);
 
@@ -143,6 +156,11 @@ bool getMessage(Message* out);
 // The same without waiting: false when nothing is pending.
 bool peekMessage(Message* out);
 Result dispatchMessage(const Message& m);
+// Waits on the calling thread until `done` answers true (tested at least every `pollMs`),
+// handling only the messages other threads send to it meanwhile, so that a thread the caller
+// waits for can still send to it. Input, posted messages and timers wait. False when
+// `timeoutMs` (negative: none) passed first.
+bool waitHandlingSent(const std::function<bool()>& done, int timeoutMs = -1, int pollMs = 5);
 // getMessage/dispatchMessage until quit; answers the exit code.
 int runMessageLoop();
 // Dispatches every pending message, timer and paint without waiting; answers false on quit
@@ -162,10 +180,18 @@ bool releaseCapture();
 Handle captureOf(ThreadId thread);
 Handle capture();  // of the calling thread
 
+// The layer's own move (kHitCaption) or resize (a sizing-border code) of a top-level window by
+// the user: it follows the pointer from `screen` with the mouse captured until the left button
+// goes up, sending kEnterSizeMove, kMoving or kSizing before every step, and kExitSizeMove.
+// Runs on the owner thread; false for another code or a window that is not top-level.
+bool beginSizeMove(Handle topLevel, HitTest code, Point screen);
+bool isInSizeMove(Handle topLevel);
+
 // Keyboard focus of the calling thread's windows: kKillFocus to the old, kSetFocus to the new.
 Handle setFocus(Handle window);
 Handle focus();                            // of the calling thread
 bool isKeyDown(std::uint32_t virtualKey);  // as last reported by input
+std::uint32_t mouseButtonsDown();          // MouseFlags of the buttons held, as last reported
 
 // The window at a screen point inside a top-level window: the topmost shown window under it
 // whose hit test is not transparent; *code gets that hit test.
@@ -212,5 +238,12 @@ void setCursor(Cursor cursor);
 Point cursorPosition();     // screen coordinates
 Rect workArea(Point near);  // usable area of the monitor nearest to the point
 Rect virtualScreen();       // all monitors
+
+struct Monitor {
+    Rect bounds;
+    Rect work;  // bounds less the panels and docks
+    friend bool operator==(const Monitor&, const Monitor&) = default;
+};
+std::vector<Monitor> monitors();
 
 }  // namespace platform::window

@@ -150,15 +150,22 @@ TEST_F(HeadlessTree, MouseGoesToTheTopmostWindowUnderThePointer) {
     ASSERT_EQ(dbl.size(), 1u);
     EXPECT_EQ(pw::unpackPoint(dbl[0].lparam), (pw::Point{60, 40}));
 
-    // A press on a caption belongs to the system; a disabled window gets no input.
+    // A press on a caption comes as a non-client press with its code and screen point; a
+    // disabled window gets no input.
     top.hit = pw::kHitCaption;
     pw::enable(hC, false);
     c.hit = pw::kHitClient;
     c.clear();
     pw::input::mouseButton(hTop, {150, 120}, pw::MouseButton::kLeft, true);
+    pw::input::mouseButton(hTop, {150, 120}, pw::MouseButton::kLeft, false);
     pw::input::mouseButton(hTop, {70, 50}, pw::MouseButton::kLeft, true);
     pump();
     EXPECT_TRUE(top.take(pw::msg::kLButtonDown).empty());
+    auto nc = top.take(pw::msg::kNcLButtonDown);
+    ASSERT_EQ(nc.size(), 1u);
+    EXPECT_EQ(nc[0].wparam, pw::WParam{pw::kHitCaption});
+    EXPECT_EQ(pw::unpackPoint(nc[0].lparam), (pw::Point{450, 320}));
+    EXPECT_EQ(top.take(pw::msg::kNcLButtonUp).size(), 1u);
     EXPECT_TRUE(c.take(pw::msg::kLButtonDown).empty());
     pw::HitTest code;
     EXPECT_EQ(pw::windowFromPoint(hTop, {450, 320}, &code), hTop);
