@@ -29,3 +29,14 @@ veritome_bench(layout_bench
   SOURCES bench/layout.cpp
   LIBS s_gui)
 # ---- end of component tree and layouts -------------------------------------------------------
+
+# ---- drop-dialog frame and About window (src/gui/dialogs) ------------------------------------
+if(TARGET s_settings)
+  veritome_library(s_frame
+    DIRS src/gui/dialogs/**
+    LIBS s_gui s_settings)
+  veritome_test(frame_tests
+    DIRS tests/frame/**
+    LIBS s_frame)
+endif()
+# ---- end of drop-dialog frame ----------------------------------------------------------------

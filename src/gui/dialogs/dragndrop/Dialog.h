@@ -1,0 +1,206 @@
+// The drop-dialog frame: a tool window that takes dropped files and processes them on a worker
+// thread, with the run state (entry list under the frame lock, busy and cancel flags, progress),
+// the notifications from the worker, the menu commands and the frame's settings. A tool derives
+// from it, answers the hooks and replaces run() with its own task.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "base/IObject.h"
+#include "gui/events/IEventListener.h"
+#include "thread/ITask.h"
+#include "thread/ObjLocker.h"
+
+namespace s::app {
+class IAppWindow;
+}
+namespace s::lang {
+class Localizer;
+}
+namespace s::map {
+class IMappedData;
+}
+namespace s::str::strarray {
+class StrArray;
+}
+namespace s::str::strbuffer {
+class StrBuffer;
+}
+namespace s::thread::win {
+class Thread;
+}
+namespace s::file::win {
+class PathWin;
+}
+
+namespace s::gui::dialogs::dragndrop {
+
+class IDialogView;
+
+// Notification names between a frame's task and the frame.
+inline constexpr const char16_t* kProcessStatusStart = u"ProcessStatusStart";
+inline constexpr const char16_t* kProcessStatusUpdate = u"ProcessStatusUpdate";
+inline constexpr const char16_t* kProcessStatusEnd = u"ProcessStatusEnd";
+
+// Command numbers of the frame's menus.
+namespace command {
+constexpr std::int32_t kTranslate = 0;
+constexpr std::int32_t kFirstLanguage = 2;  // + the language's index in the pack
+constexpr std::int32_t kKeepOnTop = 100;
+constexpr std::int32_t kRightClickTransform = 110;
+constexpr std::int32_t kEasyDrag = 120;
+constexpr std::int32_t kCloseByMiddleClick = 125;
+constexpr std::int32_t kFirstTheme = 300;  // + the theme's index in the skinner
+constexpr std::int32_t kVersionInformation = 10000;
+constexpr std::int32_t kSoftwarePage = 10100;
+constexpr std::int32_t kTellDevelopers = 10200;
+constexpr std::int32_t kOtherSoftware = 10900;
+constexpr std::int32_t kWorkplace = 10950;
+}  // namespace command
+
+class Dialog : public events::IEventListener, public base::IObject, public thread::ITask {
+public:
+    // What a drop led to.
+    enum class StartResult { Started, Empty, Busy, Declined, Refused };
+
+    // Decides whether a dropped file may be processed: folder is the folder holding it.
+    using AccessCheck =
+        std::function<bool(file::win::PathWin* folder, file::win::PathWin* file, bool write)>;
+
+    Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    ~Dialog() override;
+
+    const char16_t* typeName() const override { return u"s_gui_dialogs_dragndrop_Dialog"; }
+
+    // The window settings the frame reads and writes (its section is sectionPath("View")),
+    // and the localizer taken from them.
+    void bind(app::IAppWindow* settings);
+    app::IAppWindow* getAppWindow() const { return settings_; }
+    lang::Localizer* getLocalizer() const { return localizer_; }
+    // The window side; the frame's own window sets it when it is built.
+    void setView(IDialogView* view) { view_ = view; }
+    IDialogView* getView() const { return view_; }
+    // Replaces the default access test of dropped files (tests; removable media).
+    void setAccessCheck(AccessCheck check) { accessCheck_ = std::move(check); }
+
+    // The text of a language-pack id in the current language (never null).
+    const char16_t* text(std::int32_t id) const;
+
+    // Events of the frame's widgets and window (user-interface thread).
+    void onEvent(void* source, std::int32_t code) override;
+
+    // Starting a run with dropped paths (user-interface thread).
+    StartResult drop(const str::strarray::StrArray* paths);
+    // Sets the cancel flag and shows "Canceling..".
+    void cancel();
+    // The close request: saves the size, lets the tool save, cancels a run and waits for the
+    // worker to finish its block while answering its hand-offs.
+    void closeRequested();
+    // A menu command or the action selector's change (user-interface thread).
+    void onCommand(std::int32_t command);
+    void onActionSelected();
+    // The keep-on-top check box changed: the window and the View menu's item follow it.
+    void onKeepOnTopBox(bool on);
+    // Chooses the action from ConvertTo, else defaultAction().
+    void chooseAction();
+    // The language item n was chosen: switch, save, relabel, lay out.
+    void switchLanguage(std::uint32_t n);
+
+    // The run state, for the task on the worker thread and for tests.
+    bool isBusy() const { return busy_.load(std::memory_order_acquire); }
+    bool isCancelled() const { return cancel_.load(std::memory_order_acquire); }
+    std::uint32_t entryCount();
+    // Copies entry i into path under the frame lock; false when there is none.
+    bool entryAt(std::uint32_t i, str::strbuffer::StrBuffer* path);
+    bool firstEntry(str::strbuffer::StrBuffer* path) { return entryAt(0, path); }
+    // Sends a notification to the user-interface thread and returns after it was handled.
+    // Values are integers or, for a text, the address of a StrBuffer.
+    void notify(const char16_t* name, std::intptr_t a = 0, std::intptr_t b = 0,
+                std::intptr_t c = 0);
+    // The notification being handled (valid while onDialogEvent runs for it).
+    const char16_t* notificationName() const { return noteName_; }
+    std::intptr_t notificationValue(int i) const { return noteValues_[i]; }
+    std::int64_t progressMaximum() const { return progressMax_; }
+    std::int64_t progressPosition() const { return progressPos_; }
+    thread::win::Thread* worker() const { return worker_; }
+
+    // The frame's default task: one update per entry until cancelled.
+    void run() override;
+
+    // Scales a progress report into the range the progress bar takes (at most 32768 steps).
+    static void scaleProgress(std::int64_t total, std::int64_t done, std::int64_t* maximum,
+                              std::int64_t* position);
+
+    // Hooks a tool answers.
+    virtual std::int32_t smallWidth() const { return 250; }
+    virtual std::int32_t smallHeight() const { return 250; }
+    virtual std::int32_t largeWidth() const { return 450; }
+    virtual std::int32_t largeHeight() const { return 450; }
+    // Called before a run starts (under the frame lock); false cancels the start.
+    virtual bool beforeRun() { return true; }
+    // The tool's own event handling, called first; true when it handled the event.
+    virtual bool onDialogEvent(void* source, std::int32_t code) { return false; }
+    virtual bool supportsCompactView() const { return true; }
+    virtual bool defaultCompactView() const { return true; }
+    virtual std::int32_t dropAreaMinWidth() const { return 125; }
+    virtual std::int32_t cancelButtonWidth() const { return 0; }
+    virtual std::int32_t progressGap() const { return 0; }
+    virtual std::int32_t defaultAction() const { return 0; }
+    virtual bool hasOutputFolder() const { return false; }
+    // The language-pack id of action i's shown text, so that a language change relabels the
+    // selector; -1 leaves the text as it is.
+    virtual std::int32_t actionTextId(std::uint32_t index) const { return -1; }
+    // Called after a run ended, once the end texts are shown.
+    virtual void onRunEnded() {}
+
+    // Section of the frame's settings (MainWindow\View).
+    std::u16string section() const;
+    // LargeWidth/LargeHeight as stored when valid, else the hooks' sizes.
+    std::int32_t storedLargeWidth() const;
+    std::int32_t storedLargeHeight() const;
+
+    // Identity of the window for events (onEvent(windowSource(), 1 or 2)).
+    void* windowSource() const { return windowSource_; }
+    void setWindowSource(void* source) { windowSource_ = source; }
+
+protected:
+    // Clears the run state; a tool's recycle calls it. The worker must be idle.
+    void reset();
+
+private:
+    // Handles a notification on the user-interface thread.
+    void onNotification(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c);
+    void endRun();
+    // The output-folder check of the first dropped path: true when usable; else message is
+    // filled with the text to show.
+    bool checkOutputFolder(const str::strbuffer::StrBuffer* path, std::u16string* message);
+    map::IMappedData* store() const;
+
+    app::IAppWindow* settings_ = nullptr;
+    lang::Localizer* localizer_ = nullptr;
+    IDialogView* view_ = nullptr;
+    AccessCheck accessCheck_;
+    void* windowSource_ = nullptr;
+
+    thread::ObjLocker lock_;  // the frame lock: entry list and busy flag change under it
+    str::strarray::StrArray* entries_;
+    std::atomic<bool> busy_{false};
+    std::atomic<bool> cancel_{false};
+    thread::win::Thread* worker_;
+
+    std::int64_t progressMax_ = 0;
+    std::int64_t progressPos_ = 0;
+    std::int64_t startTime_ = 0;
+    std::int32_t outputFolderSetting_ = 11;  // 11: the folder holding the dropped file
+    bool compact_ = false;
+
+    const char16_t* noteName_ = nullptr;
+    std::intptr_t noteValues_[3] = {0, 0, 0};
+};
+
+}  // namespace s::gui::dialogs::dragndrop
