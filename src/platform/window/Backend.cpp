@@ -60,6 +60,14 @@ bool clipboardText(std::u16string* out) {
     return backend().clipboardText(out);
 }
 
+bool setPrimarySelectionText(std::u16string_view text) {
+    return backend().setPrimarySelectionText(text);
+}
+
+bool primarySelectionText(std::u16string* out) {
+    return backend().primarySelectionText(out);
+}
+
 int messageBox(const MessageBoxRequest& request) {
     return backend().messageBox(request);
 }

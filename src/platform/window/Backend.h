@@ -62,6 +62,16 @@ public:
 
     virtual bool setClipboardText(std::u16string_view text) = 0;
     virtual bool clipboardText(std::u16string* out) = 0;
+    // The primary selection (the text selected last, pasted with the middle button). Backends
+    // without one report failure.
+    virtual bool setPrimarySelectionText(std::u16string_view) { return false; }
+    virtual bool primarySelectionText(std::u16string*) { return false; }
+
+    // Text input through input methods: on while an editable text control of the surface has
+    // the keyboard focus (typed text and pre-edit text are reported only then). The candidate
+    // window is placed at `caret` (client coordinates of the top-level window).
+    virtual void setTextInput(Handle, bool) {}
+    virtual void setTextInputArea(Handle, Rect) {}
 
     virtual int messageBox(const MessageBoxRequest& request) = 0;
 };

@@ -67,6 +67,7 @@ struct RawInput {
         kLeave,
         kKey,
         kText,
+        kPreedit,  // text: the pre-edit text; delta: the cursor in it (UTF-16 units)
         kDrop,
         kClose,
         kMoved,

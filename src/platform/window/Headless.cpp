@@ -24,6 +24,8 @@ struct HeadlessBackend::State {
     bool reportActivation = false;
     std::u16string clipboard;
     bool hasClipboard = false;
+    std::u16string primary;
+    bool hasPrimary = false;
     std::function<int(const MessageBoxRequest&)> answerer;
     std::vector<MessageBoxRequest> boxes;
     bool boxWindows = false;
@@ -130,6 +132,44 @@ void HeadlessBackend::setActivationReports(bool report) {
 void HeadlessBackend::setFailSurfaces(bool fail) {
     std::lock_guard<std::mutex> lock(state_->mutex);
     state_->fail = fail;
+}
+
+bool HeadlessBackend::textInputOn(Handle topLevel) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    auto it = state_->surfaces.find(topLevel);
+    return it != state_->surfaces.end() && it->second.textInput;
+}
+
+Rect HeadlessBackend::textInputArea(Handle topLevel) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    auto it = state_->surfaces.find(topLevel);
+    return it == state_->surfaces.end() ? Rect{} : it->second.textInputArea;
+}
+
+void HeadlessBackend::setTextInput(Handle topLevel, bool on) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    auto it = state_->surfaces.find(topLevel);
+    if (it != state_->surfaces.end()) it->second.textInput = on;
+}
+
+void HeadlessBackend::setTextInputArea(Handle topLevel, Rect caret) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    auto it = state_->surfaces.find(topLevel);
+    if (it != state_->surfaces.end()) it->second.textInputArea = caret;
+}
+
+bool HeadlessBackend::setPrimarySelectionText(std::u16string_view text) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->primary = std::u16string(text);
+    state_->hasPrimary = true;
+    return true;
+}
+
+bool HeadlessBackend::primarySelectionText(std::u16string* out) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (!state_->hasPrimary) return false;
+    *out = state_->primary;
+    return true;
 }
 
 bool HeadlessBackend::openSurface(Handle topLevel, const SurfaceRequest& request) {

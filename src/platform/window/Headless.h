@@ -25,6 +25,8 @@ struct HeadlessSurface {
     Size icon;  // 0 x 0: none
     std::u16string title;
     int presents = 0;
+    bool textInput = false;  // input methods on
+    Rect textInputArea;      // where the candidate window goes
 };
 
 class HeadlessBackend : public Backend {
@@ -59,6 +61,9 @@ public:
     // How many times a top-level window was presented (a cheap "did it repaint" probe).
     int presentCount(Handle topLevel);
     Cursor currentCursor();
+    // Whether text input is on for a top-level window, and where its candidate window goes.
+    bool textInputOn(Handle topLevel);
+    Rect textInputArea(Handle topLevel);
 
     const char* name() const override { return "headless"; }
     bool hasScreen() const override { return false; }
@@ -84,6 +89,10 @@ public:
     void setSurfaceIcon(Handle topLevel, const Picture* icon) override;
     bool setClipboardText(std::u16string_view text) override;
     bool clipboardText(std::u16string* out) override;
+    bool setPrimarySelectionText(std::u16string_view text) override;
+    bool primarySelectionText(std::u16string* out) override;
+    void setTextInput(Handle topLevel, bool on) override;
+    void setTextInputArea(Handle topLevel, Rect caret) override;
     int messageBox(const MessageBoxRequest& request) override;
 
 private:

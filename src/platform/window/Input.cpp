@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -23,6 +24,10 @@ bool popupInput(RawInput& in, Queue& q, Handle& top, Point screen);    // Popup.
 namespace {
 
 std::atomic<bool> keys[256];
+
+// Pre-edit texts per top-level window, stored when their input is turned into a message.
+std::mutex preeditMutex;
+std::map<Handle, std::u16string> preedits;
 std::atomic<std::uint32_t> buttons{0};
 
 std::uint32_t mouseFlags() {
@@ -268,6 +273,21 @@ void translateInput(RawInput& in, Queue& q) {
             for (char16_t c : in.text) emit(q, target, msg::kChar, c, 0);
             return;
         }
+        case RawInput::Kind::kPreedit: {
+            {
+                std::lock_guard<std::mutex> lock(preeditMutex);
+                if (in.text.empty()) {
+                    preedits.erase(top);
+                } else {
+                    preedits[top] = in.text;
+                }
+            }
+            Handle f = q.focus.load();
+            Handle target = inTree(f, top) ? f : top;
+            if (!isEnabled(target)) return;
+            emit(q, target, msg::kPreedit, static_cast<WParam>(std::max(0, in.delta)), 0);
+            return;
+        }
         case RawInput::Kind::kDrop: {
             HitTest code = kHitNowhere;
             Handle w = hitTestHere(top, screen, &code);
@@ -423,6 +443,19 @@ void text(Handle topLevel, std::u16string_view typed) {
     auto r = raw(RawInput::Kind::kText, topLevel);
     r->text = std::u16string(typed);
     detail::postInput(std::move(r));
+}
+
+void preedit(Handle topLevel, std::u16string_view text, std::int32_t cursor) {
+    auto r = raw(RawInput::Kind::kPreedit, topLevel);
+    r->text = std::u16string(text);
+    r->delta = cursor;
+    detail::postInput(std::move(r));
+}
+
+std::u16string preeditText(Handle topLevel) {
+    std::lock_guard<std::mutex> lock(detail::preeditMutex);
+    auto it = detail::preedits.find(topLevel);
+    return it == detail::preedits.end() ? std::u16string() : it->second;
 }
 
 void dropFiles(Handle topLevel, Point p, std::vector<std::u16string> paths) {

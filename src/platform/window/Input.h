@@ -21,6 +21,10 @@ void mouseWheel(Handle topLevel, Point p, std::int32_t delta);  // 120 per notch
 void mouseLeave(Handle topLevel);
 void key(Handle topLevel, std::uint32_t virtualKey, bool down, bool repeat = false);
 void text(Handle topLevel, std::u16string_view typed);
+// The input method's pre-edit text (not yet typed) with its cursor; empty ends the composition.
+void preedit(Handle topLevel, std::u16string_view text, std::int32_t cursor);
+// The pre-edit text of a top-level window as of the msg::kPreedit being handled.
+std::u16string preeditText(Handle topLevel);
 void dropFiles(Handle topLevel, Point p, std::vector<std::u16string> paths);
 void closeRequest(Handle topLevel);
 // The surface was moved / resized / (de)activated / needs repainting by the system.

@@ -53,6 +53,10 @@ constexpr std::uint32_t kNcMButtonUp = 0x00A8;
 constexpr std::uint32_t kKeyDown = 0x0100;
 constexpr std::uint32_t kKeyUp = 0x0101;
 constexpr std::uint32_t kChar = 0x0102;  // wparam: one UTF-16 code unit of typed text
+// kPreedit: the input method's pre-edit text changed (empty when the composition ended). To the
+// focus window; wparam: the cursor in the pre-edit text (UTF-16 units); the text itself is
+// input::preeditText(top-level window) while the message is handled.
+constexpr std::uint32_t kPreedit = 0x010F;
 constexpr std::uint32_t kCommand = 0x0111;
 constexpr std::uint32_t kTimer = 0x0113;  // wparam: timer id
 // Mouse, to the window under the pointer (or the capture window). wparam: MouseFlags of the

@@ -17,6 +17,7 @@
 #include <string>
 #include <thread>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/window/Backend.h"
@@ -115,6 +116,17 @@ SDL_SystemCursor sdlCursor(Cursor c) {
         default:
             return SDL_SYSTEM_CURSOR_ARROW;
     }
+}
+
+// SDL counts the pre-edit cursor in characters (code points); the layer in UTF-16 units.
+std::int32_t utf16Cursor(const std::u16string& text, int characters) {
+    std::int32_t i = 0;
+    for (int c = 0; c < characters && i < static_cast<std::int32_t>(text.size()); ++c) {
+        bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF &&
+                    i + 1 < static_cast<std::int32_t>(text.size());
+        i += pair ? 2 : 1;
+    }
+    return i;
 }
 
 class SdlBackend : public Backend {
@@ -401,6 +413,47 @@ public:
         return ok;
     }
 
+    bool setPrimarySelectionText(std::u16string_view text) override {
+        std::string t = toUtf8(text);
+        bool ok = false;
+        run([&] { ok = SDL_SetPrimarySelectionText(t.c_str()) == 0; });
+        return ok;
+    }
+
+    bool primarySelectionText(std::u16string* out) override {
+        bool ok = false;
+        run([&] {
+            if (!SDL_HasPrimarySelectionText()) return;
+            char* t = SDL_GetPrimarySelectionText();
+            if (!t) return;
+            *out = fromUtf8(t);
+            SDL_free(t);
+            ok = true;
+        });
+        return ok;
+    }
+
+    // SDL's text input is one switch for the whole process: on while any surface wants it.
+    void setTextInput(Handle top, bool on) override {
+        runLater([this, top, on] {
+            if (on) {
+                textInputTops_.insert(top);
+            } else {
+                textInputTops_.erase(top);
+            }
+            bool want = !textInputTops_.empty();
+            if (want && !SDL_IsTextInputActive()) SDL_StartTextInput();
+            if (!want && SDL_IsTextInputActive()) SDL_StopTextInput();
+        });
+    }
+
+    void setTextInputArea(Handle, Rect caret) override {
+        runLater([caret] {
+            SDL_Rect r{caret.x, caret.y, caret.width, caret.height};
+            SDL_SetTextInputRect(&r);
+        });
+    }
+
     int messageBox(const MessageBoxRequest& request) override {
         return detail::runMessageBoxWindow(request);
     }
@@ -527,6 +580,8 @@ private:
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+        // Pre-edit texts longer than the 32 bytes of SDL_TEXTEDITING come whole.
+        SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
         // With an X display, SDL's X11 driver: absolute window positions, the global pointer
         // and the transient relation of owned windows do not work through its Wayland driver.
         // A driver the user chose explicitly is kept.
@@ -549,6 +604,8 @@ private:
             started.set_value(false);
             return;
         }
+        // Typed text is reported only while an editable text control has the focus.
+        SDL_StopTextInput();
         wakeEvent_ = SDL_RegisterEvents(1);
         SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
         SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
@@ -630,6 +687,20 @@ private:
             case SDL_TEXTINPUT:
                 if (Handle t = topOf(e.text.windowID)) input::text(t, fromUtf8(e.text.text));
                 break;
+            case SDL_TEXTEDITING:
+                if (Handle t = topOf(e.edit.windowID)) {
+                    std::u16string text = fromUtf8(e.edit.text);
+                    input::preedit(t, text, utf16Cursor(text, e.edit.start));
+                }
+                break;
+            case SDL_TEXTEDITING_EXT: {
+                std::u16string text = e.editExt.text ? fromUtf8(e.editExt.text) : std::u16string();
+                SDL_free(e.editExt.text);
+                if (Handle t = topOf(e.editExt.windowID)) {
+                    input::preedit(t, text, utf16Cursor(text, e.editExt.start));
+                }
+                break;
+            }
             case SDL_DROPBEGIN:
                 dropping_ = true;
                 dropWindow_ = e.drop.windowID;
@@ -717,6 +788,7 @@ private:
     std::unordered_map<Handle, std::unique_ptr<Entry>> entries_;
     std::unordered_map<Uint32, Handle> byId_;
     SDL_Cursor* cursors_[16] = {};
+    std::unordered_set<Handle> textInputTops_;  // display thread only
     // Display thread only:
     bool dropping_ = false;
     Uint32 dropWindow_ = 0;
