@@ -20,7 +20,7 @@ veritome_bench(window_bench
 
 # ---- component tree and layouts (src/gui) -----------------------------------------------------
 veritome_library(s_gui
-  DIRS src/gui src/gui/events src/gui/layout src/gui/win src/gui/scrollbar/**
+  DIRS src/gui src/gui/events src/gui/layout src/gui/win src/gui/scrollbar/** src/gui/drawer/**
   LIBS s_platform_window s_foundation)
 veritome_test(gui_tests
   DIRS tests/gui/**

@@ -1,0 +1,64 @@
+// The four shaded lines of each border style, with square or cut corners.
+#include "gui/drawer/border/win/Thin.h"
+
+#include <algorithm>
+
+namespace pw = platform::window;
+
+namespace s::gui::drawer::border::win {
+
+namespace {
+
+// Shades of the top, right, bottom and left lines of each style.
+constexpr std::int32_t kStyles[4][4] = {
+    {Thin::kLight, Thin::kShadow, Thin::kDeep, Thin::kLighter},  // 0 raised
+    {Thin::kLighter, Thin::kDarker, Thin::kNone, Thin::kBase},   // 1 flat, open bottom
+    {Thin::kDark, Thin::kBase, Thin::kLighter, Thin::kDarker},   // 2 sunken
+    {Thin::kLighter, Thin::kDarker, Thin::kDark, Thin::kBase},   // 3 flat
+};
+
+}  // namespace
+
+Colour Thin::shade(Colour base, std::int32_t percent) {
+    auto part = [percent](unsigned c) {
+        return static_cast<unsigned>(std::min<std::int32_t>(255, c * percent / 100));
+    };
+    return pw::rgb(part(pw::red(base)), part(pw::green(base)), part(pw::blue(base)));
+}
+
+// Corner pixels: with corner kind 0 the top and bottom lines run the full width and own the
+// corners, the side lines run between them (down to the bottom edge when the bottom is open).
+// Kinds 1 and 2 shorten every line by that many pixels at both ends, measured from the full
+// edge; kind 2 then sets one pixel diagonally inside each corner in the shade of the
+// neighbouring top or bottom line (the side line's shade where the bottom is open).
+void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
+                 std::int32_t bottom, std::int32_t style, std::int32_t cornerKind, std::uint8_t red,
+                 std::uint8_t green, std::uint8_t blue) {
+    if (emptyArea(left, top, right, bottom)) return;
+    style = std::clamp(style, 0, 3);
+    cornerKind = std::clamp(cornerKind, 0, 2);
+    Colour base = pw::rgb(red, green, blue);
+    const std::int32_t* s = kStyles[style];
+    auto colourOf = [&](std::int32_t shadeValue) {
+        return shaded_ ? shade(base, shadeValue) : base;
+    };
+    const std::int32_t w = right - left, h = bottom - top;
+    const std::int32_t k = cornerKind;
+    const bool bottomDrawn = s[2] != kNone;
+    // Top and bottom lines.
+    picture.fillRect(left + k, top, w - 2 * k, 1, colourOf(s[0]));
+    if (bottomDrawn) picture.fillRect(left + k, bottom - 1, w - 2 * k, 1, colourOf(s[2]));
+    // Side lines.
+    std::int32_t sideTop = k == 0 ? top + 1 : top + k;
+    std::int32_t sideBottom = k == 0 ? (bottomDrawn ? bottom - 1 : bottom) : bottom - k;
+    picture.fillRect(right - 1, sideTop, 1, sideBottom - sideTop, colourOf(s[1]));
+    picture.fillRect(left, sideTop, 1, sideBottom - sideTop, colourOf(s[3]));
+    if (k == 2 && w > 2 && h > 2) {
+        picture.setPixel(left + 1, top + 1, colourOf(s[0]));
+        picture.setPixel(right - 2, top + 1, colourOf(s[0]));
+        picture.setPixel(left + 1, bottom - 2, colourOf(bottomDrawn ? s[2] : s[3]));
+        picture.setPixel(right - 2, bottom - 2, colourOf(bottomDrawn ? s[2] : s[1]));
+    }
+}
+
+}  // namespace s::gui::drawer::border::win

@@ -1,0 +1,55 @@
+// Group-box frame and title.
+#include "gui/drawer/groupbox/win/Thin.h"
+
+namespace pw = platform::window;
+
+namespace s::gui::drawer::groupbox::win {
+
+void Thin::reset() {
+    line_ = pw::rgb(68, 68, 68);
+    title_ = pw::rgb(0, 0, 0);
+    second_ = pw::rgb(255, 255, 255);
+}
+
+void Thin::measureTitle(std::u16string_view title, const IFont* font, std::int32_t* width,
+                        std::int32_t* height) {
+    pw::Size size = title.empty() ? pw::Size{} : pw::measureText(nativeFontOf(font), title);
+    if (width) *width = size.width;
+    if (height) *height = size.height;
+}
+
+// The frame runs along the top edge (y 0 and 1) and the title, drawn over it, sits in the gap
+// from x = 7 to tw + 11. Each corner is cut: its outer pixel stays empty, a 2 x 2 square inset
+// by one pixel joins the two lines, and one pixel diagonally inside that square (at (3, 3) for
+// the top-left corner) rounds the inner edge.
+void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
+                 std::int32_t bottom, std::u16string_view title, const IFont* font,
+                 std::int32_t titleWidth, std::int32_t titleHeight) {
+    if (emptyArea(left, top, right, bottom)) return;
+    const std::int32_t w = right - left, h = bottom - top;
+    auto box = [&](std::int32_t x, std::int32_t y, std::int32_t bw, std::int32_t bh) {
+        if (bw > 0 && bh > 0) picture.fillRect(left + x, top + y, bw, bh, line_);
+    };
+    // Top line: 5 pixels before the title, then from the end of the gap to the right end - 2.
+    box(2, 0, 5, 2);
+    box(titleWidth + 11, 0, w - 2 - (titleWidth + 11), 2);
+    // Bottom, left and right lines.
+    box(2, h - 2, w - 4, 2);
+    box(0, 2, 2, h - 4);
+    box(w - 2, 2, 2, h - 4);
+    // Corners.
+    box(1, 1, 2, 2);
+    box(w - 3, 1, 2, 2);
+    box(1, h - 3, 2, 2);
+    box(w - 3, h - 3, 2, 2);
+    box(3, 3, 1, 1);
+    box(w - 4, 3, 1, 1);
+    box(3, h - 4, 1, 1);
+    box(w - 4, h - 4, 1, 1);
+    if (title.empty() || titleWidth <= 0) return;
+    // The title on a transparent background, one line, "&" shown as it is.
+    picture.drawText({left + kTitleX, top, titleWidth, titleHeight}, title, nativeFontOf(font),
+                     title_, pw::kTextLeft);
+}
+
+}  // namespace s::gui::drawer::groupbox::win
