@@ -15,6 +15,9 @@ public:
     // Reads up to maxBytes; true when at least one byte was read (count set), false at the end
     // or on an error (count 0).
     virtual bool read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) = 0;
+    // Why the last open or read failed (the system's words), or null when it did not: a read
+    // that returns false with no reason has reached the end.
+    virtual const char* failureReason() { return nullptr; }
     // Ends the use of the source (files close, arrays and strings rewind).
     virtual void close() = 0;
     virtual std::int64_t position() = 0;

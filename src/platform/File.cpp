@@ -39,19 +39,30 @@ FileStatus statusOf(const std::string& path, bool followLinks) {
 
 }  // namespace
 
-int openFileForReading(const std::string& path) {
+int openFileForReading(const std::string& path, int* error) {
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) return kNoFile;
+    if (fd < 0) {
+        if (error) *error = errno;
+        return kNoFile;
+    }
     struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {  // a folder is not a readable file
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {  // folders, FIFOs, devices, sockets
+        if (error) *error = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
         ::close(fd);
         return kNoFile;
     }
+    // Reads of a regular file never block short, but keep the descriptor in its usual mode.
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     return fd;
+}
+
+std::string fileErrorText(int error) {
+    if (error == kNotRegularFile) return "Not a regular file";
+    return std::strerror(error);
 }
 
 int openFileForWriting(const std::string& path, bool append) {
@@ -67,11 +78,12 @@ void closeFile(int fd) {
     if (fd >= 0) ::close(fd);
 }
 
-std::int64_t readFile(int fd, void* buffer, std::uint32_t count) {
+std::int64_t readFile(int fd, void* buffer, std::uint32_t count, int* error) {
     ssize_t n;
     do {
         n = ::read(fd, buffer, count);
     } while (n < 0 && errno == EINTR);
+    if (n < 0 && error) *error = errno;
     return n;
 }
 

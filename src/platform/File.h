@@ -10,14 +10,21 @@ namespace platform {
 
 constexpr int kNoFile = -1;
 
-// Opens an existing file for reading with the sequential-read hint; kNoFile on failure.
-int openFileForReading(const std::string& path);
+// Error number of a descriptor that names something other than a regular file.
+constexpr int kNotRegularFile = -2;
+// Opens an existing regular file for reading with the sequential-read hint; kNoFile on failure,
+// with the reason in *error (an errno value or kNotRegularFile) when error is given. The open
+// never waits: a FIFO without a writer is refused at once like any other special file.
+int openFileForReading(const std::string& path, int* error = nullptr);
+// The system's text for an error number of these functions.
+std::string fileErrorText(int error);
 // Opens for reading and writing, creating the file; truncates it unless append is true.
 int openFileForWriting(const std::string& path, bool append);
 void closeFile(int fd);
 
-// One read(2) of up to count bytes (retried on EINTR); -1 on failure, 0 at the end.
-std::int64_t readFile(int fd, void* buffer, std::uint32_t count);
+// One read(2) of up to count bytes (retried on EINTR); -1 on failure (errno value in *error
+// when given), 0 at the end.
+std::int64_t readFile(int fd, void* buffer, std::uint32_t count, int* error = nullptr);
 // Writes as much as it can; returns the number of bytes written (less than count on failure).
 std::uint32_t writeFile(int fd, const void* data, std::uint32_t count);
 

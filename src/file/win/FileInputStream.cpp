@@ -24,15 +24,34 @@ bool moveTo(int fd, std::int64_t* position, std::int64_t offset, platform::SeekO
 bool FileInputStream::open(const char16_t* path) {
     close();
     if (!path || !*path) return false;
-    fd_ = platform::openFileForReading(osName(path));
+    error_ = 0;
+    fd_ = platform::openFileForReading(osName(path), &error_);
+    ownsFd_ = true;
     position_ = 0;
     return fd_ >= 0;
+}
+
+bool FileInputStream::readDescriptor(int fd) {
+    close();
+    error_ = 0;
+    if (fd < 0) return false;
+    fd_ = fd;
+    ownsFd_ = false;
+    position_ = 0;
+    return true;
+}
+
+const char* FileInputStream::failureReason() {
+    if (error_ == 0) return nullptr;
+    reason_ = platform::fileErrorText(error_);
+    return reason_.c_str();
 }
 
 bool FileInputStream::read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) {
     if (count) *count = 0;
     if (fd_ < 0 || maxBytes == 0) return false;
-    const std::int64_t n = platform::readFile(fd_, buffer, maxBytes);
+    error_ = 0;
+    const std::int64_t n = platform::readFile(fd_, buffer, maxBytes, &error_);
     if (n <= 0) return false;
     position_ += n;
     if (count) *count = static_cast<std::uint32_t>(n);
@@ -41,8 +60,9 @@ bool FileInputStream::read(void* buffer, std::uint32_t maxBytes, std::uint32_t* 
 
 void FileInputStream::close() {
     if (fd_ < 0) return;
-    platform::closeFile(fd_);
+    if (ownsFd_) platform::closeFile(fd_);
     fd_ = -1;
+    ownsFd_ = true;
 }
 
 bool FileInputStream::seekToEnd() {
@@ -70,6 +90,7 @@ bool FileInputStream::back(std::int64_t n) {
 
 void FileInputStream::reset() {
     close();
+    error_ = 0;
     position_ = 0;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/IObject.h"
 #include "file/IFileInputStream.h"
@@ -25,7 +26,11 @@ public:
     void release() override { thread::Pooled<FileInputStream>::release(); }
     void recycle() override { reset(); }
 
+    // Opens a regular file only; anything else fails with a reason.
     bool open(const char16_t* path) override;
+    // Reads a descriptor that stays open after the stream (standard input), from wherever its
+    // position is.
+    bool readDescriptor(int fd);
     bool isOpen() const override { return fd_ >= 0; }
 
     bool read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) override;
@@ -39,9 +44,13 @@ public:
     bool back(std::int64_t n) override;
     void reset() override;
     void closeAndRelease() override { release(); }
+    const char* failureReason() override;
 
 private:
     int fd_ = -1;
+    bool ownsFd_ = true;
+    int error_ = 0;  // of the last open or read; 0 when it did not fail
+    std::string reason_;
     std::int64_t position_ = 0;
 };
 

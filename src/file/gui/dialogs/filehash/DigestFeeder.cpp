@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 
 #include "digest/IDigester.h"
 
@@ -63,12 +64,23 @@ DigestFeeder::DigestFeeder(digest::IDigester** digesters, int count) {
         }
     }
     bool parallel = coresAvailable() > 1 && std::min(ownCost, helperCost) >= kParallelThreshold;
-    for (int i = 0; i < count; ++i) {
-        (parallel && toHelper[i] ? helped_ : own_).push_back(digesters[i]);
-    }
     if (parallel) {
+        for (int i = 0; i < count; ++i) {
+            if (toHelper[i]) helped_.push_back(digesters[i]);
+        }
         ring_.resize(kRingSlots);
-        helper_ = std::thread(&DigestFeeder::helperLoop, this);
+        for (Slot& slot : ring_) slot.bytes.reset(new std::uint8_t[kMaxBlock]);
+        try {
+            helper_ = std::thread(&DigestFeeder::helperLoop, this);
+        } catch (const std::system_error&) {
+            // Out of threads: one thread feeds them all.
+            parallel = false;
+            helped_.clear();
+            ring_.clear();
+        }
+    }
+    for (int i = 0; i < count; ++i) {
+        if (!parallel || !toHelper[i]) own_.push_back(digesters[i]);
     }
 }
 
@@ -86,7 +98,7 @@ void DigestFeeder::update(const std::uint8_t* data, std::uint32_t count) {
             changed_.wait(lock, [&] { return produced_ - consumed_ < kRingSlots; });
             slot = &ring_[produced_ % kRingSlots];
         }
-        std::memcpy(slot->bytes, data, count);
+        std::memcpy(slot->bytes.get(), data, count);
         slot->count = count;
         {
             std::lock_guard lock(mutex_);
@@ -116,7 +128,7 @@ void DigestFeeder::helperLoop() {
             if (produced_ == next) return;  // closing and drained
         }
         const Slot& slot = ring_[next % kRingSlots];
-        for (digest::IDigester* d : helped_) d->update(slot.bytes, slot.count);
+        for (digest::IDigester* d : helped_) d->update(slot.bytes.get(), slot.count);
         {
             std::lock_guard lock(mutex_);
             consumed_ = ++next;

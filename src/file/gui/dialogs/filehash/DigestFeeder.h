@@ -2,11 +2,12 @@
 // When the list holds enough work for two cores, the digesters are split into two groups of
 // about equal cost and the second group is fed on a helper thread, which follows the caller
 // through a small ring of block copies; the caller never waits unless the helper falls a whole
-// ring behind.
+// ring behind. When no thread can be made, the caller feeds every digester itself.
 #pragma once
 
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -20,7 +21,7 @@ namespace s::file::gui::dialogs::filehash {
 class DigestFeeder {
 public:
     static constexpr int kRingSlots = 8;
-    static constexpr std::uint32_t kMaxBlock = 16384;
+    static constexpr std::uint32_t kMaxBlock = 128 * 1024;
 
     DigestFeeder(digest::IDigester** digesters, int count);
     ~DigestFeeder();
@@ -44,7 +45,7 @@ private:
     std::vector<digest::IDigester*> helped_;  // fed by the helper thread
 
     struct Slot {
-        alignas(64) std::uint8_t bytes[kMaxBlock];
+        std::unique_ptr<std::uint8_t[]> bytes;  // kMaxBlock, left uninitialised
         std::uint32_t count = 0;
     };
     std::vector<Slot> ring_;

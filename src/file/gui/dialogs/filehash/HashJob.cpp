@@ -1,11 +1,15 @@
 // The two modes of the hash job, step by step.
 #include "file/gui/dialogs/filehash/HashJob.h"
 
+#include <algorithm>
+#include <memory>
+
 #include "digest/IDigester.h"
 #include "file/gui/dialogs/filehash/DigestFeeder.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/win/FileInputStream.h"
 #include "file/win/PathWin.h"
+#include "str/Utf8.h"
 
 namespace s::file::gui::dialogs::filehash {
 
@@ -39,6 +43,13 @@ void toCrLf(StrBuffer* text) {
     text->replaceAll(u"\n", u"\r\n");
 }
 
+// The read buffer of the calling thread, made on its first run and kept for the next.
+std::uint8_t* readBuffer() {
+    thread_local std::unique_ptr<std::uint8_t[]> buffer;
+    if (!buffer) buffer.reset(new std::uint8_t[HashJob::kReadSize]);
+    return buffer.get();
+}
+
 }  // namespace
 
 int HashJob::percentOf(std::uint64_t done, std::uint64_t total) {
@@ -53,10 +64,11 @@ void HashJob::run() {
         win::PathWin* path = win::PathWin::create();
         path->set(entry);
         StrBuffer* name = path->fileName(nullptr, false);
+        io::IInputStream* given = view_->givenInput();
         if (view_->actionIndex() == 0) {
-            calculate(path, name);
+            calculate(path, name, given);
         } else {
-            verify(path, name);
+            verify(path, name, given);
         }
         name->release();
         path->release();
@@ -71,35 +83,61 @@ void HashJob::appendLine(StrBuffer* summary, std::int32_t id, const StrBuffer* v
     summary->appendChar(u'\n');
 }
 
-bool HashJob::readFile(win::PathWin* path, digest::IDigester** digesters, int count,
-                       const StrBuffer* name) {
-    io::IInputStream* stream = path->openInputStream();
-    if (!stream) return false;
-    const std::uint64_t total = sizeOf(path);
-    std::uint64_t done = 0;
-    DigestFeeder feeder(digesters, count);
-    alignas(64) std::uint8_t block[kBlockSize];
-    std::uint32_t got = 0;
-    bool cancelled = view_->isCancelled();
-    while (!cancelled && stream->read(block, kBlockSize, &got)) {
-        feeder.update(block, got);
-        done += got;
-        notify(u"ProcessStatusUpdate", kProgressScale, percentOf(done, total),
-               reinterpret_cast<std::intptr_t>(name));
-        cancelled = view_->isCancelled();
-    }
-    feeder.finishFeeding();
-    stream->release();
-    return true;
+void HashJob::reportFailure(const StrBuffer* name, const char* reason) {
+    StrBuffer* text = StrBuffer::create();
+    str::appendUtf8(text, reason ? reason : "");
+    view_->reportFailure(name, text);
+    text->release();
 }
 
-void HashJob::calculate(win::PathWin* path, const StrBuffer* name) {
+HashJob::ReadEnd HashJob::readFile(win::PathWin* path, io::IInputStream* given,
+                                   digest::IDigester** digesters, int count,
+                                   const StrBuffer* name) {
+    io::IInputStream* stream = given;
+    std::uint64_t total = 0;  // unknown for a given input: its progress reads 100
+    if (!stream) {
+        win::FileInputStream* file = win::FileInputStream::create();
+        if (!file->open(path->fullPath()->text())) {
+            reportFailure(name, file->failureReason());
+            file->release();
+            return ReadEnd::Failed;
+        }
+        stream = file;
+        total = sizeOf(path);
+    }
+    std::uint8_t* buffer = readBuffer();
+    std::uint64_t done = 0;
+    DigestFeeder feeder(digesters, count);
+    std::uint32_t got = 0;
+    bool cancelled = view_->isCancelled();
+    while (!cancelled && stream->read(buffer, kReadSize, &got)) {
+        feeder.update(buffer, got);
+        // One progress step per block, as if the piece had been read block by block.
+        const std::uint64_t end = done + got;
+        while (!cancelled && done < end) {
+            done = std::min(end, (done / kBlockSize + 1) * kBlockSize);
+            notify(u"ProcessStatusUpdate", kProgressScale, percentOf(done, total),
+                   reinterpret_cast<std::intptr_t>(name));
+            cancelled = view_->isCancelled();
+        }
+        done = end;
+    }
+    feeder.finishFeeding();
+    // A read that failed part way is not the end of the file.
+    const char* reason = cancelled ? nullptr : stream->failureReason();
+    ReadEnd result = cancelled ? ReadEnd::Cancelled : reason ? ReadEnd::Failed : ReadEnd::Done;
+    if (reason) reportFailure(name, reason);
+    stream->release();
+    return result;
+}
+
+void HashJob::calculate(win::PathWin* path, const StrBuffer* name, io::IInputStream* given) {
     // 1. Clear the fields and the stored size.
     StrBuffer* empty = StrBuffer::create();
     for (int row = 0; row < kRowCount; ++row) view_->setRowText(static_cast<Row>(row), empty);
     view_->setStoredSize(0);
     // 2. Only an existing file that is not a folder is shown.
-    if (!isReadableFile(path)) {
+    if (!given && !isReadableFile(path)) {
         empty->release();
         return;
     }
@@ -110,7 +148,7 @@ void HashJob::calculate(win::PathWin* path, const StrBuffer* name) {
         view_->setRowText(Row::FileName, name);
         appendLine(summary, 1200000, name);
     }
-    if (view_->isTicked(Row::Size)) {
+    if (view_->isTicked(Row::Size) && !given) {
         std::uint64_t size = sizeOf(path);
         view_->setStoredSize(size);
         SizeType type = view_->sizeType();
@@ -123,7 +161,7 @@ void HashJob::calculate(win::PathWin* path, const StrBuffer* name) {
         appendLine(summary, 1201000, field);
     }
     for (const TimeRow& time : kTimeRows) {
-        if (!view_->isTicked(time.row)) continue;
+        if (!view_->isTicked(time.row) || given) continue;
         FileFacts::formatLongTime((path->*time.query)(false), field);
         view_->setRowText(time.row, field);
         appendLine(summary, time.labelId, field);
@@ -134,10 +172,12 @@ void HashJob::calculate(win::PathWin* path, const StrBuffer* name) {
     for (int i = 0; i < HashAlgorithms::kCount; ++i) {
         if (view_->isTicked(codeRow(i))) digesters[count++] = HashAlgorithms::newDigester(i);
     }
-    // 8. Read the file once; show the codes unless the file failed to open or was cancelled.
+    // 8. Read the file once; show the codes unless the file failed to open or read, or the
+    // run was cancelled.
     if (count > 0) {
-        bool opened = readFile(path, digesters, count, name);
-        if (opened && !view_->isCancelled()) {
+        ReadEnd end = readFile(path, given, digesters, count, name);
+        given = nullptr;
+        if (end == ReadEnd::Done) {
             for (int i = 0; i < count; ++i) {
                 digesters[i]->finish(nullptr);
                 StrBuffer* code = digesters[i]->toText(nullptr, false);
@@ -154,14 +194,16 @@ void HashJob::calculate(win::PathWin* path, const StrBuffer* name) {
         view_->setRowText(Row::Summary, summary);
     }
     // 10. Give everything back.
+    if (given) given->release();
     for (int i = 0; i < count; ++i) digesters[i]->release();
     summary->release();
     empty->release();
 }
 
-void HashJob::verify(win::PathWin* path, const StrBuffer* name) {
-    // 1.-2. The waiting state and empty fields.
+void HashJob::verify(win::PathWin* path, const StrBuffer* name, io::IInputStream* given) {
+    // 1.-2. The waiting state and empty fields; the stored size goes with the size field.
     view_->setResultLine(3023000, kBlack, false);
+    view_->setVerifyStoredSize(0);
     StrBuffer* field = StrBuffer::create();
     for (VerifyField f :
          {VerifyField::ComputedCode, VerifyField::FileName, VerifyField::Size, VerifyField::Created,
@@ -171,32 +213,31 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name) {
     // 3. The entered code, unchanged.
     StrBuffer* entered = StrBuffer::create();
     view_->enteredCode(entered);
-    if (entered->length() == 0) {
-        notify(u"EmptyVeritome");
+    if (entered->length() == 0 || (!given && !isReadableFile(path))) {
+        // 4. Only an existing file that is not a folder is read.
+        if (entered->length() == 0) notify(u"EmptyVeritome");
+        if (given) given->release();
         entered->release();
         field->release();
         return;
     }
-    // 4.-5. Only an existing file that is not a folder is read.
-    if (!isReadableFile(path)) {
-        entered->release();
-        field->release();
-        return;
-    }
+    // 5. Computing.
     view_->setResultLine(3023010, kBlack, false);
     // 6.-8. The detail lines: name, size, times.
     StrBuffer* detail = StrBuffer::create();
     view_->setVerifyText(VerifyField::FileName, name);
     view_->enableVerifyField(VerifyField::FileName);
     appendLine(detail, 1200000, name);
-    std::uint64_t size = sizeOf(path);
-    view_->setVerifyStoredSize(size);
-    FileFacts::formatVerifySize(size, view_->verifyComma(), field);
-    view_->setVerifyText(VerifyField::Size, field);
-    view_->enableVerifyField(VerifyField::Size);
-    field->appendText(u" Bytes");
-    appendLine(detail, 1201000, field);
-    for (int i = 0; i < 3; ++i) {
+    if (!given) {
+        std::uint64_t size = sizeOf(path);
+        view_->setVerifyStoredSize(size);
+        FileFacts::formatVerifySize(size, view_->verifyComma(), field);
+        view_->setVerifyText(VerifyField::Size, field);
+        view_->enableVerifyField(VerifyField::Size);
+        field->appendText(u" Bytes");
+        appendLine(detail, 1201000, field);
+    }
+    for (int i = 0; i < 3 && !given; ++i) {
         FileFacts::formatShortTime((path->*kTimeRows[i].query)(false), field);
         view_->setVerifyText(kVerifyTimeFields[i], field);
         view_->enableVerifyField(kVerifyTimeFields[i]);
@@ -210,8 +251,12 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name) {
     if (algorithm >= 0) {
         // 10.-11. Compute it, unless the file fails to open or the run is cancelled.
         digest::IDigester* digester = HashAlgorithms::newDigester(algorithm);
-        bool opened = readFile(path, &digester, 1, name);
-        if (opened && !view_->isCancelled()) {
+        ReadEnd end = readFile(path, given, &digester, 1, name);
+        given = nullptr;
+        if (end != ReadEnd::Done) {
+            // Nothing was compared: back to waiting for a file.
+            view_->setResultLine(3023000, kBlack, false);
+        } else {
             // 12. Compare ignoring case and write the verify summary.
             digester->finish(nullptr);
             StrBuffer* code = digester->toText(nullptr, false);
@@ -234,6 +279,7 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name) {
         digester->release();
     }
     // 14. Give back the detail text.
+    if (given) given->release();
     detail->release();
     entered->release();
     field->release();

@@ -1,6 +1,6 @@
-// The hash job: reads the first dropped file once in 16384-byte blocks, feeds the selected
-// digesters, and writes the file's facts, the codes and the summary (calculate mode) or the
-// comparison with the entered code (verify mode).
+// The hash job: reads the first dropped file once, feeds the selected digesters, reports
+// progress in 16384-byte steps, and writes the file's facts, the codes and the summary (calculate
+// mode) or the comparison with the entered code (verify mode).
 #pragma once
 
 #include <cstdint>
@@ -14,12 +14,18 @@ class IDigester;
 namespace s::file::win {
 class PathWin;
 }
+namespace s::io {
+class IInputStream;
+}
 
 namespace s::file::gui::dialogs::filehash {
 
 class HashJob : public thread::ITask {
 public:
+    // Progress goes out once per block; the file is read in larger pieces so that reading
+    // costs little beside the fastest digest.
     static constexpr std::uint32_t kBlockSize = 16384;
+    static constexpr std::uint32_t kReadSize = 8 * kBlockSize;  // the feeder's largest piece
     static constexpr std::intptr_t kProgressScale = 100;
 
     explicit HashJob(IHashJobView* view) : view_(view) {}
@@ -29,11 +35,16 @@ public:
     static int percentOf(std::uint64_t done, std::uint64_t total);
 
 private:
-    void calculate(win::PathWin* path, const str::strbuffer::StrBuffer* name);
-    void verify(win::PathWin* path, const str::strbuffer::StrBuffer* name);
-    // Runs the read loop over the file; false when the file could not be opened.
-    bool readFile(win::PathWin* path, digest::IDigester** digesters, int count,
-                  const str::strbuffer::StrBuffer* name);
+    enum class ReadEnd { Done, Cancelled, Failed };
+
+    void calculate(win::PathWin* path, const str::strbuffer::StrBuffer* name,
+                   io::IInputStream* given);
+    void verify(win::PathWin* path, const str::strbuffer::StrBuffer* name, io::IInputStream* given);
+    // Runs the read loop over the given input or the opened file (and releases it); a failure
+    // to open or read has been reported to the view.
+    ReadEnd readFile(win::PathWin* path, io::IInputStream* given, digest::IDigester** digesters,
+                     int count, const str::strbuffer::StrBuffer* name);
+    void reportFailure(const str::strbuffer::StrBuffer* name, const char* reason);
     // Appends the label text of id, the value and a line feed.
     void appendLine(str::strbuffer::StrBuffer* summary, std::int32_t id,
                     const str::strbuffer::StrBuffer* value);

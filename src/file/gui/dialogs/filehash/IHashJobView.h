@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "file/gui/dialogs/filehash/FileFacts.h"
+#include "io/IInputStream.h"
 #include "str/strbuffer/StrBuffer.h"
 
 namespace s::file::gui::dialogs::filehash {
@@ -57,6 +58,14 @@ public:
     // integers or, where a text is passed, the address of a StrBuffer.
     virtual void notify(const char16_t* name, std::intptr_t a, std::intptr_t b,
                         std::intptr_t c) = 0;
+    // A file that exists but could not be hashed: it is not a regular file, it could not be
+    // opened, or a read failed part way. No code is shown for it; reason is the system's text.
+    virtual void reportFailure(const str::strbuffer::StrBuffer* name,
+                               const str::strbuffer::StrBuffer* reason) = 0;
+    // An input the view has opened itself in place of the entry's path (the terminal's
+    // standard input), or null to have the job open the path. The job releases it. With a
+    // given input the path's facts (size and times) are not queried.
+    virtual io::IInputStream* givenInput() { return nullptr; }
     // 0 calculates, any other value verifies.
     virtual int actionIndex() = 0;
     // The text of a language-pack id in the current language (terminated, never null).

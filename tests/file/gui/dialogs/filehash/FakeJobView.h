@@ -96,6 +96,10 @@ public:
         if (note.name == "VeritomeForVerify") note.text = utf8Of(reinterpret_cast<StrBuffer*>(a));
         notes.push_back(note);
     }
+    void reportFailure(const StrBuffer* name, const StrBuffer* reason) override {
+        failures.push_back(utf8Of(name) + ": " + utf8Of(reason));
+    }
+    s::io::IInputStream* givenInput() override { return given; }
     int actionIndex() override { return action; }
     const char16_t* text(std::int32_t id) override {
         auto it = texts_.find(id);
@@ -121,6 +125,8 @@ public:
     bool verifyComma() override { return comma; }
     void setVerifyStoredSize(std::uint64_t size) override { verifyStoredSize = size; }
 
+    std::vector<std::string> failures;  // "name: reason"
+    s::io::IInputStream* given = nullptr;
     std::uint64_t storedSize = 99;
     std::uint64_t verifyStoredSize = 99;
 

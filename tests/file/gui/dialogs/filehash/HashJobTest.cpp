@@ -1,6 +1,10 @@
 // The hash job's steps, notifications and failure cases, over a fake view and real files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -181,6 +185,68 @@ TEST_F(HashJobTest, VerifyWithEmptyCodeDoesNotReadTheFile) {
                                                       "ProcessStatusEnd"}));
     EXPECT_EQ(view.resultId, 3023000);
     EXPECT_EQ(view.resultColour, fh::kBlack);
+}
+
+}  // namespace
+
+namespace {
+
+// Files that exist but cannot be hashed: each is reported with its reason, shows no code, and
+// leaves the verify page waiting for a file again.
+TEST_F(HashJobTest, UnhashableFilesAreReportedNotShownAsCodes) {
+    std::string fifo = (dir_ / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string locked = makeFile("locked", "secret");
+    fs::permissions(locked, fs::perms::none);
+    bool root = ::geteuid() == 0;
+    struct Case {
+        std::string path, reason;
+    } cases[] = {
+        {"/proc/self/mem", "Input/output error"},  // the first read fails
+        {fifo, "Not a regular file"},              // no writer: must not wait for one
+        {"/dev/zero", "Not a regular file"},
+        {locked, "Permission denied"},
+    };
+    for (const Case& c : cases) {
+        if (root && c.path == locked) continue;
+        for (int action : {0, 1}) {
+            FakeJobView view;
+            view.action = action;
+            view.entered = "d41d8cd98f00b204e9800998ecf8427e";
+            view.entries = {c.path};
+            view.tick({Row::FileName, Row::Md5, Row::Summary});
+            run(view);
+            std::string name = fs::path(c.path).filename().string();
+            EXPECT_EQ(view.failures, std::vector<std::string>{name + ": " + c.reason}) << c.path;
+            EXPECT_EQ(view.row(Row::Md5), "") << c.path;
+            EXPECT_EQ(view.verify[VerifyField::ComputedCode], "") << c.path;
+            EXPECT_EQ(view.names().back(), "ProcessStatusEnd");
+            if (action == 1) {
+                EXPECT_EQ(view.resultId, 3023000) << c.path;
+                std::vector<std::string> names = view.names();
+                EXPECT_EQ(std::count(names.begin(), names.end(), "VeritomeForVerify"), 0);
+            }
+        }
+    }
+}
+
+TEST_F(HashJobTest, VerifyReturnsToWaitingAfterCancelAndClearsTheStoredSize) {
+    FakeJobView view;
+    view.action = 1;
+    view.entered = "00";
+    view.entries = {makeFile("big.bin", std::string(100000, 'q'))};
+    view.cancelAfterUpdates = 1;
+    run(view);
+    EXPECT_EQ(view.resultId, 3023000);
+    EXPECT_TRUE(view.failures.empty());
+
+    FakeJobView missing;
+    missing.action = 1;
+    missing.entered = "00";
+    missing.entries = {(dir_ / "missing").string()};
+    run(missing);
+    EXPECT_EQ(missing.verifyStoredSize, 0u);  // never the size of an earlier file
+    EXPECT_EQ(missing.resultId, 3023000);
 }
 
 }  // namespace
