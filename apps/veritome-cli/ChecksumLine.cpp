@@ -84,6 +84,7 @@ LineKind parseChecksumLine(std::string_view line, ChecksumEntry* entry) {
             entry->algorithm = algorithm;
             entry->hex = std::string(hex);
             entry->name = escaped ? unescape(name) : std::string(name);
+            entry->tagged = true;
             return LineKind::Entry;
         }
     }
@@ -99,13 +100,14 @@ LineKind parseChecksumLine(std::string_view line, ChecksumEntry* entry) {
     entry->algorithm = algorithm;
     entry->hex = std::string(hex);
     entry->name = escaped ? unescape(name) : std::string(name);
+    entry->tagged = false;
     return LineKind::Entry;
 }
 
-std::string formatChecksumLine(const std::string& hex, const std::string& name) {
-    bool needsEscape = name.find_first_of("\\\n\r") != std::string::npos;
-    if (!needsEscape) return hex + "  " + name;
-    std::string out = "\\" + hex + "  ";
+std::string escapeName(const std::string& name, bool* escaped) {
+    *escaped = name.find_first_of("\\\n\r") != std::string::npos;
+    if (!*escaped) return name;
+    std::string out;
     for (char c : name) {
         if (c == '\\') {
             out += "\\\\";
@@ -118,6 +120,31 @@ std::string formatChecksumLine(const std::string& hex, const std::string& name) 
         }
     }
     return out;
+}
+
+std::string formatChecksumLine(const std::string& hex, const std::string& name) {
+    bool escaped;
+    std::string shown = escapeName(name, &escaped);
+    return (escaped ? "\\" : "") + hex + "  " + shown;
+}
+
+const char* tagOf(int algorithm) {
+    static constexpr const char* kTags[12] = {"CRC32",     "MD2",       "MD4",     "MD5",
+                                              "SHA1",      "SHA256",    "SHA384",  "SHA512",
+                                              "RIPEMD128", "RIPEMD160", "ADLER32", "GOST"};
+    return algorithm >= 0 && algorithm < 12 ? kTags[algorithm] : "";
+}
+
+std::string formatTagLine(int algorithm, const std::string& hex, const std::string& name) {
+    bool escaped;
+    std::string shown = escapeName(name, &escaped);
+    return (escaped ? "\\" : "") + std::string(tagOf(algorithm)) + " (" + shown + ") = " + hex;
+}
+
+std::string formatCheckLine(const std::string& name, const char* word) {
+    bool escaped;
+    std::string shown = escapeName(name, &escaped);
+    return (escaped ? "\\" : "") + shown + ": " + word;
 }
 
 }  // namespace cli

@@ -1,17 +1,24 @@
 // The four ways to run veritome-cli: calculate, verify, print and check.
 #include "Cli.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "ChecksumLine.h"
 #include "CliView.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
 #include "lang/Localizer.h"
+#include "platform/File.h"
 #include "platform/FileProbe.h"
-#include "platform/Terminal.h"
 #include "str/Utf8.h"
 
 namespace cli {
@@ -20,7 +27,9 @@ namespace {
 
 constexpr fh::Row kFactRows[5] = {fh::Row::FileName, fh::Row::Size, fh::Row::Creation,
                                   fh::Row::Modified, fh::Row::Accessed};
-constexpr const char* kStdinPath = "/dev/stdin";
+
+// Results of one checked line.
+enum CheckResult { kMatched, kMismatched, kUnreadable, kSkipped };
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
@@ -35,6 +44,33 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
 
 std::string plural(std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string shownName(const std::string& name) {
+    bool escaped;
+    return escapeName(name, &escaped);
+}
+
+// Adds the regular files and links under folder, in byte order of their names; links to
+// folders are not followed.
+bool walk(const std::string& folder, std::vector<std::string>* files) {
+    std::vector<std::string> names;
+    if (!platform::listDirectory(folder, &names)) return false;
+    std::sort(names.begin(), names.end());
+    std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    bool ok = true;
+    for (const std::string& name : names) {
+        std::string path = prefix + name;
+        platform::FileStatus own = platform::linkStatus(path);
+        if (own.directory) {
+            ok = walk(path, files) && ok;
+        } else if (own.symbolicLink && platform::fileStatus(path).directory) {
+            continue;
+        } else {
+            files->push_back(path);
+        }
+    }
+    return ok;
 }
 
 }  // namespace
@@ -67,16 +103,29 @@ Cli::Cli(s::lang::Localizer* localizer, std::FILE* out, std::FILE* err,
     : localizer_(localizer), out_(out), err_(err), cancel_(cancel), progress_(progress) {}
 
 int Cli::run(const CliOptions& options) {
+    int status;
     switch (options.mode) {
         case Mode::Verify:
-            return verify(options);
+            status = verify(options);
+            break;
         case Mode::Print:
-            return print(options);
+            status = print(options);
+            break;
         case Mode::Check:
-            return check(options);
+            status = check(options);
+            break;
         default:
-            return calculate(options);
+            status = calculate(options);
+            break;
     }
+    // Output that could not be written is a failure, not a success.
+    if (std::fflush(out_) != 0 || std::ferror(out_)) {
+        int error = errno;
+        std::fprintf(err_, "veritome-cli: write error: %s\n",
+                     error ? std::strerror(error) : "output failed");
+        return kTrouble;
+    }
+    return status;
 }
 
 std::string Cli::textOf(std::int32_t id) {
@@ -85,39 +134,127 @@ std::string Cli::textOf(std::int32_t id) {
         text, static_cast<std::uint32_t>(std::char_traits<char16_t>::length(text)));
 }
 
-void Cli::complain(const std::string& file, const std::string& reason) {
-    std::fprintf(err_, "veritome-cli: %s: %s\n", file.c_str(), reason.c_str());
+std::string Cli::complaint(const std::string& file, const std::string& reason) {
+    return "veritome-cli: " + shownName(file) + ": " + reason + "\n";
 }
 
-bool Cli::prepare(CliView& view, const std::string& file) {
-    bool isStdin = file == "-";
-    if (!isStdin) {
+void Cli::complain(const std::string& file, const std::string& reason) {
+    std::fputs(complaint(file, reason).c_str(), err_);
+}
+
+bool Cli::prepare(CliView& view, const std::string& file, std::string* err) {
+    if (file != "-") {
         platform::FileProbe probe = platform::probeFile(file);
         if (probe.kind != platform::FileKind::Regular) {
-            complain(file, probe.reason);
+            *err += complaint(file, probe.reason);
             return false;
         }
     }
-    view.setEntry(isStdin ? kStdinPath : file, file);
+    view.setEntry(file, file);
     return true;
 }
 
 void Cli::runJob(CliView& view) {
     fh::HashJob job(&view);
     job.run();
-    std::fflush(err_);
+}
+
+std::vector<std::string> Cli::expand(const CliOptions& options, bool* trouble) {
+    std::vector<std::string> files;
+    for (const std::string& file : options.files) {
+        if (options.recursive && file != "-" && platform::fileStatus(file).directory) {
+            if (!walk(file, &files)) {
+                complain(file, "could not be listed completely");
+                *trouble = true;
+            }
+        } else {
+            files.push_back(file);
+        }
+    }
+    return files;
+}
+
+void Cli::runAll(std::size_t count, const Work& work, const Emit& emit) {
+    unsigned cores = std::thread::hardware_concurrency();
+    if (count < kParallelFrom || cores < 2) {
+        ProgressLine progress(err_, progress_);
+        CliView view(localizer_, cancel_, &progress);
+        for (std::size_t i = 0; i < count && !cancelled(); ++i) {
+            Piece piece;
+            work(view, i, &piece);
+            std::fflush(err_);
+            if (cancelled()) break;
+            piece.done = true;
+            emit(i, piece);
+        }
+        return;
+    }
+    // Two workers take the items in turn; this thread prints each as soon as those before it
+    // are printed.
+    std::vector<Piece> pieces(count);
+    std::vector<char> ready(count, 0);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::size_t next = 0;
+    auto worker = [&] {
+        ProgressLine quiet(err_, false);
+        CliView view(localizer_, cancel_, &quiet);
+        for (;;) {
+            std::size_t i;
+            {
+                std::lock_guard lock(mutex);
+                i = next++;
+            }
+            if (i >= count) return;
+            Piece piece;
+            if (!cancelled()) {
+                work(view, i, &piece);
+                piece.done = !cancelled();
+            }
+            {
+                std::lock_guard lock(mutex);
+                pieces[i] = std::move(piece);
+                ready[i] = 1;
+            }
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int w = 0; w < 2; ++w) {
+        try {
+            workers.emplace_back(worker);
+        } catch (const std::system_error&) {
+            break;  // fewer threads; one is enough
+        }
+    }
+    if (workers.empty()) worker();
+    for (std::size_t i = 0; i < count; ++i) {
+        Piece piece;
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return ready[i] != 0; });
+            piece = std::move(pieces[i]);
+        }
+        if (!piece.done || cancelled()) {
+            std::lock_guard lock(mutex);
+            next = count;  // the workers take nothing more
+            break;
+        }
+        emit(i, piece);
+    }
+    for (std::thread& t : workers) t.join();
 }
 
 int Cli::calculate(const CliOptions& options) {
-    ProgressLine progress(err_, progress_);
-    CliView view(localizer_, cancel_, &progress);
-    int status = kOk;
+    bool trouble = false;
+    std::vector<std::string> files = expand(options, &trouble);
     bool first = true;
-    for (const std::string& file : options.files) {
-        if (cancelled()) break;
-        if (!prepare(view, file)) {
-            status = kTrouble;
-            continue;
+    std::string nameLabel = textOf(1200000);
+    Work work = [&](CliView& view, std::size_t i, Piece* piece) {
+        const std::string& file = files[i];
+        if (!prepare(view, file, &piece->err)) {
+            piece->result = kTrouble;
+            return;
         }
         bool isStdin = file == "-";
         for (int f = 0; f < 5; ++f) view.tick(kFactRows[f], options.facts[f] && !isStdin);
@@ -129,20 +266,33 @@ int Cli::calculate(const CliOptions& options) {
         view.setComma(options.comma);
         view.setAction(0);
         runJob(view);
-        if (cancelled()) break;
-        for (int a = 0; a < fh::HashAlgorithms::kCount; ++a) {
-            if (options.algorithms[a] && view.rowText(fh::codeRow(a)).empty()) {
-                complain(file, "could not be read");
-                status = kTrouble;
-                break;
-            }
+        if (!view.failure().empty()) {
+            piece->err += complaint(file, view.failure());
+            piece->result = kTrouble;
+            return;  // no summary of a file that gave no codes
         }
+        std::string summary = toLf(view.rowText(fh::Row::Summary));
+        // A name with a line end or a backslash is shown escaped.
+        std::string name = view.rowText(fh::Row::FileName);
+        bool escaped = false;
+        std::string shown = escapeName(name, &escaped);
+        if (escaped && summary.rfind(nameLabel + name + "\n", 0) == 0) {
+            summary = "\\" + nameLabel + shown + summary.substr(nameLabel.size() + name.size());
+        }
+        piece->out = summary;
+    };
+    Emit emit = [&](std::size_t, Piece& piece) {
+        std::fputs(piece.err.c_str(), err_);
+        if (piece.result == kTrouble) trouble = true;
+        if (piece.out.empty() && piece.result == kTrouble) return;
         if (!first) std::fputc('\n', out_);
         first = false;
-        std::fputs(toLf(view.rowText(fh::Row::Summary)).c_str(), out_);
+        std::fputs(piece.out.c_str(), out_);
         std::fflush(out_);
-    }
-    return cancelled() ? kInterrupted : status;
+    };
+    runAll(files.size(), work, emit);
+    if (cancelled()) return kInterrupted;
+    return trouble ? kTrouble : kOk;
 }
 
 int Cli::verify(const CliOptions& options) {
@@ -156,7 +306,9 @@ int Cli::verify(const CliOptions& options) {
     bool first = true;
     for (const std::string& file : options.files) {
         if (cancelled()) break;
-        if (!prepare(view, file)) {
+        std::string err;
+        if (!prepare(view, file, &err)) {
+            std::fputs(err.c_str(), err_);
             status = kTrouble;
             continue;
         }
@@ -168,7 +320,7 @@ int Cli::verify(const CliOptions& options) {
         if (cancelled()) break;
         std::string summary = view.verifyText(fh::VerifyField::Summary);
         if (summary.empty()) {
-            complain(file, "could not be read");
+            complain(file, view.failure().empty() ? "could not be read" : view.failure());
             status = kTrouble;
             continue;
         }
@@ -182,90 +334,160 @@ int Cli::verify(const CliOptions& options) {
     return cancelled() ? kInterrupted : status;
 }
 
-std::string Cli::codeOf(CliView& view, const std::string& file, int algorithm) {
-    if (!prepare(view, file)) return {};
+bool Cli::codesOf(CliView& view, const std::string& file, const bool* algorithms,
+                  std::string* err) {
+    if (!prepare(view, file, err)) return false;
     for (int row = 0; row < fh::kRowCount; ++row) view.tick(static_cast<fh::Row>(row), false);
-    view.tick(fh::codeRow(algorithm), true);
+    for (int a = 0; a < fh::HashAlgorithms::kCount; ++a) view.tick(fh::codeRow(a), algorithms[a]);
     view.setAction(0);
     runJob(view);
-    std::string code = view.rowText(fh::codeRow(algorithm));
-    if (code.empty() && !cancelled()) complain(file, "could not be read");
-    return code;
+    if (cancelled()) return false;
+    if (!view.failure().empty()) {
+        *err += complaint(file, view.failure());
+        return false;
+    }
+    return true;
 }
 
 int Cli::print(const CliOptions& options) {
-    ProgressLine progress(err_, progress_);
-    CliView view(localizer_, cancel_, &progress);
-    int status = kOk;
-    for (const std::string& file : options.files) {
-        if (cancelled()) break;
-        std::string code = codeOf(view, file, options.algorithm);
-        if (cancelled()) break;
-        if (code.empty()) {
-            status = kTrouble;
-            continue;
+    bool trouble = false;
+    std::vector<std::string> files = expand(options, &trouble);
+    Work work = [&](CliView& view, std::size_t i, Piece* piece) {
+        const std::string& file = files[i];
+        if (!codesOf(view, file, options.algorithms, &piece->err)) {
+            piece->result = kTrouble;
+            return;
         }
-        std::fprintf(out_, "%s\n", formatChecksumLine(code, file).c_str());
-        std::fflush(out_);
+        for (int a = 0; a < fh::HashAlgorithms::kCount; ++a) {
+            if (!options.algorithms[a]) continue;
+            std::string code = view.rowText(fh::codeRow(a));
+            piece->out +=
+                options.tag ? formatTagLine(a, code, file) : formatChecksumLine(code, file);
+            piece->out += '\n';
+        }
+    };
+    Emit emit = [&](std::size_t, Piece& piece) {
+        std::fputs(piece.err.c_str(), err_);
+        std::fputs(piece.out.c_str(), out_);
+        if (piece.result == kTrouble) trouble = true;
+    };
+    runAll(files.size(), work, emit);
+    if (cancelled()) return kInterrupted;
+    return trouble ? kTrouble : kOk;
+}
+
+int Cli::check(const CliOptions& options) {
+    int status = kOk;
+    for (const std::string& sumFile : options.files) {
+        if (cancelled()) break;
+        status = std::max(status, checkOne(options, sumFile));
     }
     return cancelled() ? kInterrupted : status;
 }
 
-int Cli::check(const CliOptions& options) {
+int Cli::checkOne(const CliOptions& options, const std::string& sumFile) {
     std::ifstream file;
-    if (options.checkFile != "-") {
-        file.open(options.checkFile, std::ios::binary);
+    if (sumFile != "-") {
+        platform::FileProbe probe = platform::probeFile(sumFile);
+        if (probe.kind == platform::FileKind::Regular) file.open(sumFile, std::ios::binary);
         if (!file) {
-            complain(options.checkFile, platform::probeFile(options.checkFile).reason);
+            complain(sumFile, probe.reason.empty() ? "could not be read" : probe.reason);
             return kTrouble;
         }
     }
-    std::istream& sums = options.checkFile == "-" ? std::cin : file;
-    ProgressLine progress(err_, progress_);
-    CliView view(localizer_, cancel_, &progress);
-    std::size_t entries = 0, mismatched = 0, unreadable = 0, malformed = 0;
+    std::istream& sums = sumFile == "-" ? std::cin : file;
+    std::vector<ChecksumEntry> entries;
+    std::size_t malformed = 0, lineNumber = 0;
     std::string line;
-    while (!cancelled() && std::getline(sums, line)) {
+    while (std::getline(sums, line)) {
+        ++lineNumber;
         ChecksumEntry entry;
         LineKind kind = parseChecksumLine(line, &entry);
         if (kind == LineKind::Blank) continue;
+        if (kind == LineKind::Entry && options.algorithm >= 0 && !entry.tagged) {
+            entry.algorithm = options.algorithm;  // an untagged line of the chosen algorithm
+        }
         if (kind == LineKind::Malformed) {
             ++malformed;
+            if (options.warn && !options.statusOnly) {
+                std::fprintf(err_, "veritome-cli: %s: %zu: improperly formatted checksum line\n",
+                             shownName(sumFile).c_str(), lineNumber);
+            }
             continue;
         }
-        ++entries;
-        std::string code = codeOf(view, entry.name, entry.algorithm);
-        if (cancelled()) break;
-        if (code.empty()) {
-            ++unreadable;
-            std::fprintf(out_, "%s: FAILED open or read\n", entry.name.c_str());
-        } else if (sameIgnoringCase(code, entry.hex)) {
-            std::fprintf(out_, "%s: OK\n", entry.name.c_str());
-        } else {
-            ++mismatched;
-            std::fprintf(out_, "%s: FAILED\n", entry.name.c_str());
-        }
-        std::fflush(out_);
+        entries.push_back(std::move(entry));
     }
+    std::size_t mismatched = 0, unreadable = 0, matched = 0;
+    bool printLines = !options.statusOnly;
+    Work work = [&](CliView& view, std::size_t i, Piece* piece) {
+        const ChecksumEntry& entry = entries[i];
+        if (options.ignoreMissing &&
+            platform::probeFile(entry.name).kind == platform::FileKind::Missing) {
+            piece->result = kSkipped;
+            return;
+        }
+        bool algorithms[fh::HashAlgorithms::kCount] = {};
+        algorithms[entry.algorithm] = true;
+        if (!codesOf(view, entry.name, algorithms, &piece->err)) {
+            piece->result = kUnreadable;
+            piece->out = formatCheckLine(entry.name, "FAILED open or read") + "\n";
+            return;
+        }
+        std::string code = view.rowText(fh::codeRow(entry.algorithm));
+        bool same = sameIgnoringCase(code, entry.hex);
+        piece->result = same ? kMatched : kMismatched;
+        if (!same || !options.quiet) {
+            piece->out = formatCheckLine(entry.name, same ? "OK" : "FAILED") + "\n";
+        }
+    };
+    Emit emit = [&](std::size_t, Piece& piece) {
+        switch (piece.result) {
+            case kMatched:
+                ++matched;
+                break;
+            case kMismatched:
+                ++mismatched;
+                break;
+            case kUnreadable:
+                ++unreadable;
+                break;
+            default:
+                break;
+        }
+        std::fputs(piece.err.c_str(), err_);
+        if (printLines) std::fputs(piece.out.c_str(), out_);
+    };
+    runAll(entries.size(), work, emit);
+    std::fflush(out_);
     if (cancelled()) return kInterrupted;
-    if (entries == 0) {
+    if (entries.empty()) {
         std::fprintf(err_, "veritome-cli: %s: no properly formatted checksum lines found\n",
-                     options.checkFile.c_str());
+                     shownName(sumFile).c_str());
         return kDifferent;
     }
-    if (malformed) {
-        std::fprintf(err_, "veritome-cli: WARNING: %s improperly formatted\n",
-                     plural(malformed, "line is", "lines are").c_str());
+    if (!options.statusOnly) {
+        if (malformed) {
+            std::fprintf(err_, "veritome-cli: WARNING: %s improperly formatted\n",
+                         plural(malformed, "line is", "lines are").c_str());
+        }
+        if (unreadable) {
+            std::fprintf(err_, "veritome-cli: WARNING: %s could not be read\n",
+                         plural(unreadable, "listed file", "listed files").c_str());
+        }
+        if (mismatched) {
+            std::fprintf(err_, "veritome-cli: WARNING: %s did NOT match\n",
+                         plural(mismatched, "computed checksum", "computed checksums").c_str());
+        }
     }
-    if (unreadable) {
-        std::fprintf(err_, "veritome-cli: WARNING: %s could not be read\n",
-                     plural(unreadable, "listed file", "listed files").c_str());
+    if (options.ignoreMissing && matched + mismatched + unreadable == 0) {
+        if (!options.statusOnly) {
+            std::fprintf(err_, "veritome-cli: %s: no file was verified\n",
+                         shownName(sumFile).c_str());
+        }
+        return kDifferent;
     }
-    if (mismatched) {
-        std::fprintf(err_, "veritome-cli: WARNING: %s did NOT match\n",
-                     plural(mismatched, "computed checksum", "computed checksums").c_str());
-    }
-    return mismatched || unreadable ? kDifferent : kOk;
+    bool failed = mismatched || unreadable || (options.strict && malformed);
+    return failed ? kDifferent : kOk;
 }
 
 }  // namespace cli

@@ -5,7 +5,9 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "CliOptions.h"
 
@@ -23,25 +25,47 @@ public:
     static constexpr int kDifferent = 1;
     static constexpr int kTrouble = 2;
     static constexpr int kInterrupted = 130;
+    // From this many files on, two threads hash them (output stays in the order given).
+    static constexpr std::size_t kParallelFrom = 4;
 
     Cli(s::lang::Localizer* localizer, std::FILE* out, std::FILE* err,
         const std::atomic<bool>* cancel, bool progress);
 
-    // The exit status.
+    // The exit status; kTrouble also when standard output could not be written.
     int run(const CliOptions& options);
 
+    // What one file gave: the text for standard output and for standard error, and a result
+    // that the mode counts.
+    struct Piece {
+        std::string out;
+        std::string err;
+        int result = 0;
+        bool done = false;  // false when cancelled before it was hashed
+    };
+
 private:
+    using Work = std::function<void(CliView& view, std::size_t index, Piece* piece)>;
+    using Emit = std::function<void(std::size_t index, Piece& piece)>;
+
     int calculate(const CliOptions& options);
     int verify(const CliOptions& options);
     int print(const CliOptions& options);
     int check(const CliOptions& options);
+    int checkOne(const CliOptions& options, const std::string& sumFile);
 
-    // Prepares the view for one file; false (after a message) when it cannot be read.
-    bool prepare(CliView& view, const std::string& file);
+    // Runs work for items 0..count-1 on one view in turn, or on two threads with a view each
+    // when there are many; emit sees every finished piece in item order on this thread.
+    void runAll(std::size_t count, const Work& work, const Emit& emit);
+    // The files of the command line, folders expanded with --recursive; trouble set when a
+    // folder could not be listed.
+    std::vector<std::string> expand(const CliOptions& options, bool* trouble);
+    // Prepares the view for one file; false (after a message into err) when it cannot be read.
+    bool prepare(CliView& view, const std::string& file, std::string* err);
     // Runs the job on the prepared view.
     void runJob(CliView& view);
-    // The code of one algorithm for a file; empty when the file could not be read.
-    std::string codeOf(CliView& view, const std::string& file, int algorithm);
+    // Codes of the ticked algorithms for a file; false after a message into err.
+    bool codesOf(CliView& view, const std::string& file, const bool* algorithms, std::string* err);
+    std::string complaint(const std::string& file, const std::string& reason);
     void complain(const std::string& file, const std::string& reason);
     // A language-pack text in UTF-8.
     std::string textOf(std::int32_t id);

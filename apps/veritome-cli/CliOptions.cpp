@@ -58,6 +58,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
     o.facts[0] = o.facts[1] = o.facts[3] = o.facts[4] = true;  // name, size, modified, accessed
     bool algorithmsChosen = false;
     bool optionsEnded = false;
+    int printed = -1;  // --print KEY
 
     auto fail = [&](std::string error) {
         result.ok = false;
@@ -140,11 +141,28 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             if (!takeValue()) return fail("option '" + name + "' needs an algorithm");
             o.algorithm = algorithmByName(value);
             if (o.algorithm < 0) return fail("unknown algorithm '" + value + "'");
-            if (name == "--print") o.mode = Mode::Print;
+            if (name == "--print") {
+                if (o.mode != Mode::Check) o.mode = Mode::Print;
+                printed = o.algorithm;
+            }
         } else if (name == "-c" || name == "--check") {
-            if (!takeValue()) return fail("option '" + name + "' needs a checksum file");
             o.mode = Mode::Check;
-            o.checkFile = value;
+            if (hasValue) o.files.push_back(value);
+        } else if (name == "--tag") {
+            o.tag = true;
+            if (o.mode == Mode::Calculate) o.mode = Mode::Print;
+        } else if (name == "-r" || name == "--recursive") {
+            o.recursive = true;
+        } else if (name == "--quiet") {
+            o.quiet = true;
+        } else if (name == "--status") {
+            o.statusOnly = true;
+        } else if (name == "--strict") {
+            o.strict = true;
+        } else if (name == "-w" || name == "--warn") {
+            o.warn = true;
+        } else if (name == "--ignore-missing") {
+            o.ignoreMissing = true;
         } else if (name == "--lang") {
             if (!takeValue()) return fail("option '--lang' needs a language name");
             o.language = value;
@@ -153,6 +171,20 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         }
     }
 
+    if (o.mode == Mode::Print && printed >= 0) {
+        for (bool& a : o.algorithms) a = false;
+        o.algorithms[printed] = true;
+    }
+    if (o.mode == Mode::Check) {
+        if (o.algorithm < 0 && algorithmsChosen) {
+            int chosen = 0;
+            for (int a = 0; a < 12; ++a) {
+                if (o.algorithms[a]) o.algorithm = a, ++chosen;
+            }
+            if (chosen != 1) return fail("--check takes one algorithm (--type KEY)");
+        }
+        if (o.files.empty()) o.files.push_back("-");
+    }
     if (o.mode == Mode::Verify && o.algorithm < 0) {
         return fail("--verify needs --type KEY (for example --type Sha2_256)");
     }
@@ -180,15 +212,28 @@ const char* usageText() {
            "      --verify CODE --type KEY FILE\n"
            "                         compare FILE's code of algorithm KEY with CODE;\n"
            "                         exit status 0 on a match, 1 when different\n"
-           "  -c, --check SUMFILE    check the files listed in SUMFILE (lines 'HEX  NAME',\n"
-           "                         'HEX *NAME' or 'ALGO (NAME) = HEX')\n"
            "      --print KEY        print 'HEX  NAME' lines of algorithm KEY\n"
+           "      --tag              print 'ALGO (NAME) = HEX' lines of the chosen algorithms\n"
+           "  -r, --recursive        hash the files in folders and their subfolders, in name\n"
+           "                         order (links to folders are not followed)\n"
+           "  -c, --check [SUMFILE]...\n"
+           "                         check the files listed in the SUMFILEs (standard input\n"
+           "                         when none) in lines 'HEX  NAME', 'HEX *NAME' or\n"
+           "                         'ALGO (NAME) = HEX'. The algorithm of a line is its\n"
+           "                         ALGO tag, else --type KEY (or -a KEY), else the\n"
+           "                         length of HEX: 8 digits CRC32, 32 MD5, 40 SHA-1,\n"
+           "                         64 SHA-256, 96 SHA-384, 128 SHA-512\n"
+           "      --quiet            check: do not print OK for each verified file\n"
+           "      --status           check: print nothing; the exit status tells\n"
+           "      --strict           check: fail on improperly formatted lines\n"
+           "  -w, --warn             check: warn about improperly formatted lines\n"
+           "      --ignore-missing   check: skip listed files that do not exist\n"
            "      --lang NAME        language of the texts, by English name (e.g. German)\n"
            "  -h, --help             show this help\n"
            "      --version          show the version\n"
            "\n"
            "Exit status: 0 success, 1 a code differed, 2 trouble (a file could not be\n"
-           "read, a bad option), 130 interrupted.\n";
+           "read or written, a bad option), 130 interrupted, 143 terminated.\n";
 }
 
 }  // namespace cli

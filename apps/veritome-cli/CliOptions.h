@@ -16,10 +16,17 @@ struct CliOptions {
     bool comma = true;
     std::string code;  // --verify
     bool codeGiven = false;
-    int algorithm = -1;     // --type or --print, feeding order
-    std::string checkFile;  // --check
-    std::string language;   // --lang, English name
-    std::vector<std::string> files;
+    int algorithm = -1;  // --type or --print, feeding order; for --check also a lone -a KEY
+    bool tag = false;    // --tag: "ALGO (NAME) = HEX" lines
+    bool recursive = false;
+    // Check mode.
+    bool quiet = false;
+    bool statusOnly = false;
+    bool strict = false;
+    bool warn = false;
+    bool ignoreMissing = false;
+    std::string language;            // --lang, English name
+    std::vector<std::string> files;  // for --check the checksum files ("-" when none given)
 };
 
 struct ParseResult {

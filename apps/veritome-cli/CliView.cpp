@@ -2,6 +2,7 @@
 #include "CliView.h"
 
 #include "file/gui/dialogs/filehash/HashJob.h"
+#include "file/win/FileInputStream.h"
 #include "lang/Localizer.h"
 #include "str/Utf8.h"
 
@@ -31,6 +32,7 @@ void CliView::setEntry(const std::string& path, const std::string& shownName) {
     entry_ = path;
     shownName_ = shownName;
     emptyCode_ = false;
+    failure_.clear();
     resultId_ = 0;
     for (auto* row : rows_) row->clear();
     for (auto* field : verify_) field->clear();
@@ -67,6 +69,18 @@ void CliView::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std
         verify_[static_cast<int>(fh::VerifyField::ComputedCode)]->assign(
             reinterpret_cast<const StrBuffer*>(a));
     }
+}
+
+void CliView::reportFailure(const StrBuffer*, const StrBuffer* reason) {
+    failure_ = utf8Of(reason);
+    if (failure_.empty()) failure_ = "could not be read";
+}
+
+s::io::IInputStream* CliView::givenInput() {
+    if (entry_ != "-") return nullptr;
+    auto* stream = s::file::win::FileInputStream::create();
+    stream->readDescriptor(0);
+    return stream;
 }
 
 const char16_t* CliView::text(std::int32_t id) {

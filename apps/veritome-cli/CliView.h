@@ -21,7 +21,7 @@ public:
     CliView(s::lang::Localizer* localizer, const std::atomic<bool>* cancel, ProgressLine* progress);
     ~CliView() override;
 
-    // Set up one run.
+    // Set up one run; "-" reads standard input's descriptor.
     void setEntry(const std::string& path, const std::string& shownName);
     void setAction(int index) { action_ = index; }
     void tick(fh::Row row, bool ticked) { ticked_[static_cast<int>(row)] = ticked; }
@@ -35,11 +35,16 @@ public:
     std::string verifyText(fh::VerifyField field) const;
     std::int32_t resultTextId() const { return resultId_; }
     bool sawEmptyCode() const { return emptyCode_; }
+    // Why the file could not be hashed; empty when it was.
+    const std::string& failure() const { return failure_; }
 
     // IHashJobView
     bool firstEntry(s::str::strbuffer::StrBuffer* path) override;
     bool isCancelled() override { return cancel_->load(std::memory_order_relaxed); }
     void notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c) override;
+    void reportFailure(const s::str::strbuffer::StrBuffer* name,
+                       const s::str::strbuffer::StrBuffer* reason) override;
+    s::io::IInputStream* givenInput() override;
     int actionIndex() override { return action_; }
     const char16_t* text(std::int32_t id) override;
     bool isTicked(fh::Row row) override { return ticked_[static_cast<int>(row)]; }
@@ -71,6 +76,7 @@ private:
     s::str::strbuffer::StrBuffer* verify_[7];
     std::int32_t resultId_ = 0;
     bool emptyCode_ = false;
+    std::string failure_;
     std::uint64_t blocks_ = 0;
 };
 

@@ -7,7 +7,11 @@
 namespace cli {
 
 void ProgressLine::start(const std::string& name) {
+    // Control characters of a name never reach the terminal raw.
     name_ = name;
+    for (char& c : name_) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    }
     shown_ = false;
     startedAt_ = drawnAt_ = platform::monotonicMilliseconds();
 }

@@ -1,6 +1,8 @@
 // veritome-cli: the terminal front end of the hash job.
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,9 @@
 namespace {
 
 std::atomic<bool> interrupted{false};
-void onInterrupt() {
+std::atomic<int> caught{0};
+void onInterrupt(int signal) {
+    caught.store(signal);
     interrupted.store(true);
 }
 
@@ -29,11 +33,11 @@ int main(int argc, char** argv) {
     const cli::CliOptions& options = parsed.options;
     if (options.mode == cli::Mode::Help) {
         std::fputs(cli::usageText(), stdout);
-        return cli::Cli::kOk;
+        return std::fclose(stdout) == 0 ? cli::Cli::kOk : cli::Cli::kTrouble;
     }
     if (options.mode == cli::Mode::Version) {
         std::printf("veritome-cli %s\n", VERITOME_VERSION);
-        return cli::Cli::kOk;
+        return std::fclose(stdout) == 0 ? cli::Cli::kOk : cli::Cli::kTrouble;
     }
 
     s::lang::Localizer* localizer = cli::makeLocalizer(options.language);
@@ -45,5 +49,12 @@ int main(int argc, char** argv) {
     cli::Cli front(localizer, stdout, stderr, &interrupted, platform::isTerminal(2));
     int status = front.run(options);
     localizer->release();
+    // The last buffered output and its close can fail too (a full disk).
+    if (std::fclose(stdout) != 0 && status != cli::Cli::kTrouble) {
+        std::fprintf(stderr, "veritome-cli: write error: %s\n", std::strerror(errno));
+        status = cli::Cli::kTrouble;
+    }
+    // Cancelled by a signal: the shell's status of that signal, after a clean end.
+    if (interrupted.load()) status = 128 + caught.load();
     return status;
 }

@@ -8,13 +8,16 @@
 namespace platform {
 
 namespace {
-void (*interruptHandler)() = nullptr;
-extern "C" void onSignal(int) {
-    if (interruptHandler) interruptHandler();
+void (*interruptHandler)(int) = nullptr;
+extern "C" void onSignal(int signal) {
+    if (interruptHandler) interruptHandler(signal);
 }
+static_assert(kSignalInterrupt == SIGINT && kSignalTerminate == SIGTERM);
 }  // namespace
 
-bool isTerminal(int fd) { return ::isatty(fd) == 1; }
+bool isTerminal(int fd) {
+    return ::isatty(fd) == 1;
+}
 
 int terminalColumns(int fd) {
     struct winsize size {};
@@ -22,7 +25,7 @@ int terminalColumns(int fd) {
     return 80;
 }
 
-void onInterrupt(void (*handler)()) {
+void onInterrupt(void (*handler)(int signal)) {
     interruptHandler = handler;
     struct sigaction action {};
     action.sa_handler = onSignal;
