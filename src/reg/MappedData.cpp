@@ -45,9 +45,11 @@ void MappedData::openSection(const char16_t* section) {
 
 bool MappedData::selectForRead(const char16_t* section) {
     if (!section) section = u"";
-    // Step 1: a repeated selection answers from the existing key object (even when its key
-    // is missing: the reads that follow find no values).
-    if (sectionName_->equalsTextIgnoreCase(section)) return current_ != nullptr;
+    // Step 1: a repeated selection answers from the existing key object, which tells whether
+    // its key exists (a missing section stays missing).
+    if (sectionName_->equalsTextIgnoreCase(section) && current_) {
+        return section[0] == 0 || current_->isOpen();
+    }
     // Steps 2 to 4.
     sectionName_->assignText(section);
     openSection(section);

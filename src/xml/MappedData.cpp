@@ -15,6 +15,27 @@ bool isSeparator(char16_t c) {
     return c == u'\\' || c == u'/';
 }
 
+// Section and key names become element and attribute names: only an XML name may be written,
+// or the file would not read back (a blank, a quote, "=", "/" or ">" would break it).
+bool isXmlName(const char16_t* name, std::int32_t length) {
+    if (length <= 0) return false;
+    for (std::int32_t i = 0; i < length; ++i) {
+        const char16_t c = name[i];
+        const bool letter = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_' ||
+                            c == u':' ||
+                            (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c != 0x3000 &&
+                             !(c >= 0x2000 && c <= 0x200B) && c != 0xFEFF);
+        const bool more = (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == 0xB7;
+        if (!letter && !(i > 0 && more)) return false;
+    }
+    return true;
+}
+
+bool isKeyName(const char16_t* key) {
+    // The empty key names the section's own text.
+    return !key || !*key || isXmlName(key, static_cast<std::int32_t>(textLength(key)));
+}
+
 }  // namespace
 
 MappedData::MappedData()
@@ -80,7 +101,9 @@ bool MappedData::select(const char16_t* section, bool create) {
         if (*p) ++p;
         if (length == 0) continue;  // a trailing (or doubled) separator
         Node* next = current_->childByName(segment, length);
-        if (!next && create) next = current_->addChild(segment, length);
+        if (!next && create && isXmlName(segment, length)) {
+            next = current_->addChild(segment, length);
+        }
         current_ = next;
         if (!current_) return false;
     }
@@ -218,7 +241,7 @@ void MappedData::removeValue(const char16_t* section, const char16_t* key) {
 }
 
 Node* MappedData::prepareWrite(const char16_t* section, const char16_t* key) {
-    if (!selectForWrite(section)) return nullptr;
+    if (!isKeyName(key) || !selectForWrite(section)) return nullptr;
     current_->attributes().remove(key ? key : u"");
     return current_;
 }

@@ -37,9 +37,12 @@ struct Reference {
     bool numeric;  // numeric references survive trailing-blank trimming
 };
 
+// A tab and an ideographic space are written as references too: the reader trims them from
+// the ends of element text otherwise.
 constexpr Reference kTextReferences[] = {
-    {u"&amp;", u'&', false}, {u"&lt;", u'<', false},  {u"&gt;", u'>', false},
-    {u"&#160;", u' ', true}, {u"&#13;", u'\r', true}, {u"&#10;", u'\n', true},
+    {u"&amp;", u'&', false}, {u"&lt;", u'<', false},         {u"&gt;", u'>', false},
+    {u"&#160;", u' ', true}, {u"&#13;", u'\r', true},        {u"&#10;", u'\n', true},
+    {u"&#9;", u'\t', true},  {u"&#12288;", u'\u3000', true},
 };
 constexpr Reference kAttributeReferences[] = {
     {u"&amp;", u'&', false},  {u"&lt;", u'<', false},   {u"&quot;", u'"', false},

@@ -145,9 +145,9 @@ TEST_F(RegistryStore, FirstRunReadsDefaultsAndFirstWriteCreatesTheKeys) {
 }
 
 TEST_F(RegistryStore, SelectionAndRemoval) {
-    // A repeated selection of a missing section answers true; its reads give defaults.
+    // A repeated selection of a missing section still answers false; its reads give defaults.
     EXPECT_FALSE(store_->selectForRead(u"Missing"));
-    EXPECT_TRUE(store_->selectForRead(u"missing"));
+    EXPECT_FALSE(store_->selectForRead(u"missing"));
     EXPECT_EQ(store_->getU32(u"Missing", u"x", 3), 3u);
 
     store_->setU32(u"A\\B\\C", u"x", 1);
@@ -283,6 +283,38 @@ TEST_F(RegistryStore, LockedDatabaseGivesDefaultsAndKeepsData) {
     Registry::useDatabase(db_.string());
     store_ = MappedData::open(win::kCurrentUser, kBase);
     EXPECT_EQ(store_->getU32(u"S", u"v", 0), 7u);
+}
+
+TEST_F(RegistryStore, DeletedKeyIdsAreNeverGivenToNewKeys) {
+    Registry& registry = Registry::instance();
+    platform::store::KeyId old = registry.createKey(Registry::currentUserRoot() + u"\\Old");
+    ASSERT_NE(old, 0);
+    ASSERT_TRUE(registry.deleteKey(old));
+    platform::store::KeyId fresh = registry.createKey(Registry::currentUserRoot() + u"\\New");
+    EXPECT_NE(fresh, old);
+    // The stale handle fails instead of writing into the new key.
+    EXPECT_FALSE(registry.setValue(old, u"v", win::kRegDword, "\1\0\0\0", 4));
+    EXPECT_TRUE(registry.valueNames(fresh).empty());
+}
+
+TEST_F(RegistryStore, ExpansionDecodesTheEnvironmentAsUtf8) {
+    ::setenv("VERITOME_TEST_NAME", "J\xc3\xbcrgen \xe2\x82\xac", 1);
+    store_->setExpandableText(u"E", u"e", u"%VERITOME_TEST_NAME%!");
+    EXPECT_EQ(std::u16string(store_->getText(u"E", u"e", u"", nullptr, true)),
+              u"J\u00fcrgen \u20ac!");
+}
+
+TEST(RegistryHome, WithoutHomeTheDatabaseIsInThePasswordDatabasesHome) {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    std::string savedConfig = config ? config : "", savedHome = home ? home : "";
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::unsetenv("HOME");
+    std::string path = Registry::defaultPath();
+    if (config) ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+    if (home) ::setenv("HOME", savedHome.c_str(), 1);
+    EXPECT_EQ(path.rfind("/tmp", 0), std::string::npos) << path;
+    EXPECT_NE(path.find("/.config/veritome/registry.db"), std::string::npos) << path;
 }
 
 }  // namespace

@@ -196,3 +196,44 @@ TEST_F(XmlStore, KeepsAForeignRootAndNeverReplacesAnUnreadableFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(XmlStore, NamesThatAreNotXmlNamesAreRefusedAndTheFileStaysReadable) {
+    MappedData* store = open();
+    store->setAutoFlush(true);
+    store->setS32(u"Good", u"ok", 1);
+    for (const char16_t* bad : {u"a b", u"a\"b", u"a=b", u"a>b", u"1st", u"-x"}) {
+        store->setS32(u"Good", bad, 2);
+        EXPECT_FALSE(store->selectForWrite((std::u16string(u"Good\\") + bad).c_str()));
+        store->setS32((std::u16string(u"Good\\") + bad).c_str(), u"k", 3);
+    }
+    store->setS32(u"Good", u"x.y-z_1", 4);  // a valid name with the other allowed signs
+    store->release();
+    MappedData* back = open();
+    EXPECT_EQ(back->getS32(u"Good", u"ok", 0), 1);
+    EXPECT_EQ(back->getS32(u"Good", u"x.y-z_1", 0), 4);
+    EXPECT_EQ(back->getS32(u"Good", u"a b", 0), 0);
+    back->setS32(u"Good", u"later", 5);  // the document still parses and flushes
+    EXPECT_TRUE(back->flush());
+    back->release();
+}
+
+TEST_F(XmlStore, ElementTextKeepsOuterTabsAndIdeographicSpaces) {
+    const char16_t* texts[] = {u"\tlead", u"trail\t", u"wide\u3000", u"\t\u3000 both \u3000\t"};
+    MappedData* store = open();
+    for (int i = 0; i < 4; ++i) {
+        store->setText((u"T" + std::u16string(1, u'0' + i)).c_str(), u"", texts[i]);
+    }
+    ASSERT_TRUE(store->flush());
+    store->release();
+    MappedData* back = open();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(
+            std::u16string(back->getText((u"T" + std::u16string(1, u'0' + i)).c_str(), u"", u"")),
+            texts[i]);
+    }
+    back->release();
+}
+
+}  // namespace

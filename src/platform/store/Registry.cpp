@@ -3,6 +3,7 @@
 // SQLite's autocommit mode, so each change is atomic and durable when the call returns.
 #include "platform/store/Registry.h"
 
+#include <pwd.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +11,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace platform::store {
 namespace {
@@ -22,7 +25,9 @@ constexpr int kBusyMillis = 2000;
 constexpr const char* kSchema =
     "PRAGMA foreign_keys=ON;"
     "BEGIN IMMEDIATE;"
-    "CREATE TABLE IF NOT EXISTS keys(id INTEGER PRIMARY KEY,"
+    // AUTOINCREMENT: the id of a deleted key never comes back, so a stale handle cannot reach
+    // a newer key.
+    "CREATE TABLE IF NOT EXISTS keys(id INTEGER PRIMARY KEY AUTOINCREMENT,"
     " parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
     " name TEXT NOT NULL COLLATE NOCASE, UNIQUE(parent, name));"
     "CREATE TABLE IF NOT EXISTS vals(key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,"
@@ -30,6 +35,20 @@ constexpr const char* kSchema =
     " PRIMARY KEY(key, name)) WITHOUT ROWID;"
     "INSERT OR IGNORE INTO keys(id, parent, name) VALUES(1, NULL, '');"
     "COMMIT;";
+
+// HOME, else the home of the user in the password database; never a folder others share.
+std::string homeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return home;
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir && found->pw_dir[0] == '/') {
+        return found->pw_dir;
+    }
+    return "/";  // no home at all: the root folder, which an unprivileged user cannot write
+}
 
 bool makeFolders(const std::string& file) {
     for (std::size_t at = file.find('/', 1); at != std::string::npos; at = file.find('/', at + 1)) {
@@ -184,8 +203,7 @@ std::string Registry::defaultPath() {
     if (config && config[0] == '/') {
         base = config;
     } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && *home ? home : "/tmp") + "/.config";
+        base = homeFolder() + "/.config";
     }
     return base + "/veritome/registry.db";
 }

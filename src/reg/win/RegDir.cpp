@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/store/Registry.h"
+#include "str/Utf8.h"
 
 namespace s::reg::win {
 namespace {
@@ -69,7 +70,7 @@ bool expandEnvironment(std::u16string_view text, StrBuffer* out, std::uint32_t l
         if (!value) {
             out->append(text.data() + i, static_cast<std::int32_t>(close - i + 1));
         } else {
-            for (const char* v = value; *v; ++v) out->appendChar(static_cast<unsigned char>(*v));
+            str::appendUtf8(out, value);  // the environment's bytes are UTF-8
         }
         i = close;
     }
