@@ -27,17 +27,17 @@ veritome_library(s_settings
 
 # The language pack: resource type "IDR_XML", number 130.
 set(VERITOME_LANG_PACK ${CMAKE_SOURCE_DIR}/resources/lang/pack.xml)
-if(EXISTS ${VERITOME_LANG_PACK})
-  veritome_embed_resource(s_settings TYPE IDR_XML NUMBER 130 FILE ${VERITOME_LANG_PACK})
+# The program has no texts without it: a missing pack stops the build here.
+if(NOT EXISTS ${VERITOME_LANG_PACK})
+  message(FATAL_ERROR "The language pack ${VERITOME_LANG_PACK} is missing")
 endif()
+veritome_embed_resource(s_settings TYPE IDR_XML NUMBER 130 FILE ${VERITOME_LANG_PACK})
 
 veritome_test(settings_tests
   DIRS tests/xml/** tests/map/** tests/reg/** tests/lang/**
   LIBS s_settings)
 if(TARGET settings_tests)
   target_link_libraries(settings_tests PRIVATE PkgConfig::SQLITE3)  # to lock a database
-  target_compile_definitions(settings_tests PRIVATE
-    VERITOME_HAS_LANG_PACK=$<BOOL:$<TARGET_EXISTS:s_settings_IDR_XML_130>>)
 endif()
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/lang.cpp)

@@ -30,10 +30,12 @@ public:
     ChainTable& operator=(const ChainTable&) = delete;
     ~ChainTable() { dropEntries(); }
 
+    // On a table that already has buckets the new size class applies from the next reset:
+    // the buckets keep the count their entries were placed by.
     void setup(std::uint32_t initialSizeClass, bool ignoreCase) {
         initialSizeClass_ =
             initialSizeClass > kLargestSizeClass ? kLargestSizeClass : initialSizeClass;
-        sizeClass_ = initialSizeClass_;
+        if (!buckets_) sizeClass_ = initialSizeClass_;
         ignoreCase_ = ignoreCase;
     }
 

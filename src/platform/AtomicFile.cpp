@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <string>
 
 namespace platform {
 namespace {
@@ -66,18 +68,21 @@ bool replaceFile(const std::string& path, const void* data, std::size_t size) {
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
     if (!folder.empty() && !makeFolders(folder)) return false;
 
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    // Keep the permissions of the file being replaced; a new file gets the usual 0666 & umask.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
+    // The temporary file is made with mode 0666 so that the system applies the umask, as for
+    // any new file; the process-wide umask is never changed (other threads create files too).
+    std::string temporary;
+    int fd = -1;
+    static std::atomic<unsigned> serial{0};
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = path + "." + std::to_string(::getpid()) + "-" +
+                    std::to_string(serial.fetch_add(1)) + ".tmp";
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
     }
+    if (fd < 0) return false;
+    // Keep the permissions of the file being replaced.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
     const bool written =
         writeAll(fd, static_cast<const std::uint8_t*>(data), size) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;

@@ -78,6 +78,12 @@ void closeFile(int fd) {
     if (fd >= 0) ::close(fd);
 }
 
+bool closeFileChecked(int fd) {
+    if (fd < 0) return false;
+    // After EINTR the descriptor is gone on this system: never close it twice.
+    return ::close(fd) == 0 || errno == EINTR;
+}
+
 std::int64_t readFile(int fd, void* buffer, std::uint32_t count, int* error) {
     ssize_t n;
     do {

@@ -21,6 +21,8 @@ std::string fileErrorText(int error);
 // Opens for reading and writing, creating the file; truncates it unless append is true.
 int openFileForWriting(const std::string& path, bool append);
 void closeFile(int fd);
+// close(2) with its result: false when the system reports a failure (a delayed write error).
+bool closeFileChecked(int fd);
 
 // One read(2) of up to count bytes (retried on EINTR); -1 on failure (errno value in *error
 // when given), 0 at the end.

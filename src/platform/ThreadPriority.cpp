@@ -48,4 +48,8 @@ int threadPriority(long threadId) {
     return priorityOf(nice);
 }
 
+int processPriority() {
+    return threadPriority(static_cast<long>(::getpid()));
+}
+
 }  // namespace platform

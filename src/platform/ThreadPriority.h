@@ -13,4 +13,7 @@ bool setThreadPriority(long threadId, int priority);
 // The thread's priority read back from its nice value (the inverse of the mapping above).
 int threadPriority(long threadId);
 
+// The priority of the process's main thread: what a thread made by it starts at.
+int processPriority();
+
 }  // namespace platform

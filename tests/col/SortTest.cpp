@@ -53,7 +53,9 @@ TEST(MergeSort, StableAgainstReference) {
             ASSERT_EQ(got->order, expected[i].order) << c.count << " at " << i;
         }
         // Ordered input skips merging: one comparison per split on top of the insertion runs.
-        if (c.presorted) EXPECT_LT(calls, c.count * 2) << c.count;
+        if (c.presorted) {
+            EXPECT_LT(calls, c.count * 2) << c.count;
+        }
         a->release();
     }
 }

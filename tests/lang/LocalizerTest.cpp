@@ -239,8 +239,6 @@ TEST(SystemLanguage, LocaleNamesToIdentifiers) {
     }
 }
 
-#if VERITOME_HAS_LANG_PACK
-
 constexpr std::int32_t kPackIds[] = {
     100000,  101000,  105000,  106000,  107000,  108000,  108100,  108200,  108500,  300000,
     400010,  400020,  400030,  400050,  400080,  400100,  400110,  400120,  500000,  500001,
@@ -324,7 +322,5 @@ TEST_F(EmbeddedPack, EveryLanguageHasEveryTextAndLabelsEndInNoBreakSpace) {
     EXPECT_EQ(std::u16string(eng->findText(300000)->text()), u"Zarnek Veritome");
     EXPECT_EQ(std::u16string(eng->findText(609450)->text()), u"Ready");
 }
-
-#endif
 
 }  // namespace

@@ -138,4 +138,25 @@ TEST(Map, KeepsOneOfEqualKeysAcrossGrowth) {
     EXPECT_TRUE(set.contains(&probe, probe.hashValue()));
 }
 
+// Setting a table up again once it has buckets must not change how its entries are found.
+TEST(Map, SetupOfATableWithBucketsKeepsItsEntries) {
+    Deleter keys;
+    Map set(&keys);
+    std::vector<Key*> inserted;
+    for (int i = 0; i < 50; ++i) {
+        inserted.push_back(new Key(std::to_string(i), i * 2654435761u));
+        ASSERT_TRUE(set.insert(inserted.back(), inserted.back()->hashValue()));
+    }
+    set.construct(&keys, 4);
+    set.setIgnoreCase(true);
+    EXPECT_EQ(set.bucketCount(), 211u);
+    for (Key* k : inserted) EXPECT_TRUE(set.contains(k, k->hashValue()));
+    // The new size class applies once the table is emptied.
+    set.recycle();
+    set.construct(&keys, 4);
+    auto* k = new Key("x", 1);
+    ASSERT_TRUE(set.insert(k, 1));
+    EXPECT_GT(set.bucketCount(), 211u);
+}
+
 }  // namespace

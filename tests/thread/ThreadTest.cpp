@@ -2,14 +2,19 @@
 #include "thread/win/Thread.h"
 
 #include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
 #include <mutex>
 #include <vector>
 
 #include "platform/Clock.h"
+#include "platform/ThreadPriority.h"
 
 namespace {
 
@@ -208,6 +213,29 @@ TEST(ThreadLifecycle, PriorityBelowNormalLowersTheSchedulingPriority) {
     thread->setPriority(-2);
     EXPECT_EQ(thread->priority(), -2);
     thread->release();  // recycling asks for normal again (may need privileges)
+}
+
+// Drops every privilege (the process may then not lower a nice value again), lowers a thread's
+// priority, recycles it, and exits 0 when it runs afterwards at the process's priority.
+void recycleWithoutPrivileges() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct none[2] = {};
+    ::syscall(SYS_capset, &header, none);
+    Thread thread;
+    thread.setPriority(-3);
+    const bool lowered = thread.priority() == -3;
+    thread.recycle();
+    CountingTask task;
+    thread.run(&task, 1);
+    thread.waitIdle();
+    const bool ok = lowered && task.runs() == 1 && thread.priority() == platform::processPriority();
+    std::exit(ok ? 0 : 1);
+}
+
+// The privilege is dropped in a child process of its own.
+TEST(ThreadLifecycle, RecycledThreadRunsAtTheProcessPriorityWithoutPrivileges) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(recycleWithoutPrivileges(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(ThreadLifecycle, RunFunctionRunsWhenTheThreadIsItselfATask) {

@@ -85,12 +85,17 @@ bool FileOutputStream::read(void* buffer, std::uint32_t maxBytes, std::uint32_t*
 }
 
 void FileOutputStream::close() {
-    if (fd_ < 0) return;
-    flush();
-    platform::closeFile(fd_);
+    closeChecked();
+}
+
+bool FileOutputStream::closeChecked() {
+    if (fd_ < 0) return true;
+    const bool flushed = flush();
+    const bool closed = platform::closeFileChecked(fd_);
     fd_ = -1;
     buffer_.reset();
     pending_ = 0;
+    return flushed && closed;
 }
 
 namespace {

@@ -41,6 +41,9 @@ public:
     // Reads from the current position (the buffer is written out first).
     bool read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) override;
     void close() override;
+    // Closes, and tells whether the last buffered bytes reached the file and the close
+    // succeeded (a full disk shows here); true when nothing was open.
+    bool closeChecked();
     std::int64_t position() override { return position_; }
     bool rewind() override { return seek(0); }
     bool seekToEnd() override;

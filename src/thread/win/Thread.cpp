@@ -280,6 +280,13 @@ void Thread::recycle() {
         stopRepeatingAndWait();
     }
     setPriority(0);
+    if (platform::threadPriority(threadId()) != platform::processPriority()) {
+        // Its priority cannot be brought back (an unprivileged process may not lower its nice
+        // value): a thread made afresh starts at the process's own.
+        stop();
+        join();
+        make();
+    }
     suspend();
     Guard guard(lock_);
     control_.idle = 1;

@@ -156,6 +156,8 @@ TEST(FileOutputStream, FailuresAreReported) {
         EXPECT_FALSE(out->flush());
         EXPECT_EQ(out->buffered(), 3u);
         EXPECT_FALSE(out->seek(0));
+        EXPECT_FALSE(out->closeChecked());  // the last bytes never reached the device
+        EXPECT_TRUE(out->closeChecked());   // nothing open any more
     }
     out->release();
 }
