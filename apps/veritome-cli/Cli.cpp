@@ -144,7 +144,8 @@ void Cli::complain(const std::string& file, const std::string& reason) {
 
 bool Cli::prepare(CliView& view, const std::string& file, std::string* err) {
     if (file != "-") {
-        platform::FileProbe probe = platform::probeFile(file);
+        // The job opens the file and reports what stops it; this only sorts out the kinds.
+        platform::FileProbe probe = platform::probeFile(file, false);
         if (probe.kind != platform::FileKind::Regular) {
             *err += complaint(file, probe.reason);
             return false;

@@ -9,7 +9,7 @@
 
 namespace platform {
 
-FileProbe probeFile(const std::string& path) {
+FileProbe probeFile(const std::string& path, bool tryOpen) {
     FileProbe probe;
     struct stat facts {};
     if (::stat(path.c_str(), &facts) != 0) {
@@ -27,7 +27,11 @@ FileProbe probeFile(const std::string& path) {
         probe.reason = "Not a regular file";
         return probe;
     }
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (!tryOpen) {
+        probe.kind = FileKind::Regular;
+        return probe;
+    }
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         probe.kind = FileKind::Unreadable;
         probe.reason = ::strerror(errno);
