@@ -37,6 +37,7 @@ protected:
         tool->setView(view.get());
         view->actions = {tool->text(1100000), tool->text(1101000)};
         tool->chooseAction();
+        tool->applyStoredTheme();
     }
     void close() {
         tool->closeRequested();
@@ -102,6 +103,21 @@ TEST_F(FrameSettings, ActionIsKeptAcrossARestartAndALanguageChange) {
     EXPECT_EQ(std::u16string(settings->getLocalizer()->currentLanguage()->engName()->text()),
               u"German");
     EXPECT_EQ(view->selected, 1);
+}
+
+TEST_F(FrameSettings, ThemeIsWornMarkedAndKeptAcrossARestart) {
+    EXPECT_EQ(view->theme, u"White");  // nothing stored: the first theme
+    tool->onCommand(command::kFirstTheme + 2);
+    EXPECT_EQ(view->theme, u"Black");
+    for (std::int32_t i = 0; i < 4; ++i)
+        EXPECT_EQ(view->checks[command::kFirstTheme + i], i == 2) << i;
+    restart();
+    EXPECT_EQ(view->theme, u"Black");
+    EXPECT_TRUE(view->checks[command::kFirstTheme + 2]);
+    // A stored name that no theme has any more.
+    settings->setSkin(u"Chartreuse");
+    restart();
+    EXPECT_EQ(view->theme, u"White");
 }
 
 TEST_F(FrameSettings, UnknownStoredActionChoosesTheDefault) {

@@ -54,8 +54,10 @@ public:
     gui::drawer::Skinner* getSkinner() const override { return nullptr; }
     void setSkinner(gui::drawer::Skinner*) override {}
     const platform::window::Picture* getIcon(std::int32_t) const override { return nullptr; }
-    std::u16string getSkin(const char16_t* def) const override { return def; }
-    void setSkin(const char16_t*) override {}
+    std::u16string getSkin(const char16_t* def) const override {
+        return store_->getText(u"MainWindow\\Skin", u"", def);
+    }
+    void setSkin(const char16_t* name) override { store_->setText(u"MainWindow\\Skin", u"", name); }
     bool hasPosition() const override { return false; }
     void setBounds(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
     void setSize(std::int32_t, std::int32_t) override {}
@@ -158,6 +160,9 @@ public:
         *w = width;
         *h = height;
     }
+    std::uint32_t themeCount() override { return static_cast<std::uint32_t>(themes.size()); }
+    std::u16string themeName(std::uint32_t i) override { return themes[i]; }
+    void applyTheme(const char16_t* name) override { theme = name; }
     void relayout() override { ++relayouts; }
 
     std::vector<std::u16string> status;
@@ -178,6 +183,8 @@ public:
     std::int32_t width = 600;
     std::int32_t height = 550;
     int relayouts = 0;
+    std::vector<std::u16string> themes = {u"White", u"Ivory", u"Black", u"Classic LG"};
+    std::u16string theme;
 
 private:
     std::thread::id owner_ = std::this_thread::get_id();

@@ -348,6 +348,27 @@ void Dialog::switchLanguage(std::uint32_t n) {
     view_->relayout();
 }
 
+void Dialog::applyStoredTheme() {
+    if (!view_ || view_->themeCount() == 0) return;
+    const std::u16string first = view_->themeName(0);
+    const std::u16string stored = settings_ ? settings_->getSkin(first.c_str()) : first;
+    std::uint32_t n = 0;
+    while (n < view_->themeCount() && view_->themeName(n) != stored) ++n;
+    // A name no theme has any more (an older version's) falls back to the first.
+    if (n == view_->themeCount()) n = 0;
+    switchTheme(n);
+}
+
+void Dialog::switchTheme(std::uint32_t n) {
+    if (!view_ || n >= view_->themeCount()) return;
+    const std::u16string name = view_->themeName(n);
+    view_->applyTheme(name.c_str());
+    // A radio mark: the chosen theme only.
+    for (std::uint32_t i = 0; i < view_->themeCount(); ++i)
+        view_->setChecked(command::kFirstTheme + static_cast<std::int32_t>(i), i == n);
+    if (settings_) settings_->setSkin(name.c_str());
+}
+
 void Dialog::onKeepOnTopBox(bool on) {
     if (!view_) return;
     view_->setChecked(command::kKeepOnTop, on);
@@ -396,6 +417,11 @@ void Dialog::onCommand(std::int32_t cmd) {
             return;
         default:
             break;
+    }
+    if (cmd >= command::kFirstTheme &&
+        cmd < command::kFirstTheme + static_cast<std::int32_t>(view_->themeCount())) {
+        switchTheme(static_cast<std::uint32_t>(cmd - command::kFirstTheme));
+        return;
     }
     if (localizer_ && cmd >= command::kFirstLanguage &&
         cmd < command::kFirstLanguage + static_cast<std::int32_t>(localizer_->languageCount()))

@@ -104,6 +104,10 @@ public:
     // A menu command or the action selector's change (user-interface thread).
     void onCommand(std::int32_t command);
     void onActionSelected();
+    // Wears the stored theme (the first one when none is stored) and marks it in the menu.
+    void applyStoredTheme();
+    // Theme n of the View menu's list was chosen: worn at once, marked and saved.
+    void switchTheme(std::uint32_t n);
     // The keep-on-top check box changed: the window and the View menu's item follow it.
     void onKeepOnTopBox(bool on);
     // Chooses the action from ConvertTo, else defaultAction().

@@ -52,6 +52,11 @@ public:
     virtual void setMiddleClickAction(const char16_t* action) = 0;
     // The window's size when neither maximised nor minimised (the last such size otherwise).
     virtual void normalSize(std::int32_t* width, std::int32_t* height) = 0;
+    // The colour themes the window can wear, in menu order, and switching to one by name.
+    virtual std::uint32_t themeCount() = 0;
+    virtual std::u16string themeName(std::uint32_t index) = 0;
+    virtual void applyTheme(const char16_t* name) = 0;
+
     // Texts changed: measure and lay out again.
     virtual void relayout() = 0;
 };
