@@ -16,6 +16,9 @@ endif()
 veritome_bench(window_bench
   SOURCES bench/window.cpp
   LIBS s_platform_window)
+veritome_bench(edit_bench
+  SOURCES bench/edit.cpp
+  LIBS s_platform_window)
 # ---- end of window layer ---------------------------------------------------------------------
 
 # ---- component tree and layouts (src/gui) -----------------------------------------------------
