@@ -6,6 +6,7 @@
 
 #include "gui/HeadlessWindow.h"
 #include "gui/Leaf.h"
+#include "gui/drawer/Defaults.h"
 #include "gui/win/ScrollBox.h"
 #include "platform/window/Input.h"
 
@@ -17,8 +18,14 @@ using G = ScrollBarGeometry;
 
 namespace {
 
+G geometryOf(std::int32_t w, std::int32_t h, bool horizontal, std::int32_t content,
+             std::int32_t page, std::int32_t position, bool otherShown) {
+    return s::gui::drawer::Defaults::scrollBar()->geometry(0, 0, w, h, horizontal ? 0 : 1, content,
+                                                           page, position, otherShown);
+}
+
 TEST(ScrollBarGeometry, PartsOfAVerticalBar) {
-    G g = G::of(15, 100, false, 300, 100, 200, false);
+    G g = geometryOf(15, 100, false, 300, 100, 200, false);
     EXPECT_EQ(g.parts[G::kFirstArrow], (pw::Rect{0, 0, 15, 15}));
     EXPECT_EQ(g.parts[G::kSecondArrow], (pw::Rect{0, 85, 15, 15}));
     // Track 70: thumb round(100 * 70 / 300) = 23 from 15 + round(47 * 200 / 200) = 62.
@@ -29,12 +36,12 @@ TEST(ScrollBarGeometry, PartsOfAVerticalBar) {
     EXPECT_EQ(g.hitTest({7, 85}), G::kSecondArrow);
     EXPECT_EQ(g.hitTest({15, 50}), G::kNone);  // right edge is outside
 
-    EXPECT_EQ(G::of(15, 100, false, 10000, 100, 0, false).parts[G::kThumb].height, 11);
+    EXPECT_EQ(geometryOf(15, 100, false, 10000, 100, 0, false).parts[G::kThumb].height, 11);
     // Nothing to scroll: only the arrows, everything between them is part -1.
-    G idle = G::of(15, 100, false, 100, 100, 0, false);
+    G idle = geometryOf(15, 100, false, 100, 100, 0, false);
     EXPECT_EQ(idle.hitTest({7, 50}), G::kNone);
     // The other bar shown: a horizontal bar loses the corner square at its right.
-    G cut = G::of(100, 15, true, 300, 100, 0, true);
+    G cut = geometryOf(100, 15, true, 300, 100, 0, true);
     EXPECT_EQ(cut.parts[G::kSecondArrow], (pw::Rect{70, 0, 15, 15}));
 }
 
@@ -48,7 +55,10 @@ TEST(ScrollBarGeometry, DragRule) {
         {100, 100, 200},      // ... or end in the second
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(G::dragPosition(c.d, c.p0, 15, 100, false, 300, 100, false), c.expected) << c.d;
+        EXPECT_EQ(s::gui::drawer::Defaults::scrollBar()->dragPosition(c.d, c.p0, 0, 0, 15, 100, 1,
+                                                                      300, 100, false),
+                  c.expected)
+            << c.d;
     }
 }
 

@@ -1,6 +1,8 @@
 // Scroll bar geometry, input and default painting.
 #include "gui/win/ScrollBar.h"
 
+#include "gui/drawer/Defaults.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,83 +14,11 @@ namespace {
 
 using G = ScrollBarGeometry;
 
-std::int32_t roundAway(double v) {
-    return static_cast<std::int32_t>(std::lround(v));
-}
-
-// A stretch [start, end) along the axis as a rectangle across the whole thickness.
-pw::Rect span(bool horizontal, std::int32_t start, std::int32_t end, std::int32_t thickness) {
-    if (end <= start) return {};
-    return horizontal ? pw::Rect{start, 0, end - start, thickness}
-                      : pw::Rect{0, start, thickness, end - start};
-}
-
-struct Axis {
-    std::int32_t length;     // usable length (without the corner)
-    std::int32_t thickness;  // across the bar
-    std::int32_t track;      // between the arrows
-};
-
-Axis axisOf(std::int32_t width, std::int32_t height, bool horizontal, bool otherShown) {
-    Axis a;
-    a.length = horizontal ? width : height;
-    a.thickness = horizontal ? height : width;
-    if (otherShown) a.length -= a.thickness;  // the corner square is cut off
-    a.track = std::max(a.length - 2 * a.thickness, 0);
-    return a;
-}
-
-std::int32_t thumbLength(const Axis& a, std::int32_t content, std::int32_t page) {
-    return std::max(roundAway(static_cast<double>(page) * a.track / content), 11);
-}
-
-std::int32_t thumbStart(const Axis& a, std::int32_t length, std::int32_t content, std::int32_t page,
-                        std::int32_t position) {
-    return a.thickness +
-           roundAway(static_cast<double>(a.track - length) * position / (content - page));
+std::int32_t orientationOf(bool horizontal) {
+    return horizontal ? drawer::scrollbar::kHorizontal : drawer::scrollbar::kVertical;
 }
 
 }  // namespace
-
-G G::of(std::int32_t width, std::int32_t height, bool horizontal, std::int32_t content,
-        std::int32_t page, std::int32_t position, bool otherShown) {
-    G g;
-    Axis a = axisOf(width, height, horizontal, otherShown);
-    // 1.-2. Arrows at both ends.
-    g.parts[kFirstArrow] = span(horizontal, 0, std::min(a.thickness, a.length), a.thickness);
-    g.parts[kSecondArrow] =
-        span(horizontal, std::max(a.length - a.thickness, 0), a.length, a.thickness);
-    // 3. Thumb and page areas only while there is something to scroll.
-    if (page >= content || content <= 0) return g;
-    std::int32_t len = thumbLength(a, content, page);
-    std::int32_t start = thumbStart(a, len, content, page, position);
-    g.parts[kPageBefore] = span(horizontal, a.thickness, start, a.thickness);
-    g.parts[kThumb] = span(horizontal, start, start + len, a.thickness);
-    g.parts[kPageAfter] = span(horizontal, start + len, a.length - a.thickness, a.thickness);
-    return g;
-}
-
-std::int32_t G::hitTest(pw::Point p) const {
-    for (std::int32_t part = kFirstArrow; part <= kSecondArrow; ++part) {
-        if (parts[part].contains(p)) return part;
-    }
-    return kNone;
-}
-
-std::int32_t G::dragPosition(std::int32_t d, std::int32_t p0, std::int32_t width,
-                             std::int32_t height, bool horizontal, std::int32_t content,
-                             std::int32_t page, bool otherShown) {
-    Axis a = axisOf(width, height, horizontal, otherShown);
-    std::int32_t range = std::max(content - page, 0);
-    if (range == 0) return 0;
-    std::int32_t len = thumbLength(a, content, page);
-    std::int32_t moved = thumbStart(a, len, content, page, p0) + d;
-    if (moved <= a.thickness) return 0;
-    if (moved + len >= a.length - a.thickness) return range;
-    std::int32_t pageAreas = a.track - len;
-    if (pageAreas <= 0) return p0;
-    return std::clamp(p0 + roundAway(static_cast<double>(d) * range / pageAreas), 0, range);
-}
 
 void ScrollBar::resetBar() {
     resetComponent();
@@ -102,6 +32,7 @@ void ScrollBar::resetBar() {
     dragStart_ = dragPosition_ = 0;
     hasPageColour_ = false;
     pageColour_ = 0;
+    drawer_ = drawer::Defaults::scrollBar();
 }
 
 std::int32_t ScrollBar::getMinWidth() const {
@@ -140,8 +71,13 @@ void ScrollBar::setPageColour(std::int32_t red, std::int32_t green, std::int32_t
 
 G ScrollBar::geometry() const {
     bool otherShown = other_ && other_->isVisibleFlag();
-    return G::of(width_, height_, horizontal_, info_.getContent(), info_.getPage(),
-                 info_.getPosition(), otherShown);
+    return drawer_->geometry(0, 0, width_, height_, orientationOf(horizontal_), info_.getContent(),
+                             info_.getPage(), info_.getPosition(), otherShown);
+}
+
+void ScrollBar::setScrollBarDrawer(drawer::scrollbar::IThin* drawer) {
+    drawer_ = drawer ? drawer : drawer::Defaults::scrollBar();
+    repaint();
 }
 
 std::int32_t ScrollBar::lookOf(std::int32_t part) const {
@@ -203,9 +139,9 @@ void ScrollBar::onMove(pw::Point p, bool leftHeld) {
     pointer_ = p;
     if (dragging_) {
         bool otherShown = other_ && other_->isVisibleFlag();
-        std::int32_t pos =
-            G::dragPosition(along(p) - dragStart_, dragPosition_, width_, height_, horizontal_,
-                            info_.getContent(), info_.getPage(), otherShown);
+        std::int32_t pos = drawer_->dragPosition(along(p) - dragStart_, dragPosition_, 0, 0, width_,
+                                                 height_, orientationOf(horizontal_),
+                                                 info_.getContent(), info_.getPage(), otherShown);
         if (pos != info_.getPosition()) info_.scrollBy(pos - info_.getPosition());
         return;
     }
@@ -271,30 +207,11 @@ pw::Result ScrollBar::handleMessage(pw::Handle window, std::uint32_t message, pw
 
 void ScrollBar::paint(pw::Canvas& canvas, pw::Rect area) {
     Component::paint(canvas, area);
-    if (width_ <= 0 || height_ <= 0) return;
-    constexpr Colour kLine = 0x787878;  // 120, 120, 120
-    constexpr Colour kFaces[3] = {0xF0F0F0, 0xFBF1E5, 0xF7E4CC};
-    G g = geometry();
     bool otherShown = other_ && other_->isVisibleFlag();
-    std::int32_t length =
-        (horizontal_ ? width_ : height_) - (otherShown ? (horizontal_ ? height_ : width_) : 0);
-    pw::Rect bar = horizontal_ ? pw::Rect{0, 0, length, height_} : pw::Rect{0, 0, width_, length};
-    canvas.frameRect(bar, kLine);
-    Colour page = hasPageColour_ ? pageColour_ : 0xFFFFFF;
-    for (std::int32_t part : {G::kPageBefore, G::kPageAfter}) {
-        pw::Rect r = g.parts[part];
-        if (r.empty()) continue;
-        // One pixel free on each long side.
-        r = horizontal_ ? pw::Rect{r.x, r.y + 1, r.width, r.height - 2}
-                        : pw::Rect{r.x + 1, r.y, r.width - 2, r.height};
-        canvas.fillRect(r, page);
-    }
-    for (std::int32_t part : {G::kFirstArrow, G::kThumb, G::kSecondArrow}) {
-        pw::Rect r = g.parts[part];
-        if (r.empty()) continue;
-        canvas.fillRect(r, kFaces[lookOf(part)]);
-        canvas.frameRect(r, kLine);
-    }
+    drawer_->paint(canvas, 0, 0, width_, height_, orientationOf(horizontal_), info_.getContent(),
+                   info_.getPage(), info_.getPosition(), otherShown, lookOf(G::kFirstArrow),
+                   lookOf(G::kThumb), lookOf(G::kSecondArrow),
+                   hasPageColour_ ? pageColour_ : drawer::kDrawerColour);
 }
 
 ScrollBar* newScrollBar(std::int32_t orientation, std::int32_t percentLength) {

@@ -5,37 +5,15 @@
 #include <cstdint>
 
 #include "gui/IScrollBar.h"
+#include "gui/drawer/scrollbar/IThin.h"
 #include "gui/scrollbar/win/ScrollInfo.h"
 #include "gui/win/Component.h"
 #include "thread/Pooled.h"
 
 namespace s::gui::win {
 
-// The parts of a bar and its geometry along the axis.
-struct ScrollBarGeometry {
-    enum Part : std::int32_t {
-        kNone = -1,
-        kFirstArrow = 0,
-        kPageBefore = 1,
-        kThumb = 2,
-        kPageAfter = 3,
-        kSecondArrow = 4
-    };
-    platform::window::Rect parts[5];  // bar coordinates; empty when the part is absent
-
-    // The geometry of a bar rectangle (left, top at 0) of the given orientation; the square
-    // at the far end is the corner when the other bar is shown.
-    static ScrollBarGeometry of(std::int32_t width, std::int32_t height, bool horizontal,
-                                std::int32_t content, std::int32_t page, std::int32_t position,
-                                bool otherShown);
-    // The first part holding the point (left and top edges inside, right and bottom outside).
-    std::int32_t hitTest(platform::window::Point p) const;
-    // The position a thumb drag gives for a pointer distance d along the axis since the press
-    // at position p0.
-    static std::int32_t dragPosition(std::int32_t d, std::int32_t p0, std::int32_t width,
-                                     std::int32_t height, bool horizontal, std::int32_t content,
-                                     std::int32_t page, bool otherShown);
-};
+// The parts of a bar; its geometry and input rules come from the bar's drawer.
+using ScrollBarGeometry = drawer::scrollbar::Geometry;
 
 class ScrollBar : public Component, public virtual IScrollBar, public thread::Pooled<ScrollBar> {
 public:
@@ -69,6 +47,10 @@ public:
     void setTarget(IBox* view) { info_.bind(view, this, horizontal_); }
     void setOtherBar(ScrollBar* other) { other_ = other; }
     ScrollBarGeometry geometry() const;
+    // The drawer that paints the bar and gives its geometry (not owned; the plain one when
+    // null). A skinned bar takes its skin's scroll-bar drawer.
+    void setScrollBarDrawer(drawer::scrollbar::IThin* drawer);
+    drawer::scrollbar::IThin* getScrollBarDrawer() const { return drawer_; }
     // Look of the first arrow, the thumb and the second arrow: 0 normal, 1 hovered, 2 pressed.
     std::int32_t lookOf(std::int32_t part) const;
     std::int32_t activePart() const { return active_; }
@@ -100,6 +82,7 @@ private:
     bool dragging_ = false;
     std::int32_t dragStart_ = 0, dragPosition_ = 0;
     platform::window::Point pointer_;
+    drawer::scrollbar::IThin* drawer_ = nullptr;
     bool hasPageColour_ = false;
     Colour pageColour_ = 0;
 };

@@ -17,13 +17,25 @@ struct TextFormat {
     std::int32_t effect = 0;
 };
 
+// The layout a font asks for with its flags.
+inline TextFormat formatOf(const IFont* font) {
+    TextFormat f;
+    if (!font) return f;
+    f.wrap = font->isWrap();
+    f.ellipsis = font->isEllipsis();
+    f.centred = font->isCentred();
+    f.effect = font->getTextEffect();
+    return f;
+}
+
 // Text states for getStateColour.
 enum TextState : std::int32_t { kNormal = 0, kHovered = 1, kPressed = 2, kFourth = 3 };
 
 class IBasic : public IDrawer {
 public:
-    // The text in the rectangle with the font, in `colour` or, for kDrawerColour, in the
-    // drawer's text colour. "&" is shown literally.
+    // The text in the rectangle with the font, in `colour`; for kDrawerColour in the font's
+    // text colour when the font sets one, else in the drawer's. "&" is shown literally.
+    // Widgets pass formatOf(font) to follow their font's flags.
     virtual void paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
                        std::int32_t bottom, std::u16string_view text, const IFont* font,
                        const TextFormat& format = {}, Colour colour = kDrawerColour) = 0;

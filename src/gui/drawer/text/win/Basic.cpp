@@ -79,7 +79,9 @@ void Basic::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int
                   std::int32_t bottom, std::u16string_view text, const IFont* font,
                   const TextFormat& format, Colour colour) {
     if (emptyArea(left, top, right, bottom) || text.empty()) return;
-    if (colour == kDrawerColour) colour = colours_[0];
+    if (colour == kDrawerColour) {
+        colour = font && font->isTextColourSet() ? font->getTextColour() : colours_[0];
+    }
     std::uint32_t flags = pw::kTextLeft;
     if (format.centred) {
         flags = pw::kTextCentre | pw::kTextMiddle | pw::kTextEllipsis;
