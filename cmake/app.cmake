@@ -25,6 +25,12 @@ if(EXISTS ${VERITOME_PICTURES}/logo-wide.jpg)
   endforeach()
 endif()
 
+# Redraws those pictures: cmake --build <dir> --target make_pictures, then
+# <dir>/tools/make_pictures resources/pictures
+add_executable(make_pictures EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/pictures/make_pictures.cpp)
+target_link_libraries(make_pictures PRIVATE PkgConfig::VERITOME_WINDOW_DEPS PkgConfig::VERITOME_JPEG)
+set_target_properties(make_pictures PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
 veritome_test(app_tests
   DIRS tests/app/** tests/platform/image tests/platform/shell
   LIBS s_app)
@@ -32,3 +38,30 @@ if(TARGET app_tests)
   target_compile_definitions(app_tests PRIVATE
     VERITOME_HAS_PICTURES=$<BOOL:$<TARGET_EXISTS:s_app_IDR_JPG_131>>)
 endif()
+
+# The place on the desktop: the program and its terminal front end, the desktop entry and the
+# icon in the hicolor sizes. The window program's target is made later in the configure run
+# (apps.cmake), so its rule is added at the end of the top-level directory.
+include(GNUInstallDirs)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/veritome.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT desktop)
+foreach(size ${VERITOME_ICON_SIZES})
+  install(FILES ${VERITOME_PICTURES}/icon-${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+    RENAME veritome.png COMPONENT desktop)
+endforeach()
+function(veritome_install_programs)
+  foreach(program veritome veritome-cli)
+    if(TARGET ${program})
+      install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programs)
+    endif()
+  endforeach()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL veritome_install_programs)
+
+# Installs into a temporary prefix and checks what lands there (the entry is validated when
+# desktop-file-validate is present).
+add_test(NAME app_install_layout
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/app/install_layout.sh ${CMAKE_BINARY_DIR}
+          ${VERITOME_ICON_SIZES})
+set_tests_properties(app_install_layout PROPERTIES LABELS app_tests)

@@ -45,9 +45,10 @@ protected:
     void SetUp() override {
         auto& backend = platform::window::startBackend(platform::window::BackendKind::kHeadless);
         static_cast<platform::window::HeadlessBackend&>(backend).setWorkArea({0, 0, 1920, 1080});
-        dir_ = std::filesystem::temp_directory_path() /
-               ("app_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ =
+            std::filesystem::temp_directory_path() /
+            ("app_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
         file_ = (dir_ / "SaveData.xml").u16string();
@@ -129,21 +130,20 @@ TEST_F(AppWindowTest, MiddleClickReadsOnlyTheThreeWords) {
         const char16_t* stored;
         const char16_t* read;
     };
-    for (const Case& c : {Case{u"Close", u"Close"}, Case{u"Iconize", u"Iconize"},
-                          Case{u"DoNothing", u"DoNothing"}, Case{u"close", u"DoNothing"},
-                          Case{u"Minimize", u"DoNothing"}, Case{u"", u"DoNothing"}}) {
+    for (const Case& c :
+         {Case{u"Close", u"Close"}, Case{u"Iconize", u"Iconize"}, Case{u"DoNothing", u"DoNothing"},
+          Case{u"close", u"DoNothing"}, Case{u"Minimize", u"DoNothing"}, Case{u"", u"DoNothing"}}) {
         store_->setText(u"MainWindow\\View", u"OnMClick", c.stored);
         EXPECT_EQ(window_->getMiddleClickAction(), c.read);
     }
     window_->setMiddleClickAction(u"Iconize");
     EXPECT_TRUE(window_->isIconizeOnMiddleClick());
     window_->setMiddleClickAction(u"Explode");
-    EXPECT_EQ(std::u16string(store_->getText(u"MainWindow\\View", u"OnMClick", u"")),
-              u"DoNothing");
+    EXPECT_EQ(std::u16string(store_->getText(u"MainWindow\\View", u"OnMClick", u"")), u"DoNothing");
 
     // Another window's default middle-click word, and a nonsense default, are honoured too.
-    AppWindow* about = AppWindow::open(store_, u"AboutWindow", {340, 285, true, false, true,
-                                                                 IAppWindow::kIconize});
+    AppWindow* about = AppWindow::open(store_, u"AboutWindow",
+                                       {340, 285, true, false, true, IAppWindow::kIconize});
     EXPECT_EQ(about->getMiddleClickAction(), u"Iconize");
     EXPECT_EQ(about->getWidth(), 340);
     about->release();
@@ -193,8 +193,8 @@ TEST_F(AppWindowTest, BaseAppliesTheSavedLanguageAndSettingsSurviveARestart) {
 class AppWindowThreadTest : public AppWindowTest {};
 
 TEST_F(AppWindowThreadTest, TwoWindowsShareOneStore) {
-    AppWindow* about = AppWindow::open(store_, u"AboutWindow", {340, 285, true, false, true,
-                                                                 IAppWindow::kDoNothing});
+    AppWindow* about = AppWindow::open(store_, u"AboutWindow",
+                                       {340, 285, true, false, true, IAppWindow::kDoNothing});
     auto hammer = [](AppWindow* w, std::int32_t base, const char16_t* word) {
         for (int i = 0; i < 300; ++i) {
             w->setBounds(base + i, base, 100 + i % 50, 200);
@@ -213,6 +213,33 @@ TEST_F(AppWindowThreadTest, TwoWindowsShareOneStore) {
     EXPECT_EQ(window_->getX(), 309);
     EXPECT_EQ(about->getX(), 319);
     about->release();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AppBaseTest, IconsAndLogosComeFromTheEmbeddedPictures) {
+    if (!VERITOME_HAS_PICTURES) GTEST_SKIP() << "pictures not embedded";
+    AppBase* base = AppBase::create();
+    const auto file = std::filesystem::temp_directory_path() / "app_base_pictures.xml";
+    base->initialize(smallLocalizer(), s::xml::MappedData::open(file.u16string().c_str()));
+    ASSERT_NE(base->getLogo(true), nullptr);
+    EXPECT_EQ(base->getLogo(true)->width(), 700);
+    EXPECT_EQ(base->getLogo(false)->height(), 700);
+    struct Case {
+        std::int32_t asked, side;
+    };
+    for (const Case& c :
+         {Case{1, 16}, Case{20, 16}, Case{33, 32}, Case{100, 128}, Case{1000, 256}}) {
+        ASSERT_NE(base->getIcon(c.asked), nullptr);
+        EXPECT_EQ(base->getIcon(c.asked)->width(), c.side) << c.asked;
+    }
+    AppWindow* window = AppWindow::open(base, u"MainWindow", AppWindow::Defaults{});
+    EXPECT_EQ(window->getIcon(48), base->getIcon(48));
+    window->release();
+    base->release();
+    std::filesystem::remove(file);
 }
 
 }  // namespace

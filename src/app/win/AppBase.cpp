@@ -25,7 +25,9 @@ struct AppBase::Pictures {
 
 AppBase::AppBase() = default;
 
-AppBase::~AppBase() { recycle(); }
+AppBase::~AppBase() {
+    recycle();
+}
 
 void AppBase::recycle() {
     // Releasing the base writes the settings store.
@@ -77,7 +79,9 @@ map::IMappedData* AppBase::createXmlStore() {
     return xml::MappedData::open(path.c_str());
 }
 
-map::IMappedData* AppBase::getStore() const { return store_; }
+map::IMappedData* AppBase::getStore() const {
+    return store_;
+}
 
 std::u16string AppBase::text(std::int32_t id) const {
     if (!localizer_) return {};
@@ -91,7 +95,9 @@ std::u16string AppBase::savedLanguage() const {
     return t ? t : u"";
 }
 
-void AppBase::saveLanguage(const char16_t* name) { localizer_->saveLanguage(store_, name); }
+void AppBase::saveLanguage(const char16_t* name) {
+    localizer_->saveLanguage(store_, name);
+}
 
 void AppBase::loadPictures() {
     pictures_ = std::make_unique<Pictures>();

@@ -20,7 +20,9 @@ constexpr const char16_t* kEasyDrag = u"EasyDrag";
 constexpr const char16_t* kKeepOnTop = u"KeepOnTop";
 constexpr const char16_t* kOnMClick = u"OnMClick";
 
-bool same(const char16_t* a, const char16_t* b) { return std::u16string_view(a) == b; }
+bool same(const char16_t* a, const char16_t* b) {
+    return std::u16string_view(a) == b;
+}
 
 }  // namespace
 
@@ -39,8 +41,8 @@ AppWindow* AppWindow::open(SyncStore* store, const char16_t* name, const Default
     window->viewSection_ = window->sectionPath(u"View");
     window->skinSection_ = window->sectionPath(u"Skin");
     window->defaults_ = defaults;
-    window->middleClickDefault_ = middleClickWord(defaults.middleClick ? defaults.middleClick
-                                                                       : kDoNothing);
+    window->middleClickDefault_ =
+        middleClickWord(defaults.middleClick ? defaults.middleClick : kDoNothing);
     window->defaults_.middleClick = nullptr;  // the copy above is used
     return window;
 }
@@ -57,7 +59,9 @@ void AppWindow::recycle() {
     skinner_ = nullptr;
 }
 
-map::IMappedData* AppWindow::getStore() const { return store_; }
+map::IMappedData* AppWindow::getStore() const {
+    return store_;
+}
 
 std::u16string AppWindow::sectionPath(const char16_t* subName) const {
     return name_ + u"\\" + subName;
@@ -107,8 +111,7 @@ bool AppWindow::hasPosition() const {
     return has(kX) && has(kY);
 }
 
-void AppWindow::setBounds(std::int32_t x, std::int32_t y, std::int32_t width,
-                          std::int32_t height) {
+void AppWindow::setBounds(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
     SyncStore::Guard g(store_->mutex());
     writeInt(kX, x);
     writeInt(kY, y);
@@ -129,12 +132,24 @@ void AppWindow::removeGeometry() {
     }
 }
 
-bool AppWindow::hasX() const { return has(kX); }
-std::int32_t AppWindow::getX() const { return readInt(kX, 0); }
-void AppWindow::setX(std::int32_t x) { writeInt(kX, x); }
-bool AppWindow::hasY() const { return has(kY); }
-std::int32_t AppWindow::getY() const { return readInt(kY, 0); }
-void AppWindow::setY(std::int32_t y) { writeInt(kY, y); }
+bool AppWindow::hasX() const {
+    return has(kX);
+}
+std::int32_t AppWindow::getX() const {
+    return readInt(kX, 0);
+}
+void AppWindow::setX(std::int32_t x) {
+    writeInt(kX, x);
+}
+bool AppWindow::hasY() const {
+    return has(kY);
+}
+std::int32_t AppWindow::getY() const {
+    return readInt(kY, 0);
+}
+void AppWindow::setY(std::int32_t y) {
+    writeInt(kY, y);
+}
 
 bool AppWindow::sizeValid(std::int32_t value, bool horizontal) const {
     if (value < kMinimumSize) return false;
@@ -152,8 +167,12 @@ bool AppWindow::storedSize(const char16_t* key, bool horizontal, std::int32_t* o
     return true;
 }
 
-bool AppWindow::isWidthValid(std::int32_t width) const { return sizeValid(width, true); }
-bool AppWindow::isHeightValid(std::int32_t height) const { return sizeValid(height, false); }
+bool AppWindow::isWidthValid(std::int32_t width) const {
+    return sizeValid(width, true);
+}
+bool AppWindow::isHeightValid(std::int32_t height) const {
+    return sizeValid(height, false);
+}
 
 bool AppWindow::hasWidth() const {
     std::int32_t w;
@@ -166,7 +185,9 @@ std::int32_t AppWindow::getWidth() const {
     return w;
 }
 
-void AppWindow::setWidth(std::int32_t width) { writeInt(kWidth, width); }
+void AppWindow::setWidth(std::int32_t width) {
+    writeInt(kWidth, width);
+}
 
 bool AppWindow::hasHeight() const {
     std::int32_t h;
@@ -179,14 +200,28 @@ std::int32_t AppWindow::getHeight() const {
     return h;
 }
 
-void AppWindow::setHeight(std::int32_t height) { writeInt(kHeight, height); }
+void AppWindow::setHeight(std::int32_t height) {
+    writeInt(kHeight, height);
+}
 
-bool AppWindow::getEasyDrag() const { return readBool(kEasyDrag, defaults_.easyDrag); }
-void AppWindow::setEasyDrag(bool on) { writeBool(kEasyDrag, on); }
-bool AppWindow::isMaximized() const { return readBool(kMaximized, defaults_.maximized); }
-void AppWindow::setMaximized(bool on) { writeBool(kMaximized, on); }
-bool AppWindow::isKeepOnTop() const { return readBool(kKeepOnTop, defaults_.keepOnTop); }
-void AppWindow::setKeepOnTop(bool on) { writeBool(kKeepOnTop, on); }
+bool AppWindow::getEasyDrag() const {
+    return readBool(kEasyDrag, defaults_.easyDrag);
+}
+void AppWindow::setEasyDrag(bool on) {
+    writeBool(kEasyDrag, on);
+}
+bool AppWindow::isMaximized() const {
+    return readBool(kMaximized, defaults_.maximized);
+}
+void AppWindow::setMaximized(bool on) {
+    writeBool(kMaximized, on);
+}
+bool AppWindow::isKeepOnTop() const {
+    return readBool(kKeepOnTop, defaults_.keepOnTop);
+}
+void AppWindow::setKeepOnTop(bool on) {
+    writeBool(kKeepOnTop, on);
+}
 
 const char16_t* AppWindow::middleClickWord(const char16_t* text) {
     if (text && same(text, kClose)) return kClose;
@@ -201,8 +236,12 @@ std::u16string AppWindow::getMiddleClickAction() const {
                                            middleClickDefault_.c_str(), nullptr, false));
 }
 
-bool AppWindow::isCloseOnMiddleClick() const { return getMiddleClickAction() == kClose; }
-bool AppWindow::isIconizeOnMiddleClick() const { return getMiddleClickAction() == kIconize; }
+bool AppWindow::isCloseOnMiddleClick() const {
+    return getMiddleClickAction() == kClose;
+}
+bool AppWindow::isIconizeOnMiddleClick() const {
+    return getMiddleClickAction() == kIconize;
+}
 
 void AppWindow::setMiddleClickAction(const char16_t* action) {
     store_->setText(viewSection_.c_str(), kOnMClick, middleClickWord(action));

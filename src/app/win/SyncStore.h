@@ -159,8 +159,7 @@ public:
         Guard g(mutex_);
         inner_->setExpandableText(section, key, text);
     }
-    void setTextList(const char16_t* section, const char16_t* key,
-                     const TextList* list) override {
+    void setTextList(const char16_t* section, const char16_t* key, const TextList* list) override {
         Guard g(mutex_);
         inner_->setTextList(section, key, list);
     }

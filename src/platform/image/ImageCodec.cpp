@@ -41,8 +41,7 @@ struct JpegState {
     bool done = false;
 };
 
-bool decodeInto(JpegState& s, const std::uint8_t* data, std::size_t size,
-                window::Picture* result) {
+bool decodeInto(JpegState& s, const std::uint8_t* data, std::size_t size, window::Picture* result) {
     jpeg_create_decompress(&s.info);
     jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&s.info, TRUE);
@@ -63,7 +62,8 @@ bool decodeInto(JpegState& s, const std::uint8_t* data, std::size_t size,
         const std::int32_t y = static_cast<std::int32_t>(s.info.output_scanline);
         JSAMPROW rows[1] = {s.row.data()};
         jpeg_read_scanlines(&s.info, rows, 1);
-        auto* out = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(y) * stride);
+        auto* out =
+            reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(y) * stride);
         const std::uint8_t* in = s.row.data();
         for (std::int32_t x = 0; x < width; ++x, in += components) {
             std::uint32_t r, g, b;
