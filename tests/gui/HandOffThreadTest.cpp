@@ -1,6 +1,7 @@
 // The cross-thread hand-off: native work runs on the window's thread while the caller waits.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -8,6 +9,8 @@
 
 #include "gui/HeadlessWindow.h"
 #include "gui/win/Box.h"
+#include "gui/win/Label.h"
+#include "platform/window/Input.h"
 
 namespace pw = platform::window;
 using s::gui::testing::HeadlessWindow;
@@ -107,6 +110,38 @@ TEST_F(HandOffThread, OwnerThreadChangingTheTreeDoesNotDeadlock) {
     ASSERT_EQ(done.wait_for(std::chrono::seconds(5)), std::future_status::ready);
     EXPECT_EQ(done.get(), 1);
     EXPECT_EQ(box->getChildCount(), 1u);
+    window->removeAll(true);
+}
+
+// A worker fills and empties a box, relabels and re-margins it while the user resizes the
+// window: every change runs whole on the owner thread, so nothing races with its layout and
+// painting (the thread checker would say).
+TEST_F(HandOffThread, TreeChangedFromWorkerWhileTheWindowIsResized) {
+    Box* box = newPlainBox();
+    box->layoutRow();
+    window->add(box);
+    window->setVisible(true, false);
+    std::atomic<bool> stop{false};
+    std::thread resizer([&] {
+        for (int i = 0; !stop.load(); ++i) {
+            pw::input::resized(top(), {100 + i % 40, 60 + i % 20});
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    std::thread worker([&] {
+        for (int i = 0; i < 60; ++i) {
+            Label* label = newLabel(u"item");
+            box->add(label);
+            label->setText(i % 2 ? u"odd" : u"even", true);
+            box->setMargins(i % 4);
+            if (box->getChildCount() > 3) box->remove(box->getChild(0), true);
+        }
+        box->removeAll(true);
+    });
+    worker.join();
+    stop = true;
+    resizer.join();
+    EXPECT_EQ(box->getChildCount(), 0u);
     window->removeAll(true);
 }
 

@@ -87,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"WideRight", 100, 2, {{25, 0, 30, 0}, {60, 0, 0, 0}, {60, 0, 40, 0}}},
         // Spare 15 at ratio 15/40: 17 and 27, the truncated pixel goes to the first child.
         RowCase{"Shared", 50, 0, {{0, 0, 18, 0}, {23, 0, 0, 0}, {23, 0, 27, 0}}},
+        // Sharing uses the whole spare: a centred row starts at 0 and ends at the edge.
+        RowCase{"SharedCentred", 50, 1, {{0, 0, 18, 0}, {23, 0, 0, 0}, {23, 0, 27, 0}}},
+        RowCase{"SharedRight", 50, 2, {{0, 0, 18, 0}, {23, 0, 0, 0}, {23, 0, 27, 0}}},
         // Narrower than the minimum: minimum widths, nothing to align.
         RowCase{"Narrow", 20, 1, {{0, 0, 10, 0}, {15, 0, 0, 0}, {15, 0, 20, 0}}}),
     [](const auto& info) { return info.param.name; });

@@ -72,7 +72,10 @@ std::int32_t mainSizes(const std::vector<std::int32_t>& mins, const std::vector<
     if (length < maxTotal) {
         shareSpare(mins.data(), maxs.data(), static_cast<std::uint32_t>(mins.size()), spare,
                    minTotal, maxTotal, sizes->data());
-        return spare;
+        // Alignment works with what sharing left over, not with the spare it shared out.
+        std::int32_t left = spare;
+        for (std::size_t i = 0; i < mins.size(); ++i) left -= (*sizes)[i] - mins[i];
+        return left;
     }
     sizes->assign(maxs.begin(), maxs.end());
     return length - maxTotal;

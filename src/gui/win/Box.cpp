@@ -137,6 +137,9 @@ void BoxBase::setVisible(bool show, bool relayout) {
 }
 
 void BoxBase::add(IComponent* child) {
+    // Attached: the whole change runs on the owner thread, so layout and painting there never
+    // see the children half changed.
+    if (handOff([&] { add(child); })) return;
     // 1. Append.
     children_.push_back(child);
     child->setParentComponent(this);
@@ -144,8 +147,8 @@ void BoxBase::add(IComponent* child) {
     child->setOrigin(marginLeft_, marginTop_);
     // 2. Without a native window the child is attached when this container is.
     if (native_ == pw::kNoWindow) return;
-    // 3. The child's native window is made on the owner thread.
-    pw::send(native_, kMsgAttach, reinterpret_cast<pw::WParam>(child));
+    // 3. The child's native window is made (on the owner thread, where this runs).
+    child->attach(this);
     // 5.-6. Lay out here and in the parent (twice when this box flows).
     layout();
     if (parent_) {
@@ -155,6 +158,7 @@ void BoxBase::add(IComponent* child) {
 }
 
 void BoxBase::remove(IComponent* child, bool releaseDescendants) {
+    if (handOff([&] { remove(child, releaseDescendants); })) return;
     auto it = std::find(children_.begin(), children_.end(), child);
     if (it == children_.end()) {
         layout();
@@ -172,6 +176,7 @@ void BoxBase::remove(IComponent* child, bool releaseDescendants) {
 }
 
 void BoxBase::removeAll(bool releaseDescendants) {
+    if (handOff([&] { removeAll(releaseDescendants); })) return;
     while (!children_.empty()) remove(children_.back(), releaseDescendants);
 }
 
@@ -259,30 +264,37 @@ void BoxBase::placeChildrenOrigin() {
 }
 
 void BoxBase::setMarginLeft(std::int32_t m) {
+    if (handOff([&] { setMarginLeft(m); })) return;
     marginLeft_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginRight(std::int32_t m) {
+    if (handOff([&] { setMarginRight(m); })) return;
     marginRight_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginTop(std::int32_t m) {
+    if (handOff([&] { setMarginTop(m); })) return;
     marginTop_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginBottom(std::int32_t m) {
+    if (handOff([&] { setMarginBottom(m); })) return;
     marginBottom_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginsHorizontal(std::int32_t m) {
+    if (handOff([&] { setMarginsHorizontal(m); })) return;
     marginLeft_ = marginRight_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginsVertical(std::int32_t m) {
+    if (handOff([&] { setMarginsVertical(m); })) return;
     marginTop_ = marginBottom_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMargins(std::int32_t m) {
+    if (handOff([&] { setMargins(m); })) return;
     marginLeft_ = marginRight_ = marginTop_ = marginBottom_ = m;
     placeChildrenOrigin();
 }
@@ -355,22 +367,18 @@ void BoxBase::onDrop(pw::WParam drop) {
 }
 
 void BoxBase::trackHover(pw::LParam lparam) {
+    // Mouse moves reach the window under the pointer only, so the box's own area is what is
+    // left between its children; the layer tells the box with kMouseLeave when the pointer
+    // goes elsewhere. No capture: it would grab the pointer of the whole display.
     pw::Point p = pw::unpackPoint(lparam);
     bool inside = p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
-    if (inside) {
-        // Only the box's own area counts: over a child window the child gets the pointer.
-        pw::Point screen = pw::clientToScreen(native_, p);
-        inside = pw::windowFromPoint(pw::topLevelOf(native_), screen) == native_;
-    }
-    if (inside && !hovered_) {
-        hovered_ = true;
-        pw::setCapture(native_);
-        repaint();
-    } else if (!inside && hovered_) {
-        hovered_ = false;
-        if (pw::capture() == native_) pw::releaseCapture();
-        repaint();
-    }
+    setHovered(inside);
+}
+
+void BoxBase::setHovered(bool on) {
+    if (on == hovered_) return;
+    hovered_ = on;
+    repaint();
 }
 
 pw::Result BoxBase::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
@@ -396,11 +404,8 @@ pw::Result BoxBase::handleMessage(pw::Handle window, std::uint32_t message, pw::
         case pw::msg::kMouseMove:
             if (hoverTracking_) trackHover(lparam);
             return 0;
-        case pw::msg::kCaptureChanged:
-            if (hovered_) {
-                hovered_ = false;
-                repaint();
-            }
+        case pw::msg::kMouseLeave:
+            setHovered(false);
             return 0;
         default:
             break;

@@ -131,6 +131,7 @@ protected:
     void placeChildrenOrigin();
     void onDrop(platform::window::WParam drop);
     void trackHover(platform::window::LParam point);
+    void setHovered(bool on);
 
     std::vector<IComponent*> children_;
     ILayoutManager* manager_ = nullptr;

@@ -336,6 +336,13 @@ void Component::paint(pw::Canvas& canvas, pw::Rect area) {
     canvas.fillRect({0, 0, width_, height_}, background_);
 }
 
+bool Component::handOff(const std::function<void()>& work) {
+    pw::Handle native = native_;
+    if (native == pw::kNoWindow || pw::isOwnerThread(native)) return false;
+    pw::send(native, kMsgRun, reinterpret_cast<pw::WParam>(&work));
+    return true;
+}
+
 pw::Result Component::forwardToParent(std::uint32_t message, pw::WParam wparam, pw::LParam lparam) {
     if (!parent_) return 0;
     pw::Handle host = parent_->getNativeWindow();
@@ -350,6 +357,9 @@ pw::Result Component::handleMessage(pw::Handle window, std::uint32_t message, pw
     switch (message) {
         case kMsgAttach:
             reinterpret_cast<IComponent*>(wparam)->attach(this);
+            return 1;
+        case kMsgRun:
+            (*reinterpret_cast<const std::function<void()>*>(wparam))();
             return 1;
         case kMsgDestroySelf:
             pw::destroy(window);

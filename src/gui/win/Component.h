@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "base/IObject.h"
@@ -173,6 +174,10 @@ protected:
     // point moved into the parent's client coordinates.
     platform::window::Result forwardToParent(std::uint32_t message, platform::window::WParam wparam,
                                              platform::window::LParam lparam);
+    // When the component is attached and the caller is not its owner thread, runs `work` on
+    // the owner thread while the caller waits, and answers true; otherwise answers false and
+    // the caller does the work itself.
+    bool handOff(const std::function<void()>& work);
     std::int32_t parentClientWidth() const;
     std::int32_t parentClientHeight() const;
 

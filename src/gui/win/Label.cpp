@@ -16,13 +16,13 @@ void Label::resetLabel() {
 }
 
 bool Label::setText(const std::u16string& text, bool repaint) {
-    if (text == text_) return false;
-    if (native_ != pw::kNoWindow) {
-        // The text a painting reads is changed on the owner thread only.
-        pw::send(native_, kMsgSetText, reinterpret_cast<pw::WParam>(&text), repaint ? 1 : 0);
-    } else {
-        storeText(text, false);
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        // The text is compared and changed on the owner thread only, where painting reads it.
+        return pw::send(native_, kMsgSetText, reinterpret_cast<pw::WParam>(&text),
+                        repaint ? 1 : 0) != 0;
     }
+    if (text == text_) return false;
+    storeText(text, repaint && native_ != pw::kNoWindow);
     return true;
 }
 
@@ -53,8 +53,7 @@ void Label::paint(pw::Canvas& canvas, pw::Rect area) {
 pw::Result Label::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
                                 pw::LParam lparam) {
     if (message == kMsgSetText) {
-        storeText(*reinterpret_cast<const std::u16string*>(wparam), lparam != 0);
-        return 1;
+        return setText(*reinterpret_cast<const std::u16string*>(wparam), lparam != 0) ? 1 : 0;
     }
     return Component::handleMessage(window, message, wparam, lparam);
 }

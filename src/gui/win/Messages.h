@@ -15,6 +15,9 @@ constexpr std::uint32_t kMsgDestroyWindow = 0x8001;
 // Sent to a container's native window: run its layout there (one hand-off for every
 // placement the layout makes).
 constexpr std::uint32_t kMsgLayout = 0x8010;
+// Sent to a component's native window with a std::function<void()>* (wparam): run it there,
+// so a change to an attached tree happens whole on the owner thread.
+constexpr std::uint32_t kMsgRun = 0x8011;
 // Sent to a component's own native window: destroy it (detaching).
 constexpr std::uint32_t kMsgDestroySelf = 0x040F;
 

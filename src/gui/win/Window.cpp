@@ -54,10 +54,11 @@ bool Window::isOwnerThread() const {
 }
 
 void Window::add(IComponent* child) {
+    if (handOff([&] { add(child); })) return;
     children_.push_back(child);
     child->setParentComponent(this);
     if (native_ == pw::kNoWindow) return;
-    pw::send(native_, kMsgAttach, reinterpret_cast<pw::WParam>(child));
+    child->attach(this);
     layout();
 }
 

@@ -53,7 +53,8 @@ HeadlessBackend* headless() {
 }
 
 bool setClipboardText(std::u16string_view text) {
-    return backend().setClipboardText(text);
+    // Another program reading the clipboard gets valid UTF-8.
+    return backend().setClipboardText(displayText(text));
 }
 
 bool clipboardText(std::u16string* out) {

@@ -72,7 +72,7 @@ PangoLayout* makeLayout(const Font& font, std::u16string_view text, std::int32_t
         pango_layout_set_attributes(layout, attrs);
         pango_attr_list_unref(attrs);
     }
-    std::string utf8 = toUtf8(text);
+    std::string utf8 = toDisplayUtf8(text);
     pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
     if (wrapWidth > 0) {
         pango_layout_set_width(layout, wrapWidth * PANGO_SCALE);

@@ -48,5 +48,9 @@ std::int32_t unknownGlyphs(const Font& font, std::u16string_view text);
 // 0x80..0xFF of invalid UTF-8 and turn back into them.
 std::string toUtf8(std::u16string_view text);
 std::u16string fromUtf8(std::string_view bytes);
+// The text as people see it: every unpaired surrogate (a file name's escaped byte included)
+// becomes U+FFFD, so what is drawn, titled or put on the clipboard is valid Unicode.
+std::u16string displayText(std::u16string_view text);
+std::string toDisplayUtf8(std::u16string_view text);
 
 }  // namespace platform::window

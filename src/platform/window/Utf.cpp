@@ -91,4 +91,22 @@ std::u16string fromUtf8(std::string_view bytes) {
     return out;
 }
 
+std::u16string displayText(std::u16string_view text) {
+    std::u16string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        char16_t c = out[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < out.size() && out[i + 1] >= 0xDC00 &&
+            out[i + 1] <= 0xDFFF) {
+            ++i;  // a pair
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            out[i] = 0xFFFD;
+        }
+    }
+    return out;
+}
+
+std::string toDisplayUtf8(std::u16string_view text) {
+    return toUtf8(displayText(text));
+}
+
 }  // namespace platform::window

@@ -378,7 +378,7 @@ Handle create(const CreateParams& params) {
         r->style = params.style;
         r->shown = (params.style & kStyleVisible) != 0;
         r->enabled = (params.style & kStyleDisabled) == 0;
-        r->title = std::u16string(params.title);
+        r->title = displayText(params.title);
         r->userData = params.userData;
         r->thread = thread;
         if (topLevel) {
@@ -390,7 +390,7 @@ Handle create(const CreateParams& params) {
         registry().windows.emplace(h, std::move(r));
     }
     if (topLevel && !(params.style & kStyleMessageOnly)) {
-        SurfaceRequest request{params.rect, params.style, std::u16string(params.title),
+        SurfaceRequest request{params.rect, params.style, displayText(params.title),
                                params.owner};
         request.style &= ~static_cast<std::uint32_t>(kStyleVisible);
         bool ok = backend().openSurface(h, request);
@@ -698,7 +698,7 @@ bool isEnabled(Handle window) {
 }
 
 bool setTitle(Handle window, std::u16string_view title) {
-    std::u16string text(title);
+    std::u16string text = displayText(title);
     return runOnOwner(window, [&]() -> Result {
                bool surface = false;
                {

@@ -342,3 +342,39 @@ TEST(BackendChoiceTest, WithoutAUsableDisplayThereIsNoSdlBackend) {
 }
 
 }  // namespace
+
+namespace {
+
+// A file name's escaped bytes are shown, titled and copied as U+FFFD, never as raw bytes.
+TEST_F(HeadlessTree, EscapedBytesOfANameShowAsReplacementCharacters) {
+    const std::u16string name =
+        u"a\xDCFF\xDCC3"
+        u"b.txt";
+    const std::u16string shown = u"a\uFFFD\uFFFDb.txt";
+    EXPECT_EQ(pw::toDisplayUtf8(name), pw::toUtf8(shown));
+    EXPECT_EQ(pw::displayText(u"\xD83D\xDE00"), u"\xD83D\xDE00");  // a pair stays
+
+    auto draw = [](const std::u16string& text) {
+        pw::Picture pic(80, 20);
+        auto canvas = pic.canvas();
+        canvas.fillRect({0, 0, 80, 20}, pw::rgb(255, 255, 255));
+        pw::Font f;
+        f.smooth = false;
+        canvas.drawText({0, 0, 80, 20}, text, f, pw::rgb(0, 0, 0));
+        std::vector<pw::Colour> pixels;
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 80; ++x) pixels.push_back(pic.colourAt(x, y));
+        }
+        return pixels;
+    };
+    EXPECT_EQ(draw(name), draw(shown));
+
+    pw::setTitle(hTop, name);
+    EXPECT_EQ(pw::title(hTop), shown);
+    ASSERT_TRUE(pw::setClipboardText(name));
+    std::u16string copied;
+    ASSERT_TRUE(pw::clipboardText(&copied));
+    EXPECT_EQ(copied, shown);
+}
+
+}  // namespace
