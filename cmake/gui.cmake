@@ -24,7 +24,8 @@ veritome_bench(edit_bench
 # ---- component tree and layouts (src/gui) -----------------------------------------------------
 veritome_library(s_gui
   DIRS src/gui src/gui/events src/gui/layout src/gui/win src/gui/scrollbar/** src/gui/drawer/**
-  LIBS s_platform_window s_foundation)
+       src/gui/menuitem src/gui/combobox
+  LIBS s_platform_window s_foundation s_settings)
 veritome_test(gui_tests
   DIRS tests/gui/**
   LIBS s_gui)
