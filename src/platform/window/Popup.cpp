@@ -42,8 +42,12 @@ Handle openPopup(std::string_view className, Handle owner, Rect rect, void* user
 
 namespace detail {
 
-// Closes the newest popups down to and including `popup` (all when it is kNoWindow).
+// Closes the newest popups down to and including `popup` (all when it is kNoWindow). On the
+// queue's own thread.
 void closePopupsDownTo(Queue& q, Handle popup) {
+    // An empty message makes getMessage return even when the input that closed the popups is
+    // used up, so a modal loop waiting for a popup sees it gone.
+    if (!q.popups.empty()) q.ready.push_back(Message{});
     while (!q.popups.empty()) {
         Handle h = q.popups.back();
         q.popups.pop_back();
