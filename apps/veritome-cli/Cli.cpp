@@ -129,6 +129,7 @@ int Cli::run(const CliOptions& options) {
 }
 
 std::string Cli::textOf(std::int32_t id) {
+    if (!localizer_) return {};
     const char16_t* text = localizer_->text(id);
     return s::str::toUtf8String(
         text, static_cast<std::uint32_t>(std::char_traits<char16_t>::length(text)));

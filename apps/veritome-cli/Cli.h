@@ -28,6 +28,7 @@ public:
     // From this many files on, two threads hash them (output stays in the order given).
     static constexpr std::size_t kParallelFrom = 4;
 
+    // Without a localizer the texts are empty (enough for --print, --tag and --check).
     Cli(s::lang::Localizer* localizer, std::FILE* out, std::FILE* err,
         const std::atomic<bool>* cancel, bool progress);
 

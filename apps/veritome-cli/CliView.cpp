@@ -84,7 +84,7 @@ s::io::IInputStream* CliView::givenInput() {
 }
 
 const char16_t* CliView::text(std::int32_t id) {
-    return localizer_->text(id);
+    return localizer_ ? localizer_->text(id) : u"";
 }
 
 void CliView::setRowText(fh::Row row, const StrBuffer* text) {

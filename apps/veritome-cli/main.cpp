@@ -40,15 +40,19 @@ int main(int argc, char** argv) {
         return std::fclose(stdout) == 0 ? cli::Cli::kOk : cli::Cli::kTrouble;
     }
 
-    s::lang::Localizer* localizer = cli::makeLocalizer(options.language);
-    if (!localizer) {
+    // Codes and check lines need no texts: the language pack is read only for the summaries
+    // (reading it is most of the start-up time).
+    const bool needsTexts = options.mode == cli::Mode::Calculate ||
+                            options.mode == cli::Mode::Verify || !options.language.empty();
+    s::lang::Localizer* localizer = needsTexts ? cli::makeLocalizer(options.language) : nullptr;
+    if (needsTexts && !localizer) {
         std::fprintf(stderr, "veritome-cli: unknown language '%s'\n", options.language.c_str());
         return cli::Cli::kTrouble;
     }
     platform::onInterrupt(&onInterrupt);
     cli::Cli front(localizer, stdout, stderr, &interrupted, platform::isTerminal(2));
     int status = front.run(options);
-    localizer->release();
+    if (localizer) localizer->release();
     // The last buffered output and its close can fail too (a full disk).
     if (std::fclose(stdout) != 0 && status != cli::Cli::kTrouble) {
         std::fprintf(stderr, "veritome-cli: write error: %s\n", std::strerror(errno));

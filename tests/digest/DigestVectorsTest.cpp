@@ -53,7 +53,7 @@ std::vector<Vector> loadVectors() {
             const std::string key = line.substr(0, line.find_first_of(" =")),
                               value = eq + 2 <= line.size() ? line.substr(eq + 2) : "";
             if (key == "In") {
-                next = Vector{section, "", fromHex(value)};
+                next = Vector{section, "", fromHex(value), false, ""};
             } else if (key == "Repeat") {
                 // Doubling copies: a million-byte input costs twenty copies, not a million.
                 const std::size_t unit = next.input.size(), total = unit * std::stoul(value);

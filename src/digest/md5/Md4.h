@@ -28,6 +28,12 @@ public:
     }
     void release() override { pool().giveBack(this); }
     void recycle() override { reset(); }
+    // For the tests of the length counter: goes on as if bits (high:low, a whole number of
+    // blocks) had been fed before, keeping the current chaining state.
+    void assumeFed(std::uint64_t bits) {
+        count_[0] = static_cast<std::uint32_t>(bits);
+        count_[1] = static_cast<std::uint32_t>(bits >> 32);
+    }
 
 private:
     friend class thread::ClassPool<Md4>;

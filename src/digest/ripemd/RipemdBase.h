@@ -24,6 +24,14 @@ protected:
     RipemdBase(std::int32_t variant, std::uint32_t size);
     void resetState();
 
+public:
+    // For the tests of the length counter: goes on as if bits (high:low, a whole number of
+    // blocks) had been fed before, keeping the current chaining state.
+    void assumeFed(std::uint64_t bits) {
+        count_[0] = static_cast<std::uint32_t>(bits);
+        count_[1] = static_cast<std::uint32_t>(bits >> 32);
+    }
+
 private:
     void compress(const std::uint8_t* data, std::size_t blocks);
 

@@ -4,6 +4,18 @@
 
 #if defined(__x86_64__)
 
+// Every header is read before the target is set: an inline function of a shared header
+// compiled here with vector instructions could otherwise be the copy the linker keeps for the
+// portable code too.
+#include <immintrin.h>
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+#include "digest/sha/Sha512Constants.h"
+
+#pragma GCC push_options
 #pragma GCC target("avx2,bmi,bmi2,avx512f,avx512vl")
 
 namespace s::digest::sha::blocks {
@@ -21,6 +33,8 @@ void sha512Avx512(std::uint64_t* state, const std::uint8_t* data, std::size_t co
 }
 
 }  // namespace s::digest::sha::blocks
+
+#pragma GCC pop_options
 
 #else
 

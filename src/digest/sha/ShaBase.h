@@ -30,6 +30,18 @@ public:
     // the previous one.
     static Acceleration useAcceleration(Acceleration level);
 
+    // For the tests of the length counter: goes on as if bits (high:low, a whole number of
+    // blocks) had been fed before, keeping the current chaining state.
+    void assumeFed(std::uint64_t low, std::uint64_t high = 0) {
+        std::uint32_t* count = variant_ >= kSha384 ? area_.w64.count : area_.w32.count;
+        count[0] = static_cast<std::uint32_t>(low);
+        count[1] = static_cast<std::uint32_t>(low >> 32);
+        if (variant_ >= kSha384) {
+            count[2] = static_cast<std::uint32_t>(high);
+            count[3] = static_cast<std::uint32_t>(high >> 32);
+        }
+    }
+
 protected:
     ShaBase(Variant variant, std::uint32_t size);
 
