@@ -177,7 +177,7 @@ std::vector<std::string> Cli::expand(const CliOptions& options, bool* trouble) {
 }
 
 void Cli::runAll(std::size_t count, const Work& work, const Emit& emit) {
-    unsigned cores = std::thread::hardware_concurrency();
+    static const unsigned cores = std::thread::hardware_concurrency();
     if (count < kParallelFrom || cores < 2) {
         ProgressLine progress(err_, progress_);
         CliView view(localizer_, cancel_, &progress);

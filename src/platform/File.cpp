@@ -54,8 +54,7 @@ int openFileForReading(const std::string& path, int* error) {
         ::close(fd);
         return kNoFile;
     }
-    // Reads of a regular file never block short, but keep the descriptor in its usual mode.
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // O_NONBLOCK stays: it changes nothing for a regular file.
     posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     return fd;
 }

@@ -33,8 +33,9 @@ bool sameName(const char16_t* a, const char16_t* b) {
     return *a == *b;
 }
 
+// Asked once: the answer comes from reading a system file.
 unsigned coresAvailable() {
-    unsigned n = std::thread::hardware_concurrency();
+    static const unsigned n = std::thread::hardware_concurrency();
     return n == 0 ? 1 : n;
 }
 
