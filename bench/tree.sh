@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Many small files and one large cached file, timed in interleaved rounds (bench/interleaved.py):
+#   10,000 files of 1-64 KiB in a tree: veritome-cli -r --print Sha2_256 against rhash -r --sha256
+#   and find | xargs sha256sum;
+#   CRC32 and Adler32 of a 1 GiB cached file against only reading it (dd bs=1M).
+# Usage: bench/tree.sh [CLI] [ROUNDS]   (default build/release's veritome-cli, 5 rounds)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cli=${1:-$here/build/release/apps/veritome-cli/veritome-cli}
+rounds=${2:-5}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+python3 - "$work/tree" <<'PY'
+import os, random, sys
+root = sys.argv[1]
+rng = random.Random(1)
+for i in range(10000):
+    folder = os.path.join(root, f"d{i % 40:02d}", f"e{i % 7}")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, f"f{i:05d}.bin"), "wb") as f:
+        f.write(rng.randbytes(rng.randint(1024, 65536)))
+PY
+cat $(find "$work/tree" -type f) >/dev/null
+echo "== 10,000 files of 1-64 KiB"
+"$here/bench/interleaved.py" "$rounds" \
+  "veritome-cli=$cli -r --print Sha2_256 $work/tree" \
+  "rhash=rhash -r --sha256 $work/tree" \
+  "sha256sum=find $work/tree -type f -print0 | xargs -0 sha256sum"
+
+head -c $((1024 * 1024 * 1024)) /dev/urandom >"$work/big"
+cat "$work/big" >/dev/null
+echo "== 1 GiB cached file"
+"$here/bench/interleaved.py" "$rounds" \
+  "dd=dd if=$work/big of=/dev/null bs=1M status=none" \
+  "crc32=$cli --print Crc32 $work/big" \
+  "adler32=$cli --print Adler32 $work/big"
