@@ -1,59 +1,252 @@
-// Label text, measuring and painting.
+// Label text, temporary texts, link input, measuring and painting.
 #include "gui/win/Label.h"
 
-#include "gui/IFont.h"
+#include <cctype>
+
+#include "platform/window/LinkOpener.h"
 
 namespace pw = platform::window;
 
 namespace s::gui::win {
 
+Label::~Label() {
+    releaseDrawer();
+    for (Font* f : {disabledFont_, hoveredFont_, pressedFont_}) {
+        if (f) f->release();
+    }
+}
+
 void Label::resetLabel() {
-    resetComponent();
-    text_.clear();
-    nativeFont_ = pw::Font{};
-    textColour_ = 0;
+    resetText();
+    releaseDrawer();
+    for (Font** f : {&disabledFont_, &hoveredFont_, &pressedFont_}) {
+        if (*f) (*f)->release();
+        *f = nullptr;
+    }
+    stateFonts_ = pressed_ = temporary_ = false;
+    state_ = 0;
+    linkTarget_.clear();
+    clickListeners_.clear();
+    savedText_.clear();
     transparent_ = true;
+}
+
+void Label::releaseDrawer() {
+    if (drawer_ && drawerOwned_) drawer_->release();
+    drawer_ = nullptr;
+    drawerOwned_ = false;
+}
+
+void Label::setWrap(bool on) {
+    changeFont([&](Font* f) { f->setWrap(on); });
+}
+
+void Label::setEllipsis(bool on) {
+    changeFont([&](Font* f) { f->setEllipsis(on); });
 }
 
 bool Label::setText(const std::u16string& text, bool repaint) {
     if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
-        // The text is compared and changed on the owner thread only, where painting reads it.
+        // Compared and changed on the owner thread only, where painting reads the text.
         return pw::send(native_, kMsgSetText, reinterpret_cast<pw::WParam>(&text),
                         repaint ? 1 : 0) != 0;
     }
-    if (text == text_) return false;
-    storeText(text, repaint && native_ != pw::kNoWindow);
-    return true;
+    if (temporary_) {
+        // The program's own text wins over a temporary one and is not reverted.
+        temporary_ = false;
+        savedText_.clear();
+        if (native_ != pw::kNoWindow) pw::killTimer(native_, kRevertTimer);
+    }
+    return storeText(text, repaint && native_ != pw::kNoWindow);
 }
 
-void Label::storeText(const std::u16string& text, bool repaint) {
+std::u16string Label::getText() const {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        std::u16string copy;
+        const_cast<Label*>(this)->handOff([&] { copy = text_; });
+        return copy;
+    }
+    return text_;
+}
+
+bool Label::storeText(const std::u16string& text, bool repaint) {
+    if (text == text_) return false;
     if (!text_.empty() && repaint) {
         text_.clear();
         this->repaint();  // no trace of the old text stays
     }
-    text_ = text;
+    return TextComponent::storeText(text, repaint);
+}
+
+void Label::showTextFor(const std::u16string& text, std::uint32_t milliseconds) {
+    if (native_ == pw::kNoWindow) return;
+    if (handOff([&] { showTextFor(text, milliseconds); })) return;
+    pw::killTimer(native_, kRevertTimer);
+    if (!temporary_) {
+        savedText_ = text_;
+        temporary_ = true;
+    }
+    storeText(text, true);
+    pw::setTimer(native_, kRevertTimer, milliseconds);
+}
+
+void Label::revertText() {
+    pw::killTimer(native_, kRevertTimer);
+    if (!temporary_) return;
+    temporary_ = false;
+    std::u16string own;
+    own.swap(savedText_);
+    storeText(own, true);
+}
+
+void Label::setTextDrawer(drawer::text::IBasic* drawer, bool owned) {
+    if (handOff([&] { setTextDrawer(drawer, owned); })) return;
+    releaseDrawer();
+    drawer_ = drawer;
+    drawerOwned_ = owned;
     measure(true);
-    if (repaint) this->repaint();
+    repaint();
+}
+
+void Label::setStateFonts(bool on) {
+    if (handOff([&] { setStateFonts(on); })) return;
+    stateFonts_ = on;
+    if (!on) state_ = 0;
+    measure(true);
+    repaint();
+}
+
+Font* Label::stateFont(Font*& font) {
+    if (!font) {
+        font = Font::create();
+        font->copyFrom(ownFont_);
+    }
+    return font;
+}
+
+IFont* Label::getDisabledFont() {
+    return stateFont(disabledFont_);
+}
+IFont* Label::getHoveredFont() {
+    return stateFont(hoveredFont_);
+}
+IFont* Label::getPressedFont() {
+    return stateFont(pressedFont_);
+}
+
+void Label::forEachStateFont(const std::function<void(Font*)>& change) {
+    if (hoveredFont_) change(hoveredFont_);
+    if (pressedFont_) change(pressedFont_);
+}
+
+const IFont* Label::paintFont() const {
+    if (!isEnabled() && disabledFont_) return disabledFont_;
+    if (!stateFonts_) return ownFont_;
+    if (state_ == 1 && hoveredFont_) return hoveredFont_;
+    if (state_ == 2 && pressedFont_) return pressedFont_;
+    return ownFont_;
 }
 
 void Label::measure(bool relayout) {
-    const pw::Font& font = font_ ? font_->nativeFont() : nativeFont_;
-    pw::Size size = pw::measureText(font, text_);
-    setMinSize(size.width, size.height);
-    setNaturalSize(size.width, size.height);
-    if (relayout && native_ != pw::kNoWindow && parent_) parent_->relayout();
+    drawer::text::IBasic* d = drawer_ ? drawer_ : textDrawer();
+    std::int32_t minW = 0, minH = 0, natW = 0, natH = 0;
+    d->measure(text_, ownFont_, formatOf(ownFont_), &minW, &minH, &natW, &natH);
+    if (stateFonts_) {
+        // A link keeps its size whatever state font it shows.
+        for (const Font* f : {hoveredFont_, pressedFont_}) {
+            if (!f) continue;
+            std::int32_t w = 0, h = 0, nw = 0, nh = 0;
+            d->measure(text_, f, formatOf(f), &w, &h, &nw, &nh);
+            minW = std::max(minW, w), minH = std::max(minH, h);
+            natW = std::max(natW, nw), natH = std::max(natH, nh);
+        }
+    }
+    setMinSize(minW, minH);
+    setNaturalSize(natW, natH);
+    afterMeasure(relayout);
 }
 
 void Label::paint(pw::Canvas& canvas, pw::Rect area) {
     Component::paint(canvas, area);
-    const pw::Font& font = font_ ? font_->nativeFont() : nativeFont_;
-    canvas.drawText({0, 0, width_, height_}, text_, font, textColour_);
+    drawer::text::IBasic* d = drawer_ ? drawer_ : textDrawer();
+    const IFont* font = paintFont();
+    d->paint(canvas, 0, 0, width_, height_, text_, font, formatOf(font));
+}
+
+void Label::setState(std::int32_t state) {
+    if (state == state_) return;
+    state_ = state;
+    repaint();
+}
+
+bool Label::inside(pw::LParam point) const {
+    pw::Point p = pw::unpackPoint(point);
+    return p.x >= 0 && p.y >= 0 && p.x <= width_ && p.y <= height_;  // edges included
+}
+
+bool isOpenableLink(const std::u16string& target) {
+    auto startsWith = [&](std::u16string_view prefix) {
+        if (target.size() < prefix.size()) return false;
+        for (std::size_t i = 0; i < prefix.size(); ++i) {
+            char16_t c = target[i];
+            if (c < 128) c = static_cast<char16_t>(std::tolower(c));
+            if (c != prefix[i]) return false;
+        }
+        return true;
+    };
+    return startsWith(u"http://") || startsWith(u"https://") || startsWith(u"mailto:");
 }
 
 pw::Result Label::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
                                 pw::LParam lparam) {
-    if (message == kMsgSetText) {
-        return setText(*reinterpret_cast<const std::u16string*>(wparam), lparam != 0) ? 1 : 0;
+    switch (message) {
+        case kMsgSetText:
+            return setText(*reinterpret_cast<const std::u16string*>(wparam), lparam != 0) ? 1 : 0;
+        case pw::msg::kTimer:
+            if (wparam != kRevertTimer) break;
+            revertText();
+            return 0;
+        case pw::msg::kHitTest: {
+            pw::Result hit = Component::handleMessage(window, message, wparam, lparam);
+            // A plain label lets the pointer through to what lies beneath it.
+            if (!stateFonts_ && hit == pw::kHitClient) return pw::kHitTransparent;
+            return hit;
+        }
+        case pw::msg::kMouseMove:
+            if (!stateFonts_) break;
+            if (pressed_) {
+                setState(inside(lparam) ? 2 : 0);
+            } else if (!(wparam & pw::kMouseLeft)) {
+                setState(inside(lparam) ? 1 : 0);
+            }
+            return 0;
+        case pw::msg::kMouseLeave:
+            if (!pressed_) setState(0);
+            return 0;
+        case pw::msg::kLButtonDown:
+            if (!stateFonts_) break;
+            pressed_ = true;
+            pw::setCapture(window);
+            setState(2);
+            return 0;
+        case pw::msg::kLButtonUp: {
+            if (!pressed_) break;
+            pressed_ = false;
+            bool hit = inside(lparam);
+            if (pw::capture() == window) pw::releaseCapture();
+            setState(0);
+            if (hit) {
+                if (isOpenableLink(linkTarget_)) pw::openLink(linkTarget_);
+                fireListeners(clickListeners_, eventSource(this), 1);
+            }
+            return 0;
+        }
+        case pw::msg::kCaptureChanged:
+            pressed_ = false;
+            setState(0);
+            return 0;
+        default:
+            break;
     }
     return Component::handleMessage(window, message, wparam, lparam);
 }
@@ -61,6 +254,21 @@ pw::Result Label::handleMessage(pw::Handle window, std::uint32_t message, pw::WP
 Label* newLabel(const std::u16string& text) {
     Label* label = Label::create();
     label->setText(text, false);
+    return label;
+}
+
+Label* newLabel(const std::u16string& text, bool flagA, bool flagB, std::int32_t sizeCode) {
+    Label* label = Label::create();
+    if (flagA) label->setWrap(true);
+    if (flagB) label->setEllipsis(true);
+    if (sizeCode != 0) label->setSizeCode(sizeCode);
+    label->setText(text, false);
+    return label;
+}
+
+Label* newLabelByNumber(std::int32_t textNumber, bool flagA, bool flagB, std::int32_t sizeCode) {
+    Label* label = newLabel(u"", flagA, flagB, sizeCode);
+    label->setTextNumber(textNumber);
     return label;
 }
 

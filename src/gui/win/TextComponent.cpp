@@ -1,0 +1,113 @@
+// Text numbers, the widget's own font and the text drawer of the current skin.
+#include "gui/win/TextComponent.h"
+
+#include "gui/drawer/Defaults.h"
+
+namespace pw = platform::window;
+
+namespace s::gui::win {
+
+// Windows carry no language pack yet: texts by number stay empty until they do.
+void* languagePackOf(IComponent*) {
+    return nullptr;
+}
+
+bool lookUpText(IComponent*, std::int32_t, std::u16string*) {
+    return false;
+}
+
+TextComponent::TextComponent() : ownFont_(Font::create()) {
+    font_ = ownFont_;
+}
+
+TextComponent::~TextComponent() {
+    ownFont_->release();
+}
+
+void TextComponent::resetText() {
+    resetComponent();
+    ownFont_->recycle();
+    font_ = ownFont_;
+    text_.clear();
+    textNumber_ = -1;
+}
+
+void TextComponent::onAttached() {
+    if (textNumber_ >= 0) lookUpNumber(false);
+    measure(false);
+}
+
+void TextComponent::onEvent(void* source, std::int32_t code) {
+    void* pack = languagePackOf(this);
+    if (pack && source == pack && textNumber_ >= 0) lookUpNumber(true);
+}
+
+void TextComponent::lookUpNumber(bool repaint) {
+    std::u16string found;
+    if (textNumber_ < 0 || !lookUpText(this, textNumber_, &found)) found.clear();
+    storeText(found, repaint);
+}
+
+void TextComponent::setTextNumber(std::int32_t number) {
+    if (handOff([&] { setTextNumber(number); })) return;
+    textNumber_ = number;
+    lookUpNumber(native_ != pw::kNoWindow);
+}
+
+bool TextComponent::storeText(const std::u16string& text, bool repaint) {
+    if (text == text_) return false;
+    text_ = text;
+    measure(true);
+    if (repaint) this->repaint();
+    return true;
+}
+
+void TextComponent::changeFont(const std::function<void(Font*)>& change) {
+    if (handOff([&] { changeFont(change); })) return;
+    change(ownFont_);
+    measure(true);
+    repaint();
+}
+
+void TextComponent::setSizeCode(std::int32_t code) {
+    changeFont([&](Font* f) {
+        f->setSizeCode(code);
+        forEachStateFont([&](Font* s) { s->setSizeCode(code); });
+    });
+}
+
+void TextComponent::setBold(bool on) {
+    changeFont([&](Font* f) {
+        f->setBold(on);
+        forEachStateFont([&](Font* s) { s->setBold(on); });
+    });
+}
+
+void TextComponent::setTextColour(std::int32_t red, std::int32_t green, std::int32_t blue) {
+    changeFont([&](Font* f) { f->setTextColour(red, green, blue); });
+}
+
+void TextComponent::afterMeasure(bool relayout) {
+    if (relayout && native_ != pw::kNoWindow && parent_) parent_->relayout();
+}
+
+drawer::text::IBasic* TextComponent::textDrawer() const {
+    return drawer::Defaults::text();
+}
+
+drawer::text::TextFormat TextComponent::formatOf(const IFont* font) const {
+    drawer::text::TextFormat format;
+    format.wrap = font->isWrap();
+    format.ellipsis = font->isEllipsis();
+    format.centred = font->isCentred();
+    format.effect = font->getTextEffect();
+    return format;
+}
+
+void fireListeners(const std::vector<events::IEventListener*>& listeners, void* source,
+                   std::int32_t code) {
+    std::vector<events::IEventListener*> copy = listeners;
+    for (events::IEventListener* l : copy) l->onEvent(source, code);
+}
+
+}  // namespace s::gui::win
