@@ -1,0 +1,250 @@
+// Button input (press, drag off, release, click), auto-repeat, toggling and painting.
+#include "gui/win/Button.h"
+
+#include <cstdio>
+
+#include "gui/drawer/Defaults.h"
+
+namespace pw = platform::window;
+
+namespace s::gui::win {
+
+Button::~Button() {
+    if (drawer_ && drawerOwned_) drawer_->release();
+    hoveredFont_->release();
+    pressedFont_->release();
+}
+
+void Button::resetButton() {
+    resetText();
+    if (drawer_ && drawerOwned_) drawer_->release();
+    drawer_ = nullptr;
+    drawerOwned_ = false;
+    if (!hoveredFont_) hoveredFont_ = Font::create();
+    if (!pressedFont_) pressedFont_ = Font::create();
+    hoveredFont_->recycle();
+    pressedFont_->recycle();
+    clickListeners_.clear();
+    afterClickListeners_.clear();
+    pressListeners_.clear();
+    autoRepeat_ = repeating_ = showFocus_ = false;
+    toggleMode_ = toggled_ = false;
+    canUncheck_ = toggleEnabled_ = true;
+    pressed_ = pointerInside_ = false;
+    state_ = 0;
+}
+
+drawer::button::IThin* Button::buttonDrawer() const {
+    return drawer_ ? drawer_ : drawer::Defaults::button();
+}
+
+void Button::setText(const std::u16string& text) {
+    if (handOff([&] { setText(text); })) return;
+    textNumber_ = -1;
+    storeText(text, native_ != pw::kNoWindow);
+}
+
+void Button::setButtonDrawer(drawer::button::IThin* drawer, bool owned) {
+    if (handOff([&] { setButtonDrawer(drawer, owned); })) return;
+    if (drawer_ && drawerOwned_) drawer_->release();
+    drawer_ = drawer;
+    drawerOwned_ = owned;
+    measure(true);
+    repaint();
+}
+
+void Button::setToggleMode(bool toggle, bool canUncheck) {
+    toggleMode_ = toggle;
+    canUncheck_ = canUncheck;
+}
+
+void Button::setToggled(bool on) {
+    if (handOff([&] { setToggled(on); })) return;
+    if (on == toggled_) return;
+    toggled_ = on;
+    repaint();
+}
+
+void Button::setColourText(std::int32_t red, std::int32_t green, std::int32_t blue) {
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(makeColour(red, green, blue)));
+    std::u16string text = u"#Color-";
+    for (const char* p = hex; *p; ++p) text.push_back(static_cast<char16_t>(*p));
+    setText(text);
+}
+
+void Button::forEachStateFont(const std::function<void(Font*)>& change) {
+    change(hoveredFont_);
+    change(pressedFont_);
+}
+
+void Button::measure(bool relayout) {
+    std::int32_t minW = 0, minH = 0, natW = 0, natH = 0;
+    buttonDrawer()->measure(text_, ownFont_, &minW, &minH, &natW, &natH);
+    setMinSize(minW, minH);
+    setNaturalSize(natW, natH);
+    afterMeasure(relayout);
+}
+
+void Button::paint(pw::Canvas& canvas, pw::Rect area) {
+    const IFont* font = ownFont_;
+    if (state_ == 1 && hoveredFont_->isAnySet()) font = hoveredFont_;
+    if (state_ == 2 && pressedFont_->isAnySet()) font = pressedFont_;
+    bool focus = showFocus_ && native_ != pw::kNoWindow && pw::focus() == native_;
+    buttonDrawer()->paint(canvas, 0, 0, width_, height_, state_, text_, isEnabled(), font, focus,
+                          toggled_);
+}
+
+void Button::setState(std::int32_t state) {
+    if (state == state_) return;
+    state_ = state;
+    repaint();
+}
+
+bool Button::inside(pw::LParam point) const {
+    pw::Point p = pw::unpackPoint(point);
+    return p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
+}
+
+void Button::press() {
+    pressed_ = true;
+    pointerInside_ = true;
+    setState(2);
+    fireListeners(pressListeners_, eventSource(this), 0);
+    if (autoRepeat_ && native_ != pw::kNoWindow) {
+        repeating_ = false;
+        pw::setTimer(native_, kRepeatTimer, kFirstRepeatMs);
+    }
+}
+
+void Button::cancelPress() {
+    if (native_ != pw::kNoWindow) pw::killTimer(native_, kRepeatTimer);
+    repeating_ = false;
+    bool wasPressed = pressed_;
+    pressed_ = false;
+    pointerInside_ = false;
+    setState(0);
+    if (wasPressed && native_ != pw::kNoWindow && pw::capture() == native_) pw::releaseCapture();
+}
+
+void Button::clickStep() {
+    fireListeners(clickListeners_, eventSource(this), 1);
+    if (toggleMode_ && toggleEnabled_ && (!toggled_ || canUncheck_)) {
+        toggled_ = !toggled_;
+        repaint();
+    }
+    fireListeners(afterClickListeners_, eventSource(this), 2);
+}
+
+void Button::click() {
+    if (native_ == pw::kNoWindow) {
+        clickStep();
+        return;
+    }
+    pw::send(native_, kMsgClick);
+}
+
+void Button::setEnabled(bool enable) {
+    if (handOff([&] { setEnabled(enable); })) return;
+    if (!enable) cancelPress();
+    Component::setEnabled(enable);
+    repaint();
+}
+
+void Button::setVisible(bool show, bool relayout) {
+    if (handOff([&] { setVisible(show, relayout); })) return;
+    if (!show) cancelPress();
+    Component::setVisible(show, relayout);
+}
+
+pw::Result Button::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
+                                 pw::LParam lparam) {
+    switch (message) {
+        case kMsgClick:
+            // A program click: the press step, then release and the click step.
+            press();
+            cancelPress();
+            clickStep();
+            return 1;
+        case pw::msg::kTimer:
+            if (wparam != kRepeatTimer) break;
+            if (!pressed_) {
+                pw::killTimer(window, kRepeatTimer);
+                return 0;
+            }
+            if (!repeating_) {
+                repeating_ = true;
+                pw::setTimer(window, kRepeatTimer, kRepeatMs);
+            }
+            if (pointerInside_) fireListeners(pressListeners_, eventSource(this), 0);
+            return 0;
+        case pw::msg::kSetCursor:
+            if (text_ == u"#Resizer") {
+                pw::setCursor(pw::Cursor::kSizeNWSE);
+                return 1;
+            }
+            break;
+        case pw::msg::kMouseMove:
+            if (pressed_) {
+                pointerInside_ = inside(lparam);
+                setState(pointerInside_ ? 2 : 0);
+            } else {
+                setState(inside(lparam) ? 1 : 0);
+            }
+            return 0;
+        case pw::msg::kMouseLeave:
+            if (!pressed_) setState(0);
+            return 0;
+        case pw::msg::kLButtonDown:
+        case pw::msg::kLButtonDblClk:
+            if (text_ == u"#Resizer") {
+                // The grip resizes its window as a bottom-right sizing border would.
+                pw::Point screen = pw::clientToScreen(window, pw::unpackPoint(lparam));
+                pw::beginSizeMove(pw::topLevelOf(window), pw::kHitBottomRight, screen);
+                return 0;
+            }
+            pw::setCapture(window);
+            press();
+            return 0;
+        case pw::msg::kLButtonUp: {
+            if (!pressed_) return 0;
+            bool hit = inside(lparam);
+            cancelPress();
+            if (hit) {
+                setState(1);
+                clickStep();
+            }
+            return 0;
+        }
+        case pw::msg::kCaptureChanged:
+            if (pressed_) cancelPress();
+            return 0;
+        case pw::msg::kKeyDown:
+        case pw::msg::kKeyUp:
+        case pw::msg::kChar:
+            if (parent_ && parent_->getNativeWindow() != pw::kNoWindow) {
+                return pw::send(parent_->getNativeWindow(), message, wparam, lparam);
+            }
+            return 0;
+        default:
+            break;
+    }
+    return Component::handleMessage(window, message, wparam, lparam);
+}
+
+Button* newButton(const std::u16string& text, std::int32_t width, std::int32_t height) {
+    Button* button = Button::create();
+    button->setEnabled(true);
+    button->setText(text);
+    if (width >= 0) button->setComponentFixedWidth(width);
+    if (height >= 0) button->setComponentFixedHeight(height);
+    return button;
+}
+
+Button* newButtonByNumber(std::int32_t width, std::int32_t textNumber, std::int32_t height) {
+    Button* button = newButton(u"", width, height);
+    button->setTextNumber(textNumber);
+    return button;
+}
+
+}  // namespace s::gui::win
