@@ -3,7 +3,9 @@
 
 #include "gui/drawer/Defaults.h"
 #include "gui/events/Disabler.h"
+#include "gui/events/Editabler.h"
 #include "gui/events/Enabler.h"
+#include "gui/events/UnEditabler.h"
 
 namespace pw = platform::window;
 
@@ -81,6 +83,12 @@ void CheckBoxBase::link(std::vector<events::IEventListener*>& list, IComponent* 
     owned_.push_back(listener);
     list.push_back(listener);
 }
+
+// Radio buttons link editing the same way.
+template void CheckBoxBase::link<events::Editabler>(std::vector<events::IEventListener*>&,
+                                                    IComponent*);
+template void CheckBoxBase::link<events::UnEditabler>(std::vector<events::IEventListener*>&,
+                                                      IComponent*);
 
 void CheckBoxBase::enableWhenChecked(IComponent* c) {
     link<events::Enabler>(checkedListeners_, c);

@@ -1,0 +1,52 @@
+// Radio grouping by parent, edit links and painting.
+#include "gui/win/RadioButton.h"
+
+#include "gui/drawer/Defaults.h"
+#include "gui/events/Editabler.h"
+#include "gui/events/UnEditabler.h"
+
+namespace pw = platform::window;
+
+namespace s::gui::win {
+
+void RadioButton::linkEditable(IComponent* c) {
+    link<events::Editabler>(checkedListeners_, c);
+    link<events::UnEditabler>(uncheckedListeners_, c);
+}
+
+void RadioButton::linkReadOnly(IComponent* c) {
+    link<events::UnEditabler>(checkedListeners_, c);
+    link<events::Editabler>(uncheckedListeners_, c);
+}
+
+void RadioButton::afterUserChange() {
+    if (!checked_ || !parent_) return;
+    // The siblings of one parent form the group: the user's choice clears the others.
+    for (IComponent* sibling : parent_->getChildren()) {
+        auto* other = dynamic_cast<RadioButton*>(sibling);
+        if (other && other != this && other->checked_) other->userSet(false);
+    }
+}
+
+void RadioButton::measure(bool relayout) {
+    std::int32_t minW = 0, minH = 0, natW = 0, natH = 0;
+    drawer::Defaults::radioButton()->measure(text_, ownFont_, kBoxSide, &minW, &minH, &natW, &natH);
+    setMinSize(minW, minH);
+    setNaturalSize(natW, natH);
+    afterMeasure(relayout);
+}
+
+void RadioButton::paint(pw::Canvas& canvas, pw::Rect area) {
+    Component::paint(canvas, area);
+    drawer::Defaults::radioButton()->paint(canvas, 0, 0, width_, height_, kBoxSide, checked_, text_,
+                                           ownFont_, isEnabled());
+}
+
+RadioButton* newRadioButton(const std::u16string& text, bool checked) {
+    RadioButton* button = RadioButton::create();
+    button->setText(text);
+    button->setCheckedSilently(checked);
+    return button;
+}
+
+}  // namespace s::gui::win
