@@ -44,3 +44,11 @@ if(TARGET s_settings)
     LIBS s_frame)
 endif()
 # ---- end of drop-dialog frame ----------------------------------------------------------------
+
+# ---- the theme gallery: one demo window per colour theme as PNG (scripts/theme-gallery) ------
+pkg_check_modules(VERITOME_GALLERY_ZLIB IMPORTED_TARGET zlib)
+if(VERITOME_GALLERY_ZLIB_FOUND)
+  add_executable(theme-gallery apps/theme-gallery/main.cpp)
+  target_link_libraries(theme-gallery PRIVATE s_gui PkgConfig::VERITOME_GALLERY_ZLIB)
+endif()
+# ---- end of the theme gallery ----------------------------------------------------------------

@@ -88,9 +88,9 @@ TEST(ButtonDrawer, GlyphColourAndPressShift) {
     pw::Rect n = glyphBox(normal, kC2);
     ASSERT_GT(n.width, 0);
     EXPECT_EQ(glyphBox(hovered, kC2), n.offset(-1, -1));
-    EXPECT_EQ(glyphBox(pressed, kC2), n.offset(1, 1));
-    // Toggled: in the font's text colour instead of the line colour.
-    EXPECT_EQ(glyphBox(toggled, pw::rgb(1, 1, 1)), n);
+    EXPECT_EQ(glyphBox(pressed, pw::rgb(255, 255, 0)), n.offset(1, 1));  // on the pressed face
+    // Toggled: on the filled face, in the pressed font's colour instead of the line colour.
+    EXPECT_EQ(glyphBox(toggled, pw::rgb(255, 255, 0)), n);
     // Colour swatch: the whole label area in that colour.
     Pixels swatch(20, 12);
     EXPECT_TRUE(b->drawGlyph(swatch.canvas, 0, 0, 20, 12, u"#Color-000000ff", 0, 0, 0));

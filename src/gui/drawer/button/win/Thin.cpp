@@ -111,12 +111,14 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
         if (look == kHovered) label = label.offset(-1, -1);
         if (look == kPressed) label = label.offset(1, 1);
     }
-    // 6. Glyph or text. A disabled label is drawn halfway between its colour and button
+    // 6. Glyph or text. On the filled face the pressed text colour is used, which the skins
+    // choose for that face. A disabled label is drawn halfway between its colour and button
     // colour 1.
-    Colour textColour = readable(fonts_[look], filled ? fill_ : background_);
+    Colour textColour = readable(fonts_[filled ? kPressed : look], filled ? fill_ : background_);
     if (!enabled) textColour = mix(fonts_[0], colours_[0]);
     if (!text.empty() && text[0] == u'#') {
-        Colour glyph = toggled ? textColour : line;
+        // On a filled face (toggled, or pressed) the line colour may equal the fill.
+        Colour glyph = filled ? textColour : line;
         drawGlyph(picture, label.x, label.y, label.right(), label.bottom(), text,
                   static_cast<std::uint8_t>(pw::red(glyph)),
                   static_cast<std::uint8_t>(pw::green(glyph)),
