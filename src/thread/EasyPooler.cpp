@@ -40,12 +40,18 @@ base::IObject* EasyPooler::take() {
 
 void EasyPooler::giveBack(base::IObject* object) {
     if (!object) return;
+    // Recycling gives the object's parts back to their own pools: doing it under this pool's
+    // lock would take pool locks in both orders (a node's arrays, an array's nodes) and could
+    // deadlock two threads. Until it is in the idle list the object is this caller's alone.
+    bool room;
     {
         std::lock_guard guard(lock_);
-        if (idle_->length() < capacity_) {
-            recycler_(object);
-            if (idle_->add(object)) return;
-        }
+        room = idle_->length() < capacity_;
+    }
+    if (room) {
+        recycler_(object);
+        std::lock_guard guard(lock_);
+        if (idle_->length() < capacity_ && idle_->add(object)) return;
     }
     destroyer_(object);
 }

@@ -1,4 +1,5 @@
-// The class pool: last in first out, capacity, recycling under the lock, first use from threads.
+// The class pool: last in first out, capacity, recycling outside the pool lock, first use from
+// threads.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -88,3 +89,49 @@ TEST(EasyPoolerThreads, FirstUseFromManyThreadsSharesOnePool) {
 }
 
 }  // namespace
+
+// Two classes whose recycling gives a part of the other class back to its pool (as XML nodes
+// and pointer arrays do). Recycling under the pool's own lock takes the two pool locks in both
+// orders, which ThreadSanitizer reports and two threads can deadlock on.
+struct Leaf;
+struct Holder : s::base::IObject, s::thread::Pooled<Holder> {
+    Leaf* part = nullptr;
+    const char16_t* typeName() const override { return u"Holder"; }
+    IObject* newInstance() const override { return create(); }
+    void recycle() override;
+};
+struct Leaf : s::base::IObject, s::thread::Pooled<Leaf> {
+    Holder* part = nullptr;
+    const char16_t* typeName() const override { return u"Leaf"; }
+    IObject* newInstance() const override { return create(); }
+    void recycle() override {
+        if (part) part->release();
+        part = nullptr;
+    }
+};
+void Holder::recycle() {
+    if (part) part->release();
+    part = nullptr;
+}
+
+TEST(EasyPoolerThread, NestedRecyclingFromTwoThreadsDoesNotDeadlock) {
+    auto churn = [](bool holderFirst) {
+        for (int i = 0; i < 2000; ++i) {
+            if (holderFirst) {
+                Holder* h = Holder::create();
+                h->part = Leaf::create();
+                h->release();
+            } else {
+                Leaf* l = Leaf::create();
+                l->part = Holder::create();
+                l->release();
+            }
+        }
+    };
+    std::thread a(churn, true);
+    std::thread b(churn, false);
+    a.join();
+    b.join();
+    EXPECT_GT(Holder::pool().idleCount(), 0u);
+    EXPECT_GT(Leaf::pool().idleCount(), 0u);
+}
