@@ -1,0 +1,80 @@
+// The drop-down list: a field showing the selected item and a list popup to choose another.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "gui/IComboBox.h"
+#include "gui/combobox/ComboBoxItem.h"
+#include "gui/win/Component.h"
+#include "platform/window/Text.h"
+#include "thread/Pooled.h"
+
+namespace s::gui::win {
+
+class ComboBox : public Component, public virtual IComboBox, public thread::Pooled<ComboBox> {
+public:
+    ComboBox() { resetComboBox(); }
+    ~ComboBox() override;
+    const char16_t* typeName() const override { return u"s_gui_win_ComboBox"; }
+    base::IObject* newInstance() const override { return create(); }
+    void release() override { thread::Pooled<ComboBox>::release(); }
+    void recycle() override { resetComboBox(); }
+
+    std::int32_t getItemCount() const override { return static_cast<std::int32_t>(items_.size()); }
+    combobox::ComboBoxItem* getItem(std::int32_t index) const override;
+    void addItem(combobox::ComboBoxItem* item) override { insertItem(getItemCount(), item); }
+    void insertItem(std::int32_t index, combobox::ComboBoxItem* item) override;
+    bool takeItem(combobox::ComboBoxItem* item) override;
+    combobox::ComboBoxItem* takeItemAt(std::int32_t index) override;
+    bool deleteItem(combobox::ComboBoxItem* item) override;
+    bool deleteItemAt(std::int32_t index) override;
+    bool deleteItemByValue(const void* value) override;
+    bool deleteSelected() override { return deleteItemAt(selected_); }
+    void select(std::int32_t index, bool notify) override;
+    bool selectByValue(const void* value, bool notify) override;
+    std::int32_t getSelectedIndex() const override { return selected_; }
+    combobox::ComboBoxItem* getSelectedItem() const override { return getItem(selected_); }
+    std::int32_t getPreviousIndex() const override { return previous_; }
+    combobox::ComboBoxItem* getPreviousItem() const override { return getItem(previous_); }
+    void addChangeListener(events::IEventListener* listener) override;
+
+    // Opens the list below the field (above when it does not fit) and waits on the owner thread
+    // until an item is chosen (selected with notification) or the list is cancelled.
+    bool dropDown();
+    bool isDroppedDown() const { return list_ != platform::window::kNoWindow; }
+    const platform::window::Font& textFont() const;
+
+    platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
+                                           platform::window::WParam wparam,
+                                           platform::window::LParam lparam) override;
+
+    // Posted to the field by a press: opens the list once the press is handled.
+    static constexpr std::uint32_t kMsgDropDown = 0x1440;
+    // Height of one row of the list popup.
+    static constexpr std::int32_t kRowHeight = 20;
+    // Rows the list shows before it scrolls.
+    static constexpr std::int32_t kVisibleRows = 12;
+
+protected:
+    void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
+
+private:
+    void resetComboBox();
+    void fire();
+    void repaintField();
+    // Removes index; answers the item. Keeps the same item selected when one before it goes.
+    combobox::ComboBoxItem* removeAt(std::int32_t index, bool* wasSelected);
+
+    std::vector<combobox::ComboBoxItem*> items_;
+    std::vector<events::IEventListener*> listeners_;
+    std::int32_t selected_ = -1;
+    std::int32_t previous_ = -1;
+    platform::window::Font nativeFont_;
+    platform::window::Handle list_ = platform::window::kNoWindow;
+};
+
+// A drop-down list of the given fixed width (when 0 or more) and height 23.
+ComboBox* newComboBox(std::int32_t width, bool enabled);
+
+}  // namespace s::gui::win
