@@ -14,15 +14,17 @@ std::atomic<long> allocations{0};
 }
 
 // Counts every allocation of the test program (the no-allocation test reads the difference).
-void* operator new(std::size_t size) {
+// Never inlined: the compiler would otherwise pair the callers' new with the free below and
+// warn about a mismatch.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept {
+[[gnu::noinline]] void operator delete(void* p) noexcept {
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
 
