@@ -26,11 +26,15 @@ function(veritome_library name)
   target_link_libraries(${name} PUBLIC ${A_LIBS} Threads::Threads)
 endfunction()
 
-# veritome_test(name DIRS dir... LIBS lib...): one GoogleTest program, every test registered
-# with CTest. Tests whose suite name contains "Thread" also run under ThreadSanitizer.
+# veritome_test(name DIRS dir... [EXCLUDE regex] LIBS lib...): one GoogleTest program, every
+# test registered with CTest. Tests whose suite name contains "Thread" also run under
+# ThreadSanitizer.
 function(veritome_test name)
-  cmake_parse_arguments(A "" "" "DIRS;LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "EXCLUDE" "DIRS;LIBS" ${ARGN})
   veritome_sources(src ${A_DIRS})
+  if(A_EXCLUDE)
+    list(FILTER src EXCLUDE REGEX "${A_EXCLUDE}")
+  endif()
   if(NOT src)
     return()
   endif()

@@ -28,7 +28,15 @@ veritome_library(s_gui
   LIBS s_platform_window s_foundation s_settings)
 veritome_test(gui_tests
   DIRS tests/gui/**
+  EXCLUDE "/tests/gui/display/"
   LIBS s_gui)
+# Top-level windows on a real display (Xvfb and openbox per test process).
+if(VERITOME_XTEST_DEPS_FOUND)
+  veritome_test(gui_display_tests
+    DIRS tests/gui/display tests/platform/window/display
+    EXCLUDE "SdlDisplayTest"
+    LIBS s_gui PkgConfig::VERITOME_XTEST_DEPS)
+endif()
 veritome_bench(layout_bench
   SOURCES bench/layout.cpp
   LIBS s_gui)

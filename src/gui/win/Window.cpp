@@ -1,15 +1,47 @@
-// The window's user-interface thread, its native top-level window, the attach hand-off at the
-// root and the destroy message.
+// The top-level window: its thread and native windows, closing, state, styles, events, the
+// self-painted frame, sizing, placement and the settings it keeps through IAppWindow.
 #include "gui/win/Window.h"
 
 #include <algorithm>
-#include <future>
+#include <chrono>
+#include <mutex>
+#include <thread>
 
+#include "app/IAppWindow.h"
+#include "gui/drawer/window/IThin.h"
 #include "gui/layout/Vertical.h"
+#include "lang/Localizer.h"
+#include "platform/window/MessageBox.h"
 
 namespace pw = platform::window;
 
 namespace s::gui::win {
+
+namespace {
+
+std::int64_t nowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+std::mutex& openerMutex() {
+    static std::mutex m;
+    return m;
+}
+Window::MenuOpener& menuOpener() {
+    static Window::MenuOpener opener;
+    return opener;
+}
+
+constexpr std::int32_t kDefaultWidth = 240;
+constexpr std::int32_t kDefaultHeight = 120;
+// A deactivation this recent came from the click that is being handled.
+constexpr std::int64_t kRecentDeactivationMs = 150;
+
+}  // namespace
+
+// ---- thread and native windows ------------------------------------------------------------
 
 Window::Window() {
     window_ = this;
@@ -18,40 +50,91 @@ Window::Window() {
     transparent_ = false;
     shown_ = false;
     hoverTracking_ = false;
-    std::promise<pw::Handle> made;
-    std::future<pw::Handle> ready = made.get_future();
-    thread_ = std::thread([this, &made] {
-        registerNativeClass();
-        pw::CreateParams params;
-        params.className = kComponentClass;
-        params.rect = {0, 0, 0, 0};
-        params.userData = this;
-        made.set_value(pw::create(params));
-        run();
-    });
-    native_ = ready.get();
+    width_ = kDefaultWidth;
+    height_ = kDefaultHeight;
+    // Blocks until the thread has made the windows (or failed to).
+    thread_.start([this] { return makeNativeWindows(); });
+}
+
+bool Window::makeNativeWindows() {
+    // 1. The invisible owner window.
+    invisible_.create();
+    // 2. The visible window: framed, sizable, hidden, at the default place and size.
+    registerNativeClass();
+    pw::Rect work = pw::workArea({0, 0});
+    pw::CreateParams params;
+    params.className = kComponentClass;
+    params.owner = invisible_.handle();
+    params.rect = {work.x + (work.width - kDefaultWidth) / 2,
+                   work.y + (work.height - kDefaultHeight) / 2, kDefaultWidth, kDefaultHeight};
+    params.style = pw::kStyleResizable;
+    params.title = u"Window";
+    params.userData = this;
+    pw::Handle made = pw::create(params);
+    if (made == pw::kNoWindow) {
+        // 5. The user hears of it; the window stays without a native window.
+        invisible_.destroy();
+        pw::MessageBoxRequest box;
+        box.text = u"Window Creation Failed!";
+        box.title = u"Error!";
+        box.icon = pw::BoxIcon::kWarning;
+        pw::messageBox(box);
+        return false;
+    }
+    x_ = params.rect.x;
+    y_ = params.rect.y;
+    native_ = made;
+    return true;
 }
 
 Window::~Window() {
     pw::Handle native = native_;
-    native_ = pw::kNoWindow;
-    if (native != pw::kNoWindow) pw::send(native, kMsgDestroyWindow);
-    if (!thread_.joinable()) return;
-    // Released from its own thread (a handler): the loop ends after this message.
-    if (thread_.get_id() == std::this_thread::get_id()) {
-        thread_.detach();
-        return;
+    if (native != pw::kNoWindow) {
+        // The native windows go on their own thread, which then leaves its loop.
+        pw::send(native, kMsgDestroyWindow);
+        forgetNative();
     }
-    thread_.join();
-}
-
-void Window::run() {
-    pw::runMessageLoop();
+    thread_.stop();
+    if (ownsDrawer_ && drawer_) drawer_->release();
+    if (ownsSmallIcon_) delete smallIcon_;
+    if (ownsLargeIcon_) delete largeIcon_;
+    if (localizer_) localizer_->removeListener(this);
 }
 
 bool Window::isOwnerThread() const {
     return pw::isOwnerThread(native_);
 }
+
+void Window::onOwner(const std::function<void()>& work) const {
+    if (native_ == pw::kNoWindow) return;
+    if (pw::isOwnerThread(native_)) {
+        work();
+        return;
+    }
+    pw::send(native_, kMsgRunOnOwner, reinterpret_cast<pw::WParam>(&work));
+}
+
+void Window::onEvent(void* source, std::int32_t code) {
+    // The language changed: the title follows.
+    if (localizer_ && source == localizer_) onOwner([this] { rebuildTitle(); });
+}
+
+// ---- listeners ------------------------------------------------------------------------------
+
+void Window::listen(std::int32_t code, events::IEventListener* listener) {
+    onOwner([&] { listeners_[code].push_back(listener); });
+    if (native_ == pw::kNoWindow) listeners_[code].push_back(listener);
+}
+
+void Window::fire(std::int32_t code) {
+    auto it = listeners_.find(code);
+    if (it == listeners_.end()) return;
+    // A listener may add listeners; walk a copy.
+    std::vector<events::IEventListener*> copy = it->second;
+    for (events::IEventListener* l : copy) l->onEvent(eventSource(this), code);
+}
+
+// ---- tree -----------------------------------------------------------------------------------
 
 void Window::add(IComponent* child) {
     if (handOff([&] { add(child); })) return;
@@ -62,9 +145,28 @@ void Window::add(IComponent* child) {
     layout();
 }
 
-void Window::setVisible(bool show, bool relayout) {
-    shown_ = show;
-    if (native_ != pw::kNoWindow) pw::show(native_, show);
+void Window::setStatusBar(IComponent* statusBar) {
+    onOwner([&] {
+        statusBar_ = statusBar;
+        if (statusBar) {
+            // Attached to the window but kept out of the children: the window places it.
+            statusBar->attach(this);
+        }
+        layout();
+    });
+}
+
+void Window::layout() {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        pw::send(native_, kMsgLayout);
+        return;
+    }
+    BoxBase::layout();
+    if (statusBar_ && statusBar_->isVisibleFlag()) {
+        std::int32_t h = statusBar_->getMaxHeight();
+        statusBar_->setBounds(0, getClientHeight() - h, getClientWidth(), h);
+    }
+    applyMinimumSize();
 }
 
 std::int32_t Window::getMaxWidth() const {
@@ -87,6 +189,7 @@ std::int32_t Window::getMinClientWidth() const {
 std::int32_t Window::getMinClientHeight() const {
     std::int32_t sum = 0;
     for (IComponent* child : children_) sum += child->getMinHeight();
+    if (statusBar_ && statusBar_->isVisibleFlag()) sum += statusBar_->getMaxHeight();
     return sum;
 }
 
@@ -105,24 +208,899 @@ void Window::centreVertically() {
     setPosition(x_, area.y + std::max((area.height - height_) / 2, 0));
 }
 
+void Window::takeFocus() {
+    onOwner([this] { pw::setFocus(native_); });
+}
+
+// ---- closing --------------------------------------------------------------------------------
+
+void Window::close() {
+    if (native_ == pw::kNoWindow) return;
+    pw::send(native_, pw::msg::kClose);
+}
+
+void Window::handleClose() {
+    if (closed_.load()) return;
+    // A modal box or popup runs on this thread over the window: the close waits for it, so
+    // that the application does not take the window away beneath it.
+    if (modalDepth_ > 0 || !pw::isEnabled(native_)) {
+        closePending_ = true;
+        return;
+    }
+    closeVetoed_ = false;
+    fire(windowevent::kClose);
+    if (closeVetoed_) return;
+    setVisible(false, false);
+    closed_ = true;
+}
+
+void Window::waitUntilClosed() {
+    waitUntil([this] { return closed_.load(); });
+}
+
+void Window::waitUntil(const std::function<bool()>& done) {
+    if (native_ != pw::kNoWindow && pw::isOwnerThread(native_)) {
+        pw::waitHandlingSent(done, -1, UIThread::kPollMs);
+        return;
+    }
+    while (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(UIThread::kPollMs));
+}
+
+// ---- showing and state ----------------------------------------------------------------------
+
+void Window::setVisible(bool show, bool activate) {
+    if (native_ == pw::kNoWindow) {
+        shown_ = show;
+        return;
+    }
+    onOwner([&] {
+        if (show) {
+            if (shown_ && pw::isShown(native_)) return;
+            if (followCursor_) {
+                pw::Point c = pw::cursorPosition();
+                setPosition(c.x - width_ / 2, c.y - height_ / 2);
+            }
+            if (!isMaximized()) {
+                if (appWindow_ && appWindow_->isMaximized()) {
+                    maximize();
+                } else if (validatePlacement_ && !keepInsideScreen_ && !followCursor_) {
+                    bool noPosition = appWindow_ && !appWindow_->hasPosition();
+                    if (noPosition || !isPlacementValid()) centre();
+                }
+            }
+            shown_ = true;
+            pw::show(native_, true);
+            if (activate) pw::activate(native_);
+            pw::invalidate(native_);
+            return;
+        }
+        saveGeometry(true);
+        shown_ = false;
+        pw::show(native_, false);
+    });
+}
+
+void Window::activate(bool active) {
+    onOwner([&] {
+        if (!active) {
+            lastDeactivation_ = nowMs();
+            return;
+        }
+        // To the front: on top for a moment, then back to the kept state.
+        pw::setOnTop(native_, true);
+        pw::activate(native_);
+        pw::setOnTop(native_, keptOnTop_);
+    });
+}
+
+bool Window::isMinimized() const {
+    return pw::showState(native_) == pw::ShowState::kMinimised;
+}
+
+bool Window::isMaximized() const {
+    return pw::showState(native_) == pw::ShowState::kMaximised;
+}
+
+void Window::minimize() {
+    onOwner([this] {
+        undoShrink();
+        pw::setShowState(native_, pw::ShowState::kMinimised);
+    });
+}
+
+void Window::maximize() {
+    onOwner([this] {
+        undoShrink();
+        pw::setShowState(native_, pw::ShowState::kMaximised);
+    });
+}
+
+void Window::restore() {
+    onOwner([this] {
+        if (appWindow_) appWindow_->setMaximized(false);
+        if (iconized_) {
+            iconized_ = false;
+            pw::show(native_, true);
+            pw::activate(native_);
+        }
+        pw::setShowState(native_, pw::ShowState::kNormal);
+    });
+}
+
+void Window::showNormal() {
+    onOwner([this] { pw::setShowState(native_, pw::ShowState::kNormal); });
+}
+
+void Window::iconize() {
+    // No notification area here: the window is minimised, never hidden, so that the task bar
+    // or the window list always brings it back.
+    onOwner([this] {
+        if (iconized_) return;
+        undoShrink();
+        pw::setShowState(native_, pw::ShowState::kMinimised);
+        iconized_ = true;
+    });
+}
+
+// ---- styles ---------------------------------------------------------------------------------
+
+void Window::applyStyle() {
+    std::uint32_t style = 0;
+    if (!framed_) style |= pw::kStyleBorderless;
+    if (resizable_) style |= pw::kStyleResizable;
+    if (!taskbarButton_) style |= pw::kStyleNoTaskbar;
+    if (toolWindow_) style |= pw::kStyleToolWindow;
+    pw::setStyle(native_, style);
+}
+
+void Window::setEasyDrag(bool on) {
+    easyDrag_ = on;
+    if (appWindow_) appWindow_->setEasyDrag(on);
+}
+
+void Window::setMaximizeBox(bool on) {
+    maximizeBox_ = on;
+    if (menuBar_) menuBar_->repaint();
+}
+
+void Window::setMinimizeBox(bool on) {
+    minimizeBox_ = on;
+    if (menuBar_) menuBar_->repaint();
+}
+
+void Window::setToolWindow(bool on) {
+    onOwner([&] {
+        toolWindow_ = on;
+        applyStyle();
+    });
+}
+
+void Window::setFramed(bool on) {
+    onOwner([&] {
+        framed_ = on;
+        applyStyle();
+        pw::invalidate(native_);
+    });
+}
+
+void Window::setTaskbarButton(bool on) {
+    onOwner([&] {
+        if (taskbarButton_ == on) return;
+        taskbarButton_ = on;
+        // Hidden and shown again around the change.
+        bool wasShown = pw::isShown(native_);
+        if (wasShown) pw::show(native_, false);
+        applyStyle();
+        if (wasShown) pw::show(native_, true);
+    });
+}
+
+void Window::setResizable(bool on) {
+    onOwner([&] {
+        resizable_ = on;
+        applyStyle();
+    });
+}
+
+// ---- keep on top and transparency -----------------------------------------------------------
+
+void Window::setKeepOnTop(bool on) {
+    onOwner([&] {
+        bool was = keptOnTop_;
+        keptOnTop_ = on;
+        pw::setOnTop(native_, on);
+        // Taken off the top while the automatic hiding works only on top: undo it.
+        if (was && !on && autoHide_ && autoOnlyOnTop_) {
+            setAutoHide(autoHide_, autoShrink_, autoOnlyOnTop_, autoDelay_, autoTargetWidth_,
+                        autoTargetHeight_, restoreWithShift_);
+        }
+        if (transparency_ < 100 && transparentOnlyOnTop_) applyTransparency(on ? transparency_ : 100);
+        if (appWindow_) appWindow_->setKeepOnTop(on);
+    });
+}
+
+void Window::setTransparency(std::int32_t percent, bool onlyWhileOnTop) {
+    onOwner([&] {
+        transparency_ = std::clamp(percent, 0, 100);
+        transparentOnlyOnTop_ = onlyWhileOnTop;
+        applyTransparency(onlyWhileOnTop && !keptOnTop_ ? 100 : transparency_);
+    });
+}
+
+void Window::applyTransparency(std::int32_t percent) {
+    if (percent == appliedTransparency_) return;
+    std::int32_t alpha = std::clamp(percent * 255 / 100, 0, 255);
+    pw::setOpacity(native_, static_cast<std::uint8_t>(alpha));
+    appliedTransparency_ = percent;
+}
+
+std::int32_t Window::targetTransparency() const {
+    return keptOnTop_ || !transparentOnlyOnTop_ ? transparency_ : 100;
+}
+
+bool Window::isFaded() const {
+    return appliedTransparency_ != targetTransparency();
+}
+
+// ---- automatic fade and shrink --------------------------------------------------------------
+
+void Window::setAutoHide(bool enabled, bool shrink, bool onlyWhileOnTop, std::int32_t delaySeconds,
+                         std::int32_t targetWidth, std::int32_t targetHeight,
+                         bool restoreWithShift) {
+    onOwner([&] {
+        // What runs now is undone first.
+        stopAutoHideTimers();
+        undoShrink();
+        if (appliedTransparency_ < targetTransparency()) applyTransparency(targetTransparency());
+        autoHide_ = enabled;
+        autoShrink_ = shrink;
+        autoOnlyOnTop_ = onlyWhileOnTop;
+        autoDelay_ = enabled ? std::max(delaySeconds, 0) : 5;
+        autoTargetWidth_ = targetWidth;
+        autoTargetHeight_ = targetHeight;
+        restoreWithShift_ = restoreWithShift;
+    });
+}
+
+void Window::stopAutoHideTimers() {
+    for (std::uint32_t id = kFadeWaitTimer; id <= kShrinkTimer; ++id) pw::killTimer(native_, id);
+}
+
+void Window::undoShrink() {
+    pw::killTimer(native_, kShrinkWaitTimer);
+    pw::killTimer(native_, kGrowTimer);
+    pw::killTimer(native_, kShrinkTimer);
+    if (fullWidth_ == -1) return;
+    std::int32_t w = fullWidth_;
+    std::int32_t h = fullHeight_;
+    fullWidth_ = fullHeight_ = -1;
+    setSize(w, h);
+}
+
+bool Window::cursorInside(pw::Rect r) const {
+    return r.contains(pw::cursorPosition());
+}
+
+void Window::onPointerMoved() {
+    if (!autoHide_ || (autoOnlyOnTop_ && !keptOnTop_)) return;
+    stopAutoHideTimers();
+    if (fullWidth_ != -1) undoShrink();
+    bool shift = restoreWithShift_ && pw::isKeyDown(pw::vk::kShift);
+    if (!autoShrink_) {
+        if (shift) {
+            applyTransparency(targetTransparency());
+            return;
+        }
+        pw::setTimer(native_, kFadeOutTimer, 10);
+        return;
+    }
+    if (shift) return;
+    fullWidth_ = width_;
+    fullHeight_ = height_;
+    pw::setTimer(native_, kShrinkTimer, 10);
+}
+
+void Window::onAutoHideTimer(std::uint32_t id) {
+    bool shift = restoreWithShift_ && pw::isKeyDown(pw::vk::kShift);
+    std::int32_t target = targetTransparency();
+    auto startWaiting = [&] {
+        pw::killTimer(native_, kFadeOutTimer);
+        fadeCountdown_ = autoDelay_ * 1000;
+        pw::setTimer(native_, kFadeWaitTimer, 500);
+    };
+    switch (id) {
+        case kFadeOutTimer: {
+            if (shift) {
+                startWaiting();
+                return;
+            }
+            std::int32_t next = appliedTransparency_ - std::max(target / 5, 1);
+            if (next <= 0) {
+                applyTransparency(0);
+                startWaiting();
+                return;
+            }
+            applyTransparency(next);
+            return;
+        }
+        case kFadeWaitTimer: {
+            bool back = shift;
+            if (!back) {
+                if (cursorInside({x_, y_, width_, height_})) return;
+                fadeCountdown_ -= 500;
+                back = fadeCountdown_ < 1;
+            }
+            if (!back) return;
+            pw::killTimer(native_, kFadeWaitTimer);
+            pw::setTimer(native_, kFadeInTimer, 25);
+            return;
+        }
+        case kFadeInTimer: {
+            std::int32_t next = std::min(appliedTransparency_ + std::max(target / 10, 1), target);
+            applyTransparency(next);
+            if (next >= target) pw::killTimer(native_, kFadeInTimer);
+            return;
+        }
+        case kShrinkTimer: {
+            if (fullWidth_ == -1) {
+                pw::killTimer(native_, kShrinkTimer);
+                return;
+            }
+            std::int32_t w = width_;
+            std::int32_t h = height_;
+            bool more = false;
+            if (autoTargetWidth_ >= 0) {
+                std::int32_t next = w - std::max(fullWidth_ / 5, 1);
+                if (next > autoTargetWidth_) w = next, more = true;
+            }
+            if (autoTargetHeight_ >= 0) {
+                std::int32_t next = h - std::max(fullHeight_ / 5, 1);
+                if (next > autoTargetHeight_) h = next, more = true;
+            }
+            if (!more) {
+                if (autoTargetWidth_ >= 0) w = autoTargetWidth_;
+                if (autoTargetHeight_ >= 0) h = autoTargetHeight_;
+                pw::killTimer(native_, kShrinkTimer);
+                pw::setTimer(native_, kShrinkWaitTimer,
+                             static_cast<std::uint32_t>(std::max(autoDelay_, 0)) * 1000);
+            }
+            setSize(w, h);
+            return;
+        }
+        case kShrinkWaitTimer:
+            if (fullWidth_ == -1 || cursorInside({x_, y_, fullWidth_, fullHeight_})) return;
+            pw::killTimer(native_, kShrinkWaitTimer);
+            pw::setTimer(native_, kGrowTimer, 25);
+            return;
+        case kGrowTimer: {
+            if (fullWidth_ == -1) {
+                pw::killTimer(native_, kGrowTimer);
+                return;
+            }
+            std::int32_t w = std::min(width_ + std::max(fullWidth_ / 15, 1), fullWidth_);
+            std::int32_t h = std::min(height_ + std::max(fullHeight_ / 15, 1), fullHeight_);
+            if (w >= fullWidth_ && h >= fullHeight_) {
+                pw::killTimer(native_, kGrowTimer);
+                fullWidth_ = fullHeight_ = -1;
+            }
+            setSize(w, h);
+            return;
+        }
+        default:
+            return;
+    }
+}
+
+// ---- title, icons, language, drawer ---------------------------------------------------------
+
+std::u16string Window::getTitle() const {
+    return pw::title(native_);
+}
+
 void Window::setTitle(const std::u16string& title) {
     if (native_ != pw::kNoWindow) pw::setTitle(native_, title);
 }
 
+void Window::setTitleTexts(std::int32_t textNumber, std::int32_t versionNumber) {
+    onOwner([&] {
+        if (textNumber == -1) return;
+        titleNumber_ = textNumber;
+        versionNumber_ = versionNumber;
+        rebuildTitle();
+    });
+}
+
+void Window::rebuildTitle() {
+    if (!localizer_ || titleNumber_ == -1) return;
+    std::u16string title = localizer_->text(titleNumber_);
+    if (versionNumber_ != -1) {
+        title += u" v";
+        title += localizer_->text(versionNumber_);
+    }
+    pw::setTitle(native_, title);
+}
+
+void Window::setLanguagePack(lang::Localizer* pack) {
+    onOwner([&] {
+        if (localizer_ == pack) return;
+        if (localizer_) localizer_->removeListener(this);
+        localizer_ = pack;
+        if (pack) pack->addListener(this);
+        rebuildTitle();
+    });
+}
+
+void Window::setSmallIcon(const pw::Picture* icon, bool owned) {
+    onOwner([&] {
+        if (ownsSmallIcon_ && smallIcon_ != icon) delete smallIcon_;
+        smallIcon_ = icon;
+        ownsSmallIcon_ = owned;
+        applyIcon();
+    });
+}
+
+void Window::setLargeIcon(const pw::Picture* icon, bool owned) {
+    onOwner([&] {
+        if (ownsLargeIcon_ && largeIcon_ != icon) delete largeIcon_;
+        largeIcon_ = icon;
+        ownsLargeIcon_ = owned;
+        applyIcon();
+    });
+}
+
+void Window::applyIcon() {
+    // The desktop scales one icon for every place: the larger one is given.
+    pw::setIcon(native_, largeIcon_ ? largeIcon_ : smallIcon_);
+}
+
+void Window::setWindowDrawer(drawer::window::IThin* drawer, bool owned) {
+    onOwner([&] {
+        if (ownsDrawer_ && drawer_ && drawer_ != drawer) drawer_->release();
+        drawer_ = drawer;
+        ownsDrawer_ = owned && drawer;
+        // With a drawer the window paints its own frame.
+        setFramed(drawer == nullptr);
+        if (!drawer) backBuffer_.reset();
+        pw::invalidate(native_);
+    });
+}
+
+void Window::addOwnedWindow(IWindow* window) {
+    if (!window) return;
+    ownedWindows_.push_back(window);
+    if (auto* w = dynamic_cast<Window*>(window)) w->ownerWindow_ = this;
+}
+
+// ---- menus ----------------------------------------------------------------------------------
+
+void Window::setMenuOpener(MenuOpener opener) {
+    std::lock_guard<std::mutex> lock(openerMutex());
+    menuOpener() = std::move(opener);
+}
+
+void Window::setContextMenu(IPopupMenu* menu, IWindow* owner) {
+    onOwner([&] {
+        contextMenu_ = menu;
+        contextOwner_ = owner;
+    });
+    if (native_ == pw::kNoWindow) contextMenu_ = menu, contextOwner_ = owner;
+}
+
+void Window::rightDown() {
+    fire(windowevent::kRightDown);
+    if (!contextMenu_) return;
+    fire(windowevent::kContextMenu);
+    MenuOpener opener;
+    {
+        std::lock_guard<std::mutex> lock(openerMutex());
+        opener = menuOpener();
+    }
+    if (!opener) return;
+    pw::Point c = pw::cursorPosition();
+    ++modalDepth_;
+    opener(contextMenu_, c.x, c.y, contextOwner_ ? contextOwner_ : this);
+    --modalDepth_;
+    if (closePending_ && modalDepth_ == 0) {
+        closePending_ = false;
+        pw::post(native_, pw::msg::kClose);
+    }
+}
+
+// ---- notifications and message boxes --------------------------------------------------------
+
+std::intptr_t Window::postNotification(std::intptr_t a, std::intptr_t b, std::intptr_t c,
+                                       std::intptr_t d) {
+    if (native_ == pw::kNoWindow) return 0;
+    // The values travel in the message: each call is handled alone on the window's thread.
+    Notification n;
+    n.values[0] = a;
+    n.values[1] = b;
+    n.values[2] = c;
+    n.values[3] = d;
+    pw::send(native_, kMsgNotification, reinterpret_cast<pw::WParam>(&n));
+    return n.result;
+}
+
+void Window::handleNotification(Notification* n) {
+    // A listener may post again (nested): the outer values come back afterwards.
+    Notification saved = notification_;
+    notification_ = *n;
+    notification_.result = 0;
+    fire(windowevent::kNotification);
+    n->result = notification_.result;
+    notification_ = saved;
+}
+
+void Window::sendInternalNotification() {
+    if (native_ != pw::kNoWindow) pw::send(native_, kMsgInternalNotification);
+}
+
+int Window::showBox(std::uint32_t kind, const std::u16string& text) {
+    pw::MessageBoxRequest box;
+    box.owner = native_;
+    box.text = text;
+    box.title = getTitle();
+    switch (kind) {
+        case kMsgShowError:
+            box.icon = pw::BoxIcon::kError;
+            break;
+        case kMsgAsk:
+            box.icon = pw::BoxIcon::kQuestion;
+            box.buttons = pw::BoxButtons::kYesNo;
+            break;
+        default:
+            box.icon = pw::BoxIcon::kInformation;
+            break;
+    }
+    ++modalDepth_;
+    int answer = pw::messageBox(box);
+    --modalDepth_;
+    // A close asked for while the box was open is carried out now.
+    if (closePending_ && modalDepth_ == 0) {
+        closePending_ = false;
+        pw::post(native_, pw::msg::kClose);
+    }
+    return answer;
+}
+
+void Window::showMessage(const std::u16string& text) {
+    if (native_ != pw::kNoWindow) pw::send(native_, kMsgShowMessage, 0, reinterpret_cast<pw::LParam>(&text));
+}
+
+void Window::showError(const std::u16string& text) {
+    if (native_ != pw::kNoWindow) pw::send(native_, kMsgShowError, 0, reinterpret_cast<pw::LParam>(&text));
+}
+
+bool Window::ask(const std::u16string& text) {
+    if (native_ == pw::kNoWindow) return false;
+    return pw::send(native_, kMsgAsk, 0, reinterpret_cast<pw::LParam>(&text)) == pw::kAnswerYes;
+}
+
+// ---- settings -------------------------------------------------------------------------------
+
+void Window::attachAppWindow(app::IAppWindow* settings, bool withVersion) {
+    appWindow_ = settings;
+    if (!settings) return;
+    setSmallIcon(settings->getIcon(16), false);
+    setLargeIcon(settings->getIcon(32), false);
+    setLanguagePack(settings->getLocalizer());
+    std::int32_t title = settings->getTitleTextId();
+    setTitleTexts(title, withVersion && title != -1 ? title + 10 : -1);
+    if (settings->getSkinner()) setSkinner(settings->getSkinner());
+    easyDrag_ = settings->getEasyDrag();
+    setKeepOnTop(settings->isKeepOnTop());
+    middleAction_ = settings->getMiddleClickAction();
+    if (settings->hasPosition() && settings->hasWidth() && settings->hasHeight()) {
+        setBounds(settings->getX(), settings->getY(), settings->getWidth(), settings->getHeight());
+        if (!isPlacementValid()) centre();
+    } else {
+        setSize(settings->getWidth(), settings->getHeight());
+    }
+}
+
+void Window::saveGeometry(bool undoShrinkFirst) {
+    onOwner([&] {
+        if (!appWindow_ || !shown_ || !pw::isShown(native_)) return;
+        if (isMaximized()) {
+            appWindow_->setMaximized(true);
+            return;
+        }
+        if (isMinimized()) return;
+        appWindow_->setMaximized(false);
+        if (undoShrinkFirst) undoShrink();
+        if (isTransformed()) return;
+        if (!appWindow_->hasX() || appWindow_->getX() != x_) appWindow_->setX(x_);
+        if (!appWindow_->hasY() || appWindow_->getY() != y_) appWindow_->setY(y_);
+        if (!appWindow_->hasWidth() || appWindow_->getWidth() != width_) {
+            appWindow_->setWidth(width_);
+        }
+        if (!appWindow_->hasHeight() || appWindow_->getHeight() != height_) {
+            appWindow_->setHeight(height_);
+        }
+    });
+}
+
+void Window::setMiddleClickAction(const std::u16string& action) {
+    onOwner([&] {
+        middleAction_ = action == kMiddleClose || action == kMiddleIconize
+                            ? action
+                            : std::u16string(kMiddleDoNothing);
+        if (appWindow_) appWindow_->setMiddleClickAction(middleAction_.c_str());
+    });
+}
+
+void Window::middleAction() {
+    fire(windowevent::kMiddleDown);
+    if (middleAction_ == kMiddleClose) {
+        handleClose();
+    } else if (middleAction_ == kMiddleIconize) {
+        iconize();
+    }
+}
+
+// ---- placement ------------------------------------------------------------------------------
+
+bool Window::isPlacementValid() const {
+    if (!validatePlacement_) return true;
+    if (width_ <= 10 || height_ <= 10) return false;
+    pw::Rect vs = pw::virtualScreen();
+    if (x_ > vs.right() + 10 || x_ + width_ <= vs.x + 9) return false;
+    if (y_ > vs.bottom() + 10 || y_ + height_ <= vs.y + 9) return false;
+    return true;
+}
+
+pw::Rect Window::insideScreen(pw::Rect r) const {
+    std::vector<pw::Monitor> all = pw::monitors();
+    pw::Rect bounds = all.size() == 1 ? all[0].work : pw::virtualScreen();
+    if (bounds.empty()) return r;
+    if (r.right() > bounds.right()) r.x = bounds.right() - r.width;
+    if (r.bottom() > bounds.bottom()) r.y = bounds.bottom() - r.height;
+    if (r.x < bounds.x) r.x = bounds.x;
+    if (r.y < bounds.y) r.y = bounds.y;
+    return r;
+}
+
+void Window::keepOnScreen() {
+    onOwner([this] {
+        if (isMaximized()) return;
+        pw::Rect r = insideScreen({x_, y_, width_, height_});
+        if (r.x != x_ || r.y != y_) setPosition(r.x, r.y);
+    });
+}
+
+// After a change of monitors: a window that no monitor shows well any more (its monitor went
+// away) is brought into the work area of the nearest one.
+void Window::keepReachable() {
+    if (isMaximized()) return;
+    pw::Rect r{x_, y_, width_, height_};
+    if (keepInsideScreen_) {
+        keepOnScreen();
+        return;
+    }
+    for (const pw::Monitor& m : pw::monitors()) {
+        pw::Rect seen = r.intersect(m.work);
+        // Its top-left part (where a caption is) must be on a monitor to be grabbed.
+        if (!seen.empty() && seen.width >= std::min(r.width, 50) &&
+            seen.height >= std::min(r.height, 30) && seen.y == r.y) {
+            return;
+        }
+    }
+    pw::Rect work = pw::workArea({r.x + r.width / 2, r.y + r.height / 2});
+    r.x = std::clamp(r.x, work.x, std::max(work.x, work.right() - r.width));
+    r.y = std::clamp(r.y, work.y, std::max(work.y, work.bottom() - r.height));
+    setPosition(r.x, r.y);
+}
+
+// ---- sizing ---------------------------------------------------------------------------------
+
+bool Window::isSizingLeft() const {
+    return sizingEdge_ == pw::kEdgeLeft || sizingEdge_ == pw::kEdgeTopLeft ||
+           sizingEdge_ == pw::kEdgeBottomLeft;
+}
+bool Window::isSizingRight() const {
+    return sizingEdge_ == pw::kEdgeRight || sizingEdge_ == pw::kEdgeTopRight ||
+           sizingEdge_ == pw::kEdgeBottomRight;
+}
+bool Window::isSizingTop() const {
+    return sizingEdge_ == pw::kEdgeTop || sizingEdge_ == pw::kEdgeTopLeft ||
+           sizingEdge_ == pw::kEdgeTopRight;
+}
+bool Window::isSizingBottom() const {
+    return sizingEdge_ == pw::kEdgeBottom || sizingEdge_ == pw::kEdgeBottomLeft ||
+           sizingEdge_ == pw::kEdgeBottomRight;
+}
+
+void Window::setFixedClientWidth(std::int32_t width) {
+    fixedClientWidth_ = width;
+    if (width >= 0) setClientWidth(width);
+}
+
+void Window::setFixedClientHeight(std::int32_t height) {
+    fixedClientHeight_ = height;
+    if (height >= 0) setClientHeight(height);
+}
+
+void Window::setEnforceMinimumSize(bool width, bool height) {
+    onOwner([&] {
+        enforceMinWidth_ = width;
+        enforceMinHeight_ = height;
+        applyMinimumSize();
+    });
+}
+
+void Window::applyMinimumSize() {
+    if (native_ == pw::kNoWindow) return;
+    pw::setMinimumSize(native_, {enforceMinWidth_ ? getMinWidth() : 0,
+                                 enforceMinHeight_ ? getMinHeight() : 0});
+}
+
+void Window::growToMinimum() {
+    std::int32_t w = std::max(width_, getMinWidth());
+    std::int32_t h = std::max(height_, getMinHeight());
+    if (w != width_ || h != height_) setSize(w, h);
+}
+
+// ---- capture, hot keys, timers --------------------------------------------------------------
+
+void Window::beginCapture() {
+    onOwner([this] {
+        pw::setCapture(native_);
+        dragging_ = true;
+    });
+}
+
+std::u16string Window::hotKeyText(bool alt, bool ctrl, bool shift, bool win, std::uint32_t key) {
+    std::u16string text = u"HotKey ";
+    if (alt) text += u"Alt+";
+    if (ctrl) text += u"Ctrl+";
+    if (shift) text += u"Shift+";
+    if (win) text += u"WinKey+";
+    for (char c : std::to_string(key)) text += static_cast<char16_t>(c);
+    text += u" has been occupied by another application.";
+    return text;
+}
+
+bool Window::registerHotKey(bool alt, bool ctrl, bool shift, bool win, std::uint32_t key,
+                            const std::u16string& name, bool report) {
+    unregisterHotKey(name);
+    if (!report) return false;
+    std::u16string message = u"(";
+    for (char c : std::to_string(kHotKeyUnavailable)) message += static_cast<char16_t>(c);
+    message += u") ";
+    message += hotKeyText(alt, ctrl, shift, win, key);
+    showMessage(message);
+    return false;
+}
+
+void Window::unregisterHotKey(const std::u16string& name) {
+    onOwner([&] { hotKeys_.erase(name); });
+}
+
+void Window::unregisterAllHotKeys() {
+    onOwner([&] { hotKeys_.clear(); });
+}
+
+bool Window::isHotKey(const std::u16string& name) const {
+    auto it = hotKeys_.find(name);
+    return it != hotKeys_.end() && it->second == pressedHotKey_ && pressedHotKey_ != 0;
+}
+
+bool Window::startTimer(std::int32_t number, std::uint32_t milliseconds) {
+    if (number < 0 || native_ == pw::kNoWindow) return false;
+    if (static_cast<std::uint64_t>(number) + kUserTimerBase > UINT32_MAX) return false;
+    return pw::setTimer(native_, kUserTimerBase + static_cast<std::uint32_t>(number),
+                        milliseconds);
+}
+
+void Window::stopTimer(std::int32_t number) {
+    if (number < 0 || native_ == pw::kNoWindow) return;
+    pw::killTimer(native_, kUserTimerBase + static_cast<std::uint32_t>(number));
+}
+
+// ---- painting and hit testing ---------------------------------------------------------------
+
+pw::Size Window::backBufferSize() const {
+    if (!backBuffer_) return {};
+    return {backBuffer_->width(), backBuffer_->height()};
+}
+
+void Window::paint(pw::Canvas& canvas, pw::Rect area) {
+    if (!drawer_) {
+        Component::paint(canvas, area);
+        return;
+    }
+    // Double-buffered: a picture smaller than 0.7 of the kept one's area replaces it at the
+    // exact size; one that fits is reused; otherwise the picture grows to what is needed.
+    std::int32_t w = width_;
+    std::int32_t h = height_;
+    if (w <= 0 || h <= 0) return;
+    if (!backBuffer_) backBuffer_ = std::make_unique<pw::Picture>();
+    std::int64_t needed = std::int64_t{w} * h;
+    std::int64_t kept = std::int64_t{backBuffer_->width()} * backBuffer_->height();
+    bool fits = backBuffer_->width() >= w && backBuffer_->height() >= h;
+    if (!backBuffer_->valid() || needed * 10 < kept * 7 || !fits) backBuffer_->reset(w, h);
+    pw::Canvas buffer(*backBuffer_, {0, 0}, {0, 0, w, h});
+    drawer_->paint(buffer, 0, 0, w, h);
+    canvas.copyPicture(*backBuffer_, {0, 0, w, h}, {0, 0});
+}
+
+pw::HitTest Window::frameHitTest(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
+    if (x > w - kBorder) {
+        if (y < kCorner) return pw::kHitTopRight;
+        if (y > h - kCorner) return pw::kHitBottomRight;
+        return pw::kHitRight;
+    }
+    if (y > h - kBorder) {
+        if (x < kCorner) return pw::kHitBottomLeft;
+        if (x > w - kCorner) return pw::kHitBottomRight;
+        return pw::kHitBottom;
+    }
+    if (x < kBorder) {
+        if (y < kCorner) return pw::kHitTopLeft;
+        if (y > h - kCorner) return pw::kHitBottomLeft;
+        return pw::kHitLeft;
+    }
+    if (y < kBorder) {
+        if (x < kCorner) return pw::kHitTopLeft;
+        if (x > w - kCorner) return pw::kHitTopRight;
+        return pw::kHitTop;
+    }
+    return pw::kHitClient;
+}
+
+pw::HitTest Window::hitTest(pw::Point screen) {
+    pw::Rect r = pw::screenRect(native_);
+    pw::HitTest code = pw::kHitClient;
+    if (drawer_ && resizable_ && !isMaximized()) {
+        code = frameHitTest(screen.x - r.x, screen.y - r.y, r.width, r.height);
+    }
+    // Easy drag: the body moves the window, but right clicks still reach it.
+    if (code == pw::kHitClient && easyDrag_ && !(pw::mouseButtonsDown() & pw::kMouseRight)) {
+        code = pw::kHitCaption;
+    }
+    return code;
+}
+
+// ---- messages -------------------------------------------------------------------------------
+
 pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
                                  pw::LParam lparam) {
     switch (message) {
+        case kMsgRunOnOwner:
+            (*reinterpret_cast<const std::function<void()>*>(wparam))();
+            return 1;
         case kMsgDestroyWindow:
+            invisible_.destroy();
             pw::destroy(window);
             pw::postQuitMessage(0);
             return 1;
+        case kMsgNotification:
+            handleNotification(reinterpret_cast<Notification*>(wparam));
+            return 1;
+        case kMsgShowMessage:
+        case kMsgShowError:
+        case kMsgAsk:
+            return showBox(message, *reinterpret_cast<const std::u16string*>(lparam));
+        case kMsgInternalNotification:
+            fire(windowevent::kInternalNotification);
+            return 1;
+        case pw::msg::kClose:
+            handleClose();
+            return 0;
+        case pw::msg::kEnable:
+            // A modal box or popup let go of the window: a close asked meanwhile is done now.
+            if (wparam && closePending_ && modalDepth_ == 0) {
+                closePending_ = false;
+                pw::post(window, pw::msg::kClose);
+            }
+            return 0;
         case pw::msg::kSize: {
             // Resized by the user or the system: take the size and lay out.
             pw::Point size = pw::unpackPoint(lparam);
             if (size.x != width_ || size.y != height_) {
                 width_ = size.x;
                 height_ = size.y;
-                layout();
+                if (static_cast<pw::ShowState>(wparam) != pw::ShowState::kMinimised) layout();
             }
             return 0;
         }
@@ -132,11 +1110,111 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             y_ = p.y;
             return 0;
         }
-        case pw::msg::kMouseWheel:
+        case pw::msg::kWindowPosChanging: {
+            auto* r = reinterpret_cast<pw::Rect*>(lparam);
+            fire(windowevent::kMoving);
+            if (keepInsideScreen_ && !isMaximized()) *r = insideScreen(*r);
             return 0;
+        }
+        case pw::msg::kSizing: {
+            auto* r = reinterpret_cast<pw::Rect*>(lparam);
+            sizingEdge_ = static_cast<std::int32_t>(wparam);
+            sizingRect_ = *r;
+            fire(windowevent::kSizing);
+            *r = sizingRect_;
+            // The dragged side is pushed out so that the window keeps its minimum size.
+            if (enforceMinWidth_ && r->width < getMinWidth()) {
+                if (isSizingLeft()) r->x = r->right() - getMinWidth();
+                r->width = getMinWidth();
+            }
+            if (enforceMinHeight_ && r->height < getMinHeight()) {
+                if (isSizingTop()) r->y = r->bottom() - getMinHeight();
+                r->height = getMinHeight();
+            }
+            sizingEdge_ = 0;
+            return 1;
+        }
+        case pw::msg::kDisplayChange:
+            keepReachable();
+            return 0;
+        case pw::msg::kActivate:
+            if (wparam) {
+                fire(windowevent::kActivate);
+            } else {
+                lastDeactivation_ = nowMs();
+                fire(windowevent::kDeactivate);
+            }
+            return 0;
+        case pw::msg::kHitTest:
+            return hitTest(pw::unpackPoint(lparam));
+        case pw::msg::kSetCursor:
+            if (hideCursor_) {
+                pw::setCursor(pw::Cursor::kHidden);
+                return 1;
+            }
+            return pw::defaultHandler(window, message, wparam, lparam);
+        case pw::msg::kMouseMove:
+        case pw::msg::kNcMouseMove:
+            fire(windowevent::kMouseMove);
+            onPointerMoved();
+            if (message == pw::msg::kMouseMove) break;
+            return 0;
+        case pw::msg::kLButtonDown:
+            fire(windowevent::kLeftDown);
+            break;
+        case pw::msg::kNcLButtonDown:
+            fire(windowevent::kLeftDown);
+            return pw::defaultHandler(window, message, wparam, lparam);
+        case pw::msg::kNcLButtonDblClk:
+            fire(windowevent::kDoubleClick);
+            return 0;
+        case pw::msg::kLButtonUp:
+        case pw::msg::kNcLButtonUp:
+            fire(windowevent::kLeftUp);
+            return 0;
+        case pw::msg::kRButtonDown:
+        case pw::msg::kNcRButtonDown:
+            rightDown();
+            return 0;
+        case pw::msg::kRButtonUp:
+        case pw::msg::kNcRButtonUp:
+            fire(windowevent::kRightUp);
+            return 0;
+        case pw::msg::kMButtonDown:
+        case pw::msg::kNcMButtonDown:
+            middleAction();
+            return 0;
+        case pw::msg::kKeyDown:
+            keyCode_ = static_cast<std::uint32_t>(wparam);
+            fire(windowevent::kKeyDown);
+            return 0;
+        case pw::msg::kMouseWheel:
+            wheelLineCount_ = pw::wheelDelta(wparam) * kWheelScrollLines / 120;
+            fire(windowevent::kWheel);
+            return 0;
+        case pw::msg::kCaptureChanged:
+            if (dragging_) {
+                dragging_ = false;
+                fire(windowevent::kCaptureEnd);
+            }
+            return 0;
+        case pw::msg::kEnterSizeMove:
+            dragging_ = true;
+            return 0;
+        case pw::msg::kTimer: {
+            auto id = static_cast<std::uint32_t>(wparam);
+            if (id >= kUserTimerBase) {
+                timerNumber_ = static_cast<std::int32_t>(id - kUserTimerBase);
+                fire(windowevent::kTimer);
+                return 0;
+            }
+            onAutoHideTimer(id);
+            return 0;
+        }
         default:
-            return BoxBase::handleMessage(window, message, wparam, lparam);
+            break;
     }
+    return BoxBase::handleMessage(window, message, wparam, lparam);
 }
 
 Window* newWindow(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {

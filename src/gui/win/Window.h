@@ -1,16 +1,32 @@
 // The top-level window at the root of a component tree: it owns the user-interface thread on
-// which its native window and those of all its descendants are made, painted and destroyed.
+// which its native window and those of all its descendants are made, painted and destroyed,
+// and carries the window's options, events, automatic fade or shrink and settings.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "gui/IWindow.h"
 #include "gui/win/Box.h"
+#include "gui/win/InvisibleWindow.h"
+#include "gui/win/UIThread.h"
+#include "platform/window/Picture.h"
 #include "thread/Pooled.h"
 
 namespace s::gui::win {
+
+// Private messages of the window (first parameter, what the owner thread does).
+constexpr std::uint32_t kMsgNotification = 0x0401;       // a Notification*: fire code 2
+constexpr std::uint32_t kMsgShowMessage = 0x0404;        // a std::u16string*
+constexpr std::uint32_t kMsgShowError = 0x0405;          // a std::u16string*
+constexpr std::uint32_t kMsgAsk = 0x0406;                // a std::u16string*; 1 for yes
+constexpr std::uint32_t kMsgInternalNotification = 0x0407;  // fire code 15
+constexpr std::uint32_t kMsgRunOnOwner = 0x0420;         // a std::function<void()>*
 
 class Window : public BoxBase, public virtual IWindow, public thread::Pooled<Window, 0> {
 public:
@@ -22,14 +38,18 @@ public:
     void release() override { thread::Pooled<Window, 0>::release(); }
     void recycle() override {}
 
+    // False when the native window could not be made (the window can only be released).
+    bool hasNativeWindow() const { return native_ != platform::window::kNoWindow; }
     bool isOwnerThread() const override;
+    void onEvent(void* source, std::int32_t code) override;
 
     IWindow* getWindow() const override { return const_cast<Window*>(this); }
     IComponent* getParent() const override { return nullptr; }
     // A window is the root: it is not attached anywhere.
     void attach(IComponent* parent) override {}
     void add(IComponent* child) override;
-    void setVisible(bool show, bool relayout) override;
+    // Shows (activating when asked, placing it first as the settings say) or hides the window.
+    void setVisible(bool show, bool activate) override;
     std::int32_t getMaxWidth() const override;
     std::int32_t getMaxHeight() const override;
     std::int32_t getMinClientWidth() const override;
@@ -38,16 +58,313 @@ public:
     void centre() override;
     void centreHorizontally() override;
     void centreVertically() override;
+    void layout() override;
 
-    void setTitle(const std::u16string& title);
+    // IWindow.
+    bool isClosed() const override { return closed_.load(); }
+    void close() override;
+    void vetoClose() override { closeVetoed_ = true; }
+    void waitUntilClosed() override;
+    // Waits until `done` answers true; on the window's own thread the messages other threads
+    // send to it are still handled meanwhile (a worker that reports synchronously can finish).
+    void waitUntil(const std::function<bool()>& done);
+
+    void activate(bool active) override;
+    bool isMinimized() const override;
+    void minimize() override;
+    bool isMaximized() const override;
+    void maximize() override;
+    void restore() override;
+    void showNormal() override;
+    void iconize() override;
+    bool isIconized() const override { return iconized_; }
+
+    void setEasyDrag(bool on) override;
+    bool getEasyDrag() const override { return easyDrag_; }
+    void setMaximizeBox(bool on) override;
+    void setMinimizeBox(bool on) override;
+    void setSystemMenu(bool on) override { systemMenu_ = on; }
+    void setCaption(bool on) override { caption_ = on; }
+    void setToolWindow(bool on) override;
+    void setFramed(bool on) override;
+    bool isFramed() const override { return framed_; }
+    void setClientEdge(bool on) override { clientEdge_ = on; }
+    void setTaskbarButton(bool on) override;
+    bool isResizable() const override { return resizable_; }
+    void setResizable(bool on) override;
+
+    void showNotificationIcon(bool show) override {}
+    void updateNotificationIcon() override {}
+    void setKeepNotificationIcon(bool on) override { keepNotificationIcon_ = on; }
+    void setNotificationIconWhileOpen(bool on) override {}
+    void setCloseToNotificationArea(bool on) override { closeToNotificationArea_ = on; }
+    void setNotificationIconMenu(IPopupMenu* menu) override { notificationMenu_ = menu; }
+    void setNotificationClickToggles(bool on) override { notificationClickToggles_ = on; }
+
+    void setKeepOnTop(bool on) override;
+    bool isKeptOnTop() const override { return keptOnTop_; }
+
+    std::u16string getTitle() const override;
+    void setTitle(const std::u16string& title) override;
+    void setTitleTexts(std::int32_t textNumber, std::int32_t versionNumber) override;
+    const platform::window::Picture* getSmallIcon() const override { return smallIcon_; }
+    void setSmallIcon(const platform::window::Picture* icon, bool owned) override;
+    const platform::window::Picture* getLargeIcon() const override { return largeIcon_; }
+    void setLargeIcon(const platform::window::Picture* icon, bool owned) override;
+    bool hasLanguagePack() const override { return localizer_ != nullptr; }
+    lang::Localizer* getLanguagePack() const override { return localizer_; }
+    void setLanguagePack(lang::Localizer* pack) override;
+    bool hasSkinner() const override { return skinner_ != nullptr; }
+    drawer::Skinner* getSkinner() const override { return skinner_; }
+    void setSkinner(drawer::Skinner* skinner) override { skinner_ = skinner; }
+    void setWindowDrawer(drawer::window::IThin* drawer, bool owned) override;
+    drawer::window::IThin* getWindowDrawer() const override { return drawer_; }
+
+    void addOwnedWindow(IWindow* window) override;
+    IWindow* getOwnerWindow() const override { return ownerWindow_; }
+
+    void addCloseListener(events::IEventListener* l) override { listen(windowevent::kClose, l); }
+    void addRightDownListener(events::IEventListener* l) override {
+        listen(windowevent::kRightDown, l);
+    }
+    void addLeftDownListener(events::IEventListener* l) override {
+        listen(windowevent::kLeftDown, l);
+    }
+    void addRightUpListener(events::IEventListener* l) override { listen(windowevent::kRightUp, l); }
+    void addLeftUpListener(events::IEventListener* l) override { listen(windowevent::kLeftUp, l); }
+    void addNotificationIconClickListener(events::IEventListener* l) override {
+        listen(windowevent::kNotificationIconClick, l);
+    }
+    void addDoubleClickListener(events::IEventListener* l) override {
+        listen(windowevent::kDoubleClick, l);
+    }
+    void addMiddleDownListener(events::IEventListener* l) override {
+        listen(windowevent::kMiddleDown, l);
+    }
+    void addActivateListener(events::IEventListener* l) override {
+        listen(windowevent::kActivate, l);
+    }
+    void addDeactivateListener(events::IEventListener* l) override {
+        listen(windowevent::kDeactivate, l);
+    }
+    void addMovingListener(events::IEventListener* l) override { listen(windowevent::kMoving, l); }
+    void addKeyDownListener(events::IEventListener* l) override { listen(windowevent::kKeyDown, l); }
+    void addNotificationIconRightClickListener(events::IEventListener* l) override {
+        listen(windowevent::kNotificationIconRightClick, l);
+    }
+    void addContextMenuListener(events::IEventListener* l) override {
+        listen(windowevent::kContextMenu, l);
+    }
+    void addNotificationListener(events::IEventListener* l) override {
+        listen(windowevent::kNotification, l);
+    }
+    void addSizingListener(events::IEventListener* l) override { listen(windowevent::kSizing, l); }
+    void addMouseMoveListener(events::IEventListener* l) override {
+        listen(windowevent::kMouseMove, l);
+    }
+    void addWheelListener(events::IEventListener* l) override { listen(windowevent::kWheel, l); }
+    void addInternalNotificationListener(events::IEventListener* l) override {
+        listen(windowevent::kInternalNotification, l);
+    }
+    void addCaptureEndListener(events::IEventListener* l) override {
+        listen(windowevent::kCaptureEnd, l);
+    }
+    void addHotKeyListener(events::IEventListener* l) override { listen(windowevent::kHotKey, l); }
+    void addTimerListener(events::IEventListener* l) override { listen(windowevent::kTimer, l); }
+
+    void setMenuBar(IComponent* menuBar) override { menuBar_ = menuBar; }
+    IComponent* getMenuBar() const override { return menuBar_; }
+    void setStatusBar(IComponent* statusBar) override;
+    IComponent* getStatusBar() const override { return statusBar_; }
+    void setContextMenu(IPopupMenu* menu, IWindow* owner) override;
+    // Opens a popup menu at a screen point (the menu classes plug in here; without one
+    // nothing opens).
+    using MenuOpener = std::function<void(IPopupMenu* menu, std::int32_t x, std::int32_t y,
+                                          IWindow* owner)>;
+    static void setMenuOpener(MenuOpener opener);
+
+    std::intptr_t postNotification(std::intptr_t a, std::intptr_t b, std::intptr_t c,
+                                   std::intptr_t d) override;
+    std::intptr_t getNotificationValue1() const override { return notification_.values[0]; }
+    std::intptr_t getNotificationValue2() const override { return notification_.values[1]; }
+    std::intptr_t getNotificationValue3() const override { return notification_.values[2]; }
+    std::intptr_t getNotificationValue4() const override { return notification_.values[3]; }
+    void setNotificationResult(std::intptr_t result) override { notification_.result = result; }
+    void sendInternalNotification() override;
+
+    void takeFocus() override;
+
+    std::int32_t getSizingEdge() const override { return sizingEdge_; }
+    bool isSizingLeft() const override;
+    bool isSizingRight() const override;
+    bool isSizingTop() const override;
+    bool isSizingBottom() const override;
+    platform::window::Rect getSizingRect() const override { return sizingRect_; }
+    void setSizingRect(const platform::window::Rect& rect) override { sizingRect_ = rect; }
+
+    void setFixedClientWidth(std::int32_t width) override;
+    void setFixedClientHeight(std::int32_t height) override;
+    void setEnforceMinimumSize(bool both) override { setEnforceMinimumSize(both, both); }
+    void setEnforceMinimumSize(bool width, bool height) override;
+    void growToMinimum() override;
+    std::int32_t getFrameWidth() const override { return 0; }
+    std::int32_t getFrameHeight() const override { return 0; }
+
+    void showMessage(const std::u16string& text) override;
+    void showError(const std::u16string& text) override;
+    bool ask(const std::u16string& text) override;
+
+    void attachAppWindow(app::IAppWindow* settings, bool withVersion) override;
+    app::IAppWindow* getAppWindow() const override { return appWindow_; }
+    void saveGeometry(bool undoShrink) override;
+    void setMiddleClickAction(const std::u16string& action) override;
+    std::u16string getMiddleClickAction() const override { return middleAction_; }
+
+    bool isPlacementValid() const override;
+    void keepOnScreen() override;
+    void setValidatePlacement(bool on) override { validatePlacement_ = on; }
+    void setKeepInsideScreen(bool on) override { keepInsideScreen_ = on; }
+    void setFollowCursor(bool on) override { followCursor_ = on; }
+    void setHideCursor(bool on) override { hideCursor_ = on; }
+
+    void setTransparency(std::int32_t percent, bool onlyWhileOnTop) override;
+    std::int32_t getTransparency() const override { return transparency_; }
+    std::int32_t getAppliedTransparency() const override { return appliedTransparency_; }
+    void setAutoHide(bool enabled, bool shrink, bool onlyWhileOnTop, std::int32_t delaySeconds,
+                     std::int32_t targetWidth, std::int32_t targetHeight,
+                     bool restoreWithShift) override;
+    bool isShrunk() const override { return fullWidth_ != -1; }
+    bool isFaded() const override;
+    bool isTransformed() const override { return isShrunk() || isFaded(); }
+
+    void beginCapture() override;
+
+    bool registerHotKey(bool alt, bool ctrl, bool shift, bool win, std::uint32_t key,
+                        const std::u16string& name, bool report) override;
+    void unregisterHotKey(const std::u16string& name) override;
+    void unregisterAllHotKeys() override;
+    bool isHotKey(const std::u16string& name) const override;
+    // The text shown when a hot key cannot be registered.
+    static std::u16string hotKeyText(bool alt, bool ctrl, bool shift, bool win, std::uint32_t key);
+    // The error number reported for every hot key: the platform offers none.
+    static constexpr std::int32_t kHotKeyUnavailable = 95;
+
+    bool startTimer(std::int32_t number, std::uint32_t milliseconds) override;
+    void stopTimer(std::int32_t number) override;
+    std::int32_t getTimerNumber() const override { return timerNumber_; }
+
+    std::uint32_t getKeyCode() const override { return keyCode_; }
+    std::int32_t getWheelLineCount() const override { return wheelLineCount_; }
+
+    // The back buffer a window with a drawer paints its frame into (tests look at its size).
+    platform::window::Size backBufferSize() const;
+    // Native timers of the automatic fade and shrink; user timers are offset by kUserTimerBase.
+    static constexpr std::uint32_t kFadeWaitTimer = 1, kFadeInTimer = 2, kFadeOutTimer = 3,
+                                   kShrinkWaitTimer = 4, kGrowTimer = 5, kShrinkTimer = 6;
+    static constexpr std::uint32_t kUserTimerBase = 10000;
+    // Width of the sizing border and length of the corner zones of a self-painted frame.
+    static constexpr std::int32_t kBorder = 5;
+    static constexpr std::int32_t kCorner = 30;
+    // The sizing zone of a point (relative to the window's top-left corner) of a window w x h
+    // with a self-painted frame; kHitClient inside.
+    static platform::window::HitTest frameHitTest(std::int32_t x, std::int32_t y, std::int32_t w,
+                                                  std::int32_t h);
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
                                            platform::window::LParam lparam) override;
 
+protected:
+    void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
+
 private:
-    void run();
-    std::thread thread_;
+    struct Notification {
+        std::intptr_t values[4] = {0, 0, 0, 0};
+        std::intptr_t result = 0;
+    };
+
+    bool makeNativeWindows();
+    // Runs work on the window's thread (directly when already there) and waits for it.
+    void onOwner(const std::function<void()>& work) const;
+    void listen(std::int32_t code, events::IEventListener* listener);
+    void fire(std::int32_t code);
+    void handleClose();
+    void handleNotification(Notification* n);
+    int showBox(std::uint32_t kind, const std::u16string& text);
+    void applyTransparency(std::int32_t percent);
+    std::int32_t targetTransparency() const;
+    void onPointerMoved();
+    void onAutoHideTimer(std::uint32_t id);
+    void stopAutoHideTimers();
+    void undoShrink();
+    void rebuildTitle();
+    void applyIcon();
+    void applyStyle();
+    void applyMinimumSize();
+    void middleAction();
+    void rightDown();
+    void keepReachable();
+    platform::window::Rect insideScreen(platform::window::Rect r) const;
+    bool cursorInside(platform::window::Rect r) const;
+    platform::window::HitTest hitTest(platform::window::Point screen);
+
+    UIThread thread_;
+    InvisibleWindow invisible_;
+
+    std::map<std::int32_t, std::vector<events::IEventListener*>> listeners_;
+    std::atomic<bool> closed_{false};
+    bool closeVetoed_ = false;
+    bool closePending_ = false;  // asked while a modal box or popup ran
+    int modalDepth_ = 0;
+    bool iconized_ = false;
+    bool dragging_ = false;
+    std::int64_t lastDeactivation_ = 0;
+
+    bool easyDrag_ = false, keptOnTop_ = false, taskbarButton_ = true, resizable_ = true;
+    bool minimizeBox_ = true, maximizeBox_ = true, systemMenu_ = true, caption_ = true;
+    bool toolWindow_ = false, framed_ = true, clientEdge_ = true;
+    bool closeToNotificationArea_ = false, keepNotificationIcon_ = false;
+    bool notificationClickToggles_ = true, followCursor_ = false, hideCursor_ = false;
+    bool validatePlacement_ = true, keepInsideScreen_ = false;
+    bool enforceMinWidth_ = true, enforceMinHeight_ = true;
+    std::int32_t fixedClientWidth_ = -1, fixedClientHeight_ = -1;
+    std::u16string middleAction_ = kMiddleDoNothing;
+
+    std::int32_t titleNumber_ = -1, versionNumber_ = -1;
+    const platform::window::Picture* smallIcon_ = nullptr;
+    const platform::window::Picture* largeIcon_ = nullptr;
+    bool ownsSmallIcon_ = false, ownsLargeIcon_ = false;
+    lang::Localizer* localizer_ = nullptr;
+    drawer::Skinner* skinner_ = nullptr;
+    drawer::window::IThin* drawer_ = nullptr;
+    bool ownsDrawer_ = false;
+    app::IAppWindow* appWindow_ = nullptr;
+    IWindow* ownerWindow_ = nullptr;
+    std::vector<IWindow*> ownedWindows_;
+
+    IComponent* menuBar_ = nullptr;
+    IComponent* statusBar_ = nullptr;
+    IPopupMenu* contextMenu_ = nullptr;
+    IWindow* contextOwner_ = nullptr;
+    IPopupMenu* notificationMenu_ = nullptr;
+
+    Notification notification_;
+    std::int32_t sizingEdge_ = 0;
+    platform::window::Rect sizingRect_;
+    std::int32_t timerNumber_ = -1;
+    std::uint32_t keyCode_ = 0;
+    std::int32_t wheelLineCount_ = 0;
+    std::map<std::u16string, std::uint32_t> hotKeys_;
+    std::uint32_t pressedHotKey_ = 0;
+
+    // Transparency and the automatic fade or shrink.
+    std::int32_t transparency_ = 100;
+    bool transparentOnlyOnTop_ = false;
+    std::int32_t appliedTransparency_ = 100;
+    bool autoHide_ = false, autoShrink_ = false, autoOnlyOnTop_ = true, restoreWithShift_ = false;
+    std::int32_t autoDelay_ = 5, autoTargetWidth_ = 23, autoTargetHeight_ = 23;
+    std::int32_t fadeCountdown_ = 0;
+    std::int32_t fullWidth_ = -1, fullHeight_ = -1;
 };
 
 // A window of the given client size at (x, y), hidden until setVisible(true, ...).
