@@ -414,7 +414,8 @@ void Window::setKeepOnTop(bool on) {
             setAutoHide(autoHide_, autoShrink_, autoOnlyOnTop_, autoDelay_, autoTargetWidth_,
                         autoTargetHeight_, restoreWithShift_);
         }
-        if (transparency_ < 100 && transparentOnlyOnTop_) applyTransparency(on ? transparency_ : 100);
+        if (transparency_ < 100 && transparentOnlyOnTop_)
+            applyTransparency(on ? transparency_ : 100);
         if (appWindow_) appWindow_->setKeepOnTop(on);
     });
 }
@@ -764,11 +765,13 @@ int Window::showBox(std::uint32_t kind, const std::u16string& text) {
 }
 
 void Window::showMessage(const std::u16string& text) {
-    if (native_ != pw::kNoWindow) pw::send(native_, kMsgShowMessage, 0, reinterpret_cast<pw::LParam>(&text));
+    if (native_ != pw::kNoWindow)
+        pw::send(native_, kMsgShowMessage, 0, reinterpret_cast<pw::LParam>(&text));
 }
 
 void Window::showError(const std::u16string& text) {
-    if (native_ != pw::kNoWindow) pw::send(native_, kMsgShowError, 0, reinterpret_cast<pw::LParam>(&text));
+    if (native_ != pw::kNoWindow)
+        pw::send(native_, kMsgShowError, 0, reinterpret_cast<pw::LParam>(&text));
 }
 
 bool Window::ask(const std::u16string& text) {
@@ -930,8 +933,8 @@ void Window::setEnforceMinimumSize(bool width, bool height) {
 
 void Window::applyMinimumSize() {
     if (native_ == pw::kNoWindow) return;
-    pw::setMinimumSize(native_, {enforceMinWidth_ ? getMinWidth() : 0,
-                                 enforceMinHeight_ ? getMinHeight() : 0});
+    pw::setMinimumSize(
+        native_, {enforceMinWidth_ ? getMinWidth() : 0, enforceMinHeight_ ? getMinHeight() : 0});
 }
 
 void Window::growToMinimum() {
@@ -988,8 +991,7 @@ bool Window::isHotKey(const std::u16string& name) const {
 bool Window::startTimer(std::int32_t number, std::uint32_t milliseconds) {
     if (number < 0 || native_ == pw::kNoWindow) return false;
     if (static_cast<std::uint64_t>(number) + kUserTimerBase > UINT32_MAX) return false;
-    return pw::setTimer(native_, kUserTimerBase + static_cast<std::uint32_t>(number),
-                        milliseconds);
+    return pw::setTimer(native_, kUserTimerBase + static_cast<std::uint32_t>(number), milliseconds);
 }
 
 void Window::stopTimer(std::int32_t number) {

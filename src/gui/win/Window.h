@@ -21,12 +21,12 @@
 namespace s::gui::win {
 
 // Private messages of the window (first parameter, what the owner thread does).
-constexpr std::uint32_t kMsgNotification = 0x0401;       // a Notification*: fire code 2
-constexpr std::uint32_t kMsgShowMessage = 0x0404;        // a std::u16string*
-constexpr std::uint32_t kMsgShowError = 0x0405;          // a std::u16string*
-constexpr std::uint32_t kMsgAsk = 0x0406;                // a std::u16string*; 1 for yes
+constexpr std::uint32_t kMsgNotification = 0x0401;          // a Notification*: fire code 2
+constexpr std::uint32_t kMsgShowMessage = 0x0404;           // a std::u16string*
+constexpr std::uint32_t kMsgShowError = 0x0405;             // a std::u16string*
+constexpr std::uint32_t kMsgAsk = 0x0406;                   // a std::u16string*; 1 for yes
 constexpr std::uint32_t kMsgInternalNotification = 0x0407;  // fire code 15
-constexpr std::uint32_t kMsgRunOnOwner = 0x0420;         // a std::function<void()>*
+constexpr std::uint32_t kMsgRunOnOwner = 0x0420;            // a std::function<void()>*
 
 class Window : public BoxBase, public virtual IWindow, public thread::Pooled<Window, 0> {
 public:
@@ -130,7 +130,9 @@ public:
     void addLeftDownListener(events::IEventListener* l) override {
         listen(windowevent::kLeftDown, l);
     }
-    void addRightUpListener(events::IEventListener* l) override { listen(windowevent::kRightUp, l); }
+    void addRightUpListener(events::IEventListener* l) override {
+        listen(windowevent::kRightUp, l);
+    }
     void addLeftUpListener(events::IEventListener* l) override { listen(windowevent::kLeftUp, l); }
     void addNotificationIconClickListener(events::IEventListener* l) override {
         listen(windowevent::kNotificationIconClick, l);
@@ -148,7 +150,9 @@ public:
         listen(windowevent::kDeactivate, l);
     }
     void addMovingListener(events::IEventListener* l) override { listen(windowevent::kMoving, l); }
-    void addKeyDownListener(events::IEventListener* l) override { listen(windowevent::kKeyDown, l); }
+    void addKeyDownListener(events::IEventListener* l) override {
+        listen(windowevent::kKeyDown, l);
+    }
     void addNotificationIconRightClickListener(events::IEventListener* l) override {
         listen(windowevent::kNotificationIconRightClick, l);
     }
@@ -179,8 +183,8 @@ public:
     void setContextMenu(IPopupMenu* menu, IWindow* owner) override;
     // Opens a popup menu at a screen point (the menu classes plug in here; without one
     // nothing opens).
-    using MenuOpener = std::function<void(IPopupMenu* menu, std::int32_t x, std::int32_t y,
-                                          IWindow* owner)>;
+    using MenuOpener =
+        std::function<void(IPopupMenu* menu, std::int32_t x, std::int32_t y, IWindow* owner)>;
     static void setMenuOpener(MenuOpener opener);
 
     std::intptr_t postNotification(std::intptr_t a, std::intptr_t b, std::intptr_t c,

@@ -36,6 +36,7 @@ std::unordered_map<ThreadId, std::shared_ptr<Queue>>& queues() {
 }
 std::atomic<ThreadId> nextThreadId{1};
 constexpr int kSpinMicros = 20;
+std::atomic<bool> timersHeld{false};
 
 std::int64_t nowMicros() {
     return std::chrono::duration_cast<std::chrono::microseconds>(
@@ -173,6 +174,7 @@ Got nextMessage(Message* out, bool wait) {
         std::int64_t now = nowMicros();
         Timer* next = nullptr;
         for (Timer& t : q->timers) {
+            if (timersHeld.load(std::memory_order_relaxed)) break;
             if (!next || t.due < next->due) next = &t;
         }
         if (next && next->due <= now) {
@@ -408,6 +410,22 @@ bool setTimer(Handle window, std::uint32_t id, std::uint32_t milliseconds) {
     }
     poke(*q);
     return true;
+}
+
+std::uint32_t timerInterval(Handle window, std::uint32_t id) {
+    std::shared_ptr<Queue> q = queueOf(threadOf(window));
+    if (!q) return 0;
+    std::lock_guard<std::mutex> lock(q->mutex);
+    for (const Timer& t : q->timers) {
+        if (t.window == window && t.id == id) return t.interval;
+    }
+    return 0;
+}
+
+void holdTimers(bool hold) {
+    timersHeld = hold;
+    std::lock_guard<std::mutex> lock(queuesMutex());
+    for (auto& [id, q] : queues()) poke(*q);
 }
 
 bool killTimer(Handle window, std::uint32_t id) {

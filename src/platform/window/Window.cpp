@@ -263,6 +263,7 @@ void freeDrop(DropHandle drop) {
 // Hit testing on the owner thread: children top-first, then the window itself.
 Handle hitTestHere(Handle h, Point screen, HitTest* code) {
     std::vector<Handle> children;
+    bool topLevel = false;
     {
         std::lock_guard<std::recursive_mutex> lock(treeMutex());
         WindowRecord* r = findLocked(h);
@@ -270,6 +271,15 @@ Handle hitTestHere(Handle h, Point screen, HitTest* code) {
         Point o = screenOriginLocked(r);
         if (!Rect{o.x, o.y, r->rect.width, r->rect.height}.contains(screen)) return kNoWindow;
         children = r->children;
+        topLevel = r->parent == kNoWindow;
+    }
+    // The sizing borders of a top-level window lie above its children (its frame).
+    if (topLevel && !children.empty()) {
+        auto c = static_cast<HitTest>(send(h, msg::kHitTest, 0, packPoint(screen)));
+        if (sizingEdgeOf(c) != 0) {
+            if (code) *code = c;
+            return h;
+        }
     }
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         if (Handle hit = hitTestHere(*it, screen, code)) return hit;

@@ -172,6 +172,11 @@ bool processPending();
 // message loop.
 bool setTimer(Handle window, std::uint32_t id, std::uint32_t milliseconds);
 bool killTimer(Handle window, std::uint32_t id);
+// The interval of a set timer; 0 when it is not set.
+std::uint32_t timerInterval(Handle window, std::uint32_t id);
+// While held, no timer elapses in the process (tests then send kTimer themselves, one step at
+// a time); set timers keep their place.
+void holdTimers(bool hold);
 
 // Mouse capture of the calling thread: mouse messages go to this window wherever the pointer
 // is. Answers the previous capture window; that one gets kCaptureChanged.
