@@ -32,10 +32,13 @@ veritome_test(gui_tests
   LIBS s_gui)
 # Top-level windows on a real display (Xvfb and openbox per test process).
 if(VERITOME_XTEST_DEPS_FOUND)
+  add_library(veritome_xserver STATIC tests/platform/window/display/XServer.cpp)
+  target_link_libraries(veritome_xserver PUBLIC s_platform_window PkgConfig::VERITOME_XTEST_DEPS)
+  target_compile_definitions(veritome_xserver
+    PRIVATE VERITOME_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
   veritome_test(gui_display_tests
-    DIRS tests/gui/display tests/platform/window/display
-    EXCLUDE "SdlDisplayTest"
-    LIBS s_gui PkgConfig::VERITOME_XTEST_DEPS)
+    DIRS tests/gui/display
+    LIBS s_gui veritome_xserver)
 endif()
 veritome_bench(layout_bench
   SOURCES bench/layout.cpp

@@ -13,6 +13,11 @@ namespace {
 void pause() {
     std::this_thread::sleep_for(std::chrono::milliseconds(UIThread::kPollMs));
 }
+// Start-up is waited for in short steps: a window is usually ready within a millisecond, and
+// the time to its first frame counts.
+void pauseBriefly() {
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+}
 }  // namespace
 
 UIThread::UIThread() = default;
@@ -33,7 +38,7 @@ bool UIThread::start(Startup startup) {
     thread_ = std::thread([state, startup = std::move(startup)] {
         state->id = pw::currentThread();
         // The window is handed over once the thread exists (it was made before start).
-        while (!state->handedOver.load()) pause();
+        while (!state->handedOver.load()) pauseBriefly();
         bool ok = startup();
         state->failed = !ok;
         state->started = true;
@@ -44,7 +49,7 @@ bool UIThread::start(Startup startup) {
     });
     state->handedOver = true;
     // Start-up is done when the flag is set (ok) or the thread has already ended (failed).
-    while (!state->started.load() && state->running.load()) pause();
+    while (!state->started.load() && state->running.load()) pauseBriefly();
     return !state->failed.load() && state->running.load();
 }
 

@@ -22,7 +22,7 @@ public:
     UIThread(const UIThread&) = delete;
     UIThread& operator=(const UIThread&) = delete;
 
-    // Starts the thread and blocks, testing every 10 ms, until its start-up has run; answers
+    // Starts the thread and blocks, testing every 0.2 ms, until its start-up has run; answers
     // whether the start-up succeeded. A thread whose start-up failed ends at once.
     bool start(Startup startup);
     // Asks the message loop to end and waits for the thread. After 5000 ms without an end it
