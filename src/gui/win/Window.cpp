@@ -8,8 +8,11 @@
 #include <thread>
 
 #include "app/IAppWindow.h"
+#include "gui/IPopupMenu.h"
+#include "gui/drawer/Skinner.h"
 #include "gui/drawer/window/IThin.h"
 #include "gui/layout/Vertical.h"
+#include "gui/win/MessageBoxW.h"
 #include "lang/Localizer.h"
 #include "platform/window/MessageBox.h"
 
@@ -23,15 +26,6 @@ std::int64_t nowMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-std::mutex& openerMutex() {
-    static std::mutex m;
-    return m;
-}
-Window::MenuOpener& menuOpener() {
-    static Window::MenuOpener opener;
-    return opener;
 }
 
 constexpr std::int32_t kDefaultWidth = 240;
@@ -99,6 +93,7 @@ Window::~Window() {
     if (ownsSmallIcon_) delete smallIcon_;
     if (ownsLargeIcon_) delete largeIcon_;
     if (localizer_) localizer_->removeListener(this);
+    if (skinner_) skinner_->unregisterListener(this);
 }
 
 bool Window::isOwnerThread() const {
@@ -117,6 +112,8 @@ void Window::onOwner(const std::function<void()>& work) const {
 void Window::onEvent(void* source, std::int32_t code) {
     // The language changed: the title follows.
     if (localizer_ && source == localizer_) onOwner([this] { rebuildTitle(); });
+    // The skin changed: so does the frame.
+    if (skinner_ && source == skinner_) onOwner([this] { takeSkin(); });
 }
 
 // ---- listeners ------------------------------------------------------------------------------
@@ -654,6 +651,24 @@ void Window::applyIcon() {
     pw::setIcon(native_, largeIcon_ ? largeIcon_ : smallIcon_);
 }
 
+void Window::setSkinner(drawer::Skinner* skinner) {
+    onOwner([&] {
+        if (skinner_ == skinner) return;
+        if (skinner_) skinner_->unregisterListener(this);
+        skinner_ = skinner;
+        if (skinner) skinner->registerListener(this);
+        takeSkin();
+    });
+    if (native_ == pw::kNoWindow) skinner_ = skinner;
+}
+
+void Window::takeSkin() {
+    drawer::ISkin* skin = skinner_ ? skinner_->getCurrentSkin() : nullptr;
+    // The skin owns its drawers; without a skin the system frame comes back.
+    setWindowDrawer(skin ? skin->getWindowDrawer() : nullptr, false);
+    repaint();
+}
+
 void Window::setWindowDrawer(drawer::window::IThin* drawer, bool owned) {
     onOwner([&] {
         if (ownsDrawer_ && drawer_ && drawer_ != drawer) drawer_->release();
@@ -674,11 +689,6 @@ void Window::addOwnedWindow(IWindow* window) {
 
 // ---- menus ----------------------------------------------------------------------------------
 
-void Window::setMenuOpener(MenuOpener opener) {
-    std::lock_guard<std::mutex> lock(openerMutex());
-    menuOpener() = std::move(opener);
-}
-
 void Window::setContextMenu(IPopupMenu* menu, IWindow* owner) {
     onOwner([&] {
         contextMenu_ = menu;
@@ -691,20 +701,27 @@ void Window::rightDown() {
     fire(windowevent::kRightDown);
     if (!contextMenu_) return;
     fire(windowevent::kContextMenu);
-    MenuOpener opener;
-    {
-        std::lock_guard<std::mutex> lock(openerMutex());
-        opener = menuOpener();
-    }
-    if (!opener) return;
     pw::Point c = pw::cursorPosition();
+    pw::Handle owner = contextOwner_ ? contextOwner_->getNativeWindow() : native_;
+    // The menu runs its own loop until it closes; the chosen item reaches its listeners.
     ++modalDepth_;
-    opener(contextMenu_, c.x, c.y, contextOwner_ ? contextOwner_ : this);
+    contextMenu_->showAt(c.x, c.y, owner);
     --modalDepth_;
     if (closePending_ && modalDepth_ == 0) {
         closePending_ = false;
         pw::post(native_, pw::msg::kClose);
     }
+}
+
+bool Window::dispatchCommand(std::int32_t command) {
+    for (IPopupMenu* menu : {notificationMenu_, contextMenu_}) {
+        if (!menu || !menu->ownsCommand(command)) continue;
+        IPopupMenu* owner = menu->menuOfCommand(command);
+        if (!owner) owner = menu;
+        owner->choose(owner->findItem(command));
+        return true;
+    }
+    return false;
 }
 
 // ---- notifications and message boxes --------------------------------------------------------
@@ -737,24 +754,19 @@ void Window::sendInternalNotification() {
 }
 
 int Window::showBox(std::uint32_t kind, const std::u16string& text) {
-    pw::MessageBoxRequest box;
-    box.owner = native_;
-    box.text = text;
-    box.title = getTitle();
+    ++modalDepth_;
+    int answer = 1;
     switch (kind) {
         case kMsgShowError:
-            box.icon = pw::BoxIcon::kError;
+            errorBox(native_, text);
             break;
         case kMsgAsk:
-            box.icon = pw::BoxIcon::kQuestion;
-            box.buttons = pw::BoxButtons::kYesNo;
+            answer = askYesNoBox(native_, text) ? 1 : 0;
             break;
         default:
-            box.icon = pw::BoxIcon::kInformation;
+            informBox(native_, text);
             break;
     }
-    ++modalDepth_;
-    int answer = pw::messageBox(box);
     --modalDepth_;
     // A close asked for while the box was open is carried out now.
     if (closePending_ && modalDepth_ == 0) {
@@ -776,7 +788,7 @@ void Window::showError(const std::u16string& text) {
 
 bool Window::ask(const std::u16string& text) {
     if (native_ == pw::kNoWindow) return false;
-    return pw::send(native_, kMsgAsk, 0, reinterpret_cast<pw::LParam>(&text)) == pw::kAnswerYes;
+    return pw::send(native_, kMsgAsk, 0, reinterpret_cast<pw::LParam>(&text)) == 1;
 }
 
 // ---- settings -------------------------------------------------------------------------------
@@ -1203,6 +1215,8 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
         case pw::msg::kEnterSizeMove:
             dragging_ = true;
             return 0;
+        case pw::msg::kCommand:
+            return dispatchCommand(static_cast<std::int32_t>(wparam)) ? 1 : 0;
         case pw::msg::kTimer: {
             auto id = static_cast<std::uint32_t>(wparam);
             if (id >= kUserTimerBase) {

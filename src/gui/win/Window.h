@@ -116,7 +116,9 @@ public:
     void setLanguagePack(lang::Localizer* pack) override;
     bool hasSkinner() const override { return skinner_ != nullptr; }
     drawer::Skinner* getSkinner() const override { return skinner_; }
-    void setSkinner(drawer::Skinner* skinner) override { skinner_ = skinner; }
+    // Registers with the skinner and takes the window drawer of its current skin, again on
+    // every change of skin.
+    void setSkinner(drawer::Skinner* skinner) override;
     void setWindowDrawer(drawer::window::IThin* drawer, bool owned) override;
     drawer::window::IThin* getWindowDrawer() const override { return drawer_; }
 
@@ -181,11 +183,9 @@ public:
     void setStatusBar(IComponent* statusBar) override;
     IComponent* getStatusBar() const override { return statusBar_; }
     void setContextMenu(IPopupMenu* menu, IWindow* owner) override;
-    // Opens a popup menu at a screen point (the menu classes plug in here; without one
-    // nothing opens).
-    using MenuOpener =
-        std::function<void(IPopupMenu* menu, std::int32_t x, std::int32_t y, IWindow* owner)>;
-    static void setMenuOpener(MenuOpener opener);
+    // Offers a menu command to the notification-icon menu, then to the context menu; the first
+    // that owns it chooses it. Answers whether one did.
+    bool dispatchCommand(std::int32_t command);
 
     std::intptr_t postNotification(std::intptr_t a, std::intptr_t b, std::intptr_t c,
                                    std::intptr_t d) override;
@@ -302,6 +302,7 @@ private:
     void stopAutoHideTimers();
     void undoShrink();
     void rebuildTitle();
+    void takeSkin();
     void applyIcon();
     void applyStyle();
     void applyMinimumSize();

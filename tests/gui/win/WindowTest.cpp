@@ -8,7 +8,10 @@
 #include <string>
 #include <thread>
 
+#include "gui/drawer/Skinner.h"
+#include "gui/menuitem/MenuItem.h"
 #include "gui/win/Box.h"
+#include "gui/win/PopupMenu.h"
 #include "gui/win/TopWindow.h"
 
 namespace pw = platform::window;
@@ -140,6 +143,36 @@ TEST_F(TopWindow, EasyDragMovesTheWindowAndMouseButtonsFireTheirCodes) {
     EXPECT_EQ(rightUp.events().size(), 1u);
     EXPECT_EQ(middle.events().size(), 1u);
     EXPECT_EQ(rect(), (pw::Rect{130, 120, 200, 100}));
+}
+
+TEST_F(TopWindow, RightPressOpensTheContextMenuAndCommandsReachIt) {
+    win::PopupMenu* menu = win::newPopupMenu(-1, nullptr);
+    menu->addItem(menuitem::newMenuItemText(u"Copy", 41, false));
+    Recorder right, context, chosen;
+    window->addRightDownListener(&right);
+    window->addContextMenuListener(&context);
+    menu->addCommandListener(&chosen);
+    window->setContextMenu(menu, nullptr);
+    wm->setCursorPosition({150, 150});
+    pw::input::mouseButton(top(), {50, 50}, pw::MouseButton::kRight, true);
+    pw::Handle popup = pw::kNoWindow;
+    ASSERT_TRUE(eventually([&] {
+        for (pw::Handle h : pw::topLevelWindows()) {
+            if (pw::className(h) == "KavrelPopupMenu") popup = h;
+        }
+        return popup != pw::kNoWindow;
+    }));
+    EXPECT_EQ(right.events().size(), 1u);
+    EXPECT_EQ(context.events().size(), 1u);
+    pw::input::key(popup, pw::vk::kEscape, true);
+    flush();
+    EXPECT_TRUE(eventually([&] { return !pw::isWindow(popup); }));
+    // A command sent to the window goes to the menu that owns it.
+    EXPECT_EQ(pw::send(top(), pw::msg::kCommand, 41), 1);
+    EXPECT_EQ(pw::send(top(), pw::msg::kCommand, 42), 0);
+    EXPECT_EQ(chosen.events().size(), 1u);
+    window->setContextMenu(nullptr, nullptr);
+    menu->release();
 }
 
 TEST_F(TopWindow, MiddleClickActions) {
@@ -448,6 +481,23 @@ TEST_F(TopWindow, CloseWhileAMessageBoxIsOpenWaitsForTheBox) {
     asker.join();
     EXPECT_EQ(answered.load(), 1);
     EXPECT_TRUE(eventually([&] { return window->isClosed(); }));
+}
+
+TEST_F(TopWindow, SkinnerGivesTheFrameAndChangesIt) {
+    drawer::Skinner* skinner = drawer::newSkinner();
+    skinner->selectSkin(u"White");
+    window->setSkinner(skinner);
+    drawer::window::IThin* white = skinner->getCurrentSkin()->getWindowDrawer();
+    ASSERT_NE(white, nullptr);
+    EXPECT_EQ(window->getWindowDrawer(), white);
+    EXPECT_FALSE(window->isFramed());
+    skinner->selectSkin(u"Black");
+    EXPECT_EQ(window->getWindowDrawer(), skinner->getCurrentSkin()->getWindowDrawer());
+    EXPECT_NE(window->getWindowDrawer(), white);
+    window->setSkinner(nullptr);
+    EXPECT_EQ(window->getWindowDrawer(), nullptr);
+    EXPECT_EQ(skinner->getListenerCount(), 0);
+    skinner->release();
 }
 
 TEST_F(TopWindow, TitleStylesAndIcons) {
