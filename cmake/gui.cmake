@@ -47,9 +47,25 @@ veritome_bench(layout_bench
 
 # ---- drop-dialog frame and About window (src/gui/dialogs) ------------------------------------
 if(TARGET s_settings)
+  # The windows are built once the widgets, menus and window they are made of are there.
+  set(frame_exclude "/(FrameWindow|About3)\\.cpp$")
+  foreach(needed gui/win/MenuEx.h gui/win/StatusBar.h gui/win/CheckBox.h gui/win/GroupBox.h
+          gui/win/ProgressBar.h gui/win/Button.h gui/win/ComboBox.h gui/win/Image.h
+          gui/drawer/Skinner.h app/win/AppBase.h)
+    if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/${needed})
+      set(frame_window_missing ON)
+    endif()
+  endforeach()
+  if(NOT frame_window_missing)
+    set(frame_exclude "^$")
+  endif()
   veritome_library(s_frame
     DIRS src/gui/dialogs/**
+    EXCLUDE "${frame_exclude}"
     LIBS s_gui s_settings)
+  if(NOT frame_window_missing)
+    target_link_libraries(s_frame PUBLIC s_app)
+  endif()
   veritome_test(frame_tests
     DIRS tests/frame/**
     LIBS s_frame)

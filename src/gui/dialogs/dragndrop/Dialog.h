@@ -17,6 +17,10 @@
 namespace s::app {
 class IAppWindow;
 }
+namespace s::gui {
+class IBox;
+class IComboBox;
+}  // namespace s::gui
 namespace s::lang {
 class Localizer;
 }
@@ -91,6 +95,10 @@ public:
     // The text of a language-pack id in the current language (never null).
     const char16_t* text(std::int32_t id) const;
 
+    // Builds the window, shows it and returns when it has been closed (the program's main
+    // thread calls it; defined with the window in FrameWindow.cpp).
+    void buildAndRun();
+
     // Events of the frame's widgets and window (user-interface thread).
     void onEvent(void* source, std::int32_t code) override;
 
@@ -145,6 +153,12 @@ public:
     virtual std::int32_t smallHeight() const { return 250; }
     virtual std::int32_t largeWidth() const { return 450; }
     virtual std::int32_t largeHeight() const { return 450; }
+    // The action selector with one item per action (null: an empty one).
+    virtual IComboBox* newActionSelector() { return nullptr; }
+    // The content pile, one page per action (null: an empty box).
+    virtual IBox* newContent() { return nullptr; }
+    // Registers the tool's listeners on its widgets, once the window is built.
+    virtual void addListeners() {}
     // Called before a run starts (under the frame lock); false cancels the start.
     virtual bool beforeRun() { return true; }
     // The tool's own event handling, called first; true when it handled the event.

@@ -1,0 +1,175 @@
+// Building, opening and closing the About window, and its links.
+#include "gui/dialogs/About3.h"
+
+#include "app/IAppWindow.h"
+#include "app/win/AppBase.h"
+#include "gui/win/Box.h"
+#include "gui/win/Button.h"
+#include "gui/win/Image.h"
+#include "gui/win/Label.h"
+#include "gui/win/Window.h"
+#include "lang/Localizer.h"
+#include "platform/window/LinkOpener.h"
+
+namespace s::gui::dialogs {
+
+namespace {
+
+constexpr std::int32_t kProduct = 500000;
+constexpr std::int32_t kTitle = 400100;
+constexpr std::int32_t kUrlText = 101000;
+
+Colour rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    return r | (g << 8) | (b << 16);
+}
+
+}  // namespace
+
+About3::~About3() {
+    dispose();
+}
+
+void About3::recycle() {
+    dispose();
+    owner_ = nullptr;
+    settings_ = nullptr;
+    localizer_ = nullptr;
+    donationTextId_ = 500100;
+}
+
+void About3::dispose() {
+    close();
+    if (window_) window_->release();
+    window_ = nullptr;
+    urlLink_ = donationLink_ = nullptr;
+    closeButton_ = glyphButton_ = nullptr;
+}
+
+bool About3::open(win::Window* owner, app::IAppWindow* settings) {
+    if (open_.load() && window_) {
+        window_->activate(true);
+        return true;
+    }
+    // A closed window is never shown again: the next opening builds a new one.
+    if (window_) dispose();
+    owner_ = owner;
+    settings_ = settings;
+    localizer_ = settings ? settings->getLocalizer() : nullptr;
+    build();
+    if (!window_ || !window_->hasNativeWindow()) {
+        dispose();
+        return false;
+    }
+    open_ = true;
+    window_->setVisible(true, true);
+    // Only a window that exists may take the owner's input away.
+    if (owner_) owner_->setEnabled(false);
+    return true;
+}
+
+void About3::close() {
+    if (!window_ || !open_.load()) return;
+    window_->close();
+    // The close listener enables the owner on the About window's thread; wait for it here,
+    // so that whoever closes knows the owner is usable when this returns.
+    window_->waitUntil([this] { return !open_.load(); });
+}
+
+void About3::build() {
+    auto text = [this](std::int32_t id) -> std::u16string {
+        return localizer_ ? localizer_->text(id) : u"";
+    };
+    // 1. The window: fixed size, no boxes, the About settings, the title.
+    window_ = win::newWindow(0, 0, kWidth, kHeight);
+    window_->setResizable(false);
+    window_->setClientEdge(false);
+    window_->setMaximizeBox(false);
+    window_->setMinimizeBox(false);
+    if (settings_) window_->attachAppWindow(settings_, false);
+    window_->setTitle(text(kTitle));
+    if (owner_) owner_->addOwnedWindow(window_);
+
+    // 2. The content, one column.
+    win::Box* column =
+        win::newBox(100, 100, layout::kCentre, layout::kStart, 0, 4, 0, 0, layout::kColumn);
+    app::win::AppBase* base = settings_ ? settings_->getAppBase() : nullptr;
+    if (base && base->getLogo(true)) column->add(win::newImagePercent(100, base->getLogo(true)));
+    win::Box* nameRow =
+        win::newBox(100, -1, layout::kCentre, layout::kCentre, 8, 0, 8, 4, layout::kRow);
+    if (base && base->getIcon(64)) nameRow->add(win::newImage(64, base->getIcon(64)));
+    nameRow->add(win::newLabel(text(kProduct), true, false, win::kTitleSize));
+    column->add(nameRow);
+    column->add(win::newLabel(text(kTitle), true, false, win::kHeadingSize));
+
+    // The label/value rows: labels in a column to the left of the values.
+    win::Box* facts =
+        win::newBox(100, -1, layout::kCentre, layout::kStart, 6, 0, 8, 2, layout::kRow);
+    win::Box* labels =
+        win::newBox(-1, -1, layout::kEnd, layout::kStart, 0, 2, 0, 0, layout::kColumn);
+    win::Box* values =
+        win::newBox(-1, -1, layout::kStart, layout::kStart, 0, 2, 0, 0, layout::kColumn);
+    const std::pair<std::int32_t, std::int32_t> rows[] = {
+        {400010, kProduct + 10}, {400020, kProduct + 20}, {400050, kProduct + 50}};
+    for (auto [label, value] : rows) {
+        labels->add(win::newLabel(text(label), false, false, 0));
+        values->add(win::newLabel(text(value), false, false, 0));
+    }
+    labels->add(win::newLabel(text(400080), false, false, 0));
+    // 3. The links: green under the pointer, olive while pressed.
+    urlLink_ = win::newLabel(text(kUrlText), false, true, 0);
+    values->add(urlLink_);
+    facts->add(labels);
+    facts->add(values);
+    column->add(facts);
+
+    win::Box* support =
+        win::newBox(100, -1, layout::kCentre, layout::kCentre, 7, 7, 7, 7, layout::kColumn);
+    support->setOwnBackground(238, 250, 199);
+    support->setBorderColour(rgb(154, 206, 2));
+    support->add(win::newLabel(text(kProduct + 89), false, false, 0));
+    donationLink_ = win::newLabel(text(kProduct + 90), false, true, 0);
+    support->add(donationLink_);
+    column->add(support);
+    for (win::Label* link : {urlLink_, donationLink_}) {
+        link->setStateFonts(true);
+        link->getHoveredFont()->setColour(rgb(0, 170, 0));
+        link->getPressedFont()->setColour(rgb(170, 170, 0));
+        link->addClickListener(this);
+    }
+
+    win::Box* buttons =
+        win::newBox(100, -1, layout::kCentre, layout::kCentre, 8, 0, 0, 6, layout::kRow);
+    closeButton_ = win::newButton(text(400120), 100, 20);
+    glyphButton_ = win::newButton(u"#X", 50, 14);
+    buttons->add(closeButton_);
+    buttons->add(glyphButton_);
+    column->add(buttons);
+    window_->add(column);
+
+    // 4. Both buttons close the window; this object hears the close.
+    closeButton_->addClickListener(this);
+    glyphButton_->addClickListener(this);
+    window_->addCloseListener(this);
+    window_->layout();
+    window_->keepOnScreen();
+}
+
+void About3::onEvent(void* source, std::int32_t code) {
+    if (window_ && source == static_cast<IComponent*>(window_)) {
+        if (code != windowevent::kClose) return;
+        // 5. Every way of closing gives the owner its input back.
+        if (owner_) owner_->setEnabled(true);
+        open_ = false;
+        return;
+    }
+    if (source == static_cast<IComponent*>(closeButton_) ||
+        source == static_cast<IComponent*>(glyphButton_)) {
+        window_->close();
+    } else if (source == static_cast<IComponent*>(urlLink_)) {
+        platform::window::openLink(localizer_ ? localizer_->text(kUrlText) : u"");
+    } else if (source == static_cast<IComponent*>(donationLink_)) {
+        platform::window::openLink(localizer_ ? localizer_->text(donationTextId_) : u"");
+    }
+}
+
+}  // namespace s::gui::dialogs

@@ -1,0 +1,403 @@
+// Building and running the drop-dialog frame's window, and the window side of its run state.
+#include "gui/dialogs/dragndrop/FrameWindow.h"
+
+#include "app/IAppWindow.h"
+#include "gui/IComboBox.h"
+#include "gui/combobox/ComboBoxItem.h"
+#include "gui/dialogs/About3.h"
+#include "gui/dialogs/dragndrop/Dialog.h"
+#include "gui/drawer/Skinner.h"
+#include "gui/menuitem/MenuItem.h"
+#include "gui/win/Box.h"
+#include "gui/win/Button.h"
+#include "gui/win/CheckBox.h"
+#include "gui/win/ComboBox.h"
+#include "gui/win/GroupBox.h"
+#include "gui/win/Label.h"
+#include "gui/win/MenuEx.h"
+#include "gui/win/PopupMenu.h"
+#include "gui/win/ProgressBar.h"
+#include "gui/win/StatusBar.h"
+#include "gui/win/Window.h"
+#include "lang/LangPack.h"
+#include "lang/Localizer.h"
+#include "platform/window/LinkOpener.h"
+#include "str/strarray/StrArray.h"
+#include "str/strbuffer/StrBuffer.h"
+
+namespace s::gui::dialogs::dragndrop {
+
+namespace {
+
+// A hand-off travels as a notification whose second value is this tag.
+constexpr std::intptr_t kHandOffTag = 0x48616e64;  // "Hand"
+constexpr std::int32_t kBrandText = 101000;
+
+Colour rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    return r | (g << 8) | (b << 16);
+}
+
+}  // namespace
+
+// The frame's build-and-run lives beside the window it builds.
+void Dialog::buildAndRun() {
+    FrameWindow window(this);
+    window.buildAndRun();
+}
+
+FrameWindow::FrameWindow(Dialog* dialog) : dialog_(dialog) {}
+
+FrameWindow::~FrameWindow() {
+    closeAbout();
+    if (about_) about_->release();
+    if (dialog_->getView() == this) dialog_->setView(nullptr);
+    if (window_) window_->release();
+}
+
+void FrameWindow::buildAndRun() {
+    build();
+    show();
+    window_->waitUntilClosed();
+}
+
+void FrameWindow::build() {
+    app::IAppWindow* settings = dialog_->getAppWindow();
+    lang::Localizer* localizer = dialog_->getLocalizer();
+    // 1. The window with the settings attached.
+    window_ = win::newWindow(0, 0, dialog_->largeWidth(), dialog_->largeHeight());
+    if (settings) window_->attachAppWindow(settings, false);
+    dialog_->setWindowSource(static_cast<IComponent*>(window_));
+    dialog_->setView(this);
+
+    // 2.-6. The menus.
+    buildMenus();
+
+    // 7. The tool's content pile and action selector.
+    content_ = dialog_->newContent();
+    if (!content_) content_ = win::newPlainBox();
+    content_->layoutPile();
+    content_->setPercentWidth(100, false);
+    content_->setPercentHeight(100, false);
+    content_->setBackgroundWhite(false);
+    content_->setOwnBackground(145, 155, 156);
+    actions_ = dialog_->newActionSelector();
+    if (!actions_) actions_ = win::newComboBox(-1, true);
+
+    // 8. The status bar.
+    buildStatusBar();
+
+    // 9. The keep-on-top box.
+    keepOnTop_ = win::newCheckBox(1000000, settings ? settings->isKeepOnTop() : true);
+
+    // 10. The drop area and the window content, top to bottom.
+    buildDropArea();
+    win::Box* topRow =
+        win::newBox(100, -1, layout::kStart, layout::kCentre, 0, 0, 4, 2, layout::kRow);
+    topRow->setMinWidth(dialog_->dropAreaMinWidth());
+    topRow->add(keepOnTop_);
+    win::Box* actionRow =
+        win::newBox(100, -1, layout::kStart, layout::kCentre, 6, 0, 6, 4, layout::kRow);
+    actionRow->add(win::newLabelByNumber(1004000, false, false, 0));
+    actionRow->add(actions_);
+    window_->setMenuBar(menuBar_);
+    window_->add(menuBar_);
+    win::Box* line = win::newBoxFixedHeight(100, 1, -1, -1, 0, 0, 0, 0, layout::kRow);
+    line->setOwnBackground(145, 155, 156);
+    window_->add(line);
+    window_->add(topRow);
+    window_->add(dropArea_);
+    window_->add(actionRow);
+    window_->add(content_);
+    window_->setStatusBar(statusBar_);
+    window_->add(statusBar_);
+
+    // 11. The tool's listeners.
+    dialog_->addListeners();
+
+    // 12. The action from ConvertTo.
+    dialog_->chooseAction();
+    dialog_->applyStoredTheme();
+
+    // 13. Listeners of the frame.
+    dropArea_->getContentBox()->addDropListener(this);
+    window_->addCloseListener(this);
+    window_->addNotificationListener(this);
+    menuBar_->addCommandListener(this);
+    keepOnTop_->addCheckedListener(this);
+    keepOnTop_->addUncheckedListener(this);
+    actions_->addChangeListener(this);
+    cancel_->addClickListener(this);
+    brand_->addClickListener(this);
+
+    // 14. The normal view at its stored size.
+    window_->setSize(dialog_->storedLargeWidth(), dialog_->storedLargeHeight());
+    window_->layout();
+    window_->growToMinimum();
+    window_->keepOnScreen();
+}
+
+void FrameWindow::show() {
+    window_->setVisible(true, true);
+}
+
+void FrameWindow::buildMenus() {
+    lang::Localizer* localizer = dialog_->getLocalizer();
+    app::IAppWindow* settings = dialog_->getAppWindow();
+    using menuitem::newMenuItem;
+    using menuitem::newMenuItemText;
+    using menuitem::newSeparator;
+
+    // Language: "Translate?", a separator, the languages in pack order.
+    languageMenu_ = win::newPopupMenu(700000, localizer);
+    languageMenu_->addItem(newMenuItem(700001, localizer, command::kTranslate, false));
+    languageMenu_->addItem(newSeparator());
+    if (localizer) {
+        for (std::uint32_t i = 0; i < localizer->languageCount(); ++i) {
+            lang::LangPack* pack = localizer->language(i);
+            languageMenu_->addItem(newMenuItemText(
+                pack->trueName()->text(), command::kFirstLanguage + static_cast<std::int32_t>(i),
+                pack == localizer->currentLanguage()));
+        }
+    }
+
+    // View.
+    viewMenu_ = win::newPopupMenu(609000, localizer);
+    viewMenu_->addItem(newMenuItem(609100, localizer, command::kKeepOnTop,
+                                   settings ? settings->isKeepOnTop() : true));
+    if (dialog_->supportsCompactView())
+        viewMenu_->addItem(newMenuItem(609200, localizer, command::kRightClickTransform, true));
+    viewMenu_->addItem(newMenuItem(609300, localizer, command::kEasyDrag,
+                                   settings ? settings->getEasyDrag() : true));
+    viewMenu_->addItem(newMenuItem(609350, localizer, command::kCloseByMiddleClick,
+                                   settings ? settings->isCloseOnMiddleClick() : true));
+    // The colour themes by name; the current one carries a radio mark.
+    themeMenu_ = win::newPopupMenu(609500, localizer);
+    for (std::uint32_t i = 0; i < themeCount(); ++i)
+        themeMenu_->addItem(newMenuItemText(
+            themeName(i), command::kFirstTheme + static_cast<std::int32_t>(i), false));
+    if (themeCount() > 0) {
+        viewMenu_->addItem(newSeparator());
+        viewMenu_->addSubMenu(themeMenu_);
+    }
+
+    // About.
+    aboutMenu_ = win::newPopupMenu(701000, localizer);
+    aboutMenu_->addItem(newMenuItem(701100, localizer, command::kVersionInformation, false));
+    aboutMenu_->addItem(newSeparator());
+    aboutMenu_->addItem(newMenuItem(701200, localizer, command::kSoftwarePage, false));
+    aboutMenu_->addItem(newMenuItem(701300, localizer, command::kTellDevelopers, false));
+    aboutMenu_->addItem(newSeparator());
+    aboutMenu_->addItem(newMenuItem(107000, localizer, command::kOtherSoftware, false));
+    aboutMenu_->addItem(newSeparator());
+    aboutMenu_->addItem(newMenuItem(108100, localizer, command::kWorkplace, false));
+
+    menuBar_ = win::newMenuEx();
+    menuBar_->addMenu(viewMenu_);
+    menuBar_->addMenu(languageMenu_);
+    menuBar_->addMenu(aboutMenu_);
+}
+
+void FrameWindow::buildStatusBar() {
+    statusBar_ = win::newStatusBar();
+    IBox* fields = statusBar_->getContentBox();
+    // The progress area: bar, gap, Cancel.
+    progressArea_ = win::newBox(-1, -1, layout::kStart, layout::kCentre, 0, 0, 0, 0, layout::kRow);
+    progress_ = win::newProgressBar();
+    progressArea_->add(progress_);
+    progressArea_->setHorizontalGap(dialog_->progressGap());
+    cancel_ = win::newButtonByNumber(dialog_->cancelButtonWidth(), 1006050, 18);
+    progressArea_->add(cancel_);
+    progressArea_->setVisible(false, false);
+    fields->add(progressArea_);
+    // The brand link.
+    brandArea_ = win::newBox(-1, -1, layout::kStart, layout::kCentre, 0, 0, 4, 0, layout::kRow);
+    brand_ = win::newLabel(u"zarnek");
+    brand_->setTextColour(rgb(51, 51, 51));
+    brand_->setHoverColour(rgb(0, 0, 238));
+    brandArea_->add(brand_);
+    fields->add(brandArea_);
+    // The status labels.
+    status_ = win::newLabel(dialog_->text(609450));
+    second_ = win::newLabel(u"");
+    fields->add(status_);
+    fields->add(second_);
+}
+
+void FrameWindow::buildDropArea() {
+    dropArea_ = win::newGroupBox(1001000, 0, 2, 10, 100, layout::kColumn);
+    dropArea_->setTitleColour(145, 155, 156);
+    IBox* inside = dropArea_->getContentBox();
+    inside->alignCentre();
+    inside->setMarginsHorizontal(10);
+    for (std::int32_t id : {1002000, 1003000}) {
+        win::Label* label = win::newLabelByNumber(id, false, false, 0);
+        label->setTextColour(rgb(119, 119, 119));
+        inside->add(label);
+    }
+    // Three labels that converter tools fill; empty here.
+    for (int i = 0; i < 3; ++i) inside->add(win::newLabel(u""));
+    inside->setAcceptDroppedFiles(true);
+}
+
+// ---- events ---------------------------------------------------------------------------------
+
+void FrameWindow::onEvent(void* source, std::int32_t code) {
+    if (source == static_cast<IComponent*>(window_)) {
+        if (code == windowevent::kNotification && window_->getNotificationValue2() == kHandOffTag) {
+            (*reinterpret_cast<const std::function<void()>*>(window_->getNotificationValue1()))();
+            return;
+        }
+        if (code == windowevent::kClose) {
+            // The About window goes first, so nothing is left above a closed window.
+            closeAbout();
+        }
+        dialog_->onEvent(source, code);
+        return;
+    }
+    if (dialog_->onDialogEvent(source, code)) return;
+    if (dropArea_ && source == static_cast<IComponent*>(dropArea_->getContentBox())) {
+        if (code == boxevent::kDrop) dialog_->drop(dropArea_->getContentBox()->getDroppedFiles());
+    } else if (source == static_cast<IComponent*>(menuBar_) || source == viewMenu_ ||
+               source == languageMenu_ || source == aboutMenu_ || source == themeMenu_) {
+        const std::int32_t chosen = menuBar_->getChosenCommand();
+        dialog_->onCommand(chosen);
+    } else if (source == static_cast<IComponent*>(keepOnTop_)) {
+        dialog_->onKeepOnTopBox(keepOnTop_->isChecked());
+    } else if (source == static_cast<IComponent*>(actions_)) {
+        content_->showOnlyPage(static_cast<std::uint32_t>(actions_->getSelectedIndex()));
+        dialog_->onActionSelected();
+    } else if (source == static_cast<IComponent*>(cancel_)) {
+        dialog_->cancel();
+    } else if (source == static_cast<IComponent*>(brand_)) {
+        openLink(dialog_->text(kBrandText));
+    }
+}
+
+// ---- the window side of the run --------------------------------------------------------------
+
+void FrameWindow::handOff(const std::function<void()>& call) {
+    if (window_->isOwnerThread()) {
+        call();
+        return;
+    }
+    window_->postNotification(reinterpret_cast<std::intptr_t>(&call), kHandOffTag, 0, 0);
+}
+
+void FrameWindow::serveUntil(const std::function<bool()>& done) {
+    window_->waitUntil(done);
+}
+
+void FrameWindow::setStatusText(const char16_t* text) {
+    status_->setText(text, true);
+}
+
+void FrameWindow::setSecondStatusText(const char16_t* text) {
+    second_->setText(text, true);
+}
+
+void FrameWindow::setProgress(std::int64_t maximum, std::int64_t position) {
+    progress_->setRange(0, static_cast<std::int32_t>(maximum));
+    progress_->setPosition(static_cast<std::int32_t>(position));
+}
+
+void FrameWindow::showProgressArea(bool show) {
+    brandArea_->setVisible(!show, false);
+    progressArea_->setVisible(show, true);
+}
+
+void FrameWindow::showError(const char16_t* text) {
+    window_->showError(text);
+}
+
+void FrameWindow::openLink(const char16_t* address) {
+    platform::window::openLink(address);
+}
+
+void FrameWindow::openAbout() {
+    if (!about_) about_ = About3::create();
+    about_->open(window_, dialog_->getAppWindow());
+}
+
+void FrameWindow::closeAbout() {
+    if (about_) about_->close();
+}
+
+std::uint32_t FrameWindow::actionCount() {
+    return static_cast<std::uint32_t>(actions_->getItemCount());
+}
+
+std::u16string FrameWindow::actionText(std::uint32_t index) {
+    combobox::ComboBoxItem* item = actions_->getItem(static_cast<std::int32_t>(index));
+    return item ? item->getText() : std::u16string();
+}
+
+void FrameWindow::setActionText(std::uint32_t index, const char16_t* text) {
+    actions_->setItemText(static_cast<std::int32_t>(index), text);
+}
+
+std::int32_t FrameWindow::selectedAction() {
+    return actions_->getSelectedIndex();
+}
+
+void FrameWindow::selectAction(std::uint32_t index) {
+    actions_->select(static_cast<std::int32_t>(index), false);
+    content_->showOnlyPage(index);
+    window_->layout();
+}
+
+bool FrameWindow::isChecked(std::int32_t command) {
+    return menuBar_->isChecked(command);
+}
+
+void FrameWindow::setChecked(std::int32_t command, bool on) {
+    menuBar_->setChecked(command, on);
+}
+
+void FrameWindow::setKeepOnTopBox(bool on) {
+    keepOnTop_->setCheckedSilently(on);
+}
+
+void FrameWindow::setKeepOnTop(bool on) {
+    window_->setKeepOnTop(on);
+}
+
+void FrameWindow::setEasyDrag(bool on) {
+    window_->setEasyDrag(on);
+}
+
+void FrameWindow::setMiddleClickAction(const char16_t* action) {
+    window_->setMiddleClickAction(action);
+}
+
+void FrameWindow::normalSize(std::int32_t* width, std::int32_t* height) {
+    app::IAppWindow* settings = dialog_->getAppWindow();
+    // A maximised or minimised window keeps its normal size in the settings.
+    if (settings && (window_->isMaximized() || window_->isMinimized())) {
+        *width = settings->getWidth();
+        *height = settings->getHeight();
+        return;
+    }
+    *width = window_->getWidth();
+    *height = window_->getHeight();
+}
+
+std::uint32_t FrameWindow::themeCount() {
+    drawer::Skinner* skinner = window_ ? window_->getSkinner() : nullptr;
+    return skinner ? skinner->getSkinCount() : 0;
+}
+
+std::u16string FrameWindow::themeName(std::uint32_t index) {
+    drawer::Skinner* skinner = window_ ? window_->getSkinner() : nullptr;
+    return skinner ? std::u16string(skinner->getSkinName(index)) : std::u16string();
+}
+
+void FrameWindow::applyTheme(const char16_t* name) {
+    drawer::Skinner* skinner = window_ ? window_->getSkinner() : nullptr;
+    if (skinner) skinner->selectSkin(name);
+}
+
+void FrameWindow::relayout() {
+    window_->layout();
+}
+
+}  // namespace s::gui::dialogs::dragndrop

@@ -1,0 +1,112 @@
+// The window of the drop-dialog frame: menu bar (View with the theme list, Language, About), the
+// drop area, the action row, the tool's content pile and the status bar with progress, Cancel
+// and the brand link. It is the frame's window side and runs the window until it is closed.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "gui/dialogs/dragndrop/IDialogView.h"
+#include "gui/events/IEventListener.h"
+
+namespace s::gui {
+class IBox;
+class IComponent;
+class IComboBox;
+class IPopupMenu;
+}  // namespace s::gui
+namespace s::gui::win {
+class Window;
+class MenuEx;
+class PopupMenu;
+class Label;
+class CheckBox;
+class GroupBox;
+class ProgressBar;
+class Button;
+class StatusBar;
+class ComboBox;
+class Box;
+}  // namespace s::gui::win
+
+namespace s::gui::dialogs {
+class About3;
+}
+
+namespace s::gui::dialogs::dragndrop {
+
+class Dialog;
+
+class FrameWindow : public IDialogView, public events::IEventListener {
+public:
+    explicit FrameWindow(Dialog* dialog);
+    FrameWindow(const FrameWindow&) = delete;
+    FrameWindow& operator=(const FrameWindow&) = delete;
+    ~FrameWindow() override;
+
+    // Builds the window, shows it and returns when it has been closed.
+    void buildAndRun();
+    // Builds the window without showing it (tests drive it from here).
+    void build();
+    void show();
+    win::Window* window() const { return window_; }
+
+    void onEvent(void* source, std::int32_t code) override;
+
+    // IDialogView.
+    void handOff(const std::function<void()>& call) override;
+    void serveUntil(const std::function<bool()>& done) override;
+    void setStatusText(const char16_t* text) override;
+    void setSecondStatusText(const char16_t* text) override;
+    void setProgress(std::int64_t maximum, std::int64_t position) override;
+    void showProgressArea(bool show) override;
+    void showError(const char16_t* text) override;
+    void openLink(const char16_t* address) override;
+    void openAbout() override;
+    std::uint32_t actionCount() override;
+    std::u16string actionText(std::uint32_t index) override;
+    void setActionText(std::uint32_t index, const char16_t* text) override;
+    std::int32_t selectedAction() override;
+    void selectAction(std::uint32_t index) override;
+    bool isChecked(std::int32_t command) override;
+    void setChecked(std::int32_t command, bool on) override;
+    void setKeepOnTopBox(bool on) override;
+    void setKeepOnTop(bool on) override;
+    void setEasyDrag(bool on) override;
+    void setMiddleClickAction(const char16_t* action) override;
+    void normalSize(std::int32_t* width, std::int32_t* height) override;
+    std::uint32_t themeCount() override;
+    std::u16string themeName(std::uint32_t index) override;
+    void applyTheme(const char16_t* name) override;
+    void relayout() override;
+
+private:
+    void buildMenus();
+    void buildStatusBar();
+    void buildDropArea();
+    void closeAbout();
+
+    Dialog* dialog_;
+    win::Window* window_ = nullptr;
+    win::MenuEx* menuBar_ = nullptr;
+    win::PopupMenu* viewMenu_ = nullptr;
+    win::PopupMenu* themeMenu_ = nullptr;
+    win::PopupMenu* languageMenu_ = nullptr;
+    win::PopupMenu* aboutMenu_ = nullptr;
+    win::CheckBox* keepOnTop_ = nullptr;
+    win::GroupBox* dropArea_ = nullptr;
+    IComboBox* actions_ = nullptr;
+    IBox* content_ = nullptr;
+    win::StatusBar* statusBar_ = nullptr;
+    win::Label* status_ = nullptr;
+    win::Label* second_ = nullptr;
+    win::Label* brand_ = nullptr;
+    win::Box* brandArea_ = nullptr;
+    win::Box* progressArea_ = nullptr;
+    win::ProgressBar* progress_ = nullptr;
+    win::Button* cancel_ = nullptr;
+    About3* about_ = nullptr;
+};
+
+}  // namespace s::gui::dialogs::dragndrop
