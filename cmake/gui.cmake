@@ -67,8 +67,13 @@ if(TARGET s_settings)
     target_link_libraries(s_frame PUBLIC s_app)
   endif()
   veritome_test(frame_tests
-    DIRS tests/frame/**
+    DIRS tests/frame
     LIBS s_frame)
+  if(NOT frame_window_missing)
+    veritome_test(frame_window_tests
+      DIRS tests/frame/window
+      LIBS s_frame)
+  endif()
 endif()
 # ---- end of drop-dialog frame ----------------------------------------------------------------
 
