@@ -47,16 +47,20 @@ veritome_bench(layout_bench
 
 # ---- drop-dialog frame and About window (src/gui/dialogs) ------------------------------------
 if(TARGET s_settings)
-  # The windows are built once the widgets, menus and window they are made of are there.
-  set(frame_exclude "/(FrameWindow|About3)\\.cpp$")
-  foreach(needed gui/win/MenuEx.h gui/win/StatusBar.h gui/win/CheckBox.h gui/win/GroupBox.h
-          gui/win/ProgressBar.h gui/win/Button.h gui/win/ComboBox.h gui/win/Image.h
-          gui/drawer/Skinner.h app/win/AppBase.h)
-    if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/${needed})
-      set(frame_window_missing ON)
-    endif()
-  endforeach()
-  if(NOT frame_window_missing)
+  # The windows are built once the window, widgets and menus they are made of are there.
+  set(frame_exclude "")
+  if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/gui/win/UIThread.h)
+    set(frame_window_missing ON)
+    list(APPEND frame_exclude "About3")
+  endif()
+  if(frame_window_missing OR NOT EXISTS ${CMAKE_SOURCE_DIR}/src/gui/win/ComboBox.h)
+    set(frame_combo_missing ON)
+    list(APPEND frame_exclude "FrameWindow")
+  endif()
+  if(frame_exclude)
+    list(JOIN frame_exclude "|" frame_exclude)
+    set(frame_exclude "/(${frame_exclude})\\.cpp$")
+  else()
     set(frame_exclude "^$")
   endif()
   veritome_library(s_frame
@@ -73,6 +77,9 @@ if(TARGET s_settings)
     veritome_test(frame_window_tests
       DIRS tests/frame/window
       LIBS s_frame)
+    if(frame_combo_missing)
+      target_compile_definitions(frame_window_tests PRIVATE VERITOME_FRAME_WINDOW=0)
+    endif()
   endif()
 endif()
 # ---- end of drop-dialog frame ----------------------------------------------------------------

@@ -236,6 +236,8 @@ public:
         return acceptRuns;
     }
     bool hasOutputFolder() const override { return outputFolder; }
+    std::int32_t cancelButtonWidth() const override { return 80; }
+    std::int32_t progressGap() const override { return 15; }
     std::int32_t actionTextId(std::uint32_t i) const override { return i == 0 ? 1100000 : 1101000; }
 
     bool gated = true;

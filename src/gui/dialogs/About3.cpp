@@ -5,7 +5,6 @@
 #include "app/win/AppBase.h"
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
-#include "gui/win/Image.h"
 #include "gui/win/Label.h"
 #include "gui/win/Window.h"
 #include "lang/Localizer.h"
@@ -19,9 +18,9 @@ constexpr std::int32_t kProduct = 500000;
 constexpr std::int32_t kTitle = 400100;
 constexpr std::int32_t kUrlText = 101000;
 
-Colour rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
-    return r | (g << 8) | (b << 16);
-}
+// Font size codes: (code + 10) points.
+constexpr std::int32_t kTitleSize = 8;
+constexpr std::int32_t kHeadingSize = 3;
 
 }  // namespace
 
@@ -92,14 +91,17 @@ void About3::build() {
     // 2. The content, one column.
     win::Box* column =
         win::newBox(100, 100, layout::kCentre, layout::kStart, 0, 4, 0, 0, layout::kColumn);
-    app::win::AppBase* base = settings_ ? settings_->getAppBase() : nullptr;
-    if (base && base->getLogo(true)) column->add(win::newImagePercent(100, base->getLogo(true)));
     win::Box* nameRow =
         win::newBox(100, -1, layout::kCentre, layout::kCentre, 8, 0, 8, 4, layout::kRow);
-    if (base && base->getIcon(64)) nameRow->add(win::newImage(64, base->getIcon(64)));
-    nameRow->add(win::newLabel(text(kProduct), true, false, win::kTitleSize));
+    win::Label* name = win::newLabel(text(kProduct));
+    name->setSizeCode(kTitleSize);
+    name->setBold(true);
+    nameRow->add(name);
     column->add(nameRow);
-    column->add(win::newLabel(text(kTitle), true, false, win::kHeadingSize));
+    win::Label* heading = win::newLabel(text(kTitle));
+    heading->setSizeCode(kHeadingSize);
+    heading->setBold(true);
+    column->add(heading);
 
     // The label/value rows: labels in a column to the left of the values.
     win::Box* facts =
@@ -111,29 +113,33 @@ void About3::build() {
     const std::pair<std::int32_t, std::int32_t> rows[] = {
         {400010, kProduct + 10}, {400020, kProduct + 20}, {400050, kProduct + 50}};
     for (auto [label, value] : rows) {
-        labels->add(win::newLabel(text(label), false, false, 0));
-        values->add(win::newLabel(text(value), false, false, 0));
+        labels->add(win::newLabel(text(label)));
+        values->add(win::newLabel(text(value)));
     }
-    labels->add(win::newLabel(text(400080), false, false, 0));
+    labels->add(win::newLabel(text(400080)));
     // 3. The links: green under the pointer, olive while pressed.
-    urlLink_ = win::newLabel(text(kUrlText), false, true, 0);
+    urlLink_ = win::newLabel(text(kUrlText));
     values->add(urlLink_);
     facts->add(labels);
     facts->add(values);
     column->add(facts);
 
+    // The support box: a one-pixel frame of the outer box's colour around the pale inner one.
+    win::Box* frame =
+        win::newBox(100, -1, layout::kCentre, layout::kCentre, 0, 0, 1, 1, layout::kColumn);
+    frame->setOwnBackground(154, 206, 2);
     win::Box* support =
         win::newBox(100, -1, layout::kCentre, layout::kCentre, 7, 7, 7, 7, layout::kColumn);
     support->setOwnBackground(238, 250, 199);
-    support->setBorderColour(rgb(154, 206, 2));
-    support->add(win::newLabel(text(kProduct + 89), false, false, 0));
-    donationLink_ = win::newLabel(text(kProduct + 90), false, true, 0);
+    frame->add(support);
+    support->add(win::newLabel(text(kProduct + 89)));
+    donationLink_ = win::newLabel(text(kProduct + 90));
     support->add(donationLink_);
-    column->add(support);
+    column->add(frame);
     for (win::Label* link : {urlLink_, donationLink_}) {
         link->setStateFonts(true);
-        link->getHoveredFont()->setColour(rgb(0, 170, 0));
-        link->getPressedFont()->setColour(rgb(170, 170, 0));
+        link->getHoveredFont()->setTextColour(0, 170, 0);
+        link->getPressedFont()->setTextColour(170, 170, 0);
         link->addClickListener(this);
     }
 

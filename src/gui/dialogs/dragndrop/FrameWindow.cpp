@@ -2,6 +2,8 @@
 #include "gui/dialogs/dragndrop/FrameWindow.h"
 
 #include "app/IAppWindow.h"
+#include "app/win/AppBase.h"
+#include "app/win/AppWindow.h"
 #include "gui/IComboBox.h"
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/dialogs/About3.h"
@@ -14,10 +16,8 @@
 #include "gui/win/ComboBox.h"
 #include "gui/win/GroupBox.h"
 #include "gui/win/Label.h"
-#include "gui/win/MenuEx.h"
 #include "gui/win/PopupMenu.h"
 #include "gui/win/ProgressBar.h"
-#include "gui/win/StatusBar.h"
 #include "gui/win/Window.h"
 #include "lang/LangPack.h"
 #include "lang/Localizer.h"
@@ -32,10 +32,7 @@ namespace {
 // A hand-off travels as a notification whose second value is this tag.
 constexpr std::intptr_t kHandOffTag = 0x48616e64;  // "Hand"
 constexpr std::int32_t kBrandText = 101000;
-
-Colour rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
-    return r | (g << 8) | (b << 16);
-}
+constexpr std::int32_t kStatusBarHeight = 24;
 
 }  // namespace
 
@@ -50,6 +47,8 @@ FrameWindow::FrameWindow(Dialog* dialog) : dialog_(dialog) {}
 FrameWindow::~FrameWindow() {
     closeAbout();
     if (about_) about_->release();
+    if (aboutSettings_) static_cast<app::win::AppWindow*>(aboutSettings_)->release();
+    if (aboutSkinner_) aboutSkinner_->release();
     if (dialog_->getView() == this) dialog_->setView(nullptr);
     if (window_) window_->release();
 }
@@ -62,7 +61,6 @@ void FrameWindow::buildAndRun() {
 
 void FrameWindow::build() {
     app::IAppWindow* settings = dialog_->getAppWindow();
-    lang::Localizer* localizer = dialog_->getLocalizer();
     // 1. The window with the settings attached.
     window_ = win::newWindow(0, 0, dialog_->largeWidth(), dialog_->largeHeight());
     if (settings) window_->attachAppWindow(settings, false);
@@ -99,17 +97,17 @@ void FrameWindow::build() {
         win::newBox(100, -1, layout::kStart, layout::kCentre, 6, 0, 6, 4, layout::kRow);
     actionRow->add(win::newLabelByNumber(1004000, false, false, 0));
     actionRow->add(actions_);
-    window_->setMenuBar(menuBar_);
-    window_->add(menuBar_);
-    win::Box* line = win::newBoxFixedHeight(100, 1, -1, -1, 0, 0, 0, 0, layout::kRow);
+    window_->add(menuRow_);
+    win::Box* line = win::newBoxFixedHeight(100, 1, -1, -1, 0, 0, 0, layout::kRow);
     line->setOwnBackground(145, 155, 156);
     window_->add(line);
     window_->add(topRow);
     window_->add(dropArea_);
     window_->add(actionRow);
     window_->add(content_);
+    // The window places its status bar along the bottom edge; the content keeps clear of it.
+    window_->add(win::newBoxFixedHeight(100, kStatusBarHeight, -1, -1, 0, 0, 0, layout::kRow));
     window_->setStatusBar(statusBar_);
-    window_->add(statusBar_);
 
     // 11. The tool's listeners.
     dialog_->addListeners();
@@ -122,7 +120,9 @@ void FrameWindow::build() {
     dropArea_->getContentBox()->addDropListener(this);
     window_->addCloseListener(this);
     window_->addNotificationListener(this);
-    menuBar_->addCommandListener(this);
+    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_})
+        menu->addCommandListener(this);
+    for (win::Button* entry : menuEntries_) entry->addClickListener(this);
     keepOnTop_->addCheckedListener(this);
     keepOnTop_->addUncheckedListener(this);
     actions_->addChangeListener(this);
@@ -138,6 +138,11 @@ void FrameWindow::build() {
 
 void FrameWindow::show() {
     window_->setVisible(true, true);
+}
+
+void FrameWindow::requestClose() {
+    closeAbout();
+    window_->close();
 }
 
 void FrameWindow::buildMenus() {
@@ -191,20 +196,27 @@ void FrameWindow::buildMenus() {
     aboutMenu_->addItem(newSeparator());
     aboutMenu_->addItem(newMenuItem(108100, localizer, command::kWorkplace, false));
 
-    menuBar_ = win::newMenuEx();
-    menuBar_->addMenu(viewMenu_);
-    menuBar_->addMenu(languageMenu_);
-    menuBar_->addMenu(aboutMenu_);
+    // The menu bar: one entry per menu, opening it below the entry.
+    menuRow_ = win::newBox(100, -1, layout::kStart, layout::kCentre, 0, 0, 2, 1, layout::kRow);
+    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_}) {
+        win::Button* entry = win::newButton(menu->getTitle(), -1, 20);
+        menuEntries_.push_back(entry);
+        menuRow_->add(entry);
+    }
 }
 
 void FrameWindow::buildStatusBar() {
-    statusBar_ = win::newStatusBar();
-    IBox* fields = statusBar_->getContentBox();
+    statusBar_ = win::newBoxFixedHeight(100, kStatusBarHeight, layout::kStart, layout::kCentre, 0,
+                                        2, 2, layout::kRow);
+    statusBar_->setHorizontalGap(6);
+    IBox* fields = statusBar_;
     // The progress area: bar, gap, Cancel.
-    progressArea_ = win::newBox(-1, -1, layout::kStart, layout::kCentre, 0, 0, 0, 0, layout::kRow);
+    // The bar is 100 pixels wide.
+    progressArea_ =
+        win::newBoxFixed(layout::kRow, 100 + dialog_->progressGap() + dialog_->cancelButtonWidth(),
+                         20, layout::kCentre, dialog_->progressGap(), 0);
     progress_ = win::newProgressBar();
     progressArea_->add(progress_);
-    progressArea_->setHorizontalGap(dialog_->progressGap());
     cancel_ = win::newButtonByNumber(dialog_->cancelButtonWidth(), 1006050, 18);
     progressArea_->add(cancel_);
     progressArea_->setVisible(false, false);
@@ -212,8 +224,9 @@ void FrameWindow::buildStatusBar() {
     // The brand link.
     brandArea_ = win::newBox(-1, -1, layout::kStart, layout::kCentre, 0, 0, 4, 0, layout::kRow);
     brand_ = win::newLabel(u"zarnek");
-    brand_->setTextColour(rgb(51, 51, 51));
-    brand_->setHoverColour(rgb(0, 0, 238));
+    brand_->setTextColour(51, 51, 51);
+    brand_->setStateFonts(true);
+    brand_->getHoveredFont()->setTextColour(0, 0, 238);
     brandArea_->add(brand_);
     fields->add(brandArea_);
     // The status labels.
@@ -231,7 +244,7 @@ void FrameWindow::buildDropArea() {
     inside->setMarginsHorizontal(10);
     for (std::int32_t id : {1002000, 1003000}) {
         win::Label* label = win::newLabelByNumber(id, false, false, 0);
-        label->setTextColour(rgb(119, 119, 119));
+        label->setTextColour(119, 119, 119);
         inside->add(label);
     }
     // Three labels that converter tools fill; empty here.
@@ -257,10 +270,13 @@ void FrameWindow::onEvent(void* source, std::int32_t code) {
     if (dialog_->onDialogEvent(source, code)) return;
     if (dropArea_ && source == static_cast<IComponent*>(dropArea_->getContentBox())) {
         if (code == boxevent::kDrop) dialog_->drop(dropArea_->getContentBox()->getDroppedFiles());
-    } else if (source == static_cast<IComponent*>(menuBar_) || source == viewMenu_ ||
-               source == languageMenu_ || source == aboutMenu_ || source == themeMenu_) {
-        const std::int32_t chosen = menuBar_->getChosenCommand();
-        dialog_->onCommand(chosen);
+    } else if (source == static_cast<IPopupMenu*>(viewMenu_) ||
+               source == static_cast<IPopupMenu*>(languageMenu_) ||
+               source == static_cast<IPopupMenu*>(aboutMenu_) ||
+               source == static_cast<IPopupMenu*>(themeMenu_)) {
+        menuitem::MenuItem* chosen = static_cast<IPopupMenu*>(source)->getChosenItem();
+        if (chosen) dialog_->onCommand(chosen->getCommand());
+    } else if (openMenuOf(source)) {
     } else if (source == static_cast<IComponent*>(keepOnTop_)) {
         dialog_->onKeepOnTopBox(keepOnTop_->isChecked());
     } else if (source == static_cast<IComponent*>(actions_)) {
@@ -302,7 +318,10 @@ void FrameWindow::setProgress(std::int64_t maximum, std::int64_t position) {
 
 void FrameWindow::showProgressArea(bool show) {
     brandArea_->setVisible(!show, false);
-    progressArea_->setVisible(show, true);
+    progressArea_->setVisible(show, false);
+    window_->layout();
+    statusBar_->layout();
+    progressArea_->layout();
 }
 
 void FrameWindow::showError(const char16_t* text) {
@@ -315,7 +334,23 @@ void FrameWindow::openLink(const char16_t* address) {
 
 void FrameWindow::openAbout() {
     if (!about_) about_ = About3::create();
-    about_->open(window_, dialog_->getAppWindow());
+    if (!aboutSettings_) {
+        app::IAppWindow* main = dialog_->getAppWindow();
+        app::win::AppBase* base = main ? main->getAppBase() : nullptr;
+        if (base) {
+            app::win::AppWindow::Defaults defaults;
+            defaults.width = About3::kWidth;
+            defaults.height = About3::kHeight;
+            app::win::AppWindow* own =
+                app::win::AppWindow::open(base, About3::kWindowName, defaults);
+            own->setTitleTextId(400100);
+            aboutSkinner_ = drawer::newSkinner();
+            aboutSkinner_->selectSkin(About3::kSkin);
+            own->setSkinner(aboutSkinner_);
+            aboutSettings_ = own;
+        }
+    }
+    about_->open(window_, aboutSettings_ ? aboutSettings_ : dialog_->getAppWindow());
 }
 
 void FrameWindow::closeAbout() {
@@ -332,7 +367,9 @@ std::u16string FrameWindow::actionText(std::uint32_t index) {
 }
 
 void FrameWindow::setActionText(std::uint32_t index, const char16_t* text) {
-    actions_->setItemText(static_cast<std::int32_t>(index), text);
+    combobox::ComboBoxItem* item = actions_->getItem(static_cast<std::int32_t>(index));
+    if (item) item->setText(text);
+    actions_->repaint();
 }
 
 std::int32_t FrameWindow::selectedAction() {
@@ -346,11 +383,26 @@ void FrameWindow::selectAction(std::uint32_t index) {
 }
 
 bool FrameWindow::isChecked(std::int32_t command) {
-    return menuBar_->isChecked(command);
+    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_})
+        if (menu->ownsCommand(command)) return menu->isChecked(command);
+    return false;
 }
 
 void FrameWindow::setChecked(std::int32_t command, bool on) {
-    menuBar_->setChecked(command, on);
+    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_})
+        if (menu->ownsCommand(command)) menu->setChecked(command, on);
+}
+
+bool FrameWindow::openMenuOf(void* source) {
+    win::PopupMenu* menus[] = {viewMenu_, languageMenu_, aboutMenu_};
+    for (std::size_t i = 0; i < menuEntries_.size(); ++i) {
+        win::Button* entry = menuEntries_[i];
+        if (source != static_cast<IComponent*>(entry)) continue;
+        menus[i]->showAt(entry->getScreenX(), entry->getScreenY() + entry->getHeight(),
+                         window_->getNativeWindow());
+        return true;
+    }
+    return false;
 }
 
 void FrameWindow::setKeepOnTopBox(bool on) {

@@ -6,10 +6,17 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "gui/dialogs/dragndrop/IDialogView.h"
 #include "gui/events/IEventListener.h"
 
+namespace s::app {
+class IAppWindow;
+}
+namespace s::gui::drawer {
+class Skinner;
+}
 namespace s::gui {
 class IBox;
 class IComponent;
@@ -50,7 +57,16 @@ public:
     // Builds the window without showing it (tests drive it from here).
     void build();
     void show();
+    // Closes the window as the program asks (a signal, a second start): the About window
+    // first, since a window under an open About window is disabled and waits for it.
+    void requestClose();
     win::Window* window() const { return window_; }
+    // Parts the tests drive.
+    win::Label* statusLabel() const { return status_; }
+    win::GroupBox* dropArea() const { return dropArea_; }
+    win::Button* cancelButton() const { return cancel_; }
+    IComboBox* actionSelector() const { return actions_; }
+    dialogs::About3* about() const { return about_; }
 
     void onEvent(void* source, std::int32_t code) override;
 
@@ -86,10 +102,13 @@ private:
     void buildStatusBar();
     void buildDropArea();
     void closeAbout();
+    // Opens the menu whose entry is source; false when source is no menu entry.
+    bool openMenuOf(void* source);
 
     Dialog* dialog_;
     win::Window* window_ = nullptr;
-    win::MenuEx* menuBar_ = nullptr;
+    win::Box* menuRow_ = nullptr;
+    std::vector<win::Button*> menuEntries_;
     win::PopupMenu* viewMenu_ = nullptr;
     win::PopupMenu* themeMenu_ = nullptr;
     win::PopupMenu* languageMenu_ = nullptr;
@@ -98,7 +117,7 @@ private:
     win::GroupBox* dropArea_ = nullptr;
     IComboBox* actions_ = nullptr;
     IBox* content_ = nullptr;
-    win::StatusBar* statusBar_ = nullptr;
+    win::Box* statusBar_ = nullptr;
     win::Label* status_ = nullptr;
     win::Label* second_ = nullptr;
     win::Label* brand_ = nullptr;
@@ -107,6 +126,9 @@ private:
     win::ProgressBar* progress_ = nullptr;
     win::Button* cancel_ = nullptr;
     About3* about_ = nullptr;
+    // The About window's own settings ("AboutWindow", with its own skinner), made once.
+    app::IAppWindow* aboutSettings_ = nullptr;
+    drawer::Skinner* aboutSkinner_ = nullptr;
 };
 
 }  // namespace s::gui::dialogs::dragndrop

@@ -1,0 +1,137 @@
+// The frame in a real (headless) window: a file dropped on the drop area runs the tool's task,
+// a second drop is ignored, Cancel and the end texts reach the status bar, and a close during
+// a run waits for the worker.
+// Built once the frame's window is (it needs the drop-down list).
+#ifndef VERITOME_FRAME_WINDOW
+#define VERITOME_FRAME_WINDOW 1
+#endif
+#if VERITOME_FRAME_WINDOW
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "../StandIns.h"
+#include "gui/dialogs/About3.h"
+#include "gui/dialogs/dragndrop/FrameWindow.h"
+#include "gui/win/Button.h"
+#include "gui/win/GroupBox.h"
+#include "gui/win/Label.h"
+#include "gui/win/Window.h"
+#include "platform/window/Backend.h"
+#include "platform/window/Input.h"
+#include "thread/win/Thread.h"
+
+namespace s::frame_testing {
+namespace {
+
+namespace fs = std::filesystem;
+namespace pw = platform::window;
+using gui::dialogs::dragndrop::FrameWindow;
+
+bool eventually(const std::function<bool()>& condition) {
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > until) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+class FrameWindowRun : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { pw::startBackend(pw::BackendKind::kHeadless); }
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("frame-window-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        file = dir / "data.bin";
+        std::ofstream(file) << "abc";
+        settings = std::make_unique<StandInSettings>(dir / "SaveData.xml");
+        tool = StandInTool::create();
+        tool->bind(settings.get());
+        frame = std::make_unique<FrameWindow>(tool);
+        frame->build();
+        frame->show();
+    }
+    void TearDown() override {
+        tool->cancel();
+        tool->allowed = 1000;
+        frame.reset();
+        tool->worker()->waitIdle();
+        tool->release();
+        settings.reset();
+        fs::remove_all(dir);
+    }
+    pw::Point centreOf(gui::IComponent* c) {
+        gui::win::Window* w = frame->window();
+        return {c->getScreenX() - w->getScreenX() + c->getWidth() / 2,
+                c->getScreenY() - w->getScreenY() + c->getHeight() / 2};
+    }
+    void dropFile() {
+        pw::input::dropFiles(frame->window()->getNativeWindow(), centreOf(frame->dropArea()),
+                             {file.u16string()});
+    }
+    void click(gui::IComponent* c) {
+        pw::Handle top = frame->window()->getNativeWindow();
+        pw::input::mouseButton(top, centreOf(c), pw::MouseButton::kLeft, true);
+        pw::input::mouseButton(top, centreOf(c), pw::MouseButton::kLeft, false);
+    }
+    std::u16string status() { return frame->statusLabel()->getText(); }
+
+    fs::path dir;
+    fs::path file;
+    std::unique_ptr<StandInSettings> settings;
+    StandInTool* tool = nullptr;
+    std::unique_ptr<FrameWindow> frame;
+};
+
+TEST_F(FrameWindowRun, DropRunsIgnoresASecondDropAndCancelEndsReady) {
+    EXPECT_EQ(status(), u"Ready");
+    dropFile();
+    ASSERT_TRUE(eventually([&] { return tool->isBusy(); }));
+    tool->allowed = 2;
+    ASSERT_TRUE(eventually([&] { return status() == file.u16string(); }));
+    dropFile();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(tool->beforeRuns, 1);
+    click(frame->cancelButton());
+    ASSERT_TRUE(eventually([&] { return !tool->isBusy(); }));
+    EXPECT_TRUE(eventually([&] { return status() == u"Ready"; }));
+    EXPECT_LT(tool->blocksRead.load(), 100);
+}
+
+TEST_F(FrameWindowRun, CloseDuringARunWaitsForTheWorker) {
+    dropFile();
+    ASSERT_TRUE(eventually([&] { return tool->isBusy(); }));
+    tool->allowed = 1;
+    ASSERT_TRUE(eventually([&] { return tool->blocksRead.load() == 1; }));
+    pw::input::closeRequest(frame->window()->getNativeWindow());
+    frame->window()->waitUntilClosed();
+    EXPECT_TRUE(tool->worker()->isIdle());
+    EXPECT_FALSE(tool->isBusy());
+}
+
+TEST_F(FrameWindowRun, ClosingTheWindowClosesTheAboutWindowFirst) {
+    frame->openAbout();
+    ASSERT_NE(frame->about(), nullptr);
+    EXPECT_TRUE(frame->about()->isOpen());
+    EXPECT_FALSE(frame->window()->isEnabled());
+    frame->requestClose();
+    EXPECT_TRUE(eventually([&] { return frame->window()->isClosed(); }));
+    EXPECT_FALSE(frame->about()->isOpen());
+    // A second opening makes a new window; the first is released with the object at the end.
+    frame->openAbout();
+    EXPECT_TRUE(frame->about()->isOpen());
+}
+
+}  // namespace
+}  // namespace s::frame_testing
+
+#endif  // VERITOME_FRAME_WINDOW
