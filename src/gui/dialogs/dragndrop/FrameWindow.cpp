@@ -449,6 +449,10 @@ void FrameWindow::applyTheme(const char16_t* name) {
 }
 
 void FrameWindow::relayout() {
+    // The menu entries show their menus' titles in the current language.
+    win::PopupMenu* menus[] = {viewMenu_, languageMenu_, aboutMenu_};
+    for (std::size_t i = 0; i < menuEntries_.size(); ++i)
+        menuEntries_[i]->setText(menus[i]->getTitle());
     window_->layout();
 }
 
