@@ -24,6 +24,7 @@
 #include "platform/window/LinkOpener.h"
 #include "str/strarray/StrArray.h"
 #include "str/strbuffer/StrBuffer.h"
+#include "thread/win/Thread.h"
 
 namespace s::gui::dialogs::dragndrop {
 
@@ -45,6 +46,11 @@ void Dialog::buildAndRun() {
 FrameWindow::FrameWindow(Dialog* dialog) : dialog_(dialog) {}
 
 FrameWindow::~FrameWindow() {
+    // A run still going needs the window for its notifications until its task has returned.
+    if (window_ && !dialog_->worker()->isIdle()) {
+        dialog_->cancel();
+        window_->waitUntil([this] { return dialog_->worker()->isIdle(); });
+    }
     closeAbout();
     if (about_) about_->release();
     if (aboutSettings_) static_cast<app::win::AppWindow*>(aboutSettings_)->release();
