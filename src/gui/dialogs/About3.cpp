@@ -5,10 +5,12 @@
 #include "app/win/AppBase.h"
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
+#include "gui/win/Image.h"
 #include "gui/win/Label.h"
 #include "gui/win/Window.h"
 #include "lang/Localizer.h"
 #include "platform/window/LinkOpener.h"
+#include "platform/window/Picture.h"
 
 namespace s::gui::dialogs {
 
@@ -21,6 +23,8 @@ constexpr std::int32_t kUrlText = 101000;
 // Font size codes: (code + 10) points.
 constexpr std::int32_t kTitleSize = 8;
 constexpr std::int32_t kHeadingSize = 3;
+// The logo fills the window's width inside its margins.
+constexpr std::int32_t kLogoWidth = About3::kWidth - 20;
 
 }  // namespace
 
@@ -93,6 +97,18 @@ void About3::build() {
         win::newBox(100, 100, layout::kCentre, layout::kStart, 0, 4, 0, 0, layout::kColumn);
     win::Box* nameRow =
         win::newBox(100, -1, layout::kCentre, layout::kCentre, 8, 0, 8, 4, layout::kRow);
+    // The product logo across the window, and the program icon beside the name.
+    app::win::AppBase* base = settings_ ? settings_->getAppBase() : nullptr;
+    const platform::window::Picture* logo = base ? base->getLogo(true) : nullptr;
+    if (logo && logo->width() > 0) {
+        win::Image* picture = win::Image::create();
+        picture->setPicture(logo);
+        const std::int32_t height = kLogoWidth * logo->height() / logo->width();
+        picture->setMinSize(kLogoWidth, height);
+        picture->setNaturalSize(kLogoWidth, height);
+        column->add(picture);
+    }
+    if (base && base->getIcon(64)) nameRow->add(win::newImage(64, base->getIcon(64)));
     win::Label* name = win::newLabel(text(kProduct));
     name->setSizeCode(kTitleSize);
     name->setBold(true);
@@ -157,6 +173,7 @@ void About3::build() {
     glyphButton_->addClickListener(this);
     window_->addCloseListener(this);
     window_->layout();
+    window_->growToMinimum();
     window_->keepOnScreen();
 }
 
