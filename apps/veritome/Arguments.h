@@ -1,0 +1,21 @@
+// The command line of the window program: veritome [--help | --version | FILE].
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace veritome {
+
+struct Arguments {
+    enum class Mode { kRun, kHelp, kVersion, kError };
+    Mode mode = Mode::kRun;
+    std::string file;   // the file to process as if dropped; empty for none
+    std::string error;  // what was wrong, for kError
+
+    // Reads the arguments after the program name. "--" ends the options, so that a file whose
+    // name begins with "-" can be given.
+    static Arguments parse(const std::vector<std::string>& args);
+    static const char* usage();
+};
+
+}  // namespace veritome

@@ -1,0 +1,251 @@
+// Start-up, the main thread's service of second starts and close signals, and the exit.
+#include "Program.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "Arguments.h"
+#include "app/win/AppBase.h"
+#include "app/win/AppWindow.h"
+#include "file/gui/dialogs/filehash/Dialog.h"
+#include "gui/dialogs/dragndrop/FrameWindow.h"
+#include "gui/drawer/Skinner.h"
+#include "gui/win/EditBase.h"
+#include "gui/win/MessageBoxW.h"
+#include "gui/win/Window.h"
+#include "platform/File.h"
+#include "platform/shell/CloseSignals.h"
+#include "platform/shell/SingleInstance.h"
+#include "platform/shell/WindowClass.h"
+#include "platform/window/Backend.h"
+#include "platform/window/Text.h"
+#include "str/Utf8.h"
+#include "str/strarray/StrArray.h"
+#include "str/strbuffer/StrBuffer.h"
+
+#ifndef VERITOME_VERSION
+#define VERITOME_VERSION "0"
+#endif
+
+namespace veritome {
+
+namespace {
+
+namespace pw = platform::window;
+using s::app::win::AppBase;
+using s::app::win::AppWindow;
+using s::file::gui::dialogs::filehash::Dialog;
+using s::gui::dialogs::dragndrop::FrameWindow;
+using SingleInstance = platform::shell::SingleInstance;
+
+// The word stored as the main window's "SoftwareType".
+constexpr const char16_t* kSoftwareType = u"FileHash";
+constexpr const char16_t* kMainWindow = u"MainWindow";
+constexpr const char16_t* kUnsupportedSystem =
+    u"This Operating System is currently not supported by this Application. We are sorry for "
+    u"the inconvenience.";
+
+const char* displayName() {
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display) return display;
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (wayland && *wayland) return wayland;
+    return nullptr;
+}
+
+// The file facts the hash job shows come from the system's extended file status: without it
+// (an old kernel, a sandbox that refuses it) no file could be described.
+bool systemSupported() {
+    platform::FileStatus root = platform::fileStatus("/");
+    return root.exists && root.directory;
+}
+
+}  // namespace
+
+int Program::run(int argc, char** argv) {
+    // 1. The command line.
+    const Arguments args = Arguments::parse(std::vector<std::string>(argv + 1, argv + argc));
+    switch (args.mode) {
+        case Arguments::Mode::kError:
+            std::fprintf(stderr, "veritome: %s\nTry 'veritome --help' for more information.\n",
+                         args.error.c_str());
+            return kUsage;
+        case Arguments::Mode::kHelp:
+            std::fputs(Arguments::usage(), stdout);
+            return std::fflush(stdout) == 0 ? kOk : kFailure;
+        case Arguments::Mode::kVersion:
+            std::printf("veritome %s\n", VERITOME_VERSION);
+            return std::fflush(stdout) == 0 ? kOk : kFailure;
+        case Arguments::Mode::kRun:
+            break;
+    }
+
+    // 2. A display, or one line and out: never a window that nobody can see.
+    const char* display = displayName();
+    if (!display) {
+        std::fputs(
+            "veritome: no display to open the window on (DISPLAY is not set); "
+            "veritome-cli computes and checks codes in a terminal.\n",
+            stderr);
+        return kFailure;
+    }
+    platform::shell::setWindowClass(kName);
+    if (!pw::startBackend(pw::BackendKind::kSdl).hasScreen()) {
+        std::fprintf(stderr, "veritome: cannot open the display '%s'.\n", display);
+        pw::stopBackend();
+        return kFailure;
+    }
+    const int status = runWindow(args.file);
+    pw::stopBackend();
+    return status;
+}
+
+int Program::runWindow(const std::string& file) {
+    // 3. The system check.
+    if (!systemSupported()) {
+        std::fprintf(stderr, "veritome: this system lacks the file status the program needs.\n");
+        s::gui::win::MessageBoxW::setApplication(u"Veritome", nullptr);
+        s::gui::win::errorBox(pw::kNoWindow, kUnsupportedSystem);
+        return kFailure;
+    }
+
+    // 4. One instance per user and display: a second start hands its file over and ends.
+    SingleInstance instance;
+    switch (instance.start(SingleInstance::defaultName(kName), file,
+                           [this](const std::string& path) { onSecondStart(path); })) {
+        case SingleInstance::Outcome::kHandedOver:
+            return kOk;
+        case SingleInstance::Outcome::kNoAnswer:
+            std::fputs(
+                "veritome: another veritome window is running on this display but does not "
+                "answer.\n",
+                stderr);
+            return kFailure;
+        case SingleInstance::Outcome::kFailed:
+            // Without the socket the window still works; only a second start cannot find it.
+            std::fputs("veritome: cannot listen for later starts; running on its own.\n", stderr);
+            break;
+        case SingleInstance::Outcome::kFirst:
+            break;
+    }
+    if (const char* report = std::getenv("VERITOME_REPORT_FILE")) reportFile_ = report;
+    platform::shell::CloseSignals signals;
+    signals.install([this](int) { onCloseSignal(); });
+
+    // 5. The application base: language pack, settings store, saved language.
+    AppBase* base = AppBase::create();
+    if (!base->initialize()) {
+        std::fputs("veritome: the built-in language pack cannot be read.\n", stderr);
+        base->release();
+        return kFailure;
+    }
+    s::gui::drawer::Skinner* skinner = s::gui::drawer::newSkinner();
+    base->setSkinner(skinner);
+    s::gui::win::MessageBoxW::setApplication(base->productText(0), base->getLocalizer());
+
+    // 6. The main window's settings and the identification values.
+    AppWindow* settings = AppWindow::open(base, kMainWindow, AppWindow::Defaults{});
+    base->writeIdentification(kMainWindow, kSoftwareType);
+
+    // 7. The dialog in its frame (which wears the saved theme), the FILE as if dropped, and
+    // the requests of later starts and signals until the window is closed.
+    Dialog* dialog = Dialog::create();
+    dialog->bind(settings);
+    {
+        FrameWindow frame(dialog);
+        frame.build();
+        frame.show();
+        if (!file.empty()) dropFile(&frame, dialog, SingleInstance::absolutePath(file));
+        serve(&frame, dialog, !file.empty());
+    }
+
+    // 8. The worker waited for, the settings written, everything given back.
+    if (dialog->worker()) dialog->worker()->waitIdle();
+    signals.uninstall();
+    instance.stop();
+    dialog->release();
+    settings->release();
+    base->release();  // writes the settings store
+    skinner->release();
+    return kOk;
+}
+
+void Program::onSecondStart(const std::string& file) {
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        requests_.raise = true;
+        if (!file.empty()) requests_.files.push_back(file);
+    }
+    pending_.store(true);
+}
+
+void Program::onCloseSignal() {
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        requests_.close = true;
+    }
+    pending_.store(true);
+}
+
+Program::Requests Program::takeRequests() {
+    std::lock_guard<std::mutex> hold(lock_);
+    pending_.store(false);
+    Requests out;
+    std::swap(out, requests_);
+    return out;
+}
+
+void Program::serve(FrameWindow* frame, Dialog* dialog, bool dropped) {
+    s::gui::win::Window* window = frame->window();
+    // A report is owed once the run of a file given here has ended.
+    bool reportOwed = dropped && !reportFile_.empty();
+    for (;;) {
+        window->waitUntil([&] {
+            return window->isClosed() || pending_.load() || (reportOwed && !dialog->isBusy());
+        });
+        if (window->isClosed()) return;
+        if (reportOwed && !dialog->isBusy()) {
+            report(frame, dialog);
+            reportOwed = false;
+        }
+        if (!pending_.load()) continue;
+        Requests requests = takeRequests();
+        if (requests.close) {
+            window->close();
+            continue;
+        }
+        if (requests.raise) raise(window);
+        for (const std::string& file : requests.files) dropFile(frame, dialog, file);
+        if (!requests.files.empty() && !reportFile_.empty()) reportOwed = true;
+    }
+}
+
+void Program::report(FrameWindow* frame, Dialog* dialog) {
+    std::u16string summary;
+    frame->handOff([&] {
+        if (s::gui::win::EditBase* field =
+                dialog->rowField(s::file::gui::dialogs::filehash::Row::Summary))
+            summary = field->getText();
+    });
+    std::FILE* out = std::fopen(reportFile_.c_str(), "ab");
+    if (!out) return;
+    const std::string text = pw::toUtf8(summary) + "\n";
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fclose(out);
+}
+
+void Program::raise(s::gui::IWindow* window) {
+    if (window->isMinimized() || window->isIconized()) window->restore();
+    window->activate(true);
+}
+
+void Program::dropFile(FrameWindow* frame, Dialog* dialog, const std::string& file) {
+    s::str::strarray::StrArray* paths = s::str::strarray::StrArray::create();
+    s::str::strbuffer::StrBuffer* path = s::str::strbuffer::StrBuffer::create();
+    s::str::appendUtf8(path, file);
+    paths->add(path);
+    frame->handOff([&] { dialog->drop(paths); });
+    paths->release();
+}
+
+}  // namespace veritome

@@ -1,0 +1,290 @@
+// The window program as a user starts it: the command line without a display, and on the tests'
+// X server the window, one instance per display, close signals and the saved settings.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "ProgramProcess.h"
+#include "app/win/AppBase.h"
+#include "app/win/AppWindow.h"
+#include "map/IMappedData.h"
+#include "platform/window/display/XServer.h"
+
+namespace program_testing {
+namespace {
+
+using namespace std::chrono_literals;
+using s::app::win::AppBase;
+using s::app::win::AppWindow;
+
+constexpr const char* kClass = "veritome";
+
+fs::path freshFolder(const std::string& name) {
+    const fs::path dir = fs::temp_directory_path() /
+                         ("veritome-program-" + std::to_string(::getpid()) + "-" + name);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+std::size_t lineCount(const std::string& text) {
+    std::size_t n = 0;
+    for (char c : text) n += c == '\n';
+    return n;
+}
+
+// ---- without a display ------------------------------------------------------------------------
+
+struct CommandLineCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    const char* out;  // expected in standard output ("" for nothing)
+    const char* err;  // expected in standard error, which is one line ("" for nothing)
+};
+
+class ProgramCommandLine : public ::testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(ProgramCommandLine, AnswersAtOnceWithoutADisplay) {
+    const CommandLineCase& c = GetParam();
+    const fs::path dir = freshFolder(std::string("cl-") + c.name);
+    const auto start = std::chrono::steady_clock::now();
+    ProgramProcess p(dir, c.args,
+                     {{"DISPLAY", ProgramProcess::kUnset},
+                      {"WAYLAND_DISPLAY", ProgramProcess::kUnset}});
+    ASSERT_TRUE(p.started());
+    EXPECT_EQ(p.wait(5s), c.status);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+    if (*c.out) {
+        EXPECT_NE(p.out().find(c.out), std::string::npos) << p.out();
+    } else {
+        EXPECT_EQ(p.out(), "");
+    }
+    if (*c.err) {
+        EXPECT_NE(p.err().find(c.err), std::string::npos) << p.err();
+        EXPECT_LE(lineCount(p.err()), 2u) << p.err();
+    } else {
+        EXPECT_EQ(p.err(), "");
+    }
+    // Nothing was written to the settings folder.
+    EXPECT_FALSE(fs::exists(dir / "config" / "veritome"));
+    fs::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgramCommandLine,
+    ::testing::Values(
+        CommandLineCase{"help", {"--help"}, 0, "Usage: veritome [--help | --version | FILE]", ""},
+        CommandLineCase{"version", {"--version"}, 0, "veritome " VERITOME_VERSION "\n", ""},
+        CommandLineCase{"nothing", {}, 1, "", "veritome: no display"},
+        CommandLineCase{"file", {"some-file"}, 1, "", "veritome: no display"},
+        CommandLineCase{"option", {"--bogus"}, 2, "", "unknown option '--bogus'"},
+        CommandLineCase{"twoFiles", {"a", "b"}, 2, "", "only one FILE"},
+        CommandLineCase{"dashFile", {"--", "--help"}, 1, "", "veritome: no display"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramDisplay, UnreachableDisplayFailsAtOnceWithOneLine) {
+    const fs::path dir = freshFolder("unreachable");
+    ProgramProcess p(dir, {}, {{"DISPLAY", ":97531"}, {"WAYLAND_DISPLAY", ProgramProcess::kUnset}});
+    EXPECT_EQ(p.wait(10s), 1);
+    EXPECT_EQ(p.err(), "veritome: cannot open the display ':97531'.\n");
+    fs::remove_all(dir);
+}
+
+// ---- on the tests' X server ---------------------------------------------------------------------
+
+class ProgramOnDisplay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!xtest::available()) GTEST_SKIP() << "Xvfb or openbox is missing";
+        dir = freshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // A window left by an earlier test would answer this test's starts.
+        ASSERT_TRUE(waitFor([] { return windowsOfClass(kClass).empty(); }, 5s));
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir, ignored);
+    }
+
+    // Every start reports the summary of the files given to it in the test's report file.
+    std::unique_ptr<ProgramProcess> start(std::vector<std::string> args = {},
+                                          const fs::path& cwd = {}) {
+        return std::make_unique<ProgramProcess>(
+            dir, std::move(args),
+            std::map<std::string, std::string>{{"VERITOME_REPORT_FILE", report().string()}},
+            cwd);
+    }
+    fs::path report() const { return dir / "report.txt"; }
+    bool reported(const std::string& text) {
+        return waitFor([&] { return readFile(report()).find(text) != std::string::npos; }, 10s);
+    }
+
+    // Reads the settings a program left in the test's folder.
+    template <typename F>
+    void withSettings(F read) {
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        const std::string saved = old ? old : "";
+        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        AppBase* base = AppBase::create();
+        ASSERT_TRUE(base->initialize());
+        AppWindow* settings = AppWindow::open(base, u"MainWindow", AppWindow::Defaults{});
+        read(base, settings);
+        settings->release();
+        base->release();
+        if (old) {
+            ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+        } else {
+            ::unsetenv("XDG_CONFIG_HOME");
+        }
+    }
+
+    fs::path dir;
+};
+
+TEST_F(ProgramOnDisplay, OpensItsWindowAndSigtermClosesItWithTheSizeSaved) {
+    const auto begin = std::chrono::steady_clock::now();
+    auto p = start();
+    const unsigned long w = waitForWindow(kClass, 10s);
+    ASSERT_NE(w, 0u) << p->err();
+    const double shownMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+            .count();
+    std::printf("exec to the mapped main window (cold settings store): %.0f ms\n", shownMs);
+
+    // The idle window's peak memory.
+    std::this_thread::sleep_for(500ms);
+    std::ifstream status("/proc/" + std::to_string(p->pid()) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) std::printf("idle window, peak memory %s\n", line.c_str() + 6);
+    }
+
+    resizeWindow(w, 640, 610);
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            windowSize(w, &width, &height);
+            return width == 640 && height == 610;
+        },
+        5s))
+        << width << " x " << height;
+    std::this_thread::sleep_for(200ms);  // the window takes its new size on its own thread
+    p->signal(SIGTERM);
+    EXPECT_EQ(p->wait(10s), 0) << p->err();
+    EXPECT_EQ(p->err(), "");
+    withSettings([&](AppBase* base, AppWindow* settings) {
+        EXPECT_EQ(settings->getWidth(), 640);
+        EXPECT_EQ(settings->getHeight(), 610);
+        s::map::IMappedData* store = base->getStore();
+        EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeWidth", -1), 640);
+        EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeHeight", -1), 610);
+        EXPECT_EQ(std::u16string(store->getText(u"MainWindow\\SoftwareType", u"", u"")),
+                  u"FileHash");
+        EXPECT_EQ(std::u16string(store->getText(u"MainWindow\\Version", u"", u"")),
+                  base->productText(10));
+    });
+}
+
+// CRC-32 and MD5 are ticked when nothing is stored.
+constexpr const char* kAbcCrc32 = "352441c2";
+constexpr const char* kAbcMd5 = "900150983cd24fb0d6963f7d28e17f72";
+constexpr const char* kHelloMd5 = "5d41402abc4b2a76b9719d911017c592";
+
+TEST_F(ProgramOnDisplay, AFileOnTheCommandLineIsProcessedAsIfDropped) {
+    fs::create_directories(dir / "sub");
+    std::ofstream(dir / "sub" / "abc.txt") << "abc";
+    auto p = start({"sub/abc.txt"}, dir);
+    ASSERT_NE(waitForWindow(kClass, 10s), 0u) << p->err();
+    EXPECT_TRUE(reported(kAbcMd5)) << readFile(report());
+    EXPECT_NE(readFile(report()).find(kAbcCrc32), std::string::npos);
+    EXPECT_NE(readFile(report()).find("abc.txt"), std::string::npos);
+    p->signal(SIGTERM);
+    EXPECT_EQ(p->wait(10s), 0) << p->err();
+}
+
+TEST_F(ProgramOnDisplay, SignalsCloseTheWindowLikeItsCloseButton) {
+    for (int number : {SIGINT, SIGHUP}) {
+        auto p = start();
+        ASSERT_NE(waitForWindow(kClass, 10s), 0u) << p->err();
+        p->signal(number);
+        EXPECT_EQ(p->wait(10s), 0) << "signal " << number << ": " << p->err();
+        ASSERT_TRUE(waitFor([] { return windowsOfClass(kClass).empty(); }, 5s));
+    }
+}
+
+TEST_F(ProgramOnDisplay, SecondStartRaisesTheMinimisedWindowAndEnds) {
+    auto first = start();
+    const unsigned long w = waitForWindow(kClass, 10s);
+    ASSERT_NE(w, 0u) << first->err();
+    iconify(w);
+    ASSERT_TRUE(waitFor([&] { return wmState(w) == 3; }, 5s));
+
+    // A relative FILE is taken from the second start's own folder.
+    fs::create_directories(dir / "elsewhere");
+    std::ofstream(dir / "elsewhere" / "data.bin") << "hello";
+    auto second = start({"data.bin"}, dir / "elsewhere");
+    EXPECT_EQ(second->wait(5s), 0) << second->err();
+    EXPECT_EQ(second->err(), "");
+    EXPECT_TRUE(waitFor([&] { return wmState(w) == 1 && isViewable(w); }, 5s));
+    EXPECT_TRUE(reported(kHelloMd5)) << readFile(report());
+    EXPECT_TRUE(first->running());
+    EXPECT_EQ(windowsOfClass(kClass).size(), 1u);
+
+    first->signal(SIGTERM);
+    EXPECT_EQ(first->wait(10s), 0) << first->err();
+}
+
+TEST_F(ProgramOnDisplay, TwoStartsAtOnceGiveOneWindow) {
+    auto a = start();
+    auto b = start();
+    ASSERT_NE(waitForWindow(kClass, 10s), 0u) << a->err() << b->err();
+    // One of them handed over and ended; the other holds the window.
+    ASSERT_TRUE(waitFor([&] { return !a->running() || !b->running(); }, 5s));
+    ProgramProcess* ended = a->running() ? b.get() : a.get();
+    ProgramProcess* holder = a->running() ? a.get() : b.get();
+    EXPECT_EQ(ended->wait(0ms), 0) << ended->err();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(holder->running());
+    EXPECT_EQ(windowsOfClass(kClass).size(), 1u);
+    holder->signal(SIGTERM);
+    EXPECT_EQ(holder->wait(10s), 0) << holder->err();
+}
+
+TEST_F(ProgramOnDisplay, ANewStartWorksAfterTheFirstWasKilled) {
+    auto first = start();
+    ASSERT_NE(waitForWindow(kClass, 10s), 0u) << first->err();
+    first->signal(SIGKILL);
+    EXPECT_EQ(first->wait(5s), 128 + SIGKILL);
+    ASSERT_TRUE(waitFor([] { return windowsOfClass(kClass).empty(); }, 5s));
+
+    auto again = start();
+    EXPECT_NE(waitForWindow(kClass, 10s), 0u) << again->err();
+    EXPECT_TRUE(again->running());
+    again->signal(SIGTERM);
+    EXPECT_EQ(again->wait(10s), 0) << again->err();
+}
+
+TEST_F(ProgramOnDisplay, AFirstInstanceThatDoesNotAnswerMakesTheSecondFail) {
+    auto first = start();
+    ASSERT_NE(waitForWindow(kClass, 10s), 0u) << first->err();
+    first->signal(SIGSTOP);
+    const auto begin = std::chrono::steady_clock::now();
+    auto second = start();
+    const int status = second->wait(10s);
+    const auto waited = std::chrono::steady_clock::now() - begin;
+    first->signal(SIGCONT);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(second->err().find("does not answer"), std::string::npos) << second->err();
+    EXPECT_EQ(lineCount(second->err()), 1u);
+    EXPECT_GE(waited, 2900ms);
+    EXPECT_LT(waited, 8s);
+    first->signal(SIGTERM);
+    EXPECT_EQ(first->wait(10s), 0) << first->err();
+}
+
+}  // namespace
+}  // namespace program_testing
