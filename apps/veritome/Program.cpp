@@ -3,14 +3,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "Arguments.h"
+#include "MainFrame.h"
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
-#include "file/gui/dialogs/filehash/Dialog.h"
-#include "gui/dialogs/dragndrop/FrameWindow.h"
 #include "gui/drawer/Skinner.h"
-#include "gui/win/EditBase.h"
 #include "gui/win/MessageBoxW.h"
 #include "gui/win/Window.h"
 #include "platform/File.h"
@@ -19,9 +18,6 @@
 #include "platform/shell/WindowClass.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Text.h"
-#include "str/Utf8.h"
-#include "str/strarray/StrArray.h"
-#include "str/strbuffer/StrBuffer.h"
 
 #ifndef VERITOME_VERSION
 #define VERITOME_VERSION "0"
@@ -34,8 +30,6 @@ namespace {
 namespace pw = platform::window;
 using s::app::win::AppBase;
 using s::app::win::AppWindow;
-using s::file::gui::dialogs::filehash::Dialog;
-using s::gui::dialogs::dragndrop::FrameWindow;
 using SingleInstance = platform::shell::SingleInstance;
 
 // The word stored as the main window's "SoftwareType".
@@ -149,21 +143,17 @@ int Program::runWindow(const std::string& file) {
 
     // 7. The dialog in its frame (which wears the saved theme), the FILE as if dropped, and
     // the requests of later starts and signals until the window is closed.
-    Dialog* dialog = Dialog::create();
-    dialog->bind(settings);
     {
-        FrameWindow frame(dialog);
-        frame.build();
-        frame.show();
-        if (!file.empty()) dropFile(&frame, dialog, SingleInstance::absolutePath(file));
-        serve(&frame, dialog, !file.empty());
-    }
+        std::unique_ptr<MainFrame> frame = MainFrame::create(settings);
+        frame->open();
+        if (!file.empty()) frame->drop(SingleInstance::absolutePath(file));
+        serve(frame.get(), !file.empty());
+        // A start from now on finds no window to hand over to and opens its own.
+        instance.stop();
+    }  // the worker waited for, the dialog given back
 
-    // 8. The worker waited for, the settings written, everything given back.
-    if (dialog->worker()) dialog->worker()->waitIdle();
+    // 8. The settings written, everything given back.
     signals.uninstall();
-    instance.stop();
-    dialog->release();
     settings->release();
     base->release();  // writes the settings store
     skinner->release();
@@ -195,17 +185,17 @@ Program::Requests Program::takeRequests() {
     return out;
 }
 
-void Program::serve(FrameWindow* frame, Dialog* dialog, bool dropped) {
+void Program::serve(MainFrame* frame, bool dropped) {
     s::gui::win::Window* window = frame->window();
     // A report is owed once the run of a file given here has ended.
     bool reportOwed = dropped && !reportFile_.empty();
     for (;;) {
         window->waitUntil([&] {
-            return window->isClosed() || pending_.load() || (reportOwed && !dialog->isBusy());
+            return window->isClosed() || pending_.load() || (reportOwed && !frame->isBusy());
         });
         if (window->isClosed()) return;
-        if (reportOwed && !dialog->isBusy()) {
-            report(frame, dialog);
+        if (reportOwed && !frame->isBusy()) {
+            report(frame);
             reportOwed = false;
         }
         if (!pending_.load()) continue;
@@ -215,21 +205,15 @@ void Program::serve(FrameWindow* frame, Dialog* dialog, bool dropped) {
             continue;
         }
         if (requests.raise) raise(window);
-        for (const std::string& file : requests.files) dropFile(frame, dialog, file);
+        for (const std::string& file : requests.files) frame->drop(file);
         if (!requests.files.empty() && !reportFile_.empty()) reportOwed = true;
     }
 }
 
-void Program::report(FrameWindow* frame, Dialog* dialog) {
-    std::u16string summary;
-    frame->handOff([&] {
-        if (s::gui::win::EditBase* field =
-                dialog->rowField(s::file::gui::dialogs::filehash::Row::Summary))
-            summary = field->getText();
-    });
+void Program::report(MainFrame* frame) {
+    const std::string text = pw::toUtf8(frame->summary()) + "\n";
     std::FILE* out = std::fopen(reportFile_.c_str(), "ab");
     if (!out) return;
-    const std::string text = pw::toUtf8(summary) + "\n";
     std::fwrite(text.data(), 1, text.size(), out);
     std::fclose(out);
 }
@@ -237,15 +221,6 @@ void Program::report(FrameWindow* frame, Dialog* dialog) {
 void Program::raise(s::gui::IWindow* window) {
     if (window->isMinimized() || window->isIconized()) window->restore();
     window->activate(true);
-}
-
-void Program::dropFile(FrameWindow* frame, Dialog* dialog, const std::string& file) {
-    s::str::strarray::StrArray* paths = s::str::strarray::StrArray::create();
-    s::str::strbuffer::StrBuffer* path = s::str::strbuffer::StrBuffer::create();
-    s::str::appendUtf8(path, file);
-    paths->add(path);
-    frame->handOff([&] { dialog->drop(paths); });
-    paths->release();
 }
 
 }  // namespace veritome

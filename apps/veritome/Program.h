@@ -11,14 +11,10 @@
 namespace s::gui {
 class IWindow;
 }
-namespace s::gui::dialogs::dragndrop {
-class FrameWindow;
-}
-namespace s::file::gui::dialogs::filehash {
-class Dialog;
-}
 
 namespace veritome {
+
+class MainFrame;
 
 class Program {
 public:
@@ -53,16 +49,11 @@ private:
     Requests takeRequests();
     // Serves requests on the main thread until the window has been closed; dropped: a FILE of
     // the command line was dropped.
-    void serve(s::gui::dialogs::dragndrop::FrameWindow* frame,
-               s::file::gui::dialogs::filehash::Dialog* dialog, bool dropped);
+    void serve(MainFrame* frame, bool dropped);
     // Appends the summary the window shows to the report file (VERITOME_REPORT_FILE): what a
     // script or a test that started the program with a FILE reads back.
-    void report(s::gui::dialogs::dragndrop::FrameWindow* frame,
-                s::file::gui::dialogs::filehash::Dialog* dialog);
+    void report(MainFrame* frame);
     static void raise(s::gui::IWindow* window);
-    static void dropFile(s::gui::dialogs::dragndrop::FrameWindow* frame,
-                         s::file::gui::dialogs::filehash::Dialog* dialog,
-                         const std::string& file);
 
     std::string reportFile_;
     std::mutex lock_;

@@ -1,0 +1,38 @@
+// The main window as the program drives it: built and shown with the window settings attached,
+// given files as if dropped, and asked what it shows. The file-hash dialog in the drop-dialog
+// frame is the one the program runs; a plain window stands in where that is not built.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace s::app::win {
+class AppWindow;
+}
+namespace s::gui::win {
+class Window;
+}
+
+namespace veritome {
+
+class MainFrame {
+public:
+    virtual ~MainFrame() = default;
+
+    // Builds the window on the settings (its size, options and saved theme) and shows it.
+    virtual void open() = 0;
+    // The window, once open.
+    virtual s::gui::win::Window* window() const = 0;
+    // Takes file (an absolute path, the operating system's bytes) as if it had been dropped on
+    // the window. Called from a thread other than the window's.
+    virtual void drop(const std::string& file) = 0;
+    // A file is being processed.
+    virtual bool isBusy() const = 0;
+    // The summary of the last file the window shows.
+    virtual std::u16string summary() = 0;
+
+    // The main window of the program on these settings (not owned).
+    static std::unique_ptr<MainFrame> create(s::app::win::AppWindow* settings);
+};
+
+}  // namespace veritome
