@@ -23,6 +23,7 @@
 #include "platform/window/Backend.h"
 #include "platform/window/Input.h"
 #include "platform/window/Text.h"
+#include "platform/window/X11Errors.h"
 
 namespace platform::window {
 
@@ -588,6 +589,9 @@ private:
         const char* x = std::getenv("DISPLAY");
         bool pinned = x && *x && !SDL_GetHint(SDL_HINT_VIDEODRIVER);
         if (pinned) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+        // Before the driver starts: it restores the handler it found when it ends, and its
+        // last errors arrive then.
+        tolerateStaleWakeups();
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
             if (pinned) {
                 SDL_ResetHint(SDL_HINT_VIDEODRIVER);

@@ -91,7 +91,11 @@ TEST(ProgramDisplay, UnreachableDisplayFailsAtOnceWithOneLine) {
     const fs::path dir = freshFolder("unreachable");
     ProgramProcess p(dir, {}, {{"DISPLAY", ":97531"}, {"WAYLAND_DISPLAY", ProgramProcess::kUnset}});
     EXPECT_EQ(p.wait(10s), 1);
-    EXPECT_EQ(p.err(), "veritome: cannot open the display ':97531'.\n");
+    // The display library may say something of its own before.
+    const std::string line = "veritome: cannot open the display ':97531'.\n";
+    const std::string err = p.err();
+    ASSERT_GE(err.size(), line.size()) << err;
+    EXPECT_EQ(err.substr(err.size() - line.size()), line);
     fs::remove_all(dir);
 }
 
@@ -180,8 +184,10 @@ TEST_F(ProgramOnDisplay, OpensItsWindowAndSigtermClosesItWithTheSizeSaved) {
         EXPECT_EQ(settings->getWidth(), 640);
         EXPECT_EQ(settings->getHeight(), 610);
         s::map::IMappedData* store = base->getStore();
-        EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeWidth", -1), 640);
-        EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeHeight", -1), 610);
+        if (VERITOME_WITH_DIALOG) {
+            EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeWidth", -1), 640);
+            EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeHeight", -1), 610);
+        }
         EXPECT_EQ(std::u16string(store->getText(u"MainWindow\\SoftwareType", u"", u"")),
                   u"FileHash");
         EXPECT_EQ(std::u16string(store->getText(u"MainWindow\\Version", u"", u"")),
