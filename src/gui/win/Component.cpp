@@ -6,6 +6,8 @@
 #include <mutex>
 
 #include "gui/IWindow.h"
+#include "gui/drawer/Skinner.h"
+#include "lang/Localizer.h"
 
 namespace pw = platform::window;
 
@@ -34,6 +36,7 @@ void Component::registerNativeClass() {
 }
 
 Component::~Component() {
+    unfollowWindow();
     // The layer destroys on the owner thread; the handler no longer reaches this object.
     if (native_ != pw::kNoWindow && pw::isWindow(native_)) {
         pw::setUserData(native_, nullptr);
@@ -62,6 +65,7 @@ Component* Component::of(IComponent* component) {
 
 void Component::resetComponent() {
     if (native_ != pw::kNoWindow) destroyNative();
+    unfollowWindow();
     window_ = nullptr;
     parent_ = nullptr;
     font_ = nullptr;
@@ -277,12 +281,34 @@ void Component::attach(IComponent* parent) {
     params.userData = this;
     native_ = pw::create(params);
     if (native_ == pw::kNoWindow) return;
+    followWindow();
     onAttached();
     for (IComponent* child : getChildren()) child->attach(this);
 }
 
 void Component::forgetNative() {
     native_ = pw::kNoWindow;
+    unfollowWindow();
+}
+
+void Component::followWindow() {
+    unfollowWindow();
+    if (!window_) return;
+    if (followsLanguage()) {
+        followedPack_ = window_->getLanguagePack();
+        if (followedPack_) followedPack_->addListener(this);
+    }
+    if (followsSkin()) {
+        followedSkinner_ = window_->getSkinner();
+        if (followedSkinner_) followedSkinner_->registerListener(this);
+    }
+}
+
+void Component::unfollowWindow() {
+    if (followedPack_) followedPack_->removeListener(this);
+    if (followedSkinner_) followedSkinner_->unregisterListener(this);
+    followedPack_ = nullptr;
+    followedSkinner_ = nullptr;
 }
 
 void Component::destroyNative() {

@@ -11,6 +11,13 @@
 #include "platform/window/Picture.h"
 #include "platform/window/Window.h"
 
+namespace s::lang {
+class Localizer;
+}
+namespace s::gui::drawer {
+class Skinner;
+}
+
 namespace s::gui::win {
 
 class Component : public base::IObject, public virtual IComponent {
@@ -164,6 +171,13 @@ protected:
     virtual void paint(platform::window::Canvas& canvas, platform::window::Rect area);
     // Called on the owner thread after the native window was made.
     virtual void onAttached() {}
+    // Widgets that show texts by number or paint through the skin answer true: while attached
+    // they listen to the window's language pack and skinner (onEvent with that as source).
+    virtual bool followsLanguage() const { return false; }
+    virtual bool followsSkin() const { return false; }
+    // The language pack and skinner listened to (null when not listening).
+    lang::Localizer* followedPack() const { return followedPack_; }
+    drawer::Skinner* followedSkinner() const { return followedSkinner_; }
     // The size changed while not deferred (containers lay out).
     virtual void onResized() {}
     // Destroys the own native window on its owner thread and forgets it.
@@ -198,6 +212,13 @@ protected:
     std::int32_t fixedWidth_ = -1, fixedHeight_ = -1;
     Colour background_ = kSystemButtonFace;
     bool transparent_ = false;
+
+private:
+    void followWindow();
+    void unfollowWindow();
+
+    lang::Localizer* followedPack_ = nullptr;
+    drawer::Skinner* followedSkinner_ = nullptr;
     bool enabled_ = true;
 };
 

@@ -1,7 +1,9 @@
 // Group title, content box and painting.
 #include "gui/win/GroupBox.h"
 
+#include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 #include "gui/win/TextComponent.h"
 
 namespace pw = platform::window;
@@ -27,7 +29,8 @@ void GroupBox::resetGroup() {
 }
 
 drawer::groupbox::IThin* GroupBox::groupDrawer() const {
-    return drawer::Defaults::groupBox();
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    return skin ? skin->getGroupBoxDrawer() : drawer::Defaults::groupBox();
 }
 
 void GroupBox::measureTitle() {
@@ -69,8 +72,17 @@ void GroupBox::onAttached() {
 }
 
 void GroupBox::onEvent(void* source, std::int32_t code) {
-    void* pack = languagePackOf(this);
-    if (pack && source == pack && titleNumber_ >= 0) setTitleNumber(titleNumber_);
+    if (!source) return;
+    if (source == followedPack()) {
+        if (titleNumber_ >= 0) setTitleNumber(titleNumber_);
+    } else if (source == followedSkinner()) {
+        // Another skin measures the title in its own font and metrics.
+        if (handOff([&] { onEvent(source, code); })) return;
+        measureTitle();
+        layout();
+        if (parent_) parent_->relayout();
+        repaint();
+    }
 }
 
 void GroupBox::setContentBox(IBox* box) {

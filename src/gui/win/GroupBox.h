@@ -40,6 +40,8 @@ public:
 protected:
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
     void onAttached() override;
+    bool followsLanguage() const override { return true; }
+    bool followsSkin() const override { return true; }
 
 private:
     void resetGroup();

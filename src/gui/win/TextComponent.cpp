@@ -1,19 +1,25 @@
 // Text numbers, the widget's own font and the text drawer of the current skin.
 #include "gui/win/TextComponent.h"
 
+#include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
+#include "lang/Localizer.h"
 
 namespace pw = platform::window;
 
 namespace s::gui::win {
 
-// Windows carry no language pack yet: texts by number stay empty until they do.
-void* languagePackOf(IComponent*) {
-    return nullptr;
+void* languagePackOf(IComponent* component) {
+    IWindow* window = component ? component->getWindow() : nullptr;
+    return window ? window->getLanguagePack() : nullptr;
 }
 
-bool lookUpText(IComponent*, std::int32_t, std::u16string*) {
-    return false;
+bool lookUpText(IComponent* component, std::int32_t number, std::u16string* text) {
+    auto* pack = static_cast<lang::Localizer*>(languagePackOf(component));
+    if (!pack) return false;
+    *text = pack->text(number);
+    return true;
 }
 
 TextComponent::TextComponent() : ownFont_(Font::create()) {
@@ -38,8 +44,16 @@ void TextComponent::onAttached() {
 }
 
 void TextComponent::onEvent(void* source, std::int32_t code) {
-    void* pack = languagePackOf(this);
-    if (pack && source == pack && textNumber_ >= 0) lookUpNumber(true);
+    if (!source) return;
+    if (source == followedPack()) {
+        // The language may change on any thread; the text changes on the owner thread.
+        if (handOff([&] { onEvent(source, code); })) return;
+        if (textNumber_ >= 0) lookUpNumber(true);
+    } else if (source == followedSkinner()) {
+        if (handOff([&] { onEvent(source, code); })) return;
+        measure(true);
+        repaint();
+    }
 }
 
 void TextComponent::lookUpNumber(bool repaint) {
@@ -92,7 +106,8 @@ void TextComponent::afterMeasure(bool relayout) {
 }
 
 drawer::text::IBasic* TextComponent::textDrawer() const {
-    return drawer::Defaults::text();
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    return skin ? skin->getTextDrawer() : drawer::Defaults::text();
 }
 
 drawer::text::TextFormat TextComponent::formatOf(const IFont* font) const {

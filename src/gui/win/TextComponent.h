@@ -42,6 +42,8 @@ public:
 protected:
     void resetText();
     void onAttached() override;
+    bool followsLanguage() const override { return true; }
+    bool followsSkin() const override { return true; }
     // Stores the new text (on the owner thread) and measures; answers whether it changed.
     virtual bool storeText(const std::u16string& text, bool repaint);
     // Size from the current text and font; the parent lays out again when asked.
