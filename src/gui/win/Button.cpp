@@ -3,7 +3,9 @@
 
 #include <cstdio>
 
+#include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 
 namespace pw = platform::window;
 
@@ -35,7 +37,9 @@ void Button::resetButton() {
 }
 
 drawer::button::IThin* Button::buttonDrawer() const {
-    return drawer_ ? drawer_ : drawer::Defaults::button();
+    if (drawer_) return drawer_;
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    return skin ? skin->getButtonDrawer() : drawer::Defaults::button();
 }
 
 void Button::setText(const std::u16string& text) {

@@ -1,7 +1,9 @@
 // Check box state, user clicks, links and painting.
 #include "gui/win/CheckBox.h"
 
+#include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 #include "gui/events/Disabler.h"
 #include "gui/events/Editabler.h"
 #include "gui/events/Enabler.h"
@@ -154,7 +156,9 @@ void CheckBox::recycle() {
 }
 
 drawer::checkbox::IThin* CheckBox::checkDrawer() const {
-    return drawer_ ? drawer_ : drawer::Defaults::checkBox();
+    if (drawer_) return drawer_;
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    return skin ? skin->getCheckBoxDrawer() : drawer::Defaults::checkBox();
 }
 
 void CheckBox::setCheckDrawer(drawer::checkbox::IThin* drawer, bool owned) {

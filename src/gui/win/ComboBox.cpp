@@ -5,6 +5,9 @@
 #include <algorithm>
 
 #include "gui/IFont.h"
+#include "gui/IWindow.h"
+#include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Popup.h"
@@ -283,7 +286,22 @@ bool ComboBox::dropDown() {
     return true;
 }
 
-void ComboBox::paint(pw::Canvas& canvas, pw::Rect) {
+void ComboBox::onEvent(void* source, std::int32_t code) {
+    if (!source || source != followedSkinner()) return;
+    if (handOff([&] { onEvent(source, code); })) return;
+    repaint();
+}
+
+void ComboBox::paint(pw::Canvas& canvas, pw::Rect area) {
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    if (skin) {
+        Component::paint(canvas, area);
+        ComboBoxItem* item = getSelectedItem();
+        skin->getComboDrawer()->paint(canvas, 0, 0, width_, height_, 0,
+                                      item ? item->getText() : std::u16string(), font_,
+                                      isEnabled());
+        return;
+    }
     pw::Rect all{0, 0, width_, height_};
     canvas.fillRect(all, kField);
     canvas.frameRect(all, kFrame);

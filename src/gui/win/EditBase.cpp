@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "gui/IWindow.h"
+#include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 #include "platform/window/Edit.h"
 
 namespace pw = platform::window;
@@ -147,7 +150,20 @@ void EditBase::paint(pw::Canvas&, pw::Rect) {
         c.background = isEnabled() ? background_ : kSystemButtonFace;
     }
     c.text = ownFont_->isTextColourSet() ? ownFont_->getTextColour() : kBlack;
+    if (!ownFont_->isTextColourSet() && !c.fillBackground) {
+        // Nothing of the field's own lies under the text: the skin's text colour keeps it
+        // readable on a dark window.
+        drawer::ISkin* skin =
+            drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+        if (skin) c.text = skin->getTextDrawer()->getTextColour();
+    }
     pw::setEditColours(edit_, c);
+}
+
+void EditBase::onEvent(void* source, std::int32_t code) {
+    if (!source || source != followedSkinner()) return;
+    if (handOff([&] { onEvent(source, code); })) return;
+    repaint();
 }
 
 void EditBase::fire(const std::vector<events::IEventListener*>& listeners, std::int32_t code) {

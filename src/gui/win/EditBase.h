@@ -52,6 +52,9 @@ protected:
     void onResized() override;
     // Pushes the colours the field shows to the control, then lets it paint itself.
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
+    // The skin's drawers paint it: a change of skin repaints.
+    bool followsSkin() const override { return true; }
+    void onEvent(void* source, std::int32_t code) override;
 
 private:
     Font* ownFont() const { return ownFont_; }

@@ -5,6 +5,11 @@
 #include <algorithm>
 #include <memory>
 
+#include "gui/IWindow.h"
+#include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
+#include "gui/drawer/menu/IBasic.h"
+#include "gui/win/Component.h"
 #include "lang/Localizer.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Picture.h"
@@ -95,20 +100,48 @@ std::int32_t entryAt(const PopupMenu* menu, pw::Point p, std::int32_t width) {
     return -1;
 }
 
+// The colours of a popup: the menu drawer's of the owner window's skin, else the plain ones.
+struct MenuColours {
+    pw::Colour face = kFace, frame = kFrame, text = kText, grey = kGrey;
+    pw::Colour highlight = kHighlight, highlightText = kHighlightText;
+};
+
+MenuColours coloursOf(pw::Handle owner) {
+    MenuColours colours;
+    Component* component = owner != pw::kNoWindow ? Component::fromNative(owner) : nullptr;
+    IWindow* window = component ? component->getWindow() : nullptr;
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window ? window->getSkinner() : nullptr);
+    if (!skin) return colours;
+    drawer::menu::IBasic* menu = skin->getMenuDrawer();
+    colours.face = menu->getBackgroundColour();
+    colours.frame = menu->getLineColour();
+    colours.text = menu->getTextColour();
+    colours.highlight = menu->getHighlightColour();
+    // Text on the highlight: whichever of the face and the text colour stands out from it.
+    auto light = [](pw::Colour x) { return (x & 0xFF) + ((x >> 8) & 0xFF) + ((x >> 16) & 0xFF); };
+    bool darkHighlight = light(colours.highlight) < 3 * 128;
+    colours.highlightText =
+        darkHighlight == (light(colours.text) > light(colours.face)) ? colours.text : colours.face;
+    return colours;
+}
+
 void paintMenu(pw::Canvas& c, const MenuWindow& mw, pw::Rect all) {
-    c.fillRect(all, kFace);
-    c.frameRect(all, kFrame);
+    const MenuColours colours = coloursOf(mw.tracking ? mw.tracking->owner : pw::kNoWindow);
+    c.fillRect(all, colours.face);
+    c.frameRect(all, colours.frame);
     pw::Font font = menuFont();
     for (std::int32_t i = 0; i < mw.menu->getCount(); ++i) {
         const MenuItem* item = mw.menu->getItem(i);
         pw::Rect r = entryRect(mw.menu, i, all.width);
         if (item->isSeparator()) {
-            c.fillRect(r.x + 4, r.y + r.height / 2, r.width - 8, 1, kFrame);
+            c.fillRect(r.x + 4, r.y + r.height / 2, r.width - 8, 1, colours.frame);
             continue;
         }
         bool hot = i == mw.hover && item->isEnabled();
-        if (hot) c.fillRect(r, kHighlight);
-        pw::Colour ink = !item->isEnabled() ? kGrey : hot ? kHighlightText : kText;
+        if (hot) c.fillRect(r, colours.highlight);
+        pw::Colour ink = !item->isEnabled() ? colours.grey
+                         : hot              ? colours.highlightText
+                                            : colours.text;
         pw::Rect mark{r.x, r.y, kMarkColumn, r.height};
         if (item->isChecked()) {
             c.drawText(mark, item->isRadio() ? u"\u25CF" : u"\u2713", font, ink,

@@ -3,15 +3,13 @@
 
 #include <algorithm>
 
+#include "gui/IWindow.h"
+#include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::win {
-
-namespace {
-constexpr Colour kFrame = makeColour(188, 188, 188);
-constexpr Colour kTrack = makeColour(230, 230, 230);
-constexpr Colour kFill = makeColour(6, 176, 37);
-}  // namespace
 
 void ProgressBar::resetBar() {
     resetComponent();
@@ -41,11 +39,20 @@ std::int32_t ProgressBar::filledWidth(std::int32_t width) const {
 }
 
 void ProgressBar::paint(pw::Canvas& canvas, pw::Rect area) {
-    canvas.fillRect({0, 0, width_, height_}, kFrame);
-    if (width_ <= 2 || height_ <= 2) return;
-    canvas.fillRect({1, 1, width_ - 2, height_ - 2}, kTrack);
-    std::int32_t fill = filledWidth(width_ - 2);
-    if (fill > 0) canvas.fillRect({1, 1, fill, height_ - 2}, kFill);
+    Component::paint(canvas, area);
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    drawer::counter::IBasic* counter =
+        skin ? skin->getCounterDrawer() : drawer::Defaults::counter();
+    // The drawer fills value / maximum of its inside: the filled width out of the inside's
+    // width gives the same share without overflowing on wide ranges.
+    std::int32_t inside = std::max(width_ - 2, 0);
+    counter->paint(canvas, 0, 0, width_, height_, filledWidth(inside), std::max(inside, 1));
+}
+
+void ProgressBar::onEvent(void* source, std::int32_t code) {
+    if (!source || source != followedSkinner()) return;
+    if (handOff([&] { onEvent(source, code); })) return;
+    repaint();
 }
 
 ProgressBar* newProgressBar() {

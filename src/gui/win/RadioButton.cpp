@@ -1,13 +1,24 @@
 // Radio grouping by parent, edit links and painting.
 #include "gui/win/RadioButton.h"
 
+#include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 #include "gui/events/Editabler.h"
 #include "gui/events/UnEditabler.h"
 
 namespace pw = platform::window;
 
 namespace s::gui::win {
+
+namespace {
+
+drawer::radiobutton::IThin* radioDrawerOf(const IWindow* window) {
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window ? window->getSkinner() : nullptr);
+    return skin ? skin->getRadioButtonDrawer() : drawer::Defaults::radioButton();
+}
+
+}  // namespace
 
 void RadioButton::linkEditable(IComponent* c) {
     link<events::Editabler>(checkedListeners_, c);
@@ -30,7 +41,7 @@ void RadioButton::afterUserChange() {
 
 void RadioButton::measure(bool relayout) {
     std::int32_t minW = 0, minH = 0, natW = 0, natH = 0;
-    drawer::Defaults::radioButton()->measure(text_, ownFont_, kBoxSide, &minW, &minH, &natW, &natH);
+    radioDrawerOf(window_)->measure(text_, ownFont_, kBoxSide, &minW, &minH, &natW, &natH);
     setMinSize(minW, minH);
     setNaturalSize(natW, natH);
     afterMeasure(relayout);
@@ -38,8 +49,8 @@ void RadioButton::measure(bool relayout) {
 
 void RadioButton::paint(pw::Canvas& canvas, pw::Rect area) {
     Component::paint(canvas, area);
-    drawer::Defaults::radioButton()->paint(canvas, 0, 0, width_, height_, kBoxSide, checked_, text_,
-                                           ownFont_, isEnabled());
+    radioDrawerOf(window_)->paint(canvas, 0, 0, width_, height_, kBoxSide, checked_, text_,
+                                  ownFont_, isEnabled());
 }
 
 RadioButton* newRadioButton(const std::u16string& text, bool checked) {

@@ -1,7 +1,9 @@
 // Scroll bar geometry, input and default painting.
 #include "gui/win/ScrollBar.h"
 
+#include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,6 +75,21 @@ G ScrollBar::geometry() const {
     bool otherShown = other_ && other_->isVisibleFlag();
     return drawer_->geometry(0, 0, width_, height_, orientationOf(horizontal_), info_.getContent(),
                              info_.getPage(), info_.getPosition(), otherShown);
+}
+
+void ScrollBar::onAttached() {
+    takeSkin();
+}
+
+void ScrollBar::takeSkin() {
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    if (skin) setScrollBarDrawer(skin->getScrollBarDrawer());
+}
+
+void ScrollBar::onEvent(void* source, std::int32_t code) {
+    if (!source || source != followedSkinner()) return;
+    if (handOff([&] { onEvent(source, code); })) return;
+    takeSkin();
 }
 
 void ScrollBar::setScrollBarDrawer(drawer::scrollbar::IThin* drawer) {

@@ -61,8 +61,13 @@ public:
 
 protected:
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
+    // Takes the scroll-bar drawer of the window's skin, again on each change of skin.
+    bool followsSkin() const override { return true; }
+    void onEvent(void* source, std::int32_t code) override;
+    void onAttached() override;
 
 private:
+    void takeSkin();
     void resetBar();
     void stepFor(std::int32_t part);
     void stopTimers();

@@ -3,12 +3,23 @@
 
 #include <algorithm>
 
+#include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 #include "gui/win/TextComponent.h"
 
 namespace pw = platform::window;
 
 namespace s::gui::win {
+
+namespace {
+
+drawer::slider::IThin* sliderDrawerOf(const IWindow* window) {
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window ? window->getSkinner() : nullptr);
+    return skin ? skin->getSliderDrawer() : drawer::Defaults::slider();
+}
+
+}  // namespace
 
 void Slider::resetSlider() {
     resetComponent();
@@ -38,8 +49,8 @@ void Slider::setPosition(std::int32_t position) {
 
 void Slider::userMoveTo(pw::LParam lparam) {
     pw::Point p = pw::unpackPoint(lparam);
-    std::int32_t at = drawer::Defaults::slider()->positionAt(
-        vertical_ ? p.y : p.x, 0, 0, width_, height_, minimum_, maximum_, vertical_);
+    std::int32_t at = sliderDrawerOf(window_)->positionAt(vertical_ ? p.y : p.x, 0, 0, width_,
+                                                          height_, minimum_, maximum_, vertical_);
     at = std::clamp(at, minimum_, maximum_);
     if (at == position_) return;
     position_ = at;
@@ -47,10 +58,16 @@ void Slider::userMoveTo(pw::LParam lparam) {
     fireListeners(listeners_, eventSource(this), 1);
 }
 
+void Slider::onEvent(void* source, std::int32_t code) {
+    if (!source || source != followedSkinner()) return;
+    if (handOff([&] { onEvent(source, code); })) return;
+    repaint();
+}
+
 void Slider::paint(pw::Canvas& canvas, pw::Rect area) {
     Component::paint(canvas, area);
-    drawer::Defaults::slider()->paint(canvas, 0, 0, width_, height_, minimum_, maximum_, position_,
-                                      vertical_, dragging_ ? 2 : 0, isEnabled());
+    sliderDrawerOf(window_)->paint(canvas, 0, 0, width_, height_, minimum_, maximum_, position_,
+                                   vertical_, dragging_ ? 2 : 0, isEnabled());
 }
 
 pw::Result Slider::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,

@@ -30,6 +30,9 @@ public:
 
 protected:
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
+    // The skin's drawers paint it: a change of skin repaints.
+    bool followsSkin() const override { return true; }
+    void onEvent(void* source, std::int32_t code) override;
 
 private:
     void resetSlider();
