@@ -56,7 +56,20 @@ FrameWindow::~FrameWindow() {
     if (aboutSettings_) static_cast<app::win::AppWindow*>(aboutSettings_)->release();
     if (aboutSkinner_) aboutSkinner_->release();
     if (dialog_->getView() == this) dialog_->setView(nullptr);
-    if (window_) window_->release();
+    const bool themesAttached = viewMenu_ && window_ && themeCount() > 0;
+    if (window_) {
+        // The window does not own what was put into it: the tree, the status row, the menus.
+        window_->setStatusBar(nullptr);
+        window_->removeAll(true);
+        window_->release();
+    }
+    if (statusBar_) {
+        statusBar_->removeAll(true);
+        statusBar_->release();
+    }
+    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_})
+        if (menu) menu->release();
+    if (themeMenu_ && !themesAttached) themeMenu_->release();
 }
 
 void FrameWindow::buildAndRun() {
