@@ -7,6 +7,7 @@
 #include <functional>
 #include <thread>
 
+#include "gui/win/Messages.h"
 #include "gui/win/Window.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Window.h"
@@ -39,6 +40,21 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return true;
+    }
+
+    // Answers `read` run on the window's thread: state that input changes belongs to that
+    // thread, so a test reads it there instead of racing the window.
+    template <typename Read>
+    auto onOwner(const Read& read) {
+        decltype(read()) value{};
+        std::function<void()> run = [&] { value = read(); };
+        platform::window::send(top(), win::kMsgRun,
+                               reinterpret_cast<platform::window::WParam>(&run));
+        return value;
+    }
+    // Polls a condition on the window's thread (false after 2 s).
+    bool ownerSees(const std::function<bool()>& condition) {
+        return eventually([&] { return onOwner(condition); });
     }
 
     win::Window* window = nullptr;

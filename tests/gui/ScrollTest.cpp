@@ -80,7 +80,9 @@ protected:
         HeadlessWindow::TearDown();
     }
     ScrollBar* vbar() { return box->getVerticalBar(); }
-    std::int32_t position() { return vbar()->info().getPosition(); }
+    std::int32_t position() {
+        return onOwner([&] { return vbar()->info().getPosition(); });
+    }
 
     ScrollBox* box = nullptr;
     Leaf* content = nullptr;
@@ -140,7 +142,7 @@ TEST_F(ScrollBoxInWindow, HeldPageAreaRepeatsUntilTheThumbIsUnderThePointer) {
         EXPECT_EQ(position(), 100);  // the first repeat comes after 500 ms
     }
     // Then every 100 ms until the thumb reaches the pointer.
-    ASSERT_TRUE(eventually([&] {
+    ASSERT_TRUE(ownerSees([&] {
         pw::Point local{at.x - bar->getX(), at.y};
         return bar->geometry().hitTest(local) == G::kThumb;
     }));
@@ -160,7 +162,7 @@ TEST_F(ScrollBoxInWindow, ThumbDragFollowsTheDragRule) {
     pw::input::mouseMove(top(), {92, 99});  // past the end: the last position
     ASSERT_TRUE(eventually([&] { return position() == 200; }));
     pw::input::mouseButton(top(), {92, 99}, pw::MouseButton::kLeft, false);
-    EXPECT_TRUE(eventually([&] { return vbar()->lookOf(G::kThumb) == 0; }));
+    EXPECT_TRUE(ownerSees([&] { return vbar()->lookOf(G::kThumb) == 0; }));
 }
 
 TEST_F(ScrollBoxInWindow, DragScrollMovesOppositeToThePointer) {

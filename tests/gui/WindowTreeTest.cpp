@@ -162,9 +162,9 @@ TEST_F(ComponentTree, ClickListenerGetsCodeSix) {
 
 TEST_F(ComponentTree, HoverFollowsThePointer) {
     pw::input::mouseMove(top(), {10, 10});
-    EXPECT_TRUE(eventually([&] { return red->isHovered(); }));
+    EXPECT_TRUE(ownerSees([&] { return red->isHovered(); }));
     pw::input::mouseMove(top(), {80, 5});
-    EXPECT_TRUE(eventually([&] { return !red->isHovered(); }));
+    EXPECT_TRUE(ownerSees([&] { return !red->isHovered(); }));
 }
 
 }  // namespace

@@ -61,11 +61,11 @@ protected:
 
 TEST_F(ButtonWidget, ReleaseInsideClicksInOrderDraggedOffDoesNot) {
     mouse({5, 5}, true);
-    ASSERT_TRUE(eventually([&] { return button->isPressed(); }));
+    ASSERT_TRUE(ownerSees([&] { return button->isPressed(); }));
     pw::input::mouseMove(top(), {90, 50});  // dragged off
-    EXPECT_TRUE(eventually([&] { return button->getState() == 0; }));
+    EXPECT_TRUE(ownerSees([&] { return button->getState() == 0; }));
     mouse({90, 50}, false);
-    ASSERT_TRUE(eventually([&] { return !button->isPressed(); }));
+    ASSERT_TRUE(ownerSees([&] { return !button->isPressed(); }));
     EXPECT_EQ(events(), (std::vector<std::string>{"press0"}));
     EXPECT_EQ(pw::captureOf(pw::threadOf(top())), pw::kNoWindow);
 
@@ -100,7 +100,7 @@ TEST_F(ButtonWidget, AutoRepeatRunsWhileHeldAndStopsWhenDisabled) {
     std::size_t stopped = presses();
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
     EXPECT_EQ(presses(), stopped);
-    EXPECT_FALSE(button->isPressed());
+    EXPECT_FALSE(onOwner([&] { return button->isPressed(); }));
     mouse({5, 5}, false);
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     for (const std::string& e : events()) EXPECT_NE(e, "click1");
@@ -109,7 +109,7 @@ TEST_F(ButtonWidget, AutoRepeatRunsWhileHeldAndStopsWhenDisabled) {
 TEST_F(ButtonWidget, AutoRepeatStopsOnCaptureLoss) {
     button->setAutoRepeat(true);
     mouse({5, 5}, true);
-    ASSERT_TRUE(eventually([&] { return button->isPressed(); }));
+    ASSERT_TRUE(ownerSees([&] { return button->isPressed(); }));
     std::function<void()> lose = [] { pw::releaseCapture(); };
     pw::send(top(), kMsgRun, reinterpret_cast<pw::WParam>(&lose));
     EXPECT_FALSE(button->isPressed());
