@@ -101,6 +101,11 @@ std::int32_t ScrollBar::lookOf(std::int32_t part) const {
     return part == active_ ? look_ : 0;
 }
 
+void ScrollBar::scrollBy(std::int32_t step) {
+    if (handOff([&] { info_.scrollBy(step); })) return;
+    info_.scrollBy(step);
+}
+
 void ScrollBar::setLook(std::int32_t part, std::int32_t look) {
     if (part == active_ && look == look_) return;
     active_ = part;

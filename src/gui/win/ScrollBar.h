@@ -39,7 +39,8 @@ public:
     bool isVertical() const override { return !horizontal_; }
     void setHorizontal() override;
     void setVertical() override;
-    void scrollBy(std::int32_t step) override { info_.scrollBy(step); }
+    // Runs on the owner thread, which paints the bar and moves the content.
+    void scrollBy(std::int32_t step) override;
     void setPageColour(std::int32_t red, std::int32_t green, std::int32_t blue) override;
     scrollbar::IScrollInfo* getScrollInfo() override { return &info_; }
     scrollbar::win::ScrollInfo& info() { return info_; }

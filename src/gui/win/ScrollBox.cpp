@@ -72,6 +72,8 @@ void ScrollBox::updateBars() {
 }
 
 void ScrollBox::setScrollable(bool on) {
+    // The owner thread scrolls and paints: the positions change there only.
+    if (handOff([&] { setScrollable(on); })) return;
     hbar_->info().setEnabled(on);
     vbar_->info().setEnabled(on);
     view_->setNoMinWidth(true);
@@ -95,6 +97,7 @@ void ScrollBox::setCentre(std::int32_t x, std::int32_t y) {
 }
 
 void ScrollBox::resetScroll() {
+    if (handOff([&] { resetScroll(); })) return;
     scrollBy(-hbar_->info().getPosition(), -vbar_->info().getPosition());
 }
 
