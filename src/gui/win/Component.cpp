@@ -102,7 +102,10 @@ void Component::placeNative(std::uint32_t flags) {
               flags);
 }
 
+// Placement of an attached component runs on its owner thread, which paints and lays out
+// with the same fields.
 void Component::setPosition(std::int32_t x, std::int32_t y) {
+    if (handOff([&] { setPosition(x, y); })) return;
     x_ = x;
     y_ = y;
     if (deferred_) {
@@ -113,6 +116,7 @@ void Component::setPosition(std::int32_t x, std::int32_t y) {
 }
 
 void Component::setSize(std::int32_t w, std::int32_t h) {
+    if (handOff([&] { setSize(w, h); })) return;
     bool changed = w != width_ || h != height_;
     width_ = w;
     height_ = h;
@@ -126,6 +130,7 @@ void Component::setSize(std::int32_t w, std::int32_t h) {
 }
 
 void Component::setBounds(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
+    if (handOff([&] { setBounds(x, y, w, h); })) return;
     bool changed = w != width_ || h != height_;
     x_ = x;
     y_ = y;
@@ -141,6 +146,7 @@ void Component::setBounds(std::int32_t x, std::int32_t y, std::int32_t w, std::i
 }
 
 void Component::setOrigin(std::int32_t ox, std::int32_t oy) {
+    if (handOff([&] { setOrigin(ox, oy); })) return;
     originX_ = ox;
     originY_ = oy;
     if (deferred_) {
@@ -151,6 +157,7 @@ void Component::setOrigin(std::int32_t ox, std::int32_t oy) {
 }
 
 void Component::moveOrigin(std::int32_t dx, std::int32_t dy) {
+    if (handOff([&] { moveOrigin(dx, dy); })) return;
     setOrigin(originX_ + dx, originY_ + dy);
 }
 
