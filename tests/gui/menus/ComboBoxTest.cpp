@@ -115,7 +115,7 @@ protected:
     bool drop(std::initializer_list<std::uint32_t> keys) {
         std::atomic<int> result{-1};
         std::thread t([&] { result = box->dropDown() ? 1 : 0; });
-        EXPECT_TRUE(eventually([&] { return box->isDroppedDown(); }));
+        EXPECT_TRUE(ownerSees([&] { return box->isDroppedDown(); }));
         for (std::uint32_t k : keys) pw::input::key(top(), k, true);
         t.join();
         return result == 1;
@@ -138,7 +138,7 @@ TEST_F(ComboBoxList, KeysChooseAndEscapeCancels) {
 TEST_F(ComboBoxList, PointerAndWheelChoose) {
     std::atomic<int> result{-1};
     std::thread t([&] { result = box->dropDown() ? 1 : 0; });
-    ASSERT_TRUE(eventually([&] { return box->isDroppedDown(); }));
+    ASSERT_TRUE(ownerSees([&] { return box->isDroppedDown(); }));
     pw::Handle list = pw::kNoWindow;
     ASSERT_TRUE(eventually([&] {
         for (pw::Handle h : pw::topLevelWindows()) {

@@ -345,7 +345,9 @@ TEST_F(TopWindow, KeptInsideTheScreenAndReachableWhenAMonitorGoes) {
     wm->setMonitors({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}});
     EXPECT_TRUE(eventually([&] { return rect().x == 1720; })) << rect().x;
     EXPECT_EQ(rect().y, 300);
-    EXPECT_EQ(window->getX(), 1720);
+    std::int32_t x = 0;
+    onWindowThread([&] { x = window->getX(); });
+    EXPECT_EQ(x, 1720);
 
     window->setKeepInsideScreen(true);
     window->setPosition(1800, 1000);
