@@ -228,12 +228,15 @@ void Component::centreVertically() {
     setPosition(x_, room > 0 ? room / 2 : 0);
 }
 
+// The background of an attached component changes on its owner thread, which paints it.
 void Component::setBackgroundTransparent(bool repaint) {
+    if (handOff([&] { setBackgroundTransparent(repaint); })) return;
     transparent_ = true;
     if (repaint) this->repaint();
 }
 
 void Component::setBackgroundSystem(bool repaint) {
+    if (handOff([&] { setBackgroundSystem(repaint); })) return;
     transparent_ = false;
     background_ = kSystemButtonFace;
     if (repaint) this->repaint();
@@ -247,6 +250,7 @@ void Component::setBackgroundPale(bool repaint) {
 
 void Component::setBackgroundColour(std::int32_t red, std::int32_t green, std::int32_t blue,
                                     bool repaint) {
+    if (handOff([&] { setBackgroundColour(red, green, blue, repaint); })) return;
     transparent_ = false;
     background_ = makeColour(red, green, blue);
     if (repaint) this->repaint();
