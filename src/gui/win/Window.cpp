@@ -195,12 +195,15 @@ void Window::centre() {
     centreVertically();
 }
 
+// The place is read and changed on the owner thread, where the user's moves land.
 void Window::centreHorizontally() {
+    if (handOff([&] { centreHorizontally(); })) return;
     pw::Rect area = pw::workArea({x_ + width_ / 2, y_ + height_ / 2});
     setPosition(area.x + std::max((area.width - width_) / 2, 0), y_);
 }
 
 void Window::centreVertically() {
+    if (handOff([&] { centreVertically(); })) return;
     pw::Rect area = pw::workArea({x_ + width_ / 2, y_ + height_ / 2});
     setPosition(x_, area.y + std::max((area.height - height_) / 2, 0));
 }
