@@ -1,12 +1,12 @@
 # The window program: start-up, one instance per user and display, close signals, and the
-# file-hash dialog in its frame (a plain stand-in window where the dialog is not built). Tests
-# run it as a subprocess on their own X server.
+# file-hash dialog in the drop-dialog frame's window (a plain stand-in window where those are
+# not built). Tests run it as a subprocess on their own X server.
 if(NOT TARGET s_app)
   return()
 endif()
 veritome_sources(program_sources apps/veritome)
 list(FILTER program_sources EXCLUDE REGEX "/main\\.cpp$")
-if(TARGET s_dialog AND NOT frame_window_missing)
+if(TARGET s_dialog AND NOT frame_window_missing AND NOT frame_combo_missing)
   list(FILTER program_sources EXCLUDE REGEX "/StandInFrame\\.cpp$")
   set(program_frame s_dialog)
   set(program_with_dialog 1)

@@ -14,7 +14,6 @@
 namespace veritome {
 
 using s::file::gui::dialogs::filehash::Dialog;
-using s::gui::dialogs::dragndrop::FrameWindow;
 
 std::unique_ptr<MainFrame> MainFrame::create(s::app::win::AppWindow* settings) {
     return std::make_unique<DialogFrame>(settings);
@@ -33,7 +32,7 @@ DialogFrame::~DialogFrame() {
 }
 
 void DialogFrame::open() {
-    frame_ = std::make_unique<FrameWindow>(dialog_);
+    frame_ = std::make_unique<s::gui::dialogs::dragndrop::FrameWindow>(dialog_);
     frame_->build();
     frame_->show();
 }

@@ -166,13 +166,13 @@ TEST_F(ProgramOnDisplay, OpensItsWindowAndSigtermClosesItWithTheSizeSaved) {
         if (line.rfind("VmHWM:", 0) == 0) std::printf("idle window, peak memory %s\n", line.c_str() + 6);
     }
 
-    resizeWindow(w, 640, 610);
+    resizeWindow(w, 660, 720);
     int width = 0;
     int height = 0;
     ASSERT_TRUE(waitFor(
         [&] {
             windowSize(w, &width, &height);
-            return width == 640 && height == 610;
+            return width == 660 && height == 720;
         },
         5s))
         << width << " x " << height;
@@ -181,12 +181,12 @@ TEST_F(ProgramOnDisplay, OpensItsWindowAndSigtermClosesItWithTheSizeSaved) {
     EXPECT_EQ(p->wait(10s), 0) << p->err();
     EXPECT_EQ(p->err(), "");
     withSettings([&](AppBase* base, AppWindow* settings) {
-        EXPECT_EQ(settings->getWidth(), 640);
-        EXPECT_EQ(settings->getHeight(), 610);
+        EXPECT_EQ(settings->getWidth(), 660);
+        EXPECT_EQ(settings->getHeight(), 720);
         s::map::IMappedData* store = base->getStore();
         if (VERITOME_WITH_DIALOG) {
-            EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeWidth", -1), 640);
-            EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeHeight", -1), 610);
+            EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeWidth", -1), 660);
+            EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeHeight", -1), 720);
         }
         EXPECT_EQ(std::u16string(store->getText(u"MainWindow\\SoftwareType", u"", u"")),
                   u"FileHash");
