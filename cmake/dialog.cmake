@@ -1,0 +1,18 @@
+# The file-hash dialog: the window side of the hash job, on the drop-dialog frame. A library of
+# its own, so that the terminal front end (s_job) links no window code.
+if(NOT TARGET s_job OR NOT TARGET s_frame OR NOT TARGET s_app)
+  return()
+endif()
+veritome_library(s_dialog
+  DIRS src/file/gui/dialogs/filehash
+  EXCLUDE "/filehash/(DigestFeeder|FileFacts|HashAlgorithms|HashJob)\\.cpp$"
+  LIBS s_job s_frame s_app)
+# The dialog in a real window on the tests' own X server, against the terminal front end
+# (veritome-cli is made by apps.cmake, read after this file).
+if(TARGET veritome_xserver)
+  veritome_test(dialog_tests
+    DIRS tests/dialog
+    LIBS s_dialog veritome_xserver)
+  target_compile_definitions(dialog_tests PRIVATE VERITOME_CLI="$<TARGET_FILE:veritome-cli>")
+  add_dependencies(dialog_tests veritome-cli)
+endif()

@@ -1,0 +1,186 @@
+// The file-hash dialog: the content of the drop-dialog frame with the calculate and verify pages,
+// their settings, copy and paste, and the hash job's view on the window's widgets.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "file/gui/dialogs/filehash/HashJob.h"
+#include "file/gui/dialogs/filehash/IHashJobView.h"
+#include "gui/dialogs/dragndrop/Dialog.h"
+#include "thread/Pooled.h"
+
+namespace s::gui {
+class IBox;
+class IComboBox;
+}  // namespace s::gui
+namespace s::gui::win {
+class Box;
+class Button;
+class CheckBox;
+class ComboBox;
+class EditBase;
+class Label;
+class ScrollBox;
+class TextField;
+}  // namespace s::gui::win
+
+namespace s::file::gui::dialogs::filehash {
+
+class Dialog : public s::gui::dialogs::dragndrop::Dialog,
+               public IHashJobView,
+               public thread::Pooled<Dialog> {
+public:
+    // Settings section of the dialog's display settings.
+    static constexpr const char16_t* kSection = u"View";
+    // Id of the message shown when a dropped file cannot be hashed.
+    static constexpr std::int32_t kCannotHashText = 3001020;
+    // Longest code "Paste" takes (a SHA-512 code is 128 digits).
+    static constexpr std::size_t kMaxPastedLength = 1024;
+    static constexpr int kVerifyFieldCount = 7;
+
+    Dialog();
+    ~Dialog() override;
+
+    const char16_t* typeName() const override { return u"s_file_gui_dialogs_filehash_Dialog"; }
+    base::IObject* newInstance() const override { return create(); }
+    void release() override { thread::Pooled<Dialog>::release(); }
+    void recycle() override;
+
+    // Writes every setting of section "View" from the widgets.
+    bool saveSettings();
+
+    // Frame hooks.
+    std::int32_t largeWidth() const override { return 600; }
+    std::int32_t largeHeight() const override { return 550; }
+    bool beforeRun() override { return saveSettings(); }
+    s::gui::IComboBox* newActionSelector() override;
+    s::gui::IBox* newContent() override;
+    void addListeners() override;
+    bool onDialogEvent(void* source, std::int32_t code) override;
+    bool supportsCompactView() const override { return false; }
+    bool defaultCompactView() const override { return false; }
+    std::int32_t dropAreaMinWidth() const override { return 110; }
+    std::int32_t cancelButtonWidth() const override { return 80; }
+    std::int32_t progressGap() const override { return 15; }
+    std::int32_t actionTextId(std::uint32_t index) const override;
+
+    // The task: the hash job on the frame's worker.
+    void run() override;
+
+    // IHashJobView, called from the worker; every widget access is handed to the window's
+    // thread and waited for.
+    bool firstEntry(str::strbuffer::StrBuffer* path) override;
+    bool isCancelled() override { return s::gui::dialogs::dragndrop::Dialog::isCancelled(); }
+    void notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c) override;
+    void reportFailure(const str::strbuffer::StrBuffer* name,
+                       const str::strbuffer::StrBuffer* reason) override;
+    int actionIndex() override;
+    const char16_t* text(std::int32_t id) override {
+        return s::gui::dialogs::dragndrop::Dialog::text(id);
+    }
+    bool isTicked(Row row) override;
+    void setRowText(Row row, const str::strbuffer::StrBuffer* text) override;
+    SizeType sizeType() override;
+    bool sizeComma() override;
+    void setStoredSize(std::uint64_t size) override;
+    void enteredCode(str::strbuffer::StrBuffer* into) override;
+    void matchTypeKey(str::strbuffer::StrBuffer* into) override;
+    void setResultLine(std::int32_t textId, std::uint32_t colour, bool bold) override;
+    void setVerifyText(VerifyField field, const str::strbuffer::StrBuffer* text) override;
+    void enableVerifyField(VerifyField field) override;
+    bool verifyComma() override;
+    void setVerifyStoredSize(std::uint64_t size) override;
+
+    // The text "Paste" puts in the entered-code field: surrounding blanks and line breaks
+    // dropped, at most kMaxPastedLength characters.
+    static std::u16string cleanPastedCode(const std::u16string& text);
+
+    // Widgets, for tests (null before newContent).
+    s::gui::win::CheckBox* rowBox(Row row) const { return rows_[static_cast<int>(row)].box; }
+    s::gui::win::EditBase* rowField(Row row) const { return rows_[static_cast<int>(row)].field; }
+    s::gui::win::Button* rowCopy(Row row) const { return rows_[static_cast<int>(row)].copy; }
+    s::gui::win::ComboBox* sizeTypeSelector() const { return sizeType_; }
+    s::gui::win::CheckBox* sizeCommaBox() const { return sizeComma_; }
+    s::gui::win::TextField* enteredField() const { return entered_; }
+    s::gui::win::ComboBox* matchTypeSelector() const { return matchType_; }
+    s::gui::win::Button* pasteButton() const { return paste_; }
+    s::gui::win::Label* resultLine() const { return result_; }
+    s::gui::win::EditBase* verifyField(VerifyField f) const {
+        return verify_[static_cast<int>(f)].field;
+    }
+    s::gui::win::Button* verifyCopy(VerifyField f) const {
+        return verify_[static_cast<int>(f)].copy;
+    }
+    s::gui::win::CheckBox* verifyCommaBox() const { return verifyComma_; }
+    // The calculate (0) and verify (1) pages.
+    s::gui::win::ScrollBox* page(int index) const { return index == 0 ? calculatePage_ : verifyPage_; }
+    // Told the text of every message box the dialog opens, just before it opens (tests).
+    void setMessageObserver(std::function<void(const std::u16string&)> observer) {
+        messageObserver_ = std::move(observer);
+    }
+    std::uint64_t storedSize() const { return storedSize_.load(); }
+    std::uint64_t verifyStoredSize() const { return verifyStoredSize_.load(); }
+
+private:
+    struct RowWidgets {
+        s::gui::win::CheckBox* box = nullptr;
+        s::gui::win::EditBase* field = nullptr;
+        s::gui::win::Button* copy = nullptr;
+    };
+    struct VerifyWidgets {
+        s::gui::win::EditBase* field = nullptr;
+        s::gui::win::Button* copy = nullptr;
+    };
+
+    void clearWidgets();
+    // Runs call on the window's thread and returns after it ran.
+    void onUi(const std::function<void()>& call);
+    s::gui::IBox* buildCalculatePage();
+    s::gui::IBox* buildVerifyPage();
+    s::gui::IBox* codeRow(Row row, std::int32_t textId);
+    s::gui::IBox* verifyRow(VerifyField field, std::int32_t labelId, bool withComma);
+    void applyRowStates();
+    void relabelSelectors();
+    void reformatSize();
+    void reformatVerifySize();
+    // Copies the field's text (with the suffix; line ends as "\r\n" when crlf) and selects it.
+    void copyField(s::gui::win::EditBase* field, const std::u16string& suffix, bool crlf);
+    void paste();
+    // A message box over the window; returns when it is closed.
+    void showMessage(const std::u16string& text, bool error);
+    void onEmptyCode();
+    void onComputedCode(const str::strbuffer::StrBuffer* code);
+    bool sameCode(const str::strbuffer::StrBuffer* code) const;
+    std::u16string sizeTypeKey() const;
+    map::IMappedData* settingsStore() const;
+
+    HashJob job_;
+    RowWidgets rows_[kRowCount];
+    s::gui::win::ComboBox* sizeType_ = nullptr;
+    s::gui::win::CheckBox* sizeComma_ = nullptr;
+    s::gui::win::TextField* entered_ = nullptr;
+    s::gui::win::ComboBox* matchType_ = nullptr;
+    s::gui::win::Button* paste_ = nullptr;
+    s::gui::win::Label* result_ = nullptr;
+    VerifyWidgets verify_[kVerifyFieldCount];
+    s::gui::win::CheckBox* verifyComma_ = nullptr;
+    s::gui::win::Box* pile_ = nullptr;
+    s::gui::win::ScrollBox* calculatePage_ = nullptr;
+    s::gui::win::ScrollBox* verifyPage_ = nullptr;
+    std::function<void(const std::u16string&)> messageObserver_;
+    s::gui::win::ComboBox* actions_ = nullptr;
+
+    // Written by the worker, read on the window's thread.
+    std::atomic<std::uint64_t> storedSize_{0};
+    std::atomic<std::uint64_t> verifyStoredSize_{0};
+    std::atomic<bool> sizeShown_{false};
+    std::atomic<bool> verifySizeShown_{false};
+    // A dropped path that is missing or a folder: the reason, reported before the run ends.
+    std::u16string pendingName_;
+    std::u16string pendingReason_;
+};
+
+}  // namespace s::file::gui::dialogs::filehash

@@ -1,0 +1,239 @@
+// The harness of the dialog's window tests.
+#include "DialogWindow.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "gui/drawer/Skinner.h"
+#include "gui/win/Button.h"
+#include "gui/win/ComboBox.h"
+#include "gui/win/EditBase.h"
+#include "gui/win/ScrollBox.h"
+#include "gui/win/Window.h"
+#include "lang/Localizer.h"
+#include "platform/window/Backend.h"
+#include "platform/window/Input.h"
+#include "platform/window/Messages.h"
+#include "platform/window/Text.h"
+#include "platform/window/Window.h"
+#include "platform/window/display/XServer.h"
+#include "xml/MappedData.h"
+
+namespace dialog_testing {
+
+namespace pw = platform::window;
+
+bool waitFor(const std::function<bool()>& condition, int ms) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return condition();
+}
+
+std::string utf8(const std::u16string& text) {
+    return pw::toUtf8(text);
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string cli(const std::string& arguments) {
+    std::string out;
+    FILE* pipe = popen((std::string(VERITOME_CLI) + " " + arguments + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return out;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    pclose(pipe);
+    return out;
+}
+
+void DialogWindow::SetUp() {
+    if (!xtest::available()) GTEST_SKIP() << "Xvfb or openbox is missing";
+    ASSERT_STREQ(pw::startBackend(pw::BackendKind::kSdl).name(), "sdl");
+    dir = fs::temp_directory_path() /
+          ("dialog-window-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    stop_ = false;
+    watcher_ = std::thread([this] { watchBoxes(); });
+    open();
+}
+
+void DialogWindow::TearDown() {
+    if (frame) close();
+    stop_ = true;
+    if (watcher_.joinable()) watcher_.join();
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+}
+
+void DialogWindow::open() {
+    s::lang::Localizer* localizer = s::lang::Localizer::createLocalizer();
+    localizer->selectByName(u"English");
+    base = s::app::win::AppBase::create();
+    base->initialize(localizer,
+                     s::xml::MappedData::open((dir / "SaveData.xml").u16string().c_str()));
+    skinner = s::gui::drawer::newSkinner();
+    base->setSkinner(skinner);
+    s::app::win::AppWindow::Defaults defaults;
+    defaults.keepOnTop = false;
+    settings = s::app::win::AppWindow::open(base, u"MainWindow", defaults);
+    dialog = Dialog::create();
+    dialog->bind(settings);
+    dialog->setMessageObserver([this](const std::u16string& text) {
+        std::lock_guard<std::mutex> hold(mutex_);
+        seenBoxes_.push_back(text);
+    });
+    frame = std::make_unique<HostWindow>(dialog);
+    frame->build();
+    frame->window()->setSize(600, 740);
+    frame->window()->setPosition(0, 0);
+    frame->show();
+    ASSERT_TRUE(waitFor([&] { return pw::isVisible(frame->window()->getNativeWindow()); }));
+    // Let the window manager place it and the first frame reach the screen.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+}
+
+void DialogWindow::close() {
+    ASSERT_TRUE(waitIdle());
+    frame->window()->close();
+    frame.reset();
+    dialog->release();
+    dialog = nullptr;
+    settings->release();
+    settings = nullptr;
+    base->release();
+    base = nullptr;
+    skinner->release();
+    skinner = nullptr;
+}
+
+void DialogWindow::watchBoxes() {
+    while (!stop_) {
+        for (pw::Handle h : pw::topLevelWindows()) {
+            if (pw::className(h) != "LayerMessageBox" || !pw::isVisible(h)) continue;
+            ++boxes_;
+            pw::input::key(h, pw::vk::kReturn, true);
+            pw::input::key(h, pw::vk::kReturn, false);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+std::vector<std::u16string> DialogWindow::takeMessages() {
+    std::lock_guard<std::mutex> hold(mutex_);
+    std::vector<std::u16string> out;
+    out.swap(seenBoxes_);
+    return out;
+}
+
+bool DialogWindow::waitIdle() {
+    return waitFor([&] { return !dialog->isBusy(); }, 30000);
+}
+
+void DialogWindow::drop(const fs::path& path, bool waitForEnd) {
+    dropMany({path});
+    if (waitForEnd) {
+        // The drop is taken on the window's thread; then the run ends.
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        ASSERT_TRUE(waitIdle());
+    }
+}
+
+void DialogWindow::dropMany(const std::vector<fs::path>& paths) {
+    pw::Rect r = pw::screenRect(frame->window()->getNativeWindow());
+    // Over the content pile, away from the drop area.
+    xtest::movePointer(r.x + r.width / 2, r.y + r.height - 120);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    SDL_Event begin;
+    SDL_zero(begin);
+    begin.type = SDL_DROPBEGIN;
+    SDL_PushEvent(&begin);
+    for (const fs::path& p : paths) {
+        SDL_Event e;
+        SDL_zero(e);
+        e.type = SDL_DROPFILE;
+        e.drop.file = SDL_strdup(p.string().c_str());
+        SDL_PushEvent(&e);
+    }
+    SDL_Event end;
+    SDL_zero(end);
+    end.type = SDL_DROPCOMPLETE;
+    SDL_PushEvent(&end);
+}
+
+void DialogWindow::click(s::gui::IComponent* component) {
+    // Rows below the visible part of a page are scrolled up first.
+    pw::Rect r = pw::screenRect(frame->window()->getNativeWindow());
+    for (int tries = 0; tries < 40; ++tries) {
+        const int y = component->getScreenY();
+        if (y >= r.y + 60 && y + component->getHeight() < r.y + r.height - 40) break;
+        s::gui::win::ScrollBox* page = dialog->page(frame->selectedAction());
+        page->scrollBy(0, y < r.y + 60 ? -40 : 40);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    xtest::movePointer(component->getScreenX() + component->getWidth() / 2,
+                       component->getScreenY() + component->getHeight() / 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    xtest::button(1, true);
+    xtest::button(1, false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+}
+
+void DialogWindow::type(const std::string& text) {
+    for (char c : text) {
+        std::string keysym;
+        bool shift = false;
+        if (c == ' ') {
+            keysym = "space";
+        } else if (c >= 'A' && c <= 'Z') {
+            keysym = std::string(1, c);
+            shift = true;
+        } else {
+            keysym = std::string(1, c);
+        }
+        if (shift) xtest::key("Shift_L", true);
+        xtest::key(keysym.c_str(), true);
+        xtest::key(keysym.c_str(), false);
+        if (shift) xtest::key("Shift_L", false);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
+}
+
+std::string DialogWindow::clipboard() {
+    return xtest::run("xclip -o -selection clipboard 2>/dev/null");
+}
+
+void DialogWindow::setClipboard(const std::string& bytes) {
+    const fs::path file = dir / "clip.txt";
+    writeFile(file, bytes);
+    xtest::run("xclip -i -selection clipboard '" + file.string() + "' >/dev/null 2>&1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+void DialogWindow::selectAction(int index) {
+    frame->handOff([&] {
+        frame->selectAction(static_cast<std::uint32_t>(index));
+        dialog->onActionSelected();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
+std::u16string DialogWindow::text(Row row) {
+    return dialog->rowField(row)->getText();
+}
+
+std::u16string DialogWindow::text(VerifyField field) {
+    return dialog->verifyField(field)->getText();
+}
+
+}  // namespace dialog_testing

@@ -1,0 +1,84 @@
+// The file-hash dialog in a real window on the tests' own X server: the application base over an
+// XML store in a temporary folder, the frame's window, drops pushed as SDL events, clicks through
+// XTEST, the clipboard read with xclip, and a watcher that closes every message box and keeps
+// what it said.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/win/AppBase.h"
+#include "app/win/AppWindow.h"
+#include "file/gui/dialogs/filehash/Dialog.h"
+#include "HostWindow.h"
+
+namespace s::gui::drawer {
+class Skinner;
+}
+
+namespace dialog_testing {
+
+namespace fs = std::filesystem;
+using s::file::gui::dialogs::filehash::Dialog;
+using s::file::gui::dialogs::filehash::Row;
+using s::file::gui::dialogs::filehash::VerifyField;
+
+bool waitFor(const std::function<bool()>& condition, int ms = 10000);
+std::string utf8(const std::u16string& text);
+// Writes bytes to a file (made or replaced).
+void writeFile(const fs::path& path, const std::string& bytes);
+// Output of veritome-cli with the arguments (a shell fragment).
+std::string cli(const std::string& arguments);
+
+class DialogWindow : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Builds and shows the window over the store in dir (kept between openings).
+    void open();
+    // Closes the window as the user does and lets everything go; the store is written.
+    void close();
+
+    // A file dropped on the window at the pointer's place; returns when the run has ended.
+    void drop(const fs::path& path, bool waitForEnd = true);
+    void dropMany(const std::vector<fs::path>& paths);
+    bool waitIdle();
+    // A left click through XTEST in the middle of a component (scrolled into view first).
+    void click(s::gui::IComponent* component);
+    // Types text through XTEST into the focused widget (ASCII).
+    void type(const std::string& text);
+    std::string clipboard();
+    void setClipboard(const std::string& bytes);
+    void selectAction(int index);
+    std::u16string text(Row row);
+    std::u16string text(VerifyField field);
+    // Messages shown in boxes since the last call.
+    std::vector<std::u16string> takeMessages();
+
+    fs::path dir;
+    s::app::win::AppBase* base = nullptr;
+    s::app::win::AppWindow* settings = nullptr;
+    s::gui::drawer::Skinner* skinner = nullptr;
+    Dialog* dialog = nullptr;
+    std::unique_ptr<HostWindow> frame;
+
+private:
+    void watchBoxes();
+    std::thread watcher_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<std::u16string> seenBoxes_;
+    std::atomic<int> boxes_{0};
+};
+
+}  // namespace dialog_testing

@@ -1,0 +1,447 @@
+// The file-hash dialog in a real window: first-start defaults, drops and their codes against the
+// terminal front end, copy and paste through the clipboard, size re-formatting, settings kept
+// over a restart, verification, cancel, files that cannot be hashed, and other languages.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <unistd.h>
+
+#include "DialogWindow.h"
+#include "gui/win/Button.h"
+#include "gui/win/CheckBox.h"
+#include "gui/win/ComboBox.h"
+#include "gui/win/EditBase.h"
+#include "gui/win/Label.h"
+#include "gui/win/TextField.h"
+#include "gui/win/Window.h"
+#include "lang/LangPack.h"
+#include "lang/Localizer.h"
+#include "str/strbuffer/StrBuffer.h"
+#include "platform/window/Text.h"
+#include "platform/window/display/XServer.h"
+
+namespace dialog_testing {
+namespace {
+
+constexpr const char* kAbcMd5 = "900150983cd24fb0d6963f7d28e17f72";
+
+std::u16string u16(const std::string& s) {
+    return platform::window::fromUtf8(s);
+}
+
+// The summary as the terminal front end prints it: "\n" line ends.
+std::string lf(const std::u16string& crlf) {
+    std::string out = utf8(crlf);
+    std::string::size_type at;
+    while ((at = out.find("\r\n")) != std::string::npos) out.erase(at, 1);
+    return out;
+}
+
+TEST_F(DialogWindow, FirstStartTicksTheUsualRowsAndGreysTheRest) {
+    for (int i = 0; i < s::file::gui::dialogs::filehash::kRowCount; ++i) {
+        const Row row = static_cast<Row>(i);
+        const bool ticked = row == Row::FileName || row == Row::Size || row == Row::Modified ||
+                            row == Row::Accessed || row == Row::Crc32 || row == Row::Md5 ||
+                            row == Row::Summary;
+        SCOPED_TRACE(i);
+        EXPECT_EQ(dialog->rowBox(row)->isChecked(), ticked);
+        EXPECT_EQ(dialog->rowField(row)->isEnabled(), ticked);
+        EXPECT_EQ(dialog->rowCopy(row)->isEnabled(), ticked);
+    }
+    EXPECT_EQ(dialog->sizeTypeSelector()->getSelectedIndex(), 0);  // Bytes
+    EXPECT_TRUE(dialog->sizeCommaBox()->isChecked());
+    EXPECT_TRUE(dialog->sizeCommaBox()->isEnabled());
+    EXPECT_EQ(dialog->matchTypeSelector()->getSelectedIndex(), 5);  // MD5
+    EXPECT_EQ(dialog->resultLine()->getText(), u"Please Drop a File to Test.");
+    for (int i = 0; i < Dialog::kVerifyFieldCount; ++i) {
+        EXPECT_FALSE(dialog->verifyField(static_cast<VerifyField>(i))->isEnabled());
+        EXPECT_FALSE(dialog->verifyCopy(static_cast<VerifyField>(i))->isEnabled());
+    }
+    EXPECT_FALSE(dialog->verifyCommaBox()->isEnabled());
+    EXPECT_TRUE(dialog->verifyCommaBox()->isChecked());
+}
+
+TEST_F(DialogWindow, DropShowsTheCodesOfAFileWithAnOddNameAndTheSummaryOfTheCli) {
+    const fs::path file = dir / "\xE4\xB8\xAD\xE6\x96\x87-\xFF.txt";  // CJK and a byte that is not UTF-8
+    writeFile(file, "abc");
+    drop(file);
+    EXPECT_EQ(text(Row::Crc32), u"352441c2");
+    EXPECT_EQ(utf8(text(Row::Md5)), kAbcMd5);
+    EXPECT_EQ(text(Row::Size), u"3");
+    EXPECT_EQ(text(Row::FileName).substr(0, 3), u"\u4E2D\u6587-");
+    EXPECT_EQ(text(Row::Sha2_256), u"");  // not ticked
+    EXPECT_EQ(lf(text(Row::Summary)), cli("'" + file.string() + "'"));
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(DialogWindow, AllTwelveCodesOfA16385ByteFileEqualTheCli) {
+    const fs::path file = dir / "block-and-one.bin";
+    std::string bytes(16385, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 + 3);
+    writeFile(file, bytes);
+    for (int i = 0; i < s::file::gui::dialogs::filehash::kRowCount; ++i) {
+        if (!dialog->rowBox(static_cast<Row>(i))->isChecked())
+            click(dialog->rowBox(static_cast<Row>(i)));
+    }
+    drop(file);
+    const std::string expected = cli("--all '" + file.string() + "'");
+    EXPECT_EQ(lf(text(Row::Summary)), expected);
+    for (int i = static_cast<int>(Row::Crc32); i <= static_cast<int>(Row::Gost); ++i) {
+        SCOPED_TRACE(i);
+        const std::u16string code = text(static_cast<Row>(i));
+        EXPECT_FALSE(code.empty());
+        EXPECT_NE(expected.find(utf8(code)), std::string::npos);
+    }
+}
+
+TEST_F(DialogWindow, CopyPutsEachFieldOnTheClipboard) {
+    const fs::path file = dir / "copy.txt";
+    writeFile(file, std::string(2049, 'x'));
+    click(dialog->rowBox(Row::Sha2_256));
+    drop(file);
+    struct Case {
+        Row row;
+        int sizeType;  // -1: as it is
+        std::string expected;
+    };
+    const std::string sha = utf8(text(Row::Sha2_256));
+    const Case cases[] = {
+        {Row::Size, -1, "2,049 Bytes"},
+        {Row::Size, 1, "3 KB"},
+        {Row::Size, 3, "2.00 KB"},
+        {Row::Sha2_256, -1, sha},
+        {Row::FileName, -1, "copy.txt"},
+        {Row::Summary, -1, utf8(text(Row::Summary))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.row));
+        if (c.sizeType >= 0) {
+            frame->handOff([&] { dialog->sizeTypeSelector()->select(c.sizeType, true); });
+        }
+        setClipboard("before");
+        click(dialog->rowCopy(c.row));
+        EXPECT_TRUE(waitFor([&] { return clipboard() == c.expected; })) << clipboard();
+    }
+    // The summary's line ends are CR LF.
+    EXPECT_NE(clipboard().find("\r\n"), std::string::npos);
+    EXPECT_EQ(clipboard().find("\n\n"), std::string::npos);
+
+    // An empty field leaves the clipboard alone.
+    setClipboard("keep me");
+    click(dialog->rowBox(Row::Creation));
+    click(dialog->rowCopy(Row::Creation));
+    EXPECT_EQ(clipboard(), "keep me");
+}
+
+TEST_F(DialogWindow, SizeIsWrittenAgainWhenItsTypeOrCommaChanges) {
+    struct Case {
+        std::string bytes;
+        int sizeType;
+        bool comma;
+        std::u16string expected;
+        bool commaEnabled;
+    };
+    const fs::path big = dir / "big.bin";
+    writeFile(big, std::string(1536 * 1024 + 5, 'z'));
+    drop(big);
+    EXPECT_EQ(text(Row::Size), u"1,572,869");
+    const Case cases[] = {
+        {"", 0, false, u"1572869", true},
+        {"", 1, true, u"1,537", true},
+        {"", 2, true, u"2", true},
+        {"", 3, true, u"1.50 MB", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(utf8(c.expected));
+        frame->handOff([&] {
+            dialog->sizeCommaBox()->setChecked(c.comma);
+            dialog->sizeTypeSelector()->select(c.sizeType, true);
+        });
+        EXPECT_TRUE(waitFor([&] { return text(Row::Size) == c.expected; })) << utf8(text(Row::Size));
+        EXPECT_EQ(dialog->sizeCommaBox()->isEnabled(), c.commaEnabled);
+    }
+    // Ticking Size again under Auto leaves Comma off.
+    click(dialog->rowBox(Row::Size));
+    EXPECT_FALSE(dialog->sizeCommaBox()->isEnabled());
+    click(dialog->rowBox(Row::Size));
+    EXPECT_TRUE(dialog->sizeCommaBox()->isEnabled() == false);
+
+    // A zero-byte file is re-formatted like any other.
+    const fs::path empty = dir / "empty.bin";
+    writeFile(empty, "");
+    frame->handOff([&] { dialog->sizeTypeSelector()->select(0, true); });
+    drop(empty);
+    EXPECT_EQ(text(Row::Size), u"0");
+    frame->handOff([&] { dialog->sizeTypeSelector()->select(3, true); });
+    EXPECT_TRUE(waitFor([&] { return text(Row::Size) == u"0 B"; })) << utf8(text(Row::Size));
+}
+
+TEST_F(DialogWindow, TickedRowsAndChoicesSurviveARestart) {
+    click(dialog->rowBox(Row::Crc32));      // off
+    click(dialog->rowBox(Row::Sha2_512));   // on
+    click(dialog->rowBox(Row::Creation));   // on
+    frame->handOff([&] {
+        dialog->sizeTypeSelector()->select(2, true);
+        dialog->matchTypeSelector()->select(9, true);  // SHA-256
+    });
+    close();
+    open();
+    EXPECT_FALSE(dialog->rowBox(Row::Crc32)->isChecked());
+    EXPECT_FALSE(dialog->rowField(Row::Crc32)->isEnabled());
+    EXPECT_TRUE(dialog->rowBox(Row::Sha2_512)->isChecked());
+    EXPECT_TRUE(dialog->rowCopy(Row::Sha2_512)->isEnabled());
+    EXPECT_TRUE(dialog->rowBox(Row::Creation)->isChecked());
+    EXPECT_TRUE(dialog->rowBox(Row::Md5)->isChecked());
+    EXPECT_EQ(dialog->sizeTypeSelector()->getSelectedIndex(), 2);
+    EXPECT_EQ(dialog->matchTypeSelector()->getSelectedIndex(), 9);
+}
+
+TEST_F(DialogWindow, VerifyMatchesAPastedUpperCaseCode) {
+    const fs::path file = dir / "abc.txt";
+    writeFile(file, "abc");
+    selectAction(1);
+    std::string upper = kAbcMd5;
+    for (char& c : upper) c = static_cast<char>(toupper(c));
+    setClipboard("  " + upper + "\r\n");
+    dialog->enteredField()->setText(u"typed", false);
+    click(dialog->pasteButton());
+    EXPECT_TRUE(waitFor([&] { return utf8(dialog->enteredField()->getText()) == upper; }));
+    drop(file);
+    EXPECT_EQ(dialog->resultLine()->getText(), u"Perfect Match!");
+    EXPECT_EQ(utf8(text(VerifyField::ComputedCode)), kAbcMd5);
+    EXPECT_TRUE(dialog->verifyField(VerifyField::ComputedCode)->isEnabled());
+    for (int i = 0; i < Dialog::kVerifyFieldCount; ++i)
+        EXPECT_TRUE(dialog->verifyCopy(static_cast<VerifyField>(i))->isEnabled());
+    EXPECT_EQ(takeMessages(), std::vector<std::u16string>{u"Perfect Match!"});
+    EXPECT_EQ(text(VerifyField::Size), u"3");
+
+    // A failed paste (no text on the clipboard) keeps what was typed.
+    xtest::run("xclip -i -selection clipboard -t image/png /dev/null >/dev/null 2>&1");
+    dialog->enteredField()->setText(u"typed", false);
+    click(dialog->pasteButton());
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(dialog->enteredField()->getText(), u"typed");
+}
+
+TEST_F(DialogWindow, VerifyReportsDifferences) {
+    const fs::path file = dir / "abc.txt";
+    writeFile(file, "abc");
+    selectAction(1);
+    frame->handOff([&] { dialog->matchTypeSelector()->select(1, true); });  // CRC32
+    struct Case {
+        const char* typed;
+    };
+    const Case cases[] = {{"352441c3"}, {"0x352441c2"}, {"352441c2 "}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        frame->handOff([&] { dialog->enteredField()->setText(u"", false); });
+        click(dialog->enteredField());
+        type(c.typed);
+        ASSERT_TRUE(waitFor([&] { return utf8(dialog->enteredField()->getText()) == c.typed; }))
+            << utf8(dialog->enteredField()->getText());
+        drop(file);
+        EXPECT_EQ(dialog->resultLine()->getText(), u"Different!");
+        EXPECT_EQ(text(VerifyField::ComputedCode), u"352441c2");
+        EXPECT_EQ(takeMessages(), std::vector<std::u16string>{u"Different!"});
+    }
+}
+
+TEST_F(DialogWindow, AnEmptyCodeAsksForOneWithTheWindowNotOnTop) {
+    const fs::path file = dir / "abc.txt";
+    writeFile(file, "abc");
+    selectAction(1);
+    frame->window()->setKeepOnTop(true);
+    bool onTopWhileShown = true;
+    dialog->setMessageObserver([&](const std::u16string& text) {
+        EXPECT_EQ(text, u"Please Enter the Hash Code to Compare!");
+        onTopWhileShown = frame->window()->isKeptOnTop();
+    });
+    drop(file);
+    EXPECT_FALSE(onTopWhileShown);
+    EXPECT_TRUE(frame->window()->isKeptOnTop());
+    EXPECT_EQ(dialog->resultLine()->getText(), u"Please Drop a File to Test.");
+    EXPECT_EQ(text(VerifyField::ComputedCode), u"");
+}
+
+TEST_F(DialogWindow, CancelStopsALongRunAndTheNextDropRuns) {
+    // A sparse file: large on disk without the writing; MD2 makes it slow.
+    const fs::path sparse = dir / "sparse.bin";
+    writeFile(sparse, "");
+    ASSERT_EQ(truncate(sparse.c_str(), 1LL << 30), 0);
+    click(dialog->rowBox(Row::Md2));
+    drop(sparse, false);
+    ASSERT_TRUE(waitFor([&] { return dialog->isBusy() && !text(Row::Size).empty(); }));
+    // A drop during the run is ignored.
+    const fs::path abc = dir / "abc.txt";
+    writeFile(abc, "abc");
+    dropMany({abc});
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    EXPECT_EQ(text(Row::FileName), u"sparse.bin");
+    frame->handOff([&] { dialog->cancel(); });
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(text(Row::Md2), u"");
+    EXPECT_EQ(text(Row::Md5), u"");
+    drop(abc);
+    EXPECT_EQ(utf8(text(Row::Md5)), kAbcMd5);
+}
+
+TEST_F(DialogWindow, AFileThatCannotBeHashedGetsAMessageNamingIt) {
+    const fs::path folder = dir / "a folder";
+    fs::create_directories(folder);
+    const fs::path fifo = dir / "a pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path locked = dir / "locked.txt";
+    writeFile(locked, "abc");
+    chmod(locked.c_str(), 0);
+    struct Case {
+        fs::path path;
+        bool skipAsRoot;
+    };
+    const Case cases[] = {{dir / "missing.txt", false}, {folder, false}, {fifo, false},
+                          {locked, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.string());
+        if (c.skipAsRoot && geteuid() == 0) continue;
+        drop(c.path);
+        const std::vector<std::u16string> messages = takeMessages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].rfind(u"The file could not be hashed.", 0), 0u) << utf8(messages[0]);
+        EXPECT_NE(messages[0].find(u"\"" + u16(c.path.filename().string()) + u"\""),
+                  std::u16string::npos)
+            << utf8(messages[0]);
+        EXPECT_EQ(text(Row::Md5), u"");
+    }
+    chmod(locked.c_str(), 0600);
+}
+
+TEST_F(DialogWindow, SeveralFilesDroppedHashTheFirst) {
+    const fs::path a = dir / "a.txt";
+    const fs::path b = dir / "b.txt";
+    writeFile(a, "abc");
+    writeFile(b, "other");
+    dropMany({a, b});
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(text(Row::FileName), u"a.txt");
+    EXPECT_EQ(utf8(text(Row::Md5)), kAbcMd5);
+}
+
+// Switches to the pack language named engName (English name) on the window's thread.
+void switchTo(DialogWindow* t, Dialog* dialog, HostWindow* frame, const char16_t* engName) {
+    s::lang::Localizer* localizer = dialog->getLocalizer();
+    for (std::uint32_t i = 0; i < localizer->languageCount(); ++i) {
+        if (std::u16string(localizer->language(i)->engName()->text()) != engName) continue;
+        frame->handOff([&] { dialog->switchLanguage(i); });
+        return;
+    }
+    ADD_FAILURE() << "no language " << utf8(engName);
+    (void)t;
+}
+
+TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
+    const fs::path file = dir / "abc.txt";
+    writeFile(file, "abc");
+    for (const char16_t* language : {u"German", u"Arabic"}) {
+        SCOPED_TRACE(utf8(language));
+        switchTo(this, dialog, frame.get(), language);
+        s::lang::Localizer* pack = dialog->getLocalizer();
+        platform::window::Font font;
+        auto check = [&](const std::u16string& shown, std::int32_t id) {
+            EXPECT_EQ(shown, pack->text(id)) << id;
+            EXPECT_EQ(platform::window::unknownGlyphs(font, shown), 0) << id;
+        };
+        for (int i = 0; i < s::file::gui::dialogs::filehash::kRowCount; ++i) {
+            const std::int32_t ids[] = {1200000, 1201000, 1202000, 1203000, 1203500, 1204000,
+                                        1205200, 1205100, 1205000, 1206000, 1207000, 1208000,
+                                        1209000, 1210000, 1211000, 1212000, 1213000, 2003000};
+            check(dialog->rowBox(static_cast<Row>(i))->getText(), ids[i]);
+            check(dialog->rowCopy(static_cast<Row>(i))->getText(), 1009000);
+        }
+        check(dialog->sizeCommaBox()->getText(), 1201100);
+        check(dialog->pasteButton()->getText(), 1009100);
+        check(dialog->resultLine()->getText(), 3023000);
+        // The selectors' items follow the language; their keys stay.
+        check(dialog->sizeTypeSelector()->getItem(3)->getText(), 1201050);
+        check(dialog->matchTypeSelector()->getItem(0)->getText(), 1212000);
+        check(frame->actionText(1), 1101000);
+        // A message in the language: the verdict of a run.
+        selectAction(1);
+        frame->handOff([&] { dialog->enteredField()->setText(u"900150983cd24fb0d6963f7d28e17f72", false); });
+        drop(file);
+        check(dialog->resultLine()->getText(), 3021000);
+        const std::vector<std::u16string> messages = takeMessages();
+        ASSERT_EQ(messages.size(), 1u);
+        check(messages[0], 3021000);
+        selectAction(0);
+    }
+}
+
+// Relative luminance of a 0x00BBGGRR colour (sRGB weights, no gamma).
+double luminance(std::uint32_t c) {
+    return (0.2126 * (c & 0xFF) + 0.7152 * ((c >> 8) & 0xFF) + 0.0722 * ((c >> 16) & 0xFF)) /
+           255.0;
+}
+
+// The biggest luminance step between a component's commonest colour and any of its pixels.
+double contrastOf(s::gui::IComponent* c) {
+    std::map<std::uint32_t, int> counts;
+    std::vector<std::uint32_t> pixels;
+    for (int y = 2; y < c->getHeight() - 2; y += 1)
+        for (int x = 2; x < std::min(c->getWidth() - 2, 160); x += 1)
+            pixels.push_back(xtest::screenPixel(c->getScreenX() + x, c->getScreenY() + y));
+    for (std::uint32_t p : pixels) ++counts[p];
+    std::uint32_t background = 0;
+    int most = 0;
+    for (auto& [colour, n] : counts)
+        if (n > most) most = n, background = colour;
+    double best = 0;
+    for (std::uint32_t p : pixels) best = std::max(best, std::abs(luminance(p) - luminance(background)));
+    return best;
+}
+
+TEST_F(DialogWindow, BlackThemeKeepsEveryTextReadable) {
+    const fs::path file = dir / "abc.txt";
+    writeFile(file, "abc");
+    drop(file);
+    std::int32_t black = -1;
+    for (std::uint32_t i = 0; i < frame->themeCount(); ++i)
+        if (frame->themeName(i) == u"Black") black = static_cast<std::int32_t>(i);
+    ASSERT_GE(black, 0);
+    frame->handOff([&] { dialog->switchTheme(static_cast<std::uint32_t>(black)); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    struct Case {
+        const char* what;
+        s::gui::IComponent* component;
+    };
+    const Case cases[] = {
+        {"check box", dialog->rowBox(Row::Md5)},
+        {"unticked check box", dialog->rowBox(Row::Sha2_256)},
+        {"field", dialog->rowField(Row::Md5)},
+        {"button", dialog->rowCopy(Row::Md5)},
+        {"greyed button", dialog->rowCopy(Row::Sha2_256)},
+        {"size type", dialog->sizeTypeSelector()},
+    };
+    for (const Case& c : cases) EXPECT_GT(contrastOf(c.component), 0.35) << c.what;
+}
+
+TEST(PastedCode, IsTrimmedAndCapped) {
+    struct Case {
+        std::u16string in;
+        std::u16string out;
+    };
+    const Case cases[] = {
+        {u"  ABC\r\n", u"ABC"},
+        {u"\t\u00A0a b\u3000\n", u"a b"},
+        {u"", u""},
+        {u" \r\n ", u""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Dialog::cleanPastedCode(c.in), c.out);
+    EXPECT_EQ(Dialog::cleanPastedCode(std::u16string(5000, u'a')).size(), Dialog::kMaxPastedLength);
+}
+
+}  // namespace
+}  // namespace dialog_testing
