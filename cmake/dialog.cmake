@@ -9,10 +9,10 @@ veritome_library(s_dialog
   LIBS s_job s_frame s_app)
 # The dialog in a real window on the tests' own X server, against the terminal front end
 # (veritome-cli is made by apps.cmake, read after this file).
-if(TARGET veritome_xserver)
+if(TARGET veritome_xserver AND VERITOME_GALLERY_ZLIB_FOUND)
   veritome_test(dialog_tests
     DIRS tests/dialog
-    LIBS s_dialog veritome_xserver)
+    LIBS s_dialog veritome_xserver PkgConfig::VERITOME_GALLERY_ZLIB)
   target_compile_definitions(dialog_tests PRIVATE VERITOME_CLI="$<TARGET_FILE:veritome-cli>")
   add_dependencies(dialog_tests veritome-cli)
 endif()

@@ -16,10 +16,11 @@
 #include <thread>
 #include <vector>
 
+#include "HostWindow.h"
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
 #include "file/gui/dialogs/filehash/Dialog.h"
-#include "HostWindow.h"
+#include "gui/IComponent.h"
 
 namespace s::gui::drawer {
 class Skinner;

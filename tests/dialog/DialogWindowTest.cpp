@@ -5,12 +5,15 @@
 
 #include <sys/stat.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <map>
-#include <unistd.h>
 
 #include "DialogWindow.h"
+#include "ScreenShot.h"
 #include "gui/win/Button.h"
 #include "gui/win/CheckBox.h"
 #include "gui/win/ComboBox.h"
@@ -20,9 +23,9 @@
 #include "gui/win/Window.h"
 #include "lang/LangPack.h"
 #include "lang/Localizer.h"
-#include "str/strbuffer/StrBuffer.h"
 #include "platform/window/Text.h"
 #include "platform/window/display/XServer.h"
+#include "str/strbuffer/StrBuffer.h"
 
 namespace dialog_testing {
 namespace {
@@ -66,7 +69,8 @@ TEST_F(DialogWindow, FirstStartTicksTheUsualRowsAndGreysTheRest) {
 }
 
 TEST_F(DialogWindow, DropShowsTheCodesOfAFileWithAnOddNameAndTheSummaryOfTheCli) {
-    const fs::path file = dir / "\xE4\xB8\xAD\xE6\x96\x87-\xFF.txt";  // CJK and a byte that is not UTF-8
+    const fs::path file =
+        dir / "\xE4\xB8\xAD\xE6\x96\x87-\xFF.txt";  // CJK and a byte that is not UTF-8
     writeFile(file, "abc");
     drop(file);
     EXPECT_EQ(text(Row::Crc32), u"352441c2");
@@ -110,12 +114,9 @@ TEST_F(DialogWindow, CopyPutsEachFieldOnTheClipboard) {
     };
     const std::string sha = utf8(text(Row::Sha2_256));
     const Case cases[] = {
-        {Row::Size, -1, "2,049 Bytes"},
-        {Row::Size, 1, "3 KB"},
-        {Row::Size, 3, "2.00 KB"},
-        {Row::Sha2_256, -1, sha},
-        {Row::FileName, -1, "copy.txt"},
-        {Row::Summary, -1, utf8(text(Row::Summary))},
+        {Row::Size, -1, "2,049 Bytes"},  {Row::Size, 1, "3 KB"},
+        {Row::Size, 3, "2.00 KB"},       {Row::Sha2_256, -1, sha},
+        {Row::FileName, -1, "copy.txt"}, {Row::Summary, -1, utf8(text(Row::Summary))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.row));
@@ -161,7 +162,8 @@ TEST_F(DialogWindow, SizeIsWrittenAgainWhenItsTypeOrCommaChanges) {
             dialog->sizeCommaBox()->setChecked(c.comma);
             dialog->sizeTypeSelector()->select(c.sizeType, true);
         });
-        EXPECT_TRUE(waitFor([&] { return text(Row::Size) == c.expected; })) << utf8(text(Row::Size));
+        EXPECT_TRUE(waitFor([&] { return text(Row::Size) == c.expected; }))
+            << utf8(text(Row::Size));
         EXPECT_EQ(dialog->sizeCommaBox()->isEnabled(), c.commaEnabled);
     }
     // Ticking Size again under Auto leaves Comma off.
@@ -181,9 +183,9 @@ TEST_F(DialogWindow, SizeIsWrittenAgainWhenItsTypeOrCommaChanges) {
 }
 
 TEST_F(DialogWindow, TickedRowsAndChoicesSurviveARestart) {
-    click(dialog->rowBox(Row::Crc32));      // off
-    click(dialog->rowBox(Row::Sha2_512));   // on
-    click(dialog->rowBox(Row::Creation));   // on
+    click(dialog->rowBox(Row::Crc32));     // off
+    click(dialog->rowBox(Row::Sha2_512));  // on
+    click(dialog->rowBox(Row::Creation));  // on
     frame->handOff([&] {
         dialog->sizeTypeSelector()->select(2, true);
         dialog->matchTypeSelector()->select(9, true);  // SHA-256
@@ -301,8 +303,8 @@ TEST_F(DialogWindow, AFileThatCannotBeHashedGetsAMessageNamingIt) {
         fs::path path;
         bool skipAsRoot;
     };
-    const Case cases[] = {{dir / "missing.txt", false}, {folder, false}, {fifo, false},
-                          {locked, true}};
+    const Case cases[] = {
+        {dir / "missing.txt", false}, {folder, false}, {fifo, false}, {locked, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.string());
         if (c.skipAsRoot && geteuid() == 0) continue;
@@ -370,7 +372,8 @@ TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
         check(frame->actionText(1), 1101000);
         // A message in the language: the verdict of a run.
         selectAction(1);
-        frame->handOff([&] { dialog->enteredField()->setText(u"900150983cd24fb0d6963f7d28e17f72", false); });
+        frame->handOff(
+            [&] { dialog->enteredField()->setText(u"900150983cd24fb0d6963f7d28e17f72", false); });
         drop(file);
         check(dialog->resultLine()->getText(), 3021000);
         const std::vector<std::u16string> messages = takeMessages();
@@ -382,24 +385,26 @@ TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
 
 // Relative luminance of a 0x00BBGGRR colour (sRGB weights, no gamma).
 double luminance(std::uint32_t c) {
-    return (0.2126 * (c & 0xFF) + 0.7152 * ((c >> 8) & 0xFF) + 0.0722 * ((c >> 16) & 0xFF)) /
-           255.0;
+    return (0.2126 * (c & 0xFF) + 0.7152 * ((c >> 8) & 0xFF) + 0.0722 * ((c >> 16) & 0xFF)) / 255.0;
 }
 
 // The biggest luminance step between a component's commonest colour and any of its pixels.
 double contrastOf(s::gui::IComponent* c) {
+    const Shot shot = grabScreen(c->getScreenX() + 2, c->getScreenY() + 2,
+                                 std::min(c->getWidth() - 4, 160), c->getHeight() - 4);
     std::map<std::uint32_t, int> counts;
-    std::vector<std::uint32_t> pixels;
-    for (int y = 2; y < c->getHeight() - 2; y += 1)
-        for (int x = 2; x < std::min(c->getWidth() - 2, 160); x += 1)
-            pixels.push_back(xtest::screenPixel(c->getScreenX() + x, c->getScreenY() + y));
-    for (std::uint32_t p : pixels) ++counts[p];
+    for (std::uint32_t p : shot.pixels) ++counts[p];
     std::uint32_t background = 0;
     int most = 0;
-    for (auto& [colour, n] : counts)
-        if (n > most) most = n, background = colour;
+    for (auto& [colour, n] : counts) {
+        if (n > most) {
+            most = n;
+            background = colour;
+        }
+    }
     double best = 0;
-    for (std::uint32_t p : pixels) best = std::max(best, std::abs(luminance(p) - luminance(background)));
+    for (std::uint32_t p : shot.pixels)
+        best = std::max(best, std::abs(luminance(p) - luminance(background)));
     return best;
 }
 
@@ -426,6 +431,84 @@ TEST_F(DialogWindow, BlackThemeKeepsEveryTextReadable) {
         {"size type", dialog->sizeTypeSelector()},
     };
     for (const Case& c : cases) EXPECT_GT(contrastOf(c.component), 0.35) << c.what;
+}
+
+// Pictures for the README: VERITOME_SCREENSHOTS=<folder> dialog_tests --gtest_filter=*Pictures*
+TEST_F(DialogWindow, PicturesForTheReadme) {
+    const char* out = std::getenv("VERITOME_SCREENSHOTS");
+    if (!out) GTEST_SKIP() << "VERITOME_SCREENSHOTS is not set";
+    auto shoot = [&](const std::string& name) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        platform::window::Rect r = platform::window::screenRect(frame->window()->getNativeWindow());
+        ASSERT_TRUE(writePng(grabScreen(r.x, r.y, r.width, r.height),
+                             std::string(out) + "/" + name + ".png"));
+    };
+    const fs::path file = dir / "release-notes.txt";
+    writeFile(file, "The quick brown fox jumps over the lazy dog\n");
+    click(dialog->rowBox(Row::Sha2_256));
+    drop(file);
+    shoot("dialog-calculate");
+    selectAction(1);
+    frame->handOff([&] {
+        dialog->matchTypeSelector()->select(9, true);
+        dialog->enteredField()->setText(dialog->rowField(Row::Sha2_256)->getText(), false);
+    });
+    drop(file);
+    shoot("dialog-verify-match");
+    frame->handOff([&] { dialog->enteredField()->setText(u"0123456789abcdef", false); });
+    drop(file);
+    shoot("dialog-verify-different");
+    selectAction(0);
+    switchTo(this, dialog, frame.get(), u"Japanese");
+    drop(file);
+    shoot("dialog-japanese");
+    switchTo(this, dialog, frame.get(), u"English");
+    for (std::uint32_t i = 0; i < frame->themeCount(); ++i)
+        if (frame->themeName(i) == u"Black") frame->handOff([&] { dialog->switchTheme(i); });
+    drop(file);
+    shoot("dialog-black");
+}
+
+double secondsOf(const std::function<void()>& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The job in the window against the terminal front end on one cached 1 GiB file:
+// VERITOME_MEASURE=1 dialog_tests --gtest_filter=*Measure*
+TEST_F(DialogWindow, MeasureAgainstTheCli) {
+    if (!std::getenv("VERITOME_MEASURE")) GTEST_SKIP() << "VERITOME_MEASURE is not set";
+    const fs::path file = dir / "gibibyte.bin";
+    {
+        std::string block(1 << 20, '\0');
+        for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>(i * 131 + (i >> 9));
+        std::ofstream f(file, std::ios::binary);
+        for (int i = 0; i < 1024; ++i)
+            f.write(block.data(), static_cast<std::streamsize>(block.size()));
+    }
+    cli("-a crc32 '" + file.string() + "' >/dev/null");  // into the page cache
+    struct Case {
+        const char* name;
+        std::string cliArgs;
+        bool all;
+    };
+    const Case cases[] = {{"CRC32+MD5", "-a crc32,md5", false}, {"all twelve", "--all", true}};
+    for (const Case& c : cases) {
+        for (int i = static_cast<int>(Row::Crc32); i <= static_cast<int>(Row::Gost); ++i) {
+            const Row row = static_cast<Row>(i);
+            const bool want = c.all || row == Row::Crc32 || row == Row::Md5;
+            frame->handOff([&] { dialog->rowBox(row)->setChecked(want); });
+        }
+        double window = 1e9, terminal = 1e9;
+        for (int round = 0; round < 3; ++round) {
+            terminal =
+                std::min(terminal, secondsOf([&] { cli(c.cliArgs + " '" + file.string() + "'"); }));
+            window = std::min(window, secondsOf([&] { drop(file); }));
+        }
+        std::printf("%-11s window %.3f s, veritome-cli %.3f s, window/cli %.3f\n", c.name, window,
+                    terminal, window / terminal);
+    }
 }
 
 TEST(PastedCode, IsTrimmedAndCapped) {

@@ -42,15 +42,12 @@ struct RowSetting {
     bool ticked;
 };
 constexpr RowSetting kRowSettings[kRowCount] = {
-    {u"FileName", 1200000, true},    {u"Size", 1201000, true},
-    {u"Creation", 1202000, false},   {u"Modified", 1203000, true},
-    {u"Accessed", 1203500, true},    {u"Crc32", 1204000, true},
-    {u"Md2", 1205200, false},        {u"Md4", 1205100, false},
-    {u"Md5", 1205000, true},         {u"Sha2_160", 1206000, false},
-    {u"Sha2_256", 1207000, false},   {u"Sha2_384", 1208000, false},
-    {u"Sha2_512", 1209000, false},   {u"Ripemd_128", 1210000, false},
-    {u"Ripemd_160", 1211000, false}, {u"Adler32", 1212000, false},
-    {u"Gost", 1213000, false},       {u"Summary", 2003000, true},
+    {u"FileName", 1200000, true},  {u"Size", 1201000, true},        {u"Creation", 1202000, false},
+    {u"Modified", 1203000, true},  {u"Accessed", 1203500, true},    {u"Crc32", 1204000, true},
+    {u"Md2", 1205200, false},      {u"Md4", 1205100, false},        {u"Md5", 1205000, true},
+    {u"Sha2_160", 1206000, false}, {u"Sha2_256", 1207000, false},   {u"Sha2_384", 1208000, false},
+    {u"Sha2_512", 1209000, false}, {u"Ripemd_128", 1210000, false}, {u"Ripemd_160", 1211000, false},
+    {u"Adler32", 1212000, false},  {u"Gost", 1213000, false},       {u"Summary", 2003000, true},
 };
 
 constexpr std::int32_t kCopyText = 1009000;
@@ -94,7 +91,7 @@ gw::Spacer* gapV(std::int32_t length) {
     return gw::newSpacer(1, length);
 }
 
-gw::Box* rowBox() {
+gw::Box* newRow() {
     return gw::newBox(100, -1, layout::kStart, layout::kCentre, 0, 0, 0, 0, layout::kRow);
 }
 
@@ -182,8 +179,7 @@ s::gui::IBox* Dialog::newContent() {
     sizeType_ = gw::newComboBox(60, true);
     for (int i = 0; i < 4; ++i)
         sizeType_->addItem(s::gui::combobox::newComboBoxItem(
-            i == 3 ? std::u16string(text(kAutoText)) : std::u16string(kSizeKeys[i]),
-            kSizeKeys[i]));
+            i == 3 ? std::u16string(text(kAutoText)) : std::u16string(kSizeKeys[i]), kSizeKeys[i]));
     {
         StrBuffer* key = StrBuffer::create();
         key->appendText(store ? store->getText(kSection, u"SizeType", u"Bytes") : u"Bytes");
@@ -197,9 +193,8 @@ s::gui::IBox* Dialog::newContent() {
         matchType_->addItem(s::gui::combobox::newComboBoxItem(text(a.labelId), a.key));
     }
     {
-        const int stored =
-            HashAlgorithms::indexOfKey(store ? store->getText(kSection, u"MatchType", u"Md5")
-                                             : u"Md5");
+        const int stored = HashAlgorithms::indexOfKey(
+            store ? store->getText(kSection, u"MatchType", u"Md5") : u"Md5");
         std::int32_t position = 5;
         for (int i = 0; i < HashAlgorithms::kCount; ++i)
             if (HashAlgorithms::matchTypeAt(i) == stored) position = i;
@@ -247,7 +242,7 @@ s::gui::IBox* Dialog::codeRow(Row row, std::int32_t textId) {
     r.box = gw::newCheckBox(textId, false);
     r.field = gw::newTextField(100);
     r.copy = gw::newButtonByNumber(75, kCopyText, -1);
-    gw::Box* box = rowBox();
+    gw::Box* box = newRow();
     box->add(labelCell(r.box));
     box->add(r.field);
     box->add(gapH(2));
@@ -263,14 +258,16 @@ s::gui::IBox* Dialog::buildCalculatePage() {
     column->setPercentWidth(100, false);
     column->setMargins(10);
 
-    gw::Box* heading = rowBox();
+    gw::Box* heading = newRow();
     heading->add(gw::newLabelByNumber(1100000, false, false, kTitleSize));
     heading->add(gapH(7));
     heading->add(gw::newLabelByNumber(1100001, false, false, 0));
     column->add(heading);
     column->add(gapV(7));
 
-    auto group = [](std::int32_t id) { return gw::newGroupBox(id, 10, 7, 7, 100, layout::kColumn); };
+    auto group = [](std::int32_t id) {
+        return gw::newGroupBox(id, 10, 7, 7, 100, layout::kColumn);
+    };
 
     // Name and size.
     gw::GroupBox* nameSize = group(2000000);
@@ -281,7 +278,7 @@ s::gui::IBox* Dialog::buildCalculatePage() {
         name.field = gw::newTextField(100);
         name.copy = gw::newButtonByNumber(75, kCopyText, -1);
         in->add(name.field);
-        gw::Box* nameRow = rowBox();
+        gw::Box* nameRow = newRow();
         nameRow->add(name.box);
         nameRow->add(gw::newStretchSpacer(100));
         nameRow->add(name.copy);
@@ -292,7 +289,7 @@ s::gui::IBox* Dialog::buildCalculatePage() {
         size.field = gw::newTextField(100);
         size.copy = gw::newButtonByNumber(75, kCopyText, -1);
         sizeComma_ = gw::newCheckBox(kCommaText, true);
-        gw::Box* sizeRow = rowBox();
+        gw::Box* sizeRow = newRow();
         sizeRow->add(labelCell(size.box));
         sizeRow->add(size.field);
         sizeRow->add(gapH(5));
@@ -349,7 +346,7 @@ s::gui::IBox* Dialog::verifyRow(VerifyField field, std::int32_t labelId, bool wi
     VerifyWidgets& v = verify_[static_cast<int>(field)];
     v.field = gw::newTextField(100);
     v.copy = gw::newButtonByNumber(75, kCopyText, -1);
-    gw::Box* box = rowBox();
+    gw::Box* box = newRow();
     box->add(labelCell(gw::newLabelByNumber(labelId, false, false, 0)));
     box->add(v.field);
     if (withComma) {
@@ -370,14 +367,14 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     column->setPercentWidth(100, false);
     column->setMargins(10);
 
-    gw::Box* heading = rowBox();
+    gw::Box* heading = newRow();
     heading->add(gw::newLabelByNumber(1101000, false, false, kTitleSize));
     heading->add(gapH(7));
     heading->add(gw::newLabelByNumber(1101001, false, false, 0));
     column->add(heading);
     column->add(gapV(8));
 
-    gw::Box* enterRow = rowBox();
+    gw::Box* enterRow = newRow();
     enterRow->add(gw::newLabelByNumber(3001000, false, false, 0));
     enterRow->add(gw::newStretchSpacer(100));
     enterRow->add(matchType_);
@@ -386,7 +383,7 @@ s::gui::IBox* Dialog::buildVerifyPage() {
 
     entered_ = gw::newTextField(100);
     paste_ = gw::newButtonByNumber(75, kPasteText, -1);
-    gw::Box* codeLine = rowBox();
+    gw::Box* codeLine = newRow();
     codeLine->add(entered_);
     codeLine->add(gapH(2));
     codeLine->add(paste_);
@@ -396,7 +393,7 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     gw::GroupBox* dropped = gw::newGroupBox(3010000, 10, 7, 7, 100, layout::kColumn);
     s::gui::IBox* in = dropped->getContentBox();
     result_ = gw::newLabelByNumber(3023000, false, false, 0);
-    gw::Box* resultRow = rowBox();
+    gw::Box* resultRow = newRow();
     resultRow->add(labelCell(gw::newLabelByNumber(3020000, false, false, 0)));
     resultRow->add(result_);
     in->add(resultRow);
@@ -520,7 +517,8 @@ bool Dialog::onDialogEvent(void* source, std::int32_t code) {
 
 void Dialog::relabelSelectors() {
     // The items keep their keys; only the shown texts follow the language.
-    if (s::gui::combobox::ComboBoxItem* item = sizeType_->getItem(3)) item->setText(text(kAutoText));
+    if (s::gui::combobox::ComboBoxItem* item = sizeType_->getItem(3))
+        item->setText(text(kAutoText));
     for (int i = 0; i < HashAlgorithms::kCount; ++i)
         if (s::gui::combobox::ComboBoxItem* item = matchType_->getItem(i))
             item->setText(text(HashAlgorithms::at(HashAlgorithms::matchTypeAt(i)).labelId));
@@ -534,8 +532,8 @@ void Dialog::reformatSize() {
     StrBuffer* field = StrBuffer::create();
     StrBuffer* key = StrBuffer::create();
     key->appendText(sizeTypeKey().c_str());
-    FileFacts::formatCalculateSize(storedSize_, FileFacts::sizeTypeOf(key),
-                                   sizeComma_->isChecked(), field);
+    FileFacts::formatCalculateSize(storedSize_, FileFacts::sizeTypeOf(key), sizeComma_->isChecked(),
+                                   field);
     rows_[static_cast<int>(Row::Size)].field->setText(bufferText(field), false);
     key->release();
     field->release();
@@ -585,7 +583,8 @@ void Dialog::paste() {
 bool Dialog::sameCode(const StrBuffer* code) const {
     StrBuffer* entered = StrBuffer::create();
     entered->appendText(entered_->getText().c_str());
-    const bool same = code && entered->length() == code->length() && entered->equalsIgnoreCase(code);
+    const bool same =
+        code && entered->length() == code->length() && entered->equalsIgnoreCase(code);
     entered->release();
     return same;
 }
@@ -661,7 +660,8 @@ bool Dialog::firstEntry(StrBuffer* path) {
 }
 
 void Dialog::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c) {
-    if (!pendingReason_.empty() && std::u16string(name) == s::gui::dialogs::dragndrop::kProcessStatusEnd) {
+    if (!pendingReason_.empty() &&
+        std::u16string(name) == s::gui::dialogs::dragndrop::kProcessStatusEnd) {
         StrBuffer* n = StrBuffer::create();
         StrBuffer* r = StrBuffer::create();
         n->appendText(pendingName_.c_str());

@@ -116,7 +116,9 @@ public:
     }
     s::gui::win::CheckBox* verifyCommaBox() const { return verifyComma_; }
     // The calculate (0) and verify (1) pages.
-    s::gui::win::ScrollBox* page(int index) const { return index == 0 ? calculatePage_ : verifyPage_; }
+    s::gui::win::ScrollBox* page(int index) const {
+        return index == 0 ? calculatePage_ : verifyPage_;
+    }
     // Told the text of every message box the dialog opens, just before it opens (tests).
     void setMessageObserver(std::function<void(const std::u16string&)> observer) {
         messageObserver_ = std::move(observer);
