@@ -16,11 +16,11 @@
 #include <thread>
 #include <vector>
 
-#include "HostWindow.h"
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
 #include "file/gui/dialogs/filehash/Dialog.h"
 #include "gui/IComponent.h"
+#include "gui/dialogs/dragndrop/FrameWindow.h"
 
 namespace s::gui::drawer {
 class Skinner;
@@ -32,6 +32,7 @@ namespace fs = std::filesystem;
 using s::file::gui::dialogs::filehash::Dialog;
 using s::file::gui::dialogs::filehash::Row;
 using s::file::gui::dialogs::filehash::VerifyField;
+using HostWindow = s::gui::dialogs::dragndrop::FrameWindow;
 
 bool waitFor(const std::function<bool()>& condition, int ms = 10000);
 std::string utf8(const std::u16string& text);

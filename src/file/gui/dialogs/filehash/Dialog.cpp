@@ -104,7 +104,13 @@ gw::Box* labelCell(s::gui::IComponent* inside) {
 
 }  // namespace
 
-Dialog::Dialog() : job_(this) {}
+Dialog::Dialog() : job_(this) {
+    // Only the folder is checked before a run: a file that is missing, unreadable or not a file
+    // is named with its reason by the run itself, not mistaken for a bad output folder.
+    setAccessCheck([](win::PathWin* folder, win::PathWin*, bool write) {
+        return folder->isDirectory() && (!write || folder->canReadWrite());
+    });
+}
 
 Dialog::~Dialog() {
     if (getLocalizer()) getLocalizer()->removeListener(this);
@@ -131,6 +137,7 @@ void Dialog::clearWidgets() {
     sizeShown_ = verifySizeShown_ = false;
     pendingName_.clear();
     pendingReason_.clear();
+    texts_.clear();
 }
 
 map::IMappedData* Dialog::settingsStore() const {
@@ -222,7 +229,8 @@ s::gui::IBox* Dialog::newContent() {
     pile_ = gw::newBox(100, 100, layout::kStart, layout::kStart, 0, 0, 0, 0, layout::kPile);
     pile_->add(calculate);
     pile_->add(verify);
-    pile_->showOnlyPage(0);
+    // Both pages stay shown until the frame picks the action, so that every text is measured
+    // while it is on screen.
     return pile_;
 }
 
@@ -239,9 +247,9 @@ void Dialog::applyRowStates() {
 
 s::gui::IBox* Dialog::codeRow(Row row, std::int32_t textId) {
     RowWidgets& r = rows_[static_cast<int>(row)];
-    r.box = gw::newCheckBox(textId, false);
+    r.box = checkBox(textId, false);
     r.field = gw::newTextField(100);
-    r.copy = gw::newButtonByNumber(75, kCopyText, -1);
+    r.copy = button(kCopyText, 75, -1);
     gw::Box* box = newRow();
     box->add(labelCell(r.box));
     box->add(r.field);
@@ -259,24 +267,23 @@ s::gui::IBox* Dialog::buildCalculatePage() {
     column->setMargins(10);
 
     gw::Box* heading = newRow();
-    heading->add(gw::newLabelByNumber(1100000, false, false, kTitleSize));
+    heading->setNoMinWidth(true);
+    heading->add(label(1100000, kTitleSize));
     heading->add(gapH(7));
-    heading->add(gw::newLabelByNumber(1100001, false, false, 0));
+    heading->add(hint(1100001));
     column->add(heading);
     column->add(gapV(7));
 
-    auto group = [](std::int32_t id) {
-        return gw::newGroupBox(id, 10, 7, 7, 100, layout::kColumn);
-    };
+    auto group = [this](std::int32_t id) { return groupBox(id); };
 
     // Name and size.
     gw::GroupBox* nameSize = group(2000000);
     {
         s::gui::IBox* in = nameSize->getContentBox();
         RowWidgets& name = rows_[static_cast<int>(Row::FileName)];
-        name.box = gw::newCheckBox(1200000, false);
+        name.box = checkBox(1200000, false);
         name.field = gw::newTextField(100);
-        name.copy = gw::newButtonByNumber(75, kCopyText, -1);
+        name.copy = button(kCopyText, 75, -1);
         in->add(name.field);
         gw::Box* nameRow = newRow();
         nameRow->add(name.box);
@@ -285,10 +292,10 @@ s::gui::IBox* Dialog::buildCalculatePage() {
         in->add(nameRow);
 
         RowWidgets& size = rows_[static_cast<int>(Row::Size)];
-        size.box = gw::newCheckBox(1201000, false);
+        size.box = checkBox(1201000, false);
         size.field = gw::newTextField(100);
-        size.copy = gw::newButtonByNumber(75, kCopyText, -1);
-        sizeComma_ = gw::newCheckBox(kCommaText, true);
+        size.copy = button(kCopyText, 75, -1);
+        sizeComma_ = checkBox(kCommaText, true);
         gw::Box* sizeRow = newRow();
         sizeRow->add(labelCell(size.box));
         sizeRow->add(size.field);
@@ -326,9 +333,9 @@ s::gui::IBox* Dialog::buildCalculatePage() {
     gw::GroupBox* summary = group(2003000);
     {
         RowWidgets& s = rows_[static_cast<int>(Row::Summary)];
-        s.box = gw::newCheckBox(2003000, false);
+        s.box = checkBox(2003000, false);
         s.field = gw::newTextEdit(100);
-        s.copy = gw::newButtonByNumber(75, kCopyText, 100);
+        s.copy = button(kCopyText, 75, 100);
         summary->getContentBox()->add(s.box);
         summary->getContentBox()->add(gapV(5));
         gw::Box* area =
@@ -345,12 +352,12 @@ s::gui::IBox* Dialog::buildCalculatePage() {
 s::gui::IBox* Dialog::verifyRow(VerifyField field, std::int32_t labelId, bool withComma) {
     VerifyWidgets& v = verify_[static_cast<int>(field)];
     v.field = gw::newTextField(100);
-    v.copy = gw::newButtonByNumber(75, kCopyText, -1);
+    v.copy = button(kCopyText, 75, -1);
     gw::Box* box = newRow();
-    box->add(labelCell(gw::newLabelByNumber(labelId, false, false, 0)));
+    box->add(labelCell(label(labelId, 0)));
     box->add(v.field);
     if (withComma) {
-        verifyComma_ = gw::newCheckBox(kCommaText, true);
+        verifyComma_ = checkBox(kCommaText, true);
         box->add(gapH(5));
         box->add(verifyComma_);
     }
@@ -368,21 +375,22 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     column->setMargins(10);
 
     gw::Box* heading = newRow();
-    heading->add(gw::newLabelByNumber(1101000, false, false, kTitleSize));
+    heading->setNoMinWidth(true);
+    heading->add(label(1101000, kTitleSize));
     heading->add(gapH(7));
-    heading->add(gw::newLabelByNumber(1101001, false, false, 0));
+    heading->add(hint(1101001));
     column->add(heading);
     column->add(gapV(8));
 
     gw::Box* enterRow = newRow();
-    enterRow->add(gw::newLabelByNumber(3001000, false, false, 0));
+    enterRow->add(label(3001000, 0));
     enterRow->add(gw::newStretchSpacer(100));
     enterRow->add(matchType_);
     column->add(enterRow);
     column->add(gapV(2));
 
     entered_ = gw::newTextField(100);
-    paste_ = gw::newButtonByNumber(75, kPasteText, -1);
+    paste_ = button(kPasteText, 75, -1);
     gw::Box* codeLine = newRow();
     codeLine->add(entered_);
     codeLine->add(gapH(2));
@@ -390,11 +398,12 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     column->add(codeLine);
     column->add(gapV(15));
 
-    gw::GroupBox* dropped = gw::newGroupBox(3010000, 10, 7, 7, 100, layout::kColumn);
+    gw::GroupBox* dropped = groupBox(3010000);
     s::gui::IBox* in = dropped->getContentBox();
-    result_ = gw::newLabelByNumber(3023000, false, false, 0);
+    result_ = gw::newLabel(u"");
+    setResultText(3023000);
     gw::Box* resultRow = newRow();
-    resultRow->add(labelCell(gw::newLabelByNumber(3020000, false, false, 0)));
+    resultRow->add(labelCell(label(3020000, 0)));
     resultRow->add(result_);
     in->add(resultRow);
     in->add(verifyRow(VerifyField::ComputedCode, 3030000, false));
@@ -405,12 +414,12 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     in->add(verifyRow(VerifyField::Modified, 1203000, false));
     in->add(verifyRow(VerifyField::Accessed, 1203500, false));
     in->add(gapV(10));
-    in->add(gw::newLabelByNumber(2003000, false, false, 0));
+    in->add(label(2003000, 0));
     in->add(gapV(5));
     {
         VerifyWidgets& s = verify_[static_cast<int>(VerifyField::Summary)];
         s.field = gw::newTextEdit(100);
-        s.copy = gw::newButtonByNumber(75, kCopyText, 100);
+        s.copy = button(kCopyText, 75, 100);
         gw::Box* area =
             gw::newBoxFixedHeight(100, 100, layout::kStart, layout::kStart, 0, 0, 0, layout::kRow);
         area->setHorizontalGap(2);
@@ -420,6 +429,44 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     }
     column->add(dropped);
     return scroll;
+}
+
+// ---- texts -------------------------------------------------------------------------------------
+
+void Dialog::keepText(std::int32_t id, std::function<void(const std::u16string&)> set) {
+    set(text(id));
+    texts_.push_back({id, std::move(set)});
+}
+
+gw::Label* Dialog::label(std::int32_t id, std::int32_t sizeCode) {
+    gw::Label* l = gw::newLabelByNumber(id, false, false, sizeCode);
+    keepText(id, [l](const std::u16string& t) { l->setText(t, true); });
+    return l;
+}
+
+gw::Label* Dialog::hint(std::int32_t id) {
+    // The hint beside a heading gives way to the page's width, ending in an ellipsis.
+    gw::Label* l = label(id, 0);
+    l->setEllipsis(true);
+    return l;
+}
+
+gw::CheckBox* Dialog::checkBox(std::int32_t id, bool checked) {
+    gw::CheckBox* box = gw::newCheckBox(id, checked);
+    keepText(id, [box](const std::u16string& t) { box->setText(t); });
+    return box;
+}
+
+gw::Button* Dialog::button(std::int32_t id, std::int32_t width, std::int32_t height) {
+    gw::Button* b = gw::newButtonByNumber(width, id, height);
+    keepText(id, [b](const std::u16string& t) { b->setText(t); });
+    return b;
+}
+
+gw::GroupBox* Dialog::groupBox(std::int32_t id) {
+    gw::GroupBox* g = gw::newGroupBox(id, 10, 7, 7, 100, layout::kColumn);
+    keepText(id, [g](const std::u16string& t) { g->setTitle(t); });
+    return g;
 }
 
 // ---- listeners ---------------------------------------------------------------------------------
@@ -516,6 +563,8 @@ bool Dialog::onDialogEvent(void* source, std::int32_t code) {
 }
 
 void Dialog::relabelSelectors() {
+    for (const KeptText& k : texts_) k.set(text(k.id));
+    if (result_) result_->setText(text(resultId_), true);
     // The items keep their keys; only the shown texts follow the language.
     if (s::gui::combobox::ComboBoxItem* item = sizeType_->getItem(3))
         item->setText(text(kAutoText));
@@ -600,6 +649,12 @@ void Dialog::showMessage(const std::u16string& message, bool error) {
     }
 }
 
+void Dialog::setResultText(std::int32_t id) {
+    // The id is kept so that a change of language relabels the line.
+    resultId_ = id;
+    result_->setText(text(id), true);
+}
+
 void Dialog::onEmptyCode() {
     // The box must not hide behind a window kept on top.
     s::gui::IWindow* window = entered_->getWindow();
@@ -611,7 +666,7 @@ void Dialog::onEmptyCode() {
 
 void Dialog::onComputedCode(const StrBuffer* code) {
     const bool same = sameCode(code);
-    result_->setTextNumber(same ? 3021000 : 3022000);
+    setResultText(same ? 3021000 : 3022000);
     if (same) {
         result_->setTextColour(0, 187, 0);
     } else {
@@ -737,7 +792,7 @@ void Dialog::matchTypeKey(StrBuffer* into) {
 
 void Dialog::setResultLine(std::int32_t textId, std::uint32_t colour, bool bold) {
     onUi([&] {
-        result_->setTextNumber(textId);
+        setResultText(textId);
         result_->setTextColour(static_cast<std::int32_t>(colour & 0xFF),
                                static_cast<std::int32_t>((colour >> 8) & 0xFF),
                                static_cast<std::int32_t>((colour >> 16) & 0xFF));

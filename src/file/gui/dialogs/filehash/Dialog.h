@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "file/gui/dialogs/filehash/HashJob.h"
 #include "file/gui/dialogs/filehash/IHashJobView.h"
@@ -22,6 +23,7 @@ class Button;
 class CheckBox;
 class ComboBox;
 class EditBase;
+class GroupBox;
 class Label;
 class ScrollBox;
 class TextField;
@@ -137,7 +139,19 @@ private:
         s::gui::win::Button* copy = nullptr;
     };
 
+    struct KeptText {
+        std::int32_t id;
+        std::function<void(const std::u16string&)> set;
+    };
+
     void clearWidgets();
+    // Widgets with a pack text: set now and again after every change of language.
+    void keepText(std::int32_t id, std::function<void(const std::u16string&)> set);
+    s::gui::win::Label* label(std::int32_t id, std::int32_t sizeCode);
+    s::gui::win::Label* hint(std::int32_t id);
+    s::gui::win::CheckBox* checkBox(std::int32_t id, bool checked);
+    s::gui::win::Button* button(std::int32_t id, std::int32_t width, std::int32_t height);
+    s::gui::win::GroupBox* groupBox(std::int32_t id);
     // Runs call on the window's thread and returns after it ran.
     void onUi(const std::function<void()>& call);
     s::gui::IBox* buildCalculatePage();
@@ -153,6 +167,7 @@ private:
     void paste();
     // A message box over the window; returns when it is closed.
     void showMessage(const std::u16string& text, bool error);
+    void setResultText(std::int32_t id);
     void onEmptyCode();
     void onComputedCode(const str::strbuffer::StrBuffer* code);
     bool sameCode(const str::strbuffer::StrBuffer* code) const;
@@ -167,12 +182,14 @@ private:
     s::gui::win::ComboBox* matchType_ = nullptr;
     s::gui::win::Button* paste_ = nullptr;
     s::gui::win::Label* result_ = nullptr;
+    std::int32_t resultId_ = 3023000;
     VerifyWidgets verify_[kVerifyFieldCount];
     s::gui::win::CheckBox* verifyComma_ = nullptr;
     s::gui::win::Box* pile_ = nullptr;
     s::gui::win::ScrollBox* calculatePage_ = nullptr;
     s::gui::win::ScrollBox* verifyPage_ = nullptr;
     std::function<void(const std::u16string&)> messageObserver_;
+    std::vector<KeptText> texts_;
     s::gui::win::ComboBox* actions_ = nullptr;
 
     // Written by the worker, read on the window's thread.
