@@ -391,58 +391,6 @@ TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
     }
 }
 
-// Relative luminance of a 0x00BBGGRR colour (sRGB weights, no gamma).
-double luminance(std::uint32_t c) {
-    return (0.2126 * (c & 0xFF) + 0.7152 * ((c >> 8) & 0xFF) + 0.0722 * ((c >> 16) & 0xFF)) / 255.0;
-}
-
-// The highest contrast ratio (1 to 21) between a component's commonest colour and any of its
-// pixels: its text against its face.
-double contrastOf(s::gui::IComponent* c) {
-    const Shot shot = grabScreen(c->getScreenX() + 2, c->getScreenY() + 2,
-                                 std::min(c->getWidth() - 4, 160), c->getHeight() - 4);
-    std::map<std::uint32_t, int> counts;
-    for (std::uint32_t p : shot.pixels) ++counts[p];
-    std::uint32_t background = 0;
-    int most = 0;
-    for (auto& [colour, n] : counts) {
-        if (n > most) {
-            most = n;
-            background = colour;
-        }
-    }
-    double best = 0;
-    for (std::uint32_t p : shot.pixels)
-        best = std::max(best, (std::max(luminance(p), luminance(background)) + 0.05) /
-                                  (std::min(luminance(p), luminance(background)) + 0.05));
-    return best;
-}
-
-TEST_F(DialogWindow, BlackThemeKeepsEveryTextReadable) {
-    const fs::path file = dir / "abc.txt";
-    writeFile(file, "abc");
-    drop(file);
-    std::int32_t black = -1;
-    for (std::uint32_t i = 0; i < frame->themeCount(); ++i)
-        if (frame->themeName(i) == u"Black") black = static_cast<std::int32_t>(i);
-    ASSERT_GE(black, 0);
-    frame->handOff([&] { dialog->switchTheme(static_cast<std::uint32_t>(black)); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    struct Case {
-        const char* what;
-        s::gui::IComponent* component;
-        bool greyed;
-    };
-    const Case cases[] = {
-        {"check box", dialog->rowBox(Row::Md5), false},
-        {"unticked check box", dialog->rowBox(Row::Sha2_256), false},
-        {"greyed button", dialog->rowCopy(Row::Sha2_256), true},
-        {"size type", dialog->sizeTypeSelector(), false},
-    };
-    // 4.5:1 is what normal text needs to read well; greyed texts are meant to read less.
-    for (const Case& c : cases) EXPECT_GE(contrastOf(c.component), c.greyed ? 2.0 : 4.5) << c.what;
-}
-
 // Pictures for the README: VERITOME_SCREENSHOTS=<folder> dialog_tests --gtest_filter=*Pictures*
 TEST_F(DialogWindow, PicturesForTheReadme) {
     const char* out = std::getenv("VERITOME_SCREENSHOTS");

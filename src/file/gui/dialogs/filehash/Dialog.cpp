@@ -623,7 +623,7 @@ std::u16string Dialog::cleanPastedCode(const std::u16string& text) {
 void Dialog::paste() {
     std::u16string text;
     // A clipboard without text leaves what the user typed.
-    if (!platform::window::clipboardText(&text)) return;
+    if (!platform::window::clipboardText(&text) || text.empty()) return;
     entered_->setText(cleanPastedCode(text), true);
 }
 
