@@ -173,7 +173,7 @@ std::u16string Dialog::sizeTypeKey() const {
 // ---- pages -------------------------------------------------------------------------------------
 
 s::gui::IComboBox* Dialog::newActionSelector() {
-    actions_ = gw::newComboBox(-1, true);
+    actions_ = gw::newComboBox(200, true);
     actions_->addItem(s::gui::combobox::newComboBoxItem(text(1100000), nullptr));
     actions_->addItem(s::gui::combobox::newComboBoxItem(text(1101000), nullptr));
     actions_->select(0, false);
