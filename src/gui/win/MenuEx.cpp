@@ -1,0 +1,532 @@
+// Menu-bar entries, their measuring and painting, pointer handling and the popup loop.
+#include "gui/win/MenuEx.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "gui/drawer/Defaults.h"
+#include "gui/menuitem/MenuItem.h"
+#include "gui/win/PopupMenu.h"
+#include "gui/win/TextComponent.h"
+#include "lang/Localizer.h"
+#include "platform/window/Popup.h"
+
+namespace pw = platform::window;
+
+namespace s::gui::win {
+
+using menuitem::MenuItem;
+
+MenuEx::MenuEx() : normalFont_(Font::create()), highlightFont_(Font::create()) {
+    relay_.bar = this;
+    reset();
+}
+
+MenuEx::~MenuEx() {
+    releaseEntries();
+    if (pack_) pack_->removeListener(this);
+    if (drawer_ && drawerOwned_) drawer_->release();
+    normalFont_->release();
+    highlightFont_->release();
+}
+
+void MenuEx::reset() {
+    resetComponent();
+    releaseEntries();
+    if (pack_) pack_->removeListener(this);
+    pack_ = nullptr;
+    if (drawer_ && drawerOwned_) drawer_->release();
+    drawer_ = nullptr;
+    drawerOwned_ = false;
+    normalFont_->recycle();
+    highlightFont_->recycle();
+    font_ = normalFont_;
+    transparent_ = true;  // the window's background shows between and behind the entries
+    percentWidth_ = 100;
+    hovered_ = openEntry_ = switchTo_ = pointerEntry_ = pressedEntry_ = -1;
+    popupOpen_ = pressed_ = closedOnce_ = false;
+    closedAt_ = 0;
+    popupBase_ = 0;
+    oneEntry_ = flag_ = autoOpen_ = false;
+    spacingA_ = 6;
+    spacingB_ = 3;
+    commandListeners_.clear();
+    refreshListeners_.clear();
+    openedListeners_.clear();
+    chosen_ = nullptr;
+    clock_ = nullptr;
+}
+
+void MenuEx::releaseEntries() {
+    for (Entry& e : entries_) {
+        if (e.item) e.item->release();
+        if (e.menu) e.menu->release();
+    }
+    entries_.clear();
+    relayed_.clear();
+}
+
+std::int64_t MenuEx::now() const {
+    if (clock_) return clock_();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void MenuEx::setClock(std::function<std::int64_t()> now) {
+    clock_ = std::move(now);
+}
+
+drawer::menu::IBasic* MenuEx::menuDrawer() const {
+    return drawer_ ? drawer_ : drawer::Defaults::menu();
+}
+
+// ---- texts, fonts and measuring ---------------------------------------------------------------
+
+std::u16string MenuEx::getEntryText(std::int32_t index) const {
+    if (index < 0 || index >= getEntryCount()) return {};
+    const Entry& e = entries_[index];
+    if (e.item) return e.item->getText();
+    return e.menu ? e.menu->getTitle() : std::u16string();
+}
+
+void MenuEx::measure(bool relayout) {
+    drawer::menu::IBasic* d = menuDrawer();
+    std::int32_t x = 0, height = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Entry& e = entries_[i];
+        e.text = getEntryText(static_cast<std::int32_t>(i));
+        // The wider of the two fonts, so that hovering never changes the bar's size.
+        std::int32_t w = 0, h = 0;
+        for (const Font* f : {normalFont_, highlightFont_}) {
+            std::int32_t fw = 0, fh = 0;
+            d->measureEntry(e.text, f, &fw, &fh);
+            w = std::max(w, fw);
+            h = std::max(h, fh);
+        }
+        e.rect = {x, 0, w + 2 * spacingA_, h + 2 * spacingB_};
+        x += e.rect.width;
+        height = std::max(height, e.rect.height);
+    }
+    for (Entry& e : entries_) e.rect.height = height;
+    std::int32_t width = x;
+    if (oneEntry_) width = entries_.empty() ? 0 : entries_[0].rect.width;
+    setMinSize(width, height);
+    setNaturalSize(width, height);
+    if (relayout && native_ != pw::kNoWindow && parent_) parent_->relayout();
+}
+
+void MenuEx::changeFonts(const std::function<void(Font*)>& change) {
+    if (handOff([&] { changeFonts(change); })) return;
+    change(normalFont_);
+    change(highlightFont_);
+    measure(true);
+    repaint();
+}
+
+void MenuEx::setSizeCode(std::int32_t code) {
+    changeFonts([&](Font* f) { f->setSizeCode(code); });
+}
+
+void MenuEx::setBold(bool on) {
+    changeFonts([&](Font* f) { f->setBold(on); });
+}
+
+void MenuEx::setUnderline(bool on) {
+    changeFonts([&](Font* f) { f->setUnderline(on); });
+}
+
+void MenuEx::setPercentWidth(std::int32_t percent) {
+    setComponentPercentWidth(percent);
+    if (parent_) parent_->relayout();
+}
+
+void MenuEx::setPercentHeight(std::int32_t percent) {
+    setComponentPercentHeight(percent);
+    if (parent_) parent_->relayout();
+}
+
+void MenuEx::setFixedWidth(std::int32_t width) {
+    setComponentFixedWidth(width);
+    if (parent_) parent_->relayout();
+}
+
+void MenuEx::setFixedHeight(std::int32_t height) {
+    setComponentFixedHeight(height);
+    if (parent_) parent_->relayout();
+}
+
+void MenuEx::setSpacing(std::int32_t a, std::int32_t b) {
+    if (handOff([&] { setSpacing(a, b); })) return;
+    spacingA_ = std::max(0, a);
+    spacingB_ = std::max(0, b);
+    measure(true);
+    repaint();
+}
+
+void MenuEx::setMenuDrawer(drawer::menu::IBasic* drawer, bool owned) {
+    if (handOff([&] { setMenuDrawer(drawer, owned); })) return;
+    if (drawer_ && drawerOwned_ && drawer_ != drawer) drawer_->release();
+    drawer_ = drawer;
+    drawerOwned_ = drawer && owned;
+    // Only an own drawer is changed; the shared ones stay as they were made.
+    if (drawer_ && drawerOwned_) drawer_->setOneEntry(oneEntry_);
+    measure(true);
+    repaint();
+}
+
+void MenuEx::setOneEntry(bool on) {
+    if (handOff([&] { setOneEntry(on); })) return;
+    oneEntry_ = on;
+    if (drawer_ && drawerOwned_) drawer_->setOneEntry(on);
+    if (on) {
+        normalFont_->setBold(true);
+        highlightFont_->setBold(true);
+    }
+    measure(true);
+    repaint();
+}
+
+// ---- entries ----------------------------------------------------------------------------------
+
+void MenuEx::addItem(MenuItem* item) {
+    if (!item) return;
+    if (handOff([&] { addItem(item); })) return;
+    if (!pack_ && item->getLanguagePack()) setLanguagePack(item->getLanguagePack());
+    item->refreshText();
+    Entry e;
+    e.item = item;
+    entries_.push_back(e);
+    measure(true);
+    repaint();
+}
+
+void MenuEx::addMenu(IPopupMenu* menu) {
+    if (!menu) return;
+    if (handOff([&] { addMenu(menu); })) return;
+    lang::Localizer* pack = static_cast<PopupMenu*>(menu)->getLanguagePack();
+    if (!pack_ && pack) setLanguagePack(pack);
+    Entry e;
+    e.menu = menu;
+    entries_.push_back(e);
+    listenTo(menu);
+    measure(true);
+    repaint();
+}
+
+void MenuEx::listenTo(IPopupMenu* menu) {
+    if (relayed_.insert(menu).second) menu->addCommandListener(&relay_);
+    for (IPopupMenu* sub : static_cast<PopupMenu*>(menu)->getSubMenus()) listenTo(sub);
+}
+
+void MenuEx::Relay::onEvent(void* source, std::int32_t) {
+    auto* menu = static_cast<IPopupMenu*>(source);
+    bar->chosen_ = menu ? menu->getChosenItem() : nullptr;
+    fireListeners(bar->commandListeners_, eventSource(bar), 0);
+}
+
+bool MenuEx::ownsCommand(std::int32_t command) const {
+    for (const Entry& e : entries_) {
+        if (e.item && e.item->isCommand() && e.item->getCommand() == command) return true;
+        if (e.menu && e.menu->ownsCommand(command)) return true;
+    }
+    return false;
+}
+
+IPopupMenu* MenuEx::menuOfCommand(std::int32_t command) {
+    for (Entry& e : entries_) {
+        if (e.menu && e.menu->ownsCommand(command)) return e.menu->menuOfCommand(command);
+    }
+    return nullptr;
+}
+
+bool MenuEx::isChecked(std::int32_t command) const {
+    for (const Entry& e : entries_) {
+        if (e.item && e.item->isCommand() && e.item->getCommand() == command) {
+            return e.item->isChecked();
+        }
+        if (e.menu && e.menu->ownsCommand(command)) return e.menu->isChecked(command);
+    }
+    return false;
+}
+
+bool MenuEx::setChecked(std::int32_t command, bool on) {
+    for (Entry& e : entries_) {
+        if (e.item && e.item->isCommand() && e.item->getCommand() == command) {
+            e.item->setChecked(on);
+            return true;
+        }
+        if (e.menu && e.menu->ownsCommand(command)) return e.menu->setChecked(command, on);
+    }
+    return false;
+}
+
+bool MenuEx::enableCommand(std::int32_t command, bool enabled) {
+    for (Entry& e : entries_) {
+        if (e.item && e.item->isCommand() && e.item->getCommand() == command) {
+            e.item->setEnabled(enabled);
+            return true;
+        }
+        if (e.menu && e.menu->ownsCommand(command)) return e.menu->enableCommand(command, enabled);
+    }
+    return false;
+}
+
+bool MenuEx::checkRadioCommand(std::int32_t command) {
+    IPopupMenu* owner = menuOfCommand(command);
+    return owner && owner->checkRadioCommand(command);
+}
+
+bool MenuEx::setItemText(std::int32_t command, const std::u16string& text) {
+    if (handOff([&] { setItemText(command, text); })) return ownsCommand(command);
+    for (Entry& e : entries_) {
+        if (e.item && e.item->isCommand() && e.item->getCommand() == command) {
+            e.item->setText(text);
+            measure(true);
+            repaint();
+            return true;
+        }
+        if (e.menu && e.menu->ownsCommand(command)) return e.menu->setItemText(command, text);
+    }
+    return false;
+}
+
+void MenuEx::addCommandListener(events::IEventListener* listener) {
+    if (listener) commandListeners_.push_back(listener);
+}
+
+void MenuEx::choose(MenuItem* item) {
+    chosen_ = item;
+    fireListeners(commandListeners_, eventSource(this), 0);
+}
+
+bool MenuEx::chooseCommand(std::int32_t command) {
+    for (Entry& e : entries_) {
+        if (e.item && e.item->isCommand() && e.item->getCommand() == command) {
+            choose(e.item);
+            return true;
+        }
+        if (e.menu && e.menu->ownsCommand(command)) {
+            IPopupMenu* owner = e.menu->menuOfCommand(command);
+            if (!owner) return false;
+            listenTo(e.menu);
+            owner->choose(owner->findItem(command));  // the relay tells the bar's listeners
+            return true;
+        }
+    }
+    return false;
+}
+
+void MenuEx::addRefreshListener(events::IEventListener* listener) {
+    if (listener) refreshListeners_.push_back(listener);
+}
+
+void MenuEx::addPopupOpenedListener(events::IEventListener* listener) {
+    if (listener) openedListeners_.push_back(listener);
+}
+
+void MenuEx::setLanguagePack(lang::Localizer* pack) {
+    if (pack == pack_) return;
+    if (pack_) pack_->removeListener(this);
+    pack_ = pack;
+    if (pack_) pack_->addListener(this);
+    refreshTexts();
+}
+
+void MenuEx::refreshTexts() {
+    if (handOff([&] { refreshTexts(); })) return;
+    for (Entry& e : entries_) {
+        if (e.item) e.item->refreshText();
+        if (e.menu) e.menu->refreshTexts();
+    }
+    measure(true);
+    repaint();
+}
+
+void MenuEx::onEvent(void* source, std::int32_t code) {
+    if (!source || source != pack_) return;
+    refreshTexts();
+    fireListeners(refreshListeners_, eventSource(this), 0);
+}
+
+// ---- geometry and painting --------------------------------------------------------------------
+
+pw::Rect MenuEx::getEntryRect(std::int32_t index) const {
+    if (index < 0 || index >= getEntryCount()) return {};
+    if (oneEntry_) return index == 0 ? pw::Rect{0, 0, width_, height_} : pw::Rect{};
+    return entries_[index].rect;
+}
+
+std::int32_t MenuEx::entryAt(pw::Point p) const {
+    if (oneEntry_) return !entries_.empty() && getEntryRect(0).contains(p) ? 0 : -1;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].rect.contains(p)) return static_cast<std::int32_t>(i);
+    }
+    return -1;
+}
+
+void MenuEx::paint(pw::Canvas& canvas, pw::Rect area) {
+    Component::paint(canvas, area);
+    drawer::menu::IBasic* d = menuDrawer();
+    if (oneEntry_) {
+        if (entries_.empty()) return;
+        std::int32_t state = popupOpen_ ? 2 : (hovered_ == 0 ? 1 : 0);
+        const Font* font = state ? highlightFont_ : normalFont_;
+        if (d->isOneEntry()) {
+            d->paint(canvas, 0, 0, width_, height_, state, entries_[0].text, font);
+        } else {
+            // A shared drawer is not switched to one-entry mode: paint its button directly.
+            d->getButtonDrawer()->paint(canvas, 0, 0, width_, height_, state, entries_[0].text,
+                                        true, font, false, false);
+        }
+        return;
+    }
+    d->paint(canvas, 0, 0, width_, height_);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const Entry& e = entries_[i];
+        auto index = static_cast<std::int32_t>(i);
+        std::int32_t state = drawer::menu::kNormal;
+        if (popupOpen_ && openEntry_ == index) {
+            state = drawer::menu::kOpen;
+        } else if (hovered_ == index) {
+            state = drawer::menu::kHovered;
+        }
+        const Font* font = state == drawer::menu::kNormal ? normalFont_ : highlightFont_;
+        d->paintEntry(canvas, e.rect.x, e.rect.y, e.rect.right(), e.rect.bottom(), e.text, font,
+                      state);
+    }
+}
+
+// ---- pointer and popups -----------------------------------------------------------------------
+
+void MenuEx::setHovered(std::int32_t index) {
+    if (index == hovered_) return;
+    hovered_ = index;
+    repaint();
+}
+
+void MenuEx::pointerMoved(pw::Point p) {
+    std::int32_t index = entryAt(p);
+    bool moved = index != pointerEntry_;
+    pointerEntry_ = index;
+    if (popupOpen_) {
+        // Onto another popup entry: close the open popup and let the loop open that one.
+        if (index >= 0 && index != openEntry_ && entries_[index].menu) {
+            setHovered(index);
+            switchTo_ = index;
+            closeOpenPopup();
+        }
+        return;
+    }
+    setHovered(index);
+    if (autoOpen_ && moved && index >= 0 && entries_[index].menu) runPopups(index);
+}
+
+void MenuEx::pressed(pw::Point p) {
+    std::int32_t index = entryAt(p);
+    if (popupOpen_) {
+        // The press closes the popup and does nothing more.
+        switchTo_ = -1;
+        closeOpenPopup();
+        return;
+    }
+    if (index < 0) return;
+    if (entries_[index].menu) {
+        // The press that closed a popup must not open it again.
+        if (closedOnce_ && now() - closedAt_ < kReopenGuardMs) return;
+        runPopups(index);
+        return;
+    }
+    pressed_ = true;
+    pressedEntry_ = index;
+    pw::setCapture(native_);
+}
+
+void MenuEx::released(pw::Point p) {
+    if (!pressed_) return;
+    std::int32_t pressedOn = pressedEntry_;
+    pressed_ = false;
+    pressedEntry_ = -1;
+    // Releasing the capture tells this bar kCaptureChanged, which forgets the press.
+    if (pw::capture() == native_) pw::releaseCapture();
+    std::int32_t index = entryAt(p);
+    if (index >= 0 && index == pressedOn && entries_[index].item &&
+        entries_[index].item->isCommand()) {
+        choose(entries_[index].item);
+    }
+}
+
+void MenuEx::closeOpenPopup() {
+    std::vector<pw::Handle> open = pw::openPopups();
+    if (open.size() > popupBase_) pw::closePopup(open[popupBase_]);
+}
+
+void MenuEx::runPopups(std::int32_t index) {
+    while (index >= 0 && index < getEntryCount() && entries_[index].menu) {
+        auto* menu = static_cast<PopupMenu*>(entries_[index].menu);
+        pw::Rect r = getEntryRect(index);
+        switchTo_ = -1;
+        popupOpen_ = true;
+        openEntry_ = index;
+        hovered_ = index;
+        repaint();
+        fireListeners(openedListeners_, eventSource(this), 1);
+        listenTo(menu);
+        popupBase_ = pw::openPopups().size();
+        pw::Point at = pw::clientToScreen(native_, {r.x, r.bottom()});
+        menu->track(at.x, at.y, false, r.height, native_);
+        popupOpen_ = false;
+        if (native_ == pw::kNoWindow) return;  // the bar went away while the popup was open
+        index = switchTo_;
+    }
+    switchTo_ = -1;
+    openEntry_ = -1;
+    closedOnce_ = true;
+    closedAt_ = now();
+    if (pw::capture() == native_) pw::releaseCapture();
+    hovered_ = -1;
+    repaint();
+}
+
+pw::Result MenuEx::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
+
+                                 pw::LParam lparam) {
+    switch (message) {
+        case pw::msg::kHitTest: {
+            pw::Result hit = Component::handleMessage(window, message, wparam, lparam);
+            if (hit != pw::kHitClient) return hit;
+            // Only the entries are the bar; the window beneath gets the pointer elsewhere.
+            pw::Point p = pw::screenToClient(window, pw::unpackPoint(lparam));
+            if (entryAt(p) < 0) return pw::kHitTransparent;
+            return hit;
+        }
+        case pw::msg::kMouseMove:
+            pointerMoved(pw::unpackPoint(lparam));
+            return 0;
+        case pw::msg::kMouseLeave:
+            pointerEntry_ = -1;
+            if (popupOpen_) return 0;
+            setHovered(-1);
+            if (pw::capture() == window && !pressed_) pw::releaseCapture();
+            return 0;
+        case pw::msg::kLButtonDown:
+            pressed(pw::unpackPoint(lparam));
+            return 0;
+        case pw::msg::kLButtonUp:
+            released(pw::unpackPoint(lparam));
+            return 0;
+        case pw::msg::kCaptureChanged:
+            pressed_ = false;
+            pressedEntry_ = -1;
+            return 0;
+        default:
+            break;
+    }
+    return Component::handleMessage(window, message, wparam, lparam);
+}
+
+MenuEx* newMenuEx() {
+    return MenuEx::create();
+}
+
+}  // namespace s::gui::win
