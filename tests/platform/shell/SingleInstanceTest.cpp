@@ -108,9 +108,9 @@ struct ChildGuard {
 // Child mode: "first" becomes the instance, says "ready" and waits to be killed; "nobody"
 // drops to another user and tries to hand over, exiting with the outcome's number.
 TEST(SingleInstanceChild, Run) {
-    const char* spec = std::getenv("APP_INSTANCE_CHILD");
-    if (!spec) GTEST_SKIP() << "child mode only";
-    const std::string s = spec;
+    const char* request = std::getenv("APP_INSTANCE_CHILD");
+    if (!request) GTEST_SKIP() << "child mode only";
+    const std::string s = request;
     const std::string mode = s.substr(0, s.find(':'));
     const std::string name = s.substr(s.find(':') + 1);
     if (mode == "first") {
