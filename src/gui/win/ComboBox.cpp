@@ -350,7 +350,9 @@ pw::Result ComboBox::handleMessage(pw::Handle window, std::uint32_t message, pw:
             }
             break;
         case pw::msg::kMouseWheel:
-            if (!isDroppedDown() && !items_.empty()) {
+            // Only a list the user is working with (it has the focus) takes the turn; over any
+            // other the turn scrolls the page around it.
+            if (!isDroppedDown() && !items_.empty() && pw::focus() == window) {
                 std::int32_t step = pw::wheelDelta(wparam) > 0 ? -1 : 1;
                 select(std::clamp(selected_ + step, 0, getItemCount() - 1), true);
                 return 0;

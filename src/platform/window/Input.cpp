@@ -19,7 +19,7 @@ namespace detail {
 
 Handle hitTestHere(Handle h, Point screen, HitTest* code);            // Window.cpp
 DropHandle makeDrop(std::vector<std::u16string> paths, Point point);  // Window.cpp
-bool popupInput(RawInput& in, Queue& q, Handle& top, Point screen);    // Popup.cpp
+bool popupInput(RawInput& in, Queue& q, Handle& top, Point screen);   // Popup.cpp
 
 namespace {
 
@@ -225,7 +225,10 @@ void translateInput(RawInput& in, Queue& q) {
             HitTest code = kHitNowhere;
             Handle hit = kNoWindow;
             Handle target = mouseTarget(q, top, screen, &code, &hit);
-            if (!target || !isEnabled(target)) return;
+            // A disabled window has no use for the turn: the nearest enabled one around it
+            // takes it, so a page scrolls over its disabled fields and buttons too.
+            while (target && !isEnabled(target)) target = parentOf(target);
+            if (!target) return;
             WParam wp = (static_cast<WParam>(static_cast<std::uint16_t>(in.delta)) << 16) |
                         (mouseFlags() & 0xFFFF);
             emit(q, target, msg::kMouseWheel, wp, packPoint(screenToClient(target, screen)));
