@@ -6,22 +6,18 @@
 #include <string>
 
 #include "gui/IComponent.h"
+#include "gui/IFontOperations.h"
 #include "gui/events/IEventListener.h"
 
 namespace s::gui {
 
-class ITextField : public virtual IComponent {
+class ITextField : public virtual IComponent, public virtual IFontOperations {
 public:
     virtual std::u16string getText() const = 0;
     // notify false: the change listeners do not hear of this text.
     virtual void setText(const std::u16string& text, bool notify) = 0;
     virtual bool isEmpty() const = 0;
     virtual void clear() = 0;
-
-    // Font operations on the field's own font; the field takes the new font at once.
-    virtual void setSizeCode(std::int32_t code) = 0;
-    virtual void setBold(bool on) = 0;
-    virtual void setTextColour(std::int32_t red, std::int32_t green, std::int32_t blue) = 0;
 
     // Code 1 after every change of the text (typed, pasted, undone or set with notify).
     virtual void addChangeListener(events::IEventListener* listener) = 0;

@@ -58,16 +58,8 @@ void EditBase::changeFont(const std::function<void(Font&)>& change) {
     measure();
 }
 
-void EditBase::setSizeCode(std::int32_t code) {
-    changeFont([code](Font& f) { f.setSizeCode(code); });
-}
-
-void EditBase::setBold(bool on) {
-    changeFont([on](Font& f) { f.setBold(on); });
-}
-
-void EditBase::setTextColour(std::int32_t red, std::int32_t green, std::int32_t blue) {
-    changeFont([=](Font& f) { f.setTextColour(red, green, blue); });
+void EditBase::applyFontChange(const std::function<void(Font*)>& change, bool) {
+    changeFont([&](Font& f) { change(&f); });
 }
 
 void EditBase::setFont(IFont* font) {
@@ -97,9 +89,18 @@ void EditBase::forgetNative() {
     edit_ = pw::kNoWindow;
 }
 
+std::uint32_t EditBase::editStyle() const {
+    return multiLine_ ? std::uint32_t{pw::kEditMultiLine} : 0u;
+}
+
+void EditBase::placeEdit() {
+    if (edit_ != pw::kNoWindow) {
+        pw::place(edit_, {0, 0, std::max(width_, 0), std::max(height_, 0)});
+    }
+}
+
 void EditBase::onAttached() {
-    std::uint32_t style = pw::kStyleVisible;
-    if (multiLine_) style |= pw::kEditMultiLine;
+    std::uint32_t style = pw::kStyleVisible | editStyle();
     if (!editable_) style |= pw::kEditReadOnly;
     edit_ = pw::createEdit(native_, {0, 0, std::max(width_, 0), std::max(height_, 0)}, style);
     if (edit_ == pw::kNoWindow) return;
@@ -111,9 +112,7 @@ void EditBase::onAttached() {
 }
 
 void EditBase::onResized() {
-    if (edit_ != pw::kNoWindow) {
-        pw::place(edit_, {0, 0, std::max(width_, 0), std::max(height_, 0)});
-    }
+    placeEdit();
 }
 
 void EditBase::applyFont() {
@@ -203,6 +202,9 @@ pw::Result EditBase::handleMessage(pw::Handle window, std::uint32_t message, pw:
                 case pw::kEditReturn:
                 case pw::kEditKillFocus:
                     fire(notifyListeners_, 3);
+                    break;
+                case pw::kEditScroll:
+                    onEditScroll();
                     break;
                 default:
                     break;

@@ -10,10 +10,11 @@
 #include "gui/ITextEdit.h"
 #include "gui/win/Component.h"
 #include "gui/win/Font.h"
+#include "gui/win/FontOperations.h"
 
 namespace s::gui::win {
 
-class EditBase : public Component, public virtual ITextEdit {
+class EditBase : public Component, public virtual ITextEdit, public FontOperations {
 public:
     // Private messages to the component's own window, run on the owner thread.
     static constexpr std::uint32_t kMsgSelectAll = 0x0401;
@@ -24,9 +25,6 @@ public:
     void setText(const std::u16string& text, bool notify) override;
     bool isEmpty() const override { return getText().empty(); }
     void clear() override { setText(u"", true); }
-    void setSizeCode(std::int32_t code) override;
-    void setBold(bool on) override;
-    void setTextColour(std::int32_t red, std::int32_t green, std::int32_t blue) override;
     void addChangeListener(events::IEventListener* listener) override;
     void addNotifyListener(events::IEventListener* listener) override;
     void selectAll() override;
@@ -50,6 +48,14 @@ protected:
     void resetEdit();
     void onAttached() override;
     void onResized() override;
+    // Style bits the layer's control is made with, beside visibility and read-only.
+    virtual std::uint32_t editStyle() const;
+    // Places the control inside the component (all of it unless a subclass keeps room).
+    virtual void placeEdit();
+    // The multi-line control scrolled or its text's extent changed (owner thread).
+    virtual void onEditScroll() {}
+    // The font operations: the change runs on the own font, which the control then takes.
+    void applyFontChange(const std::function<void(Font*)>& change, bool stateFonts) override;
     // Pushes the colours the field shows to the control, then lets it paint itself.
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
     // The skin's drawers paint it: a change of skin repaints.
@@ -65,8 +71,11 @@ private:
     void measure();
     void fire(const std::vector<events::IEventListener*>& listeners, std::int32_t code);
 
+protected:
     const bool multiLine_;
     platform::window::Handle edit_ = platform::window::kNoWindow;
+
+private:
     std::u16string text_;  // follows the control's text on the owner thread
     bool notify_ = true;   // owner thread only
     bool editable_ = true;

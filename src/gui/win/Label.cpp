@@ -37,14 +37,6 @@ void Label::releaseDrawer() {
     drawerOwned_ = false;
 }
 
-void Label::setWrap(bool on) {
-    changeFont([&](Font* f) { f->setWrap(on); });
-}
-
-void Label::setEllipsis(bool on) {
-    changeFont([&](Font* f) { f->setEllipsis(on); });
-}
-
 bool Label::setText(const std::u16string& text, bool repaint) {
     if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
         // Compared and changed on the owner thread only, where painting reads the text.

@@ -25,9 +25,6 @@ public:
     void release() override { thread::Pooled<Label>::release(); }
     void recycle() override { resetLabel(); }
 
-    // The two plain font flags: wrap at word breaks; cut with an ellipsis.
-    void setWrap(bool on);
-    void setEllipsis(bool on);
     // Answers whether the text changed; an unchanged text is not repainted.
     bool setText(const std::u16string& text, bool repaint);
     std::u16string getText() const;

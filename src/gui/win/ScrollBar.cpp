@@ -25,6 +25,8 @@ std::int32_t orientationOf(bool horizontal) {
 void ScrollBar::resetBar() {
     resetComponent();
     horizontal_ = false;
+    lineStep_ = kLineStep;
+    wheelLine_ = kWheelLine;
     other_ = nullptr;
     info_.reset();
     info_.bind(nullptr, this, false);
@@ -116,10 +118,10 @@ void ScrollBar::setLook(std::int32_t part, std::int32_t look) {
 void ScrollBar::stepFor(std::int32_t part) {
     switch (part) {
         case G::kFirstArrow:
-            info_.scrollBy(-kLineStep);
+            info_.scrollBy(-lineStep_);
             break;
         case G::kSecondArrow:
-            info_.scrollBy(kLineStep);
+            info_.scrollBy(lineStep_);
             break;
         case G::kPageBefore:
             info_.scrollBy(-info_.getPage());
@@ -219,7 +221,10 @@ pw::Result ScrollBar::handleMessage(pw::Handle window, std::uint32_t message, pw
             return 0;
         case pw::msg::kMouseWheel: {
             std::int32_t lines = pw::wheelDelta(wparam) * 3 / 120;
-            info_.scrollBy(-15 * lines);
+            std::int32_t before = info_.getPosition();
+            info_.scrollBy(-wheelLine_ * lines);
+            // A bar at its end passes the turn on, so the page around it scrolls.
+            if (info_.getPosition() == before) return forwardToParent(message, wparam, lparam);
             return 1;
         }
         default:

@@ -19,6 +19,7 @@ class ScrollBar : public Component, public virtual IScrollBar, public thread::Po
 public:
     static constexpr std::int32_t kThickness = 15;
     static constexpr std::int32_t kLineStep = 60;
+    static constexpr std::int32_t kWheelLine = 15;
     static constexpr std::uint32_t kFirstRepeatMs = 500;
     static constexpr std::uint32_t kRepeatMs = 100;
 
@@ -46,6 +47,11 @@ public:
     scrollbar::win::ScrollInfo& info() { return info_; }
 
     void setTarget(IBox* view) { info_.bind(view, this, horizontal_); }
+    // Pixels an arrow moves by (kLineStep unless set) and a wheel line moves by (15 unless set).
+    void setSteps(std::int32_t arrow, std::int32_t wheelLine) {
+        lineStep_ = arrow;
+        wheelLine_ = wheelLine;
+    }
     void setOtherBar(ScrollBar* other) { other_ = other; }
     ScrollBarGeometry geometry() const;
     // The drawer that paints the bar and gives its geometry (not owned; the plain one when
@@ -80,6 +86,8 @@ private:
     void setLook(std::int32_t part, std::int32_t look);
 
     bool horizontal_ = false;
+    std::int32_t lineStep_ = kLineStep;
+    std::int32_t wheelLine_ = kWheelLine;
     ScrollBar* other_ = nullptr;
     scrollbar::win::ScrollInfo info_;
     std::int32_t active_ = ScrollBarGeometry::kNone;

@@ -83,22 +83,11 @@ void TextComponent::changeFont(const std::function<void(Font*)>& change) {
     repaint();
 }
 
-void TextComponent::setSizeCode(std::int32_t code) {
+void TextComponent::applyFontChange(const std::function<void(Font*)>& change, bool stateFonts) {
     changeFont([&](Font* f) {
-        f->setSizeCode(code);
-        forEachStateFont([&](Font* s) { s->setSizeCode(code); });
+        change(f);
+        if (stateFonts) forEachStateFont(change);
     });
-}
-
-void TextComponent::setBold(bool on) {
-    changeFont([&](Font* f) {
-        f->setBold(on);
-        forEachStateFont([&](Font* s) { s->setBold(on); });
-    });
-}
-
-void TextComponent::setTextColour(std::int32_t red, std::int32_t green, std::int32_t blue) {
-    changeFont([&](Font* f) { f->setTextColour(red, green, blue); });
 }
 
 void TextComponent::afterMeasure(bool relayout) {

@@ -9,6 +9,7 @@
 #include "gui/drawer/text/IBasic.h"
 #include "gui/win/Component.h"
 #include "gui/win/Font.h"
+#include "gui/win/FontOperations.h"
 
 namespace s::gui::win {
 
@@ -18,7 +19,7 @@ namespace s::gui::win {
 void* languagePackOf(IComponent* component);
 bool lookUpText(IComponent* component, std::int32_t number, std::u16string* text);
 
-class TextComponent : public Component {
+class TextComponent : public Component, public FontOperations {
 public:
     TextComponent();
     ~TextComponent() override;
@@ -31,11 +32,8 @@ public:
     void setTextNumber(std::int32_t number);
     std::int32_t getTextNumber() const { return textNumber_; }
 
-    // Font operations on the widget's own font; each measures the widget again.
+    // The font operations change the widget's own font; each measures the widget again.
     Font* ownFont() const { return ownFont_; }
-    void setSizeCode(std::int32_t code);
-    void setBold(bool on);
-    void setTextColour(std::int32_t red, std::int32_t green, std::int32_t blue);
     // Runs a change of the font and measures again (on the owner thread when attached).
     void changeFont(const std::function<void(Font*)>& change);
 
@@ -48,6 +46,7 @@ protected:
     virtual bool storeText(const std::u16string& text, bool repaint);
     // Size from the current text and font; the parent lays out again when asked.
     virtual void measure(bool relayout) = 0;
+    void applyFontChange(const std::function<void(Font*)>& change, bool stateFonts) override;
     // Fonts changed by the widget's font operations besides its own (state fonts).
     virtual void forEachStateFont(const std::function<void(Font*)>& change) {}
     void afterMeasure(bool relayout);

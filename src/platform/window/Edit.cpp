@@ -201,6 +201,7 @@ enum class LastEdit { kNone, kTyping, kOther };
 struct EditState {
     Handle self = kNoWindow;
     bool multiLine = false;
+    bool wrap = true;  // multi-line controls only
     bool readOnly = false;
     bool frame = true;
     std::u16string text;
@@ -226,6 +227,7 @@ struct EditState {
     std::uint64_t plainVersion = 0;
     std::unique_ptr<Shaped> shown;
     std::uint64_t shownVersion = 0;
+    EditExtent reported;  // the scroll state the parent was last told of
 };
 
 EditState* stateOf(Handle h) {
@@ -249,9 +251,13 @@ Rect innerRect(const EditState& st) {
     return {b, b, std::max(1, s.width - 2 * b), std::max(1, s.height - 2 * b)};
 }
 
+std::int32_t wrapWidth(const EditState& st) {
+    return st.multiLine && st.wrap ? innerRect(st).width : -1;
+}
+
 const Shaped& plainLayout(EditState& st) {
     if (!st.plain || st.plainVersion != st.version) {
-        st.plain = shape(st.font, st.text, st.multiLine ? innerRect(st).width : -1, !st.multiLine);
+        st.plain = shape(st.font, st.text, wrapWidth(st), !st.multiLine);
         st.plainVersion = st.version;
     }
     return *st.plain;
@@ -263,7 +269,7 @@ const Shaped& shownLayout(EditState& st) {
     if (!st.shown || st.shownVersion != st.version) {
         std::u16string t = st.text;
         t.insert(static_cast<std::size_t>(st.caret), st.preedit);
-        st.shown = shape(st.font, t, st.multiLine ? innerRect(st).width : -1, !st.multiLine);
+        st.shown = shape(st.font, t, wrapWidth(st), !st.multiLine);
         st.shownVersion = st.version;
     }
     return *st.shown;
@@ -323,6 +329,32 @@ void notifyParent(const EditState& st, std::uint32_t code) {
         send(parent, msg::kCommand, static_cast<WParam>(code) << 16, static_cast<LParam>(st.self));
 }
 
+std::int32_t lineHeightOf(const Shaped& s) {
+    return std::max(1,
+                    logicalExtents(s).height / std::max(1, pango_layout_get_line_count(s.layout)));
+}
+
+EditExtent extentOf(EditState& st) {
+    const Shaped& s = shownLayout(st);
+    PangoRectangle logical = logicalExtents(s);
+    Rect inner = innerRect(st);
+    EditExtent e;
+    e.content = {logical.width + 1, st.multiLine ? logical.height : inner.height};
+    e.page = {inner.width, inner.height};
+    e.scroll = st.scroll;
+    e.lineHeight = lineHeightOf(s);
+    return e;
+}
+
+// A multi-line control tells its parent when what its scroll bars show has changed.
+void reportScroll(EditState& st) {
+    if (!st.multiLine) return;
+    EditExtent e = extentOf(st);
+    if (e == st.reported) return;
+    st.reported = e;
+    notifyParent(st, kEditScroll);
+}
+
 bool editable(const EditState& st) {
     return !st.readOnly && isEnabled(st.self);
 }
@@ -351,6 +383,7 @@ void caretMoved(EditState& st) {
     if (st.focused) setTimer(st.self, kBlinkTimer, kBlinkMs);
     if (st.textInput || st.focused) updateTextInput(st);
     invalidate(st.self);
+    reportScroll(st);
 }
 
 void textChanged(EditState& st) {
@@ -481,9 +514,7 @@ std::int32_t lineMove(EditState& st, const Shaped& s, int delta) {
 }
 
 std::int32_t visibleLines(EditState& st, const Shaped& s) {
-    std::int32_t h =
-        std::max(1, logicalExtents(s).height / std::max(1, pango_layout_get_line_count(s.layout)));
-    return std::max(1, innerRect(st).height / h);
+    return std::max(1, innerRect(st).height / lineHeightOf(s));
 }
 
 // The offset under a client point (nearest grapheme boundary).
@@ -705,6 +736,7 @@ Result handler(Handle h, std::uint32_t m, WParam wp, LParam lp) {
             ++st->version;
             ensureCaretVisible(*st);
             invalidate(h);
+            reportScroll(*st);
             return 0;
         case msg::kSetCursor:
             setCursor(Cursor::kIBeam);
@@ -804,14 +836,14 @@ Result handler(Handle h, std::uint32_t m, WParam wp, LParam lp) {
         case msg::kMouseWheel: {
             if (!st->multiLine) return defaultHandler(h, m, wp, lp);
             const Shaped& s = plainLayout(*st);
-            std::int32_t lineH = std::max(
-                1, logicalExtents(s).height / std::max(1, pango_layout_get_line_count(s.layout)));
             std::int32_t most = std::max(0, logicalExtents(s).height - innerRect(*st).height);
-            std::int32_t to =
-                std::clamp(st->scroll.y - wheelDelta(wp) * kWheelLines * lineH / 120, 0, most);
+            std::int32_t to = std::clamp(
+                st->scroll.y - wheelDelta(wp) * kWheelLines * lineHeightOf(s) / 120, 0, most);
+            // At either end the turn goes on to the parent, so the page around scrolls.
             if (to == st->scroll.y) return defaultHandler(h, m, wp, lp);
             st->scroll.y = to;
             invalidate(h);
+            reportScroll(*st);
             return 0;
         }
         default:
@@ -840,6 +872,7 @@ Handle createEdit(Handle parent, Rect rect, std::uint32_t style) {
     registerEditClass();
     auto* st = new EditState;
     st->multiLine = (style & kEditMultiLine) != 0;
+    st->wrap = (style & kEditNoWrap) == 0;
     st->readOnly = (style & kEditReadOnly) != 0;
     st->frame = (style & kEditNoFrame) == 0;
     CreateParams p;
@@ -997,6 +1030,43 @@ Point editScroll(Handle edit) {
         return true;
     });
     return p;
+}
+
+bool editExtent(Handle edit, EditExtent* extent) {
+    EditExtent e;
+    bool ok = onEdit(edit, [&](EditState& st) {
+        e = extentOf(st);
+        return true;
+    });
+    if (ok && extent) *extent = e;
+    return ok;
+}
+
+bool setEditScroll(Handle edit, Point scroll) {
+    return onEdit(edit, [&](EditState& st) {
+        if (!st.multiLine) return false;
+        EditExtent e = extentOf(st);
+        Point to{std::clamp(scroll.x, 0, std::max(0, e.content.width - e.page.width)),
+                 std::clamp(scroll.y, 0, std::max(0, e.content.height - e.page.height))};
+        if (to != st.scroll) {
+            st.scroll = to;
+            invalidate(st.self);
+        }
+        reportScroll(st);
+        return true;
+    });
+}
+
+bool setEditWrap(Handle edit, bool wrap) {
+    return onEdit(edit, [&](EditState& st) {
+        if (!st.multiLine) return false;
+        if (st.wrap == wrap) return true;
+        st.wrap = wrap;
+        ++st.version;
+        if (wrap) st.scroll.x = 0;
+        caretMoved(st);
+        return true;
+    });
 }
 
 std::int32_t editFieldHeight(const Font& font) {

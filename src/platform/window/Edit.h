@@ -24,6 +24,7 @@ enum EditStyle : std::uint32_t {
     kEditMultiLine = 0x00010000,  // wraps at the width, Return starts a line, scrolls vertically
     kEditReadOnly = 0x00020000,   // selectable and copyable, not changed by the user
     kEditNoFrame = 0x00040000,    // no one-pixel frame
+    kEditNoWrap = 0x00080000,     // a multi-line control keeps each line whole and scrolls sideways
 };
 
 // Notifications to the parent window: msg::kCommand with wparam = code << 16 and lparam = the
@@ -33,6 +34,7 @@ enum EditNotification : std::uint32_t {
     kEditKillFocus = 0x0200,
     kEditChange = 0x0300,  // the text changed, by the user or by the program
     kEditReturn = 0x0700,  // Return was pressed in a one-line field
+    kEditScroll = 0x0602,  // a multi-line control scrolled or its text's extent changed
 };
 constexpr std::uint32_t editNotification(WParam wparam) {
     return static_cast<std::uint32_t>((wparam >> 16) & 0xFFFF);
@@ -80,6 +82,20 @@ bool editPaste(Handle edit);
 Rect editCaretRect(Handle edit);
 // How far the text is scrolled (pixels to the left and up).
 Point editScroll(Handle edit);
+// The scroll state of a control: the text's extent (with room for the caret at a line's end),
+// the part of it shown and how far it is scrolled.
+struct EditExtent {
+    Size content;
+    Size page;
+    Point scroll;
+    std::int32_t lineHeight = 1;
+    friend bool operator==(const EditExtent&, const EditExtent&) = default;
+};
+bool editExtent(Handle edit, EditExtent* extent);
+// Scrolls a multi-line control to a position (cut to its range); the caret stays where it is.
+bool setEditScroll(Handle edit, Point scroll);
+// Wrapping of a multi-line control at its width (on unless made with kEditNoWrap).
+bool setEditWrap(Handle edit, bool wrap);
 // The height of a one-line field in the font: one line, padding and frame.
 std::int32_t editFieldHeight(const Font& font);
 

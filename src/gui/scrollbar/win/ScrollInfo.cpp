@@ -23,6 +23,16 @@ void ScrollInfo::reset() {
     enabled_ = true;
     frozen_ = updating_ = keepCentre_ = hasCentre_ = false;
     centre_ = total_ = 0;
+    mover_ = nullptr;
+}
+
+void ScrollInfo::setRange(std::int32_t content, std::int32_t page, std::int32_t position) {
+    if (content == content_ && page == page_ && position == position_) return;
+    content_ = content;
+    page_ = page;
+    position_ = position;
+    scrollable_ = page < content;
+    if (bar_) bar_->repaint();
 }
 
 IComponent* ScrollInfo::content() const {
@@ -95,6 +105,11 @@ void ScrollInfo::scrollBy(std::int32_t step) {
     step = target - position_;
     if (step == 0) return;
     position_ = target;
+    if (mover_) {
+        mover_(position_);
+        if (bar_) bar_->repaint();
+        return;
+    }
     moveContent(-step);
     total_ += step;
     if (keepCentre_) centre_ += step;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "gui/IBox.h"
 #include "gui/scrollbar/IScrollInfo.h"
@@ -26,6 +27,11 @@ public:
         horizontal_ = horizontal;
     }
     void reset();
+    // A target that scrolls itself (a text area): a scroll by the bar only reports the new
+    // position to `mover`, and the target tells the range with setRange.
+    void bindMover(std::function<void(std::int32_t position)> mover) { mover_ = std::move(mover); }
+    // The range, page and position as the target has them; the bar repaints when they changed.
+    void setRange(std::int32_t content, std::int32_t page, std::int32_t position);
     // Recomputes page, content and position from the viewing box (after a layout).
     void update();
     // Disabling moves the content back to where it was before any scrolling.
@@ -53,6 +59,7 @@ private:
     bool keepCentre_ = false, hasCentre_ = false;
     std::int32_t centre_ = 0;
     std::int32_t total_ = 0;  // sum of every position change, so disabling can undo them
+    std::function<void(std::int32_t)> mover_;
 };
 
 }  // namespace s::gui::scrollbar::win
