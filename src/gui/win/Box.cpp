@@ -42,6 +42,7 @@ void BoxBase::resetBox() {
     content_ = {};
     frozen_ = acceptDrops_ = hovered_ = false;
     hoverTracking_ = true;
+    pointerTransparent_ = false;
     running_ = 0;
     wheelLines_ = 0;
     layoutListeners_.clear();
@@ -387,6 +388,11 @@ pw::Result BoxBase::handleMessage(pw::Handle window, std::uint32_t message, pw::
         case kMsgLayout:
             layout();
             return 1;
+        case pw::msg::kHitTest: {
+            pw::Result hit = Component::handleMessage(window, message, wparam, lparam);
+            if (pointerTransparent_ && hit == pw::kHitClient) return pw::kHitTransparent;
+            return hit;
+        }
         case pw::msg::kDropFiles:
             if (!acceptDrops_) return forwardToParent(message, wparam, lparam);
             onDrop(wparam);

@@ -107,6 +107,10 @@ public:
     void setNoMinWidth(bool on) override { noMinWidth_ = on; }
     void setNoMinHeight(bool on) override { noMinHeight_ = on; }
     void setHoverTracking(bool on) override { hoverTracking_ = on; }
+    // The box's own area lets the pointer through to what lies beneath; its children still
+    // take it.
+    void setPointerTransparent(bool on) { pointerTransparent_ = on; }
+    bool isPointerTransparent() const { return pointerTransparent_; }
     bool isHovered() const override { return hovered_; }
     std::int32_t getContentMinWidth() const override { return content_.minWidth; }
     std::int32_t getContentMinHeight() const override { return content_.minHeight; }
@@ -145,6 +149,7 @@ protected:
     bool frozen_ = false;
     bool acceptDrops_ = false;
     bool hoverTracking_ = true;
+    bool pointerTransparent_ = false;
     bool hovered_ = false;
     int running_ = 0;  // nested layouts of this box
     std::int32_t wheelLines_ = 0;
