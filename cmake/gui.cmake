@@ -1,5 +1,5 @@
 # ---- window layer (src/platform/window) ----------------------------------------------------
-pkg_check_modules(VERITOME_WINDOW_DEPS REQUIRED IMPORTED_TARGET sdl2 x11 cairo pangocairo)
+pkg_check_modules(VERITOME_WINDOW_DEPS REQUIRED IMPORTED_TARGET sdl2 x11 xext cairo pangocairo)
 veritome_library(s_platform_window
   DIRS src/platform/window/**
   LIBS PkgConfig::VERITOME_WINDOW_DEPS)

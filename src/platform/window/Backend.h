@@ -49,6 +49,9 @@ public:
     virtual void setSurfaceStyle(Handle topLevel, std::uint32_t style) {}
     // The surface's icon; null removes it.
     virtual void setSurfaceIcon(Handle topLevel, const Picture* icon) {}
+    // The surface's shape (client coordinates, the union of the rectangles); empty: the whole
+    // rectangle.
+    virtual void setSurfaceShape(Handle topLevel, const std::vector<Rect>& rects) {}
     // The pointer is captured by one of the surface's windows (true) or released (false).
     virtual void captureMouse(Handle topLevel, bool captured) = 0;
     // The latest hit test of the pointer over a borderless surface (for system drags).

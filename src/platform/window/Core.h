@@ -29,6 +29,9 @@ struct TopLevelState {
     bool onTop = false;
     std::uint8_t alpha = 255;
     ShowState showState = ShowState::kNormal;
+    // Minimised while maximised: a restore brings the window back maximised.
+    bool maximisedBeforeMinimise = false;
+    std::vector<Rect> shape;  // client coordinates; empty: the whole rectangle
     Size minimumSize;     // asked for
     Size appliedMinimum;  // as the backend last heard it
     // Placements told to the backend and not yet reported back by it (steady clock ms): a report

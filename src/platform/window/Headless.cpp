@@ -286,6 +286,11 @@ void HeadlessBackend::setSurfaceStyle(Handle topLevel, std::uint32_t style) {
     if (HeadlessSurface* s = state_->find(topLevel)) s->style = style;
 }
 
+void HeadlessBackend::setSurfaceShape(Handle topLevel, const std::vector<Rect>& rects) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (HeadlessSurface* s = state_->find(topLevel)) s->shape = rects;
+}
+
 void HeadlessBackend::setSurfaceIcon(Handle topLevel, const Picture* icon) {
     std::lock_guard<std::mutex> lock(state_->mutex);
     if (HeadlessSurface* s = state_->find(topLevel)) {

@@ -23,6 +23,7 @@ struct HeadlessSurface {
     Size minimumSize;
     std::uint32_t style = 0;
     Size icon;  // 0 x 0: none
+    std::vector<Rect> shape;  // empty: the whole rectangle
     std::u16string title;
     int presents = 0;
     bool textInput = false;  // input methods on
@@ -87,6 +88,7 @@ public:
     std::vector<Monitor> monitors() override;
     void setSurfaceStyle(Handle topLevel, std::uint32_t style) override;
     void setSurfaceIcon(Handle topLevel, const Picture* icon) override;
+    void setSurfaceShape(Handle topLevel, const std::vector<Rect>& rects) override;
     bool setClipboardText(std::u16string_view text) override;
     bool clipboardText(std::u16string* out) override;
     bool setPrimarySelectionText(std::u16string_view text) override;

@@ -355,6 +355,11 @@ void translateInput(RawInput& in, Queue& q) {
                 std::lock_guard<std::recursive_mutex> lock(treeMutex());
                 WindowRecord* r = findLocked(top);
                 if (!r || r->top->showState == in.state) return;
+                if (in.state == ShowState::kMinimised) {
+                    r->top->maximisedBeforeMinimise = r->top->showState == ShowState::kMaximised;
+                } else {
+                    r->top->maximisedBeforeMinimise = false;
+                }
                 r->top->showState = in.state;
                 size = {r->rect.width, r->rect.height};
             }

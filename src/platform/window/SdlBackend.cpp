@@ -24,6 +24,7 @@
 #include "platform/window/Input.h"
 #include "platform/window/Text.h"
 #include "platform/window/X11Errors.h"
+#include "platform/window/X11Shape.h"
 
 namespace platform::window {
 
@@ -217,6 +218,17 @@ public:
         });
     }
 
+    // The X Shape extension on the X11 window: the display library's own shaped windows must
+    // be made shaped and cannot take a shape later.
+    void setSurfaceShape(Handle top, const std::vector<Rect>& rects) override {
+        run([&] {
+            Entry* e = entryOf(top);
+            if (!e) return;
+            e->shape = rects;
+            applyX11Shape(e->window, rects);
+        });
+    }
+
     std::vector<Monitor> monitors() override {
         std::vector<Monitor> out;
         run([&] {
@@ -320,6 +332,9 @@ public:
                     SDL_MinimizeWindow(w);
                     break;
                 case ShowState::kMaximised:
+                    // An iconic window is brought back first: maximising alone leaves it
+                    // iconic on X11.
+                    if (SDL_GetWindowFlags(w) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(w);
                     SDL_MaximizeWindow(w);
                     break;
                 case ShowState::kNormal:
@@ -464,6 +479,7 @@ private:
         SDL_Window* window = nullptr;
         Handle top = kNoWindow;
         std::uint32_t style = 0;
+        std::vector<Rect> shape;  // given again to a window made anew
     };
 
     static Uint32 windowFlags(std::uint32_t style) {
@@ -507,6 +523,7 @@ private:
         }
         SDL_DestroyWindow(old);
         SDL_SetWindowOpacity(made, opacity);
+        if (!e.shape.empty()) applyX11Shape(made, e.shape);
         if (!(was & SDL_WINDOW_HIDDEN)) SDL_ShowWindow(made);
         input::exposed(e.top);
     }

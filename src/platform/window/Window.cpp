@@ -791,6 +791,11 @@ bool setShowState(Handle window, ShowState state) {
         window,
         [&](TopLevelState& t) {
             bool changed = t.showState != state;
+            if (state == ShowState::kMinimised) {
+                if (changed) t.maximisedBeforeMinimise = t.showState == ShowState::kMaximised;
+            } else {
+                t.maximisedBeforeMinimise = false;
+            }
             t.showState = state;
             return changed;
         },
@@ -799,6 +804,29 @@ bool setShowState(Handle window, ShowState state) {
 
 ShowState showState(Handle window) {
     return topLevelValue(window, ShowState::kNormal, [](TopLevelState& t) { return t.showState; });
+}
+
+ShowState restoredShowState(Handle window) {
+    return topLevelValue(window, ShowState::kNormal, [](TopLevelState& t) {
+        return t.showState == ShowState::kMinimised && t.maximisedBeforeMinimise
+                   ? ShowState::kMaximised
+                   : ShowState::kNormal;
+    });
+}
+
+bool setShape(Handle window, const std::vector<Rect>& rects) {
+    return topLevelChange(
+        window,
+        [&](TopLevelState& t) {
+            bool changed = t.shape != rects;
+            t.shape = rects;
+            return changed;
+        },
+        [&] { backend().setSurfaceShape(window, rects); });
+}
+
+std::vector<Rect> shapeOf(Handle window) {
+    return topLevelValue(window, std::vector<Rect>{}, [](TopLevelState& t) { return t.shape; });
 }
 
 bool setMinimumSize(Handle window, Size size) {

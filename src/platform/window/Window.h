@@ -109,6 +109,13 @@ std::uint8_t opacity(Handle window);
 enum class ShowState { kNormal, kMinimised, kMaximised };
 bool setShowState(Handle window, ShowState state);
 ShowState showState(Handle window);
+// The state a restore goes back to: maximised for a window minimised while it was maximised,
+// else normal.
+ShowState restoredShowState(Handle window);
+// The shape of a top-level window: the union of the rectangles (client coordinates); outside
+// it the display shows what lies beneath. Empty: the whole rectangle.
+bool setShape(Handle window, const std::vector<Rect>& rects);
+std::vector<Rect> shapeOf(Handle window);
 // Limits resizing by the user (the system frame and the layer's own resize). Placing the window
 // smaller by program (an automatic shrink) stays possible: while the window is smaller, the
 // limit given to the system is lowered to its size.
