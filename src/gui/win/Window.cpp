@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/IAppWindow.h"
+#include "gui/IMenuEx.h"
 #include "gui/IPopupMenu.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/drawer/window/IThin.h"
@@ -312,23 +313,30 @@ void Window::maximize() {
     onOwner([this] {
         undoShrink();
         pw::setShowState(native_, pw::ShowState::kMaximised);
+        applyShape();
     });
 }
 
 void Window::restore() {
     onOwner([this] {
-        if (appWindow_) appWindow_->setMaximized(false);
+        // A window minimised while maximised comes back maximised, as the desktop restores it.
+        pw::ShowState back = pw::restoredShowState(native_);
+        if (appWindow_ && back != pw::ShowState::kMaximised) appWindow_->setMaximized(false);
         if (iconized_) {
             iconized_ = false;
             pw::show(native_, true);
             pw::activate(native_);
         }
-        pw::setShowState(native_, pw::ShowState::kNormal);
+        pw::setShowState(native_, back);
+        applyShape();
     });
 }
 
 void Window::showNormal() {
-    onOwner([this] { pw::setShowState(native_, pw::ShowState::kNormal); });
+    onOwner([this] {
+        pw::setShowState(native_, pw::ShowState::kNormal);
+        applyShape();
+    });
 }
 
 void Window::iconize() {
@@ -680,6 +688,7 @@ void Window::setWindowDrawer(drawer::window::IThin* drawer, bool owned) {
         // With a drawer the window paints its own frame.
         setFramed(drawer == nullptr);
         if (!drawer) backBuffer_.reset();
+        applyShape();
         pw::invalidate(native_);
     });
 }
@@ -716,7 +725,23 @@ void Window::rightDown() {
     }
 }
 
+void Window::applyShape() {
+    // The drawer's corners cut the window; a maximised window fills its area square.
+    drawer::window::Region shape;
+    if (drawer_ && width_ > 0 && height_ > 0 && !isMaximized()) {
+        shape = drawer_->region(0, 0, width_, height_);
+        // One rectangle over the whole window is no shape at all.
+        if (shape.size() == 1 && shape[0] == pw::Rect{0, 0, width_, height_}) shape.clear();
+    }
+    pw::setShape(native_, shape);
+}
+
 bool Window::dispatchCommand(std::int32_t command) {
+    // The menu bar first: a command it owns is chosen through the bar, which tells the owning
+    // popup's listeners and its own.
+    if (auto* bar = dynamic_cast<IMenuEx*>(menuBar_); bar && bar->ownsCommand(command)) {
+        return bar->chooseCommand(command);
+    }
     for (IPopupMenu* menu : {notificationMenu_, contextMenu_}) {
         if (!menu || !menu->ownsCommand(command)) continue;
         IPopupMenu* owner = menu->menuOfCommand(command);
@@ -1119,6 +1144,8 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
                 height_ = size.y;
                 if (static_cast<pw::ShowState>(wparam) != pw::ShowState::kMinimised) layout();
             }
+            // Also on a change of state alone: a maximised window loses its corners.
+            if (static_cast<pw::ShowState>(wparam) != pw::ShowState::kMinimised) applyShape();
             return 0;
         }
         case pw::msg::kMove: {

@@ -183,8 +183,8 @@ public:
     void setStatusBar(IComponent* statusBar) override;
     IComponent* getStatusBar() const override { return statusBar_; }
     void setContextMenu(IPopupMenu* menu, IWindow* owner) override;
-    // Offers a menu command to the notification-icon menu, then to the context menu; the first
-    // that owns it chooses it. Answers whether one did.
+    // Offers a menu command to the menu bar (an IMenuEx), then to the notification-icon menu,
+    // then to the context menu; the first that owns it chooses it. Answers whether one did.
     bool dispatchCommand(std::int32_t command);
 
     std::intptr_t postNotification(std::intptr_t a, std::intptr_t b, std::intptr_t c,
@@ -303,6 +303,8 @@ private:
     void undoShrink();
     void rebuildTitle();
     void takeSkin();
+    // The window drawer's shape for the current size, given to the native window.
+    void applyShape();
     void applyIcon();
     void applyStyle();
     void applyMinimumSize();

@@ -1,5 +1,6 @@
 // The top-level window on a real display (Xvfb with a window manager): its self-painted frame
-// and a resize by it, keep on top and opacity as window properties, and the time from making a
+// and a resize by it, its rounded corners as the window's shape, a restore after minimising a
+// maximised window, keep on top and opacity as window properties, and the time from making a
 // window to its first frame on the screen.
 #include <gtest/gtest.h>
 
@@ -77,6 +78,51 @@ TEST_F(WindowOnDisplay, SelfPaintedFrameIsOnTheScreenAndSizesTheWindow) {
     EXPECT_TRUE(waitFor([&] { return pw::screenRect(window->getNativeWindow()).width >= 250; }))
         << pw::screenRect(window->getNativeWindow()).width;
     EXPECT_EQ(pw::screenRect(window->getNativeWindow()).x, before.x);
+}
+
+TEST_F(WindowOnDisplay, RoundedCornersCutTheWindowOnTheScreen) {
+    window = newWindow(220, 160, 200, 100);
+    window->setTitle(title);
+    auto* frame = s::gui::drawer::window::win::Thin::create();
+    frame->setFrameColour(pw::rgb(200, 0, 0));
+    frame->setBackgroundColour(pw::rgb(0, 0, 200));
+    frame->setCornerStyles(s::gui::drawer::window::kRound, s::gui::drawer::window::kRound);
+    window->setWindowDrawer(frame, true);
+    window->setVisible(true, true);
+    ASSERT_TRUE(waitFor([&] { return onScreen(100, 50) == pw::rgb(0, 0, 200); }));
+    // The corner pixels belong to what lies beneath; the edges between them to the window.
+    EXPECT_TRUE(waitFor([&] {
+        pw::Colour corner = onScreen(0, 0);
+        return corner != pw::rgb(200, 0, 0) && corner != pw::rgb(0, 0, 200);
+    })) << std::hex
+        << onScreen(0, 0);
+    pw::Colour bottomRight = onScreen(199, 99);
+    EXPECT_NE(bottomRight, pw::rgb(200, 0, 0));
+    EXPECT_NE(bottomRight, pw::rgb(0, 0, 200));
+    EXPECT_EQ(onScreen(0, 50), pw::rgb(200, 0, 0));
+}
+
+TEST_F(WindowOnDisplay, MinimisedFromMaximisedComesBackMaximised) {
+    window = newWindow(100, 100, 300, 200);
+    window->setTitle(title);
+    window->setVisible(true, true);
+    window->maximize();
+    ASSERT_TRUE(waitFor([&] { return pw::screenRect(window->getNativeWindow()).width > 600; }));
+    const pw::Rect maximised = pw::screenRect(window->getNativeWindow());
+    window->minimize();
+    ASSERT_TRUE(waitFor([&] {
+        return xprop("_NET_WM_STATE").find("_NET_WM_STATE_HIDDEN") != std::string::npos;
+    })) << xprop("_NET_WM_STATE");
+    window->restore();
+    EXPECT_TRUE(waitFor([&] {
+        std::string state = xprop("_NET_WM_STATE");
+        return state.find("_NET_WM_STATE_HIDDEN") == std::string::npos &&
+               state.find("_NET_WM_STATE_MAXIMIZED_HORZ") != std::string::npos;
+    })) << xprop("_NET_WM_STATE");
+    EXPECT_TRUE(waitFor([&] {
+        return pw::screenRect(window->getNativeWindow()).width == maximised.width;
+    })) << pw::screenRect(window->getNativeWindow()).width;
+    EXPECT_TRUE(window->isMaximized());
 }
 
 TEST_F(WindowOnDisplay, KeepOnTopAndTransparencyAreWindowProperties) {

@@ -124,6 +124,34 @@ TEST_F(MenuBar, CommandsAreFoundOnTheBarAndInEveryPopup) {
     EXPECT_EQ(commands.count, 2);
 }
 
+TEST_F(MenuBar, TheWindowOffersACommandToItsMenuBarFirst) {
+    show();
+    window->setMenuBar(bar);
+    // A context menu with the same command number loses to the bar.
+    PopupMenu* context = win::newPopupMenu(-1, nullptr);
+    context->addItem(newMenuItemText(u"Also dark", 7, false));
+    context->addItem(newMenuItemText(u"Only here", 11, false));
+    Counter contextListener, themeListener;
+    context->addCommandListener(&contextListener);
+    theme->addCommandListener(&themeListener);
+    window->setContextMenu(context, nullptr);
+    EXPECT_EQ(pw::send(top(), pw::msg::kCommand, 7), 1);
+    EXPECT_EQ(themeListener.count, 1);
+    EXPECT_EQ(commands.count, 1);
+    EXPECT_EQ(contextListener.count, 0);
+    EXPECT_EQ(onOwner([&] { return bar->getChosenItem()->getCommand(); }), 7);
+    EXPECT_EQ(pw::send(top(), pw::msg::kCommand, 9), 1);  // a command entry on the bar
+    EXPECT_EQ(commands.count, 2);
+    EXPECT_EQ(pw::send(top(), pw::msg::kCommand, 11), 1);  // not the bar's: the context menu
+    EXPECT_EQ(contextListener.count, 1);
+    EXPECT_EQ(commands.count, 2);
+    EXPECT_EQ(pw::send(top(), pw::msg::kCommand, 12345), 0);  // nobody's
+    EXPECT_EQ(commands.count, 2);
+    window->setContextMenu(nullptr, nullptr);
+    window->setMenuBar(nullptr);
+    context->release();
+}
+
 TEST_F(MenuBar, EntriesAreMeasuredInARowAndRemeasuredOnALanguageChange) {
     auto widths = [&] {
         std::vector<std::int32_t> w;
