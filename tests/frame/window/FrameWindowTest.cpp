@@ -21,6 +21,8 @@
 #include "gui/win/Button.h"
 #include "gui/win/GroupBox.h"
 #include "gui/win/Label.h"
+#include "gui/win/MenuEx.h"
+#include "gui/win/StatusBar.h"
 #include "gui/win/Window.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Input.h"
@@ -70,9 +72,19 @@ protected:
         fs::remove_all(dir);
     }
     pw::Point centreOf(gui::IComponent* c) {
+        return pointOf(c, {c->getWidth() / 2, c->getHeight() / 2});
+    }
+    // A point of a component in the window's client coordinates.
+    pw::Point pointOf(gui::IComponent* c, pw::Point p) {
         gui::win::Window* w = frame->window();
-        return {c->getScreenX() - w->getScreenX() + c->getWidth() / 2,
-                c->getScreenY() - w->getScreenY() + c->getHeight() / 2};
+        return {c->getScreenX() - w->getScreenX() + p.x, c->getScreenY() - w->getScreenY() + p.y};
+    }
+    pw::Colour pixel(pw::Point p) {
+        pw::Handle top = frame->window()->getNativeWindow();
+        pw::update(top);
+        pw::Colour c = 0;
+        pw::pixelAt(top, p, &c);
+        return c;
     }
     void dropFile() {
         pw::input::dropFiles(frame->window()->getNativeWindow(), centreOf(frame->dropArea()),
@@ -105,6 +117,62 @@ TEST_F(FrameWindowRun, DropRunsIgnoresASecondDropAndCancelEndsReady) {
     ASSERT_TRUE(eventually([&] { return !tool->isBusy(); }));
     EXPECT_TRUE(eventually([&] { return status() == u"Ready"; }));
     EXPECT_LT(tool->blocksRead.load(), 100);
+}
+
+TEST_F(FrameWindowRun, DropsOnTheMenuBarAndTheStatusBarStartARunToo) {
+    gui::win::MenuEx* bar = frame->menuBar();
+    gui::win::StatusBar* status = frame->statusBar();
+    pw::Rect entry = bar->getEntryRect(0);
+    struct Target {
+        const char* name;
+        pw::Point at;
+    };
+    const Target targets[] = {
+        {"a menu-bar entry", pointOf(bar, {entry.x + entry.width / 2, entry.height / 2})},
+        {"the menu bar beside its entries", pointOf(bar, {bar->getWidth() - 4, 4})},
+        {"the status bar's body", pointOf(status, {status->getWidth() / 2, 3})},
+        {"the status label", centreOf(frame->statusLabel())},
+        {"the drop area", centreOf(frame->dropArea())},
+    };
+    int runs = 0;
+    for (const Target& t : targets) {
+        SCOPED_TRACE(t.name);
+        pw::input::dropFiles(frame->window()->getNativeWindow(), t.at, {file.u16string()});
+        ASSERT_TRUE(eventually([&] { return tool->isBusy(); }));
+        EXPECT_EQ(++runs, tool->beforeRuns);
+        tool->cancel();
+        ASSERT_TRUE(eventually([&] { return !tool->isBusy(); }));
+    }
+}
+
+TEST_F(FrameWindowRun, MenuBarAtTheTopStatusBarAtTheBottomAndAWhiteContentArea) {
+    gui::win::Window* w = frame->window();
+    EXPECT_EQ(frame->menuBar()->getY(), 0);
+    EXPECT_EQ(frame->menuBar()->getEntryCount(), 3);
+    EXPECT_EQ(frame->menuBar()->getEntryText(0), u"View");
+    EXPECT_EQ(frame->menuBar()->getEntryText(2), u"About");
+    gui::win::StatusBar* status = frame->statusBar();
+    EXPECT_EQ(status->getY() + status->getHeight(), w->getClientHeight());
+    EXPECT_EQ(status->getWidth(), w->getClientWidth());
+    // The status fields are inside the bar, the content pile above it.
+    EXPECT_GE(frame->statusLabel()->getScreenY(), status->getScreenY());
+    gui::IComponent* content = frame->contentPile();
+    EXPECT_LE(content->getScreenY() + content->getHeight(), status->getScreenY());
+    EXPECT_EQ(pixel(centreOf(content)), pw::rgb(255, 255, 255));
+    EXPECT_EQ(pixel(pointOf(content, {-1, content->getHeight() / 2})), pw::rgb(145, 155, 156));
+    EXPECT_EQ(pixel(pointOf(content, {content->getWidth() / 2, content->getHeight()})),
+              pw::rgb(145, 155, 156));
+}
+
+TEST_F(FrameWindowRun, MenuCommandsReachTheFrameThroughTheWindow) {
+    pw::Handle top = frame->window()->getNativeWindow();
+    ASSERT_TRUE(frame->isChecked(120));  // Easy Drag, from the settings
+    EXPECT_EQ(pw::send(top, pw::msg::kCommand, 120), 1);
+    EXPECT_FALSE(frame->isChecked(120));
+    EXPECT_FALSE(frame->window()->getEasyDrag());
+    EXPECT_EQ(pw::send(top, pw::msg::kCommand, 120), 1);
+    EXPECT_TRUE(frame->window()->getEasyDrag());
+    EXPECT_EQ(pw::send(top, pw::msg::kCommand, 99999), 0);
 }
 
 TEST_F(FrameWindowRun, CloseDuringARunWaitsForTheWorker) {

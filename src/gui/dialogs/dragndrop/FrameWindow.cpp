@@ -16,8 +16,10 @@
 #include "gui/win/ComboBox.h"
 #include "gui/win/GroupBox.h"
 #include "gui/win/Label.h"
+#include "gui/win/MenuEx.h"
 #include "gui/win/PopupMenu.h"
 #include "gui/win/ProgressBar.h"
+#include "gui/win/StatusBar.h"
 #include "gui/win/Window.h"
 #include "lang/LangPack.h"
 #include "lang/Localizer.h"
@@ -34,6 +36,8 @@ namespace {
 constexpr std::intptr_t kHandOffTag = 0x48616e64;  // "Hand"
 constexpr std::int32_t kBrandText = 101000;
 constexpr std::int32_t kStatusBarHeight = 24;
+// The frame line around the content pile.
+constexpr std::int32_t kLineRed = 145, kLineGreen = 155, kLineBlue = 156;
 
 }  // namespace
 
@@ -43,7 +47,9 @@ void Dialog::buildAndRun() {
     window.buildAndRun();
 }
 
-FrameWindow::FrameWindow(Dialog* dialog) : dialog_(dialog) {}
+FrameWindow::FrameWindow(Dialog* dialog) : dialog_(dialog) {
+    windowDrops_.frame = this;
+}
 
 FrameWindow::~FrameWindow() {
     // A run still going needs the window for its notifications until its task has returned.
@@ -58,7 +64,9 @@ FrameWindow::~FrameWindow() {
     if (dialog_->getView() == this) dialog_->setView(nullptr);
     const bool themesAttached = viewMenu_ && window_ && themeCount() > 0;
     if (window_) {
-        // The window does not own what was put into it: the tree, the status row, the menus.
+        // The window does not own what was put into it: the tree (with the menu bar, which
+        // releases its menus) and the status bar.
+        window_->setMenuBar(nullptr);
         window_->setStatusBar(nullptr);
         window_->removeAll(true);
         window_->release();
@@ -67,8 +75,6 @@ FrameWindow::~FrameWindow() {
         statusBar_->removeAll(true);
         statusBar_->release();
     }
-    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_})
-        if (menu) menu->release();
     if (themeMenu_ && !themesAttached) themeMenu_->release();
 }
 
@@ -95,8 +101,12 @@ void FrameWindow::build() {
     content_->layoutPile();
     content_->setPercentWidth(100, false);
     content_->setPercentHeight(100, false);
-    content_->setBackgroundWhite(false);
-    content_->setOwnBackground(145, 155, 156);
+    // White, inside a one-pixel line.
+    content_->setOwnBackground(255, 255, 255);
+    win::Box* contentFrame =
+        win::newBox(100, 100, layout::kStart, layout::kStart, 0, 0, 1, 1, layout::kPile);
+    contentFrame->setOwnBackground(kLineRed, kLineGreen, kLineBlue);
+    contentFrame->add(content_);
     actions_ = dialog_->newActionSelector();
     if (!actions_) actions_ = win::newComboBox(-1, true);
 
@@ -116,14 +126,15 @@ void FrameWindow::build() {
         win::newBox(100, -1, layout::kStart, layout::kCentre, 6, 0, 6, 4, layout::kRow);
     actionRow->add(win::newLabelByNumber(1004000, false, false, 0));
     actionRow->add(actions_);
-    window_->add(menuRow_);
+    window_->add(menuBar_);
+    window_->setMenuBar(menuBar_);
     win::Box* line = win::newBoxFixedHeight(100, 1, -1, -1, 0, 0, 0, layout::kRow);
-    line->setOwnBackground(145, 155, 156);
+    line->setOwnBackground(kLineRed, kLineGreen, kLineBlue);
     window_->add(line);
     window_->add(topRow);
     window_->add(dropArea_);
     window_->add(actionRow);
-    window_->add(content_);
+    window_->add(contentFrame);
     // The window places its status bar along the bottom edge; the content keeps clear of it.
     window_->add(win::newBoxFixedHeight(100, kStatusBarHeight, -1, -1, 0, 0, 0, layout::kRow));
     window_->setStatusBar(statusBar_);
@@ -137,11 +148,11 @@ void FrameWindow::build() {
 
     // 13. Listeners of the frame.
     dropArea_->getContentBox()->addDropListener(this);
+    window_->setAcceptDroppedFiles(true);
+    window_->addDropListener(&windowDrops_);
     window_->addCloseListener(this);
     window_->addNotificationListener(this);
-    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_})
-        menu->addCommandListener(this);
-    for (win::Button* entry : menuEntries_) entry->addClickListener(this);
+    menuBar_->addCommandListener(this);
     keepOnTop_->addCheckedListener(this);
     keepOnTop_->addUncheckedListener(this);
     actions_->addChangeListener(this);
@@ -215,20 +226,18 @@ void FrameWindow::buildMenus() {
     aboutMenu_->addItem(newSeparator());
     aboutMenu_->addItem(newMenuItem(108100, localizer, command::kWorkplace, false));
 
-    // The menu bar: one entry per menu, opening it below the entry.
-    menuRow_ = win::newBox(100, -1, layout::kStart, layout::kCentre, 0, 0, 2, 1, layout::kRow);
-    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_}) {
-        win::Button* entry = win::newButton(menu->getTitle(), -1, 20);
-        menuEntries_.push_back(entry);
-        menuRow_->add(entry);
-    }
+    // The menu bar: View, Language, About; it takes the menus over.
+    menuBar_ = win::newMenuEx();
+    if (localizer) menuBar_->setLanguagePack(localizer);
+    for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_}) menuBar_->addMenu(menu);
 }
 
 void FrameWindow::buildStatusBar() {
-    statusBar_ = win::newBoxFixedHeight(100, kStatusBarHeight, layout::kStart, layout::kCentre, 0,
-                                        2, 2, layout::kRow);
-    statusBar_->setHorizontalGap(6);
-    IBox* fields = statusBar_;
+    statusBar_ = win::newStatusBar();
+    // One height whether the progress area or the brand link shows.
+    statusBar_->setFixedHeight(kStatusBarHeight, false);
+    IBox* fields = statusBar_->getContentBox();
+    fields->setHorizontalGap(6);
     // The progress area: bar, gap, Cancel.
     // The bar is 100 pixels wide.
     progressArea_ =
@@ -289,13 +298,10 @@ void FrameWindow::onEvent(void* source, std::int32_t code) {
     if (dialog_->onDialogEvent(source, code)) return;
     if (dropArea_ && source == static_cast<IComponent*>(dropArea_->getContentBox())) {
         if (code == boxevent::kDrop) dialog_->drop(dropArea_->getContentBox()->getDroppedFiles());
-    } else if (source == static_cast<IPopupMenu*>(viewMenu_) ||
-               source == static_cast<IPopupMenu*>(languageMenu_) ||
-               source == static_cast<IPopupMenu*>(aboutMenu_) ||
-               source == static_cast<IPopupMenu*>(themeMenu_)) {
-        menuitem::MenuItem* chosen = static_cast<IPopupMenu*>(source)->getChosenItem();
+    } else if (menuBar_ && source == static_cast<IComponent*>(menuBar_)) {
+        // Chosen in one of the bar's menus (or through the window's command dispatch).
+        menuitem::MenuItem* chosen = menuBar_->getChosenItem();
         if (chosen) dialog_->onCommand(chosen->getCommand());
-    } else if (openMenuOf(source)) {
     } else if (source == static_cast<IComponent*>(keepOnTop_)) {
         dialog_->onKeepOnTopBox(keepOnTop_->isChecked());
     } else if (source == static_cast<IComponent*>(actions_)) {
@@ -412,16 +418,9 @@ void FrameWindow::setChecked(std::int32_t command, bool on) {
         if (menu->ownsCommand(command)) menu->setChecked(command, on);
 }
 
-bool FrameWindow::openMenuOf(void* source) {
-    win::PopupMenu* menus[] = {viewMenu_, languageMenu_, aboutMenu_};
-    for (std::size_t i = 0; i < menuEntries_.size(); ++i) {
-        win::Button* entry = menuEntries_[i];
-        if (source != static_cast<IComponent*>(entry)) continue;
-        menus[i]->showAt(entry->getScreenX(), entry->getScreenY() + entry->getHeight(),
-                         window_->getNativeWindow());
-        return true;
-    }
-    return false;
+void FrameWindow::WindowDrops::onEvent(void*, std::int32_t code) {
+    if (code != boxevent::kDrop) return;
+    frame->dialog_->drop(frame->window_->getDroppedFiles());
 }
 
 void FrameWindow::setKeepOnTopBox(bool on) {
@@ -468,10 +467,8 @@ void FrameWindow::applyTheme(const char16_t* name) {
 }
 
 void FrameWindow::relayout() {
-    // The menu entries show their menus' titles in the current language.
-    win::PopupMenu* menus[] = {viewMenu_, languageMenu_, aboutMenu_};
-    for (std::size_t i = 0; i < menuEntries_.size(); ++i)
-        menuEntries_[i]->setText(menus[i]->getTitle());
+    // The bar shows its menus' titles in the current language.
+    menuBar_->refreshTexts();
     window_->layout();
 }
 

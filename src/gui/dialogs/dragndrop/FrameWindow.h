@@ -63,9 +63,12 @@ public:
     win::Window* window() const { return window_; }
     // Parts the tests drive.
     win::Label* statusLabel() const { return status_; }
+    win::MenuEx* menuBar() const { return menuBar_; }
+    win::StatusBar* statusBar() const { return statusBar_; }
     win::GroupBox* dropArea() const { return dropArea_; }
     win::Button* cancelButton() const { return cancel_; }
     IComboBox* actionSelector() const { return actions_; }
+    IBox* contentPile() const { return content_; }
     dialogs::About3* about() const { return about_; }
 
     void onEvent(void* source, std::int32_t code) override;
@@ -102,13 +105,18 @@ private:
     void buildStatusBar();
     void buildDropArea();
     void closeAbout();
-    // Opens the menu whose entry is source; false when source is no menu entry.
-    bool openMenuOf(void* source);
+
+    // Files dropped anywhere else on the window (menu bar, status bar, rows) start a run too.
+    struct WindowDrops : events::IEventListener {
+        void onEvent(void* source, std::int32_t code) override;
+        FrameWindow* frame = nullptr;
+    };
 
     Dialog* dialog_;
     win::Window* window_ = nullptr;
-    win::Box* menuRow_ = nullptr;
-    std::vector<win::Button*> menuEntries_;
+    WindowDrops windowDrops_;
+    // The menu bar owns the menus; the pointers below are for their commands and marks.
+    win::MenuEx* menuBar_ = nullptr;
     win::PopupMenu* viewMenu_ = nullptr;
     win::PopupMenu* themeMenu_ = nullptr;
     win::PopupMenu* languageMenu_ = nullptr;
@@ -117,7 +125,7 @@ private:
     win::GroupBox* dropArea_ = nullptr;
     IComboBox* actions_ = nullptr;
     IBox* content_ = nullptr;
-    win::Box* statusBar_ = nullptr;
+    win::StatusBar* statusBar_ = nullptr;
     win::Label* status_ = nullptr;
     win::Label* second_ = nullptr;
     win::Label* brand_ = nullptr;
