@@ -25,6 +25,11 @@ void StatusBar::reset() {
     layoutFlag_ = flag_ = false;
 }
 
+std::int32_t StatusBar::getMaxHeight() const {
+    if (fixedHeight_ >= 0 || percentHeight_ >= 0) return BoxBase::getMaxHeight();
+    return getMinHeight();
+}
+
 ILayoutManager* StatusBar::getLayoutManager() const {
     return manager_ ? manager_ : layout::Pile::shared();
 }

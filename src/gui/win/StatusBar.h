@@ -24,6 +24,9 @@ public:
     void release() override { thread::Pooled<StatusBar>::release(); }
     void recycle() override { reset(); }
 
+    // Without a fixed or percentage height, the height the fields need: the boxes inside take
+    // their height from the bar.
+    std::int32_t getMaxHeight() const override;
     // The shared pile manager unless one was set.
     ILayoutManager* getLayoutManager() const override;
     void setParts(IBox* outerBox, IBox* contentBox) override;

@@ -161,8 +161,14 @@ void Window::layout() {
     }
     BoxBase::layout();
     if (statusBar_ && statusBar_->isVisibleFlag()) {
-        std::int32_t h = statusBar_->getMaxHeight();
-        statusBar_->setBounds(0, getClientHeight() - h, getClientWidth(), h);
+        // The bar learns the height its fields need from its own layout: placed, laid out, and
+        // placed again while that height still changes.
+        for (int pass = 0; pass < 3; ++pass) {
+            std::int32_t h = statusBar_->getMaxHeight();
+            statusBar_->setBounds(0, getClientHeight() - h, getClientWidth(), h);
+            statusBar_->relayout();
+            if (statusBar_->getMaxHeight() == h) break;
+        }
     }
     applyMinimumSize();
 }
