@@ -414,6 +414,11 @@ bool FrameWindow::isChecked(std::int32_t command) {
 }
 
 void FrameWindow::setChecked(std::int32_t command, bool on) {
+    // The current theme carries a radio dot, which also clears the other themes' marks.
+    if (on && themeMenu_ && themeMenu_->ownsCommand(command)) {
+        themeMenu_->checkRadioCommand(command);
+        return;
+    }
     for (win::PopupMenu* menu : {viewMenu_, languageMenu_, aboutMenu_})
         if (menu->ownsCommand(command)) menu->setChecked(command, on);
 }
