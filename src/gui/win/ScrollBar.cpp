@@ -208,6 +208,7 @@ pw::Result ScrollBar::handleMessage(pw::Handle window, std::uint32_t message, pw
                                     pw::LParam lparam) {
     switch (message) {
         case pw::msg::kLButtonDown:
+        case pw::msg::kLButtonDblClk:  // quick clicks on an arrow each step
             onPress(pw::unpackPoint(lparam));
             return 0;
         case pw::msg::kMouseMove:

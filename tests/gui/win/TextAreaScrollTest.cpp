@@ -102,9 +102,13 @@ TEST_F(TextAreaBars, VerticalBarFollowsCaretWheelAndKeysAndScrollsTheText) {
     click({barX, 1 + 7});  // the upper arrow: one line
     ASSERT_TRUE(vPositionIs(most - 4 * line));
     EXPECT_EQ(seen().scroll.y, most - 4 * line);
+    // A quick second click comes as a double click: it steps as well.
+    pw::input::mouseButton(top(), {barX, 1 + 7}, pw::MouseButton::kLeft, true, 2);
+    pw::input::mouseButton(top(), {barX, 1 + 7}, pw::MouseButton::kLeft, false, 2);
+    ASSERT_TRUE(vPositionIs(most - 5 * line));
 
     click({barX, 78 - ScrollBar::kThickness - 1});  // the track under the thumb: a page on
-    std::int32_t paged = std::min(most, most - 4 * line + s.vPage);
+    std::int32_t paged = std::min(most, most - 5 * line + s.vPage);
     ASSERT_TRUE(vPositionIs(paged));
     EXPECT_EQ(seen().scroll.y, paged);
 
