@@ -110,6 +110,11 @@ TEST_F(FrameWindowRun, DropRunsIgnoresASecondDropAndCancelEndsReady) {
     ASSERT_TRUE(eventually([&] { return tool->isBusy(); }));
     tool->allowed = 2;
     ASSERT_TRUE(eventually([&] { return status() == file.u16string(); }));
+    // While it runs, the status text follows the progress bar and Cancel.
+    gui::IComponent* cancel = frame->cancelButton();
+    EXPECT_TRUE(cancel->isShown());
+    EXPECT_GT(cancel->getWidth(), 0);
+    EXPECT_GE(frame->statusLabel()->getScreenX(), cancel->getScreenX() + cancel->getWidth());
     dropFile();
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(tool->beforeRuns, 1);
@@ -117,6 +122,10 @@ TEST_F(FrameWindowRun, DropRunsIgnoresASecondDropAndCancelEndsReady) {
     ASSERT_TRUE(eventually([&] { return !tool->isBusy(); }));
     EXPECT_TRUE(eventually([&] { return status() == u"Ready"; }));
     EXPECT_LT(tool->blocksRead.load(), 100);
+    // Idle again: the hidden progress area leaves no gap before the brand link and the text.
+    EXPECT_TRUE(eventually([&] {
+        return frame->statusLabel()->getScreenX() - frame->statusBar()->getScreenX() < 100;
+    }));
 }
 
 TEST_F(FrameWindowRun, DropsOnTheMenuBarAndTheStatusBarStartARunToo) {

@@ -240,14 +240,15 @@ void FrameWindow::buildStatusBar() {
     fields->setHorizontalGap(6);
     // The progress area: bar, gap, Cancel.
     // The bar is 100 pixels wide.
-    progressArea_ =
-        win::newBoxFixed(layout::kRow, 100 + dialog_->progressGap() + dialog_->cancelButtonWidth(),
-                         20, layout::kCentre, dialog_->progressGap(), 0);
+    progressWidth_ = 100 + dialog_->progressGap() + dialog_->cancelButtonWidth();
+    progressArea_ = win::newBoxFixed(layout::kRow, progressWidth_, 20, layout::kCentre,
+                                     dialog_->progressGap(), 0);
     progress_ = win::newProgressBar();
     progressArea_->add(progress_);
     cancel_ = win::newButtonByNumber(dialog_->cancelButtonWidth(), 1006050, 18);
     progressArea_->add(cancel_);
     progressArea_->setVisible(false, false);
+    progressArea_->setFixedWidth(0, false);
     fields->add(progressArea_);
     // The brand link.
     brandArea_ = win::newBox(-1, -1, layout::kStart, layout::kCentre, 0, 0, 4, 0, layout::kRow);
@@ -342,10 +343,12 @@ void FrameWindow::setProgress(std::int64_t maximum, std::int64_t position) {
 }
 
 void FrameWindow::showProgressArea(bool show) {
+    // A hidden area keeps no room in the row: the status text follows what is shown.
     brandArea_->setVisible(!show, false);
+    brandArea_->setFixedWidth(show ? 0 : -1, false);
     progressArea_->setVisible(show, false);
-    window_->layout();
-    statusBar_->layout();
+    progressArea_->setFixedWidth(show ? progressWidth_ : 0, false);
+    statusBar_->getContentBox()->layout();
     progressArea_->layout();
 }
 

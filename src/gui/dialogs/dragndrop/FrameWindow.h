@@ -131,6 +131,7 @@ private:
     win::Label* brand_ = nullptr;
     win::Box* brandArea_ = nullptr;
     win::Box* progressArea_ = nullptr;
+    std::int32_t progressWidth_ = 0;
     win::ProgressBar* progress_ = nullptr;
     win::Button* cancel_ = nullptr;
     About3* about_ = nullptr;
