@@ -11,6 +11,10 @@ namespace s::str::strarray {
 class StrArray;
 }
 
+namespace s::gui::drawer::border {
+class IBorder;
+}
+
 namespace s::gui {
 
 namespace layout {
@@ -67,6 +71,9 @@ public:
     virtual void showOnly(std::uint32_t index) = 0;
     virtual void showOnlyPage(std::uint32_t index) = 0;
     virtual void setOwnBackground(std::int32_t red, std::int32_t green, std::int32_t blue) = 0;
+    // The border drawer the box paints its edges with (null: none); an owned one is released
+    // when replaced and with the box.
+    virtual void setBorder(drawer::border::IBorder* border, bool owned) = 0;
     virtual void addBoxClickListener(events::IEventListener* listener) = 0;
 
     // Plain accessors of the container state.

@@ -2,6 +2,7 @@
 #include "gui/drawer/Skinner.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "gui/drawer/skin/Thin.h"
 #include "gui/drawer/skin/ThinWindow.h"
@@ -17,7 +18,8 @@ struct ThinWindowTheme {
     std::uint8_t c[15][3];  // colours 1 to 15 as red, green, blue
 };
 
-// The "ThinWindow" family in its order; the first is the fallback of selectSkin.
+// The "ThinWindow" family in its order; the first is the fallback of selectSkin. The "II"
+// variants follow their base theme (kSofterText).
 constexpr ThinWindowTheme kThinWindowThemes[] = {
     {u"White",
      {{255, 255, 255},
@@ -67,22 +69,6 @@ constexpr ThinWindowTheme kThinWindowThemes[] = {
       {238, 238, 238},
       {213, 235, 107},
       {255, 165, 0}}},
-    {u"Black II",
-     {{51, 51, 51},
-      {85, 85, 85},
-      {85, 85, 85},
-      {176, 176, 176},
-      {176, 176, 176},
-      {221, 221, 221},
-      {51, 51, 51},
-      {153, 153, 153},
-      {204, 204, 204},
-      {0, 0, 0},
-      {255, 255, 255},
-      {0, 0, 0},
-      {238, 238, 238},
-      {213, 235, 107},
-      {255, 165, 0}}},
     {u"Black Black",
      {{0, 0, 0},
       {51, 51, 51},
@@ -90,22 +76,6 @@ constexpr ThinWindowTheme kThinWindowThemes[] = {
       {176, 176, 176},
       {176, 176, 176},
       {255, 255, 255},
-      {51, 51, 51},
-      {153, 153, 153},
-      {204, 204, 204},
-      {0, 0, 0},
-      {255, 255, 255},
-      {0, 0, 0},
-      {238, 238, 238},
-      {213, 235, 107},
-      {255, 165, 0}}},
-    {u"Black Black II",
-     {{0, 0, 0},
-      {51, 51, 51},
-      {51, 51, 51},
-      {176, 176, 176},
-      {176, 176, 176},
-      {221, 221, 221},
       {51, 51, 51},
       {153, 153, 153},
       {204, 204, 204},
@@ -277,6 +247,10 @@ constexpr ThinWindowTheme kThinWindowThemes[] = {
       {255, 165, 0}}},
 };
 
+// Themes that come again right after themselves, as "<name> II", with a softer text colour 6.
+constexpr const char16_t* kSofterText[] = {u"Black", u"Black Black"};
+constexpr std::uint8_t kSofterTextGrey = 221;
+
 struct ThinTheme {
     const char16_t* name;
     std::uint8_t c[6][3];  // background, line, text, slider second, counter 1, counter 2
@@ -350,13 +324,22 @@ void Skinner::build(const std::u16string& family) {
         family_ = family;
     }
     if (family == kThinWindow) {
-        for (const ThinWindowTheme& t : kThinWindowThemes) {
-            const auto& c = t.c;
-            addSkin(skin::newThinWindowSkin(t.name, colourOf(c[0]), colourOf(c[1]), colourOf(c[2]),
+        auto add = [this](const std::u16string& name, const auto& c) {
+            addSkin(skin::newThinWindowSkin(name, colourOf(c[0]), colourOf(c[1]), colourOf(c[2]),
                                             colourOf(c[3]), colourOf(c[4]), colourOf(c[5]),
                                             colourOf(c[6]), colourOf(c[7]), colourOf(c[8]),
                                             colourOf(c[9]), colourOf(c[10]), colourOf(c[11]),
                                             colourOf(c[12]), colourOf(c[13]), colourOf(c[14])));
+        };
+        for (const ThinWindowTheme& t : kThinWindowThemes) {
+            add(t.name, t.c);
+            const std::u16string name = t.name;
+            if (std::find(std::begin(kSofterText), std::end(kSofterText), name) ==
+                std::end(kSofterText))
+                continue;
+            ThinWindowTheme softer = t;
+            for (std::uint8_t& v : softer.c[5]) v = kSofterTextGrey;
+            add(name + u" II", softer.c);
         }
     } else if (family == kThin) {
         for (const ThinTheme& t : kThinThemes) {
@@ -380,12 +363,16 @@ void Skinner::addSkin(ISkin* skin) {
     names_.push_back(std::move(name));
 }
 
+std::int32_t Skinner::indexOfLocked(const std::u16string& name) const {
+    auto it = std::find(names_.begin(), names_.end(), name);
+    return it != names_.end() ? static_cast<std::int32_t>(it - names_.begin()) : -1;
+}
+
 bool Skinner::findSkin(const std::u16string& name, std::int32_t* index) const {
     std::lock_guard<std::mutex> guard(lock_);
-    auto it = std::find(names_.begin(), names_.end(), name);
-    bool found = it != names_.end();
-    if (index) *index = found ? static_cast<std::int32_t>(it - names_.begin()) : -1;
-    return found;
+    std::int32_t at = indexOfLocked(name);
+    if (index) *index = at;
+    return at >= 0;
 }
 
 bool Skinner::selectSkin(const std::u16string& name) {
@@ -393,8 +380,8 @@ bool Skinner::selectSkin(const std::u16string& name) {
     {
         std::lock_guard<std::mutex> guard(lock_);
         if (skins_.empty()) return false;
-        auto it = std::find(names_.begin(), names_.end(), name);
-        ISkin* chosen = it != names_.end() ? skins_[it - names_.begin()] : skins_.front();
+        std::int32_t at = indexOfLocked(name);
+        ISkin* chosen = at >= 0 ? skins_[at] : skins_.front();
         if (chosen == current_) return false;
         current_ = chosen;
         listeners = listeners_;

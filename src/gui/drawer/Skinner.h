@@ -50,6 +50,8 @@ public:
 
 private:
     void clear();
+    // The index of the skin named exactly `name`, or -1; the lock is held.
+    std::int32_t indexOfLocked(const std::u16string& name) const;
 
     mutable std::mutex lock_;
     std::u16string family_ = kBasic;

@@ -7,6 +7,10 @@
 #include <mutex>
 #include <string>
 
+#include "gui/IWindow.h"
+#include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
+#include "gui/drawer/border/IBorder.h"
 #include "gui/layout/FlowH.h"
 #include "str/strarray/StrArray.h"
 
@@ -26,6 +30,7 @@ std::int32_t roundAway(double v) {
 BoxBase::BoxBase() : dropped_(str::strarray::StrArray::create()) {}
 
 BoxBase::~BoxBase() {
+    if (border_ && borderOwned_) border_->release();
     dropped_->release();
 }
 
@@ -52,6 +57,9 @@ void BoxBase::resetBox() {
     dropped_->recycle();
     backBuffer_.reset();
     transparent_ = true;
+    if (border_ && borderOwned_) border_->release();
+    border_ = nullptr;
+    borderOwned_ = false;
 }
 
 std::int32_t BoxBase::getClientWidth() const {
@@ -347,6 +355,21 @@ void BoxBase::showOnlyPage(std::uint32_t index) {
     }
     if (index < children_.size()) children_[index]->setOrigin(0, 0);
     showOnly(index);
+}
+
+void BoxBase::setBorder(drawer::border::IBorder* border, bool owned) {
+    if (handOff([&] { setBorder(border, owned); })) return;
+    if (border_ && borderOwned_ && border_ != border) border_->release();
+    border_ = border;
+    borderOwned_ = border && owned;
+    repaint();
+}
+
+void BoxBase::paint(pw::Canvas& canvas, pw::Rect area) {
+    Component::paint(canvas, area);
+    if (!border_) return;
+    border_->paintBorder(canvas, 0, 0, width_, height_,
+                         drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr));
 }
 
 void BoxBase::setOwnBackground(std::int32_t red, std::int32_t green, std::int32_t blue) {

@@ -90,6 +90,7 @@ public:
     void showOnly(std::uint32_t index) override;
     void showOnlyPage(std::uint32_t index) override;
     void setOwnBackground(std::int32_t red, std::int32_t green, std::int32_t blue) override;
+    void setBorder(drawer::border::IBorder* border, bool owned) override;
     void addBoxClickListener(events::IEventListener* listener) override {
         clickListeners_.push_back(listener);
     }
@@ -127,6 +128,8 @@ public:
 protected:
     void resetBox();
     void onResized() override { layout(); }
+    // The background, then the border through the window's current skin.
+    void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
     void onAttached() override;
     void forgetNative() override;
     // Runs the built-in arrangement or the manager and stores the extents.
@@ -158,6 +161,8 @@ protected:
     str::strarray::StrArray* dropped_;  // from its pool, kept for the box's life
     thread::ObjLocker dropLock_;
     std::unique_ptr<platform::window::Picture> backBuffer_;
+    drawer::border::IBorder* border_ = nullptr;
+    bool borderOwned_ = false;
 };
 
 class Box : public BoxBase, public thread::Pooled<Box> {

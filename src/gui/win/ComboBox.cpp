@@ -295,7 +295,9 @@ void ComboBox::onEvent(void* source, std::int32_t code) {
 void ComboBox::paint(pw::Canvas& canvas, pw::Rect area) {
     drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
     if (skin) {
-        Component::paint(canvas, area);
+        // Like a button, a skinned box shows the ground it stands on (a light system face would
+        // carry a dark theme's light text), unless the program gave it a colour of its own.
+        if (background_ != kSystemButtonFace) Component::paint(canvas, area);
         ComboBoxItem* item = getSelectedItem();
         skin->getComboDrawer()->paint(canvas, 0, 0, width_, height_, 0,
                                       item ? item->getText() : std::u16string(), font_,

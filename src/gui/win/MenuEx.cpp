@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <chrono>
 
+#include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/Skinner.h"
 #include "gui/menuitem/MenuItem.h"
 #include "gui/win/PopupMenu.h"
 #include "gui/win/TextComponent.h"
@@ -78,7 +80,9 @@ void MenuEx::setClock(std::function<std::int64_t()> now) {
 }
 
 drawer::menu::IBasic* MenuEx::menuDrawer() const {
-    return drawer_ ? drawer_ : drawer::Defaults::menu();
+    if (drawer_) return drawer_;
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    return skin ? skin->getMenuDrawer() : drawer::Defaults::menu();
 }
 
 // ---- texts, fonts and measuring ---------------------------------------------------------------
@@ -344,6 +348,13 @@ void MenuEx::refreshTexts() {
 }
 
 void MenuEx::onEvent(void* source, std::int32_t code) {
+    if (source && source == followedSkinner()) {
+        // Another skin's drawer measures the entries in its own fonts.
+        if (handOff([&] { onEvent(source, code); })) return;
+        measure(true);
+        repaint();
+        return;
+    }
     if (!source || source != pack_) return;
     refreshTexts();
     fireListeners(refreshListeners_, eventSource(this), 0);

@@ -91,6 +91,8 @@ public:
 protected:
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
     void onAttached() override { measure(false); }
+    // Without a drawer of its own the bar paints with the current skin's menu drawer.
+    bool followsSkin() const override { return true; }
 
 private:
     struct Entry {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "gui/IWindow.h"
+#include "gui/drawer/Contrast.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/drawer/menu/IBasic.h"
@@ -33,7 +34,6 @@ constexpr std::int32_t kBorder = 2;
 constexpr pw::Colour kFace = pw::rgb(249, 249, 249);
 constexpr pw::Colour kFrame = pw::rgb(160, 160, 160);
 constexpr pw::Colour kText = pw::rgb(0, 0, 0);
-constexpr pw::Colour kGrey = pw::rgb(150, 150, 150);
 constexpr pw::Colour kHighlight = pw::rgb(0, 120, 215);
 constexpr pw::Colour kHighlightText = pw::rgb(255, 255, 255);
 
@@ -102,7 +102,7 @@ std::int32_t entryAt(const PopupMenu* menu, pw::Point p, std::int32_t width) {
 
 // The colours of a popup: the menu drawer's of the owner window's skin, else the plain ones.
 struct MenuColours {
-    pw::Colour face = kFace, frame = kFrame, text = kText, grey = kGrey;
+    pw::Colour face = kFace, frame = kFrame, text = kText;
     pw::Colour highlight = kHighlight, highlightText = kHighlightText;
 };
 
@@ -139,9 +139,13 @@ void paintMenu(pw::Canvas& c, const MenuWindow& mw, pw::Rect all) {
         }
         bool hot = i == mw.hover && item->isEnabled();
         if (hot) c.fillRect(r, colours.highlight);
-        pw::Colour ink = !item->isEnabled() ? colours.grey
-                         : hot              ? colours.highlightText
-                                            : colours.text;
+        // A skin's text colour is kept only where it stands out from the face beneath.
+        pw::Colour ink =
+            !item->isEnabled()
+                ? drawer::Contrast::dimmed(drawer::Contrast::readable(colours.text, colours.face),
+                                           colours.face)
+            : hot ? drawer::Contrast::readable(colours.highlightText, colours.highlight)
+                  : drawer::Contrast::readable(colours.text, colours.face);
         pw::Rect mark{r.x, r.y, kMarkColumn, r.height};
         if (item->isChecked()) {
             c.drawText(mark, item->isRadio() ? u"\u25CF" : u"\u2713", font, ink,

@@ -152,7 +152,9 @@ TEST(TextDrawer, ShadowAndAmpersand) {
     s::gui::win::Font* font = s::gui::win::newFont();
     font->setSmooth(false);
     font->setCellHeight(-20);
+    // On a white ground, where black text is readable and keeps its colour.
     Pixels red(60, 30), black(60, 30);
+    for (Pixels* p : {&red, &black}) p->canvas.fillRect(0, 0, 60, 30, pw::rgb(255, 255, 255));
     drawer->paint(red.canvas, 0, 0, 60, 30, u"Il", font, shadow, pw::rgb(255, 0, 0));
     drawer->paint(black.canvas, 0, 0, 60, 30, u"Il", font, shadow, pw::rgb(0, 0, 0));
     font->release();

@@ -4,7 +4,13 @@
 #include "gui/drawer/Pixels.h"
 #include "gui/drawer/button/win/Thin.h"
 #include "gui/drawer/checkbox/win/Thin.h"
+#include "gui/drawer/groupbox/win/Basic.h"
 #include "gui/drawer/groupbox/win/Thin.h"
+#include "gui/drawer/listbox/win/Basic.h"
+#include "gui/drawer/listbox/win/Thin.h"
+#include "gui/drawer/radiobutton/win/Thin.h"
+#include "gui/drawer/text/win/Basic.h"
+#include "gui/win/Font.h"
 
 namespace pw = platform::window;
 using s::gui::testing::kUnpainted;
@@ -96,6 +102,89 @@ TEST(GroupBoxDrawer, TitleDrawnInItsGap) {
         }
     EXPECT_GT(inked, 0);
     drawer->release();
+}
+
+// The plain group box: one pixel wide, square corners, the same title gap as the skins' frame.
+TEST(GroupBoxDrawer, BasicFrameIsOnePixelWithTheSameGap) {
+    auto* drawer = s::gui::drawer::groupbox::win::Basic::create();
+    drawer->setLineColour(kLine);
+    Pixels p(60, 20);
+    drawer->paint(p.canvas, 0, 0, 60, 20, u"", nullptr, 30, 12);
+    EXPECT_EQ(p.row(0, kLine), "#######" + std::string(34, '.') + std::string(19, '#'));
+    EXPECT_EQ(p.row(1, kLine), "#" + std::string(58, '.') + "#");
+    EXPECT_EQ(p.row(19, kLine), std::string(60, '#'));
+    EXPECT_EQ(p.count(kLine), 26 + 60 + 2 * 18);
+    drawer->release();
+}
+
+// Both mark drawers share the text beside the mark; the marks themselves differ.
+TEST(MarkDrawers, CheckBoxAndRadioButtonShareTheTextButNotTheMark) {
+    auto* check = s::gui::drawer::checkbox::win::Thin::create();
+    auto* radio = s::gui::drawer::radiobutton::win::Thin::create();
+    Pixels c(80, 20), r(80, 20);
+    for (Pixels* p : {&c, &r}) p->canvas.fillRect(0, 0, 80, 20, kWhite);
+    check->paint(c.canvas, 0, 0, 80, 20, 13, true, u"Wide", nullptr);
+    radio->paint(r.canvas, 0, 0, 80, 20, 13, true, u"Wide", nullptr);
+    bool sameText = true, sameMark = true;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 80; ++x) (x < 15 ? sameMark : sameText) &= c.at(x, y) == r.at(x, y);
+    }
+    EXPECT_TRUE(sameText);
+    EXPECT_FALSE(sameMark);
+    check->release();
+    radio->release();
+}
+
+// Text whose colour would vanish into the ground it lands on is drawn in black or white
+// instead; readable colours are kept, and a dimmed text lies between the readable colour and
+// the ground.
+TEST(TextDrawer, ColourGivesWayOnlyWhereItWouldNotBeRead) {
+    auto* drawer = s::gui::drawer::text::win::Basic::create();
+    s::gui::win::Font* font = s::gui::win::newFont();
+    font->setSmooth(false);
+    font->setCellHeight(-16);
+    struct Case {
+        pw::Colour ground, wanted, drawn;
+        bool dimmed;
+    } cases[] = {
+        {kWhite, pw::rgb(255, 255, 255), kBlack, false},                  // white on white
+        {pw::rgb(145, 155, 156), kWhite, kBlack, false},                  // white on grey
+        {pw::rgb(240, 240, 240), pw::rgb(221, 221, 221), kBlack, false},  // light on light
+        {pw::rgb(51, 51, 51), kBlack, kWhite, false},                     // black on dark
+        {pw::rgb(51, 51, 51), pw::rgb(221, 221, 221), pw::rgb(221, 221, 221), false},
+        {kWhite, pw::rgb(119, 119, 119), pw::rgb(119, 119, 119), false},  // a grey hint
+        {kWhite, kWhite, pw::rgb(127, 127, 127), true},                   // dimmed black
+    };
+    for (const Case& k : cases) {
+        Pixels p(60, 24);
+        p.canvas.fillRect(0, 0, 60, 24, k.ground);
+        s::gui::drawer::text::TextFormat format;
+        format.dimmed = k.dimmed;
+        drawer->paint(p.canvas, 0, 0, 60, 24, u"MMM", font, format, k.wanted);
+        EXPECT_GT(p.count(k.drawn), 10) << std::hex << k.ground << " " << k.wanted;
+        EXPECT_EQ(p.count(k.drawn) + p.count(k.ground), 60 * 24) << std::hex << k.ground;
+    }
+    font->release();
+    drawer->release();
+}
+
+// The plain list box keeps every unselected row on the background: no stripes.
+TEST(ListBoxDrawer, BasicRowsAreNotStriped) {
+    constexpr pw::Colour kStripe = pw::rgb(238, 238, 238);
+    auto* thin = s::gui::drawer::listbox::win::Thin::create();
+    auto* basic = s::gui::drawer::listbox::win::Basic::create();
+    for (s::gui::drawer::listbox::IThin* d : {static_cast<s::gui::drawer::listbox::IThin*>(thin),
+                                              static_cast<s::gui::drawer::listbox::IThin*>(basic)})
+        d->setColours(kWhite, kBlack, kLine, kWhite, kStripe);
+    Pixels striped(20, 10), plain(20, 10);
+    thin->paintRow(striped.canvas, 0, 0, 20, 10, u"", nullptr, 1, false);
+    basic->paintRow(plain.canvas, 0, 0, 20, 10, u"", nullptr, 1, false);
+    EXPECT_EQ(striped.count(kStripe), 200);
+    EXPECT_EQ(plain.count(kWhite), 200);
+    basic->paintRow(plain.canvas, 0, 0, 20, 10, u"", nullptr, 2, true);
+    EXPECT_EQ(plain.count(kLine), 200);
+    thin->release();
+    basic->release();
 }
 
 TEST(Grip, SquaresAt20x20) {

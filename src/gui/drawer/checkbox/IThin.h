@@ -1,29 +1,10 @@
 // The check-box drawer: a square box with its check mark and the text beside it.
 #pragma once
 
-#include <cstdint>
-#include <string_view>
-
-#include "gui/drawer/IDrawer.h"
-#include "gui/drawer/text/IBasic.h"
+#include "gui/drawer/IMarkedText.h"
 
 namespace s::gui::drawer::checkbox {
 
-class IThin : public IDrawer {
-public:
-    // The box of side `side` at the left of the rectangle, the text to its right.
-    virtual void paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
-                       std::int32_t bottom, std::int32_t side, bool checked,
-                       std::u16string_view text, const IFont* font, bool enabled = true) = 0;
-    // Size of a check box with a box of side `side` and the text.
-    virtual void measure(std::u16string_view text, const IFont* font, std::int32_t side,
-                         std::int32_t* minimumWidth, std::int32_t* minimumHeight,
-                         std::int32_t* naturalWidth, std::int32_t* naturalHeight) = 0;
-    virtual void setColours(Colour line, Colour text, Colour extra) = 0;
-    virtual Colour getLineColour() const = 0;
-    virtual Colour getTextColour() const = 0;
-    virtual Colour getExtraColour() const = 0;
-    virtual text::IBasic* getTextDrawer() = 0;
-};
+class IThin : public IMarkedText {};
 
 }  // namespace s::gui::drawer::checkbox

@@ -9,11 +9,13 @@
 namespace s::gui::drawer::text {
 
 // How a text is laid out: word wrap, an ellipsis at the end, a centred single line, and an
-// effect (0 plain, 2 shadow, 3 and 4 embossed, 1 and 5 to 8 outlines).
+// effect (0 plain, 2 shadow, 3 and 4 embossed, 1 and 5 to 8 outlines); a dimmed text (a
+// disabled widget's) is drawn halfway between its colour and the ground beneath.
 struct TextFormat {
     bool wrap = false;
     bool ellipsis = false;
     bool centred = false;
+    bool dimmed = false;
     std::int32_t effect = 0;
 };
 
@@ -34,7 +36,10 @@ enum TextState : std::int32_t { kNormal = 0, kHovered = 1, kPressed = 2, kFourth
 class IBasic : public IDrawer {
 public:
     // The text in the rectangle with the font, in `colour`; for kDrawerColour in the font's
-    // text colour when the font sets one, else in the drawer's. "&" is shown literally.
+    // text colour when the font sets one, else in the drawer's. A colour that would not stand
+    // out from what the rectangle already shows gives way to black or white (Contrast), so
+    // that a skin's text stays readable on a ground the skin did not choose. "&" is shown
+    // literally.
     // Widgets pass formatOf(font) to follow their font's flags.
     virtual void paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
                        std::int32_t bottom, std::u16string_view text, const IFont* font,

@@ -18,6 +18,8 @@ public:
                std::int32_t bottom) override;
     void setLineColour(Colour colour) override { line_ = colour; }
     Colour getLineColour() const override { return line_; }
+    void paintBorder(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
+                     std::int32_t bottom, const ISkin* skin) override;
 
 private:
     void reset() { line_ = platform::window::rgb(68, 68, 68); }

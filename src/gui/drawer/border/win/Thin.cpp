@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "gui/drawer/ISkin.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::border::win {
@@ -59,6 +61,17 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
         picture.setPixel(left + 1, bottom - 2, colourOf(bottomDrawn ? s[2] : s[3]));
         picture.setPixel(right - 2, bottom - 2, colourOf(bottomDrawn ? s[2] : s[1]));
     }
+}
+
+void Thin::paintBorder(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
+                       std::int32_t bottom, const ISkin* skin) {
+    Colour base = base_;
+    if (base == kDrawerColour) {
+        base = skin ? skin->getButtonDrawer()->getLineColour() : pw::rgb(68, 68, 68);
+    }
+    paint(picture, left, top, right, bottom, style_, cornerKind_,
+          static_cast<std::uint8_t>(pw::red(base)), static_cast<std::uint8_t>(pw::green(base)),
+          static_cast<std::uint8_t>(pw::blue(base)));
 }
 
 }  // namespace s::gui::drawer::border::win

@@ -35,14 +35,28 @@ public:
                std::uint8_t green, std::uint8_t blue) override;
     void setShaded(bool shaded) override { shaded_ = shaded; }
     bool isShaded() const override { return shaded_; }
+    void setLook(std::int32_t style, std::int32_t cornerKind, Colour base) override {
+        style_ = style;
+        cornerKind_ = cornerKind;
+        base_ = base;
+    }
+    void paintBorder(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
+                     std::int32_t bottom, const ISkin* skin) override;
 
     // The base colour times factor/100 per component, truncated and capped at 255.
     static Colour shade(Colour base, std::int32_t percent);
 
 private:
-    void reset() { shaded_ = true; }
+    void reset() {
+        shaded_ = true;
+        style_ = 3;
+        cornerKind_ = 0;
+        base_ = kDrawerColour;
+    }
 
     bool shaded_;
+    std::int32_t style_, cornerKind_;
+    Colour base_;
 };
 
 }  // namespace s::gui::drawer::border::win

@@ -15,6 +15,10 @@ public:
 
     void paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
                std::int32_t bottom) override;
+    void paintBorder(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
+                     std::int32_t bottom, const ISkin*) override {
+        paint(picture, left, top, right, bottom);
+    }
 };
 
 }  // namespace s::gui::drawer::border::win

@@ -112,8 +112,8 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
         if (look == kPressed) label = label.offset(1, 1);
     }
     // 6. Glyph or text. On the filled face the pressed text colour is used, which the skins
-    // choose for that face. A disabled label is drawn halfway between its colour and button
-    // colour 1.
+    // choose for that face. A disabled glyph is drawn halfway between the text colour and
+    // button colour 1.
     Colour textColour = readable(fonts_[filled ? kPressed : look], filled ? fill_ : background_);
     if (!enabled) textColour = mix(fonts_[0], colours_[0]);
     if (!text.empty() && text[0] == u'#') {
@@ -125,10 +125,12 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
                   static_cast<std::uint8_t>(pw::blue(glyph)));
         return;
     }
+    // A disabled text is dimmed against the ground it lands on, which the text drawer sees.
     text::TextFormat format;
     format.centred = true;
+    format.dimmed = !enabled;
     text_->paint(picture, label.x, label.y, label.right(), label.bottom(), text, font, format,
-                 textColour);
+                 enabled ? textColour : fonts_[0]);
 }
 
 bool Thin::drawGlyph(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,

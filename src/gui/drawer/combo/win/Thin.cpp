@@ -40,10 +40,10 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     if (textRight > textLeft && !text.empty()) {
         text::TextFormat format;
         format.ellipsis = true;
+        format.dimmed = !enabled;
         std::int32_t h = pw::measureText(nativeFontOf(font), text).height;
         std::int32_t y = top + (bottom - top - h) / 2;
-        textDrawer_->paint(picture, textLeft, y, textRight, y + h, text, font, format,
-                           enabled ? text_ : line_);
+        textDrawer_->paint(picture, textLeft, y, textRight, y + h, text, font, format, text_);
     }
     // The separator one pixel right of the text area and the arrow 3 pixels further.
     picture.fillRect(textRight + 1, top + 2, 1, bottom - top - 4, line_);

@@ -1,6 +1,8 @@
 // Group-box frame and title.
 #include "gui/drawer/groupbox/win/Thin.h"
 
+#include "gui/drawer/Contrast.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::groupbox::win {
@@ -22,11 +24,8 @@ void Thin::measureTitle(std::u16string_view title, const IFont* font, std::int32
 // from x = 7 to tw + 11. Each corner is cut: its outer pixel stays empty, a 2 x 2 square inset
 // by one pixel joins the two lines, and one pixel diagonally inside that square (at (3, 3) for
 // the top-left corner) rounds the inner edge.
-void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
-                 std::int32_t bottom, std::u16string_view title, const IFont* font,
-                 std::int32_t titleWidth, std::int32_t titleHeight) {
-    if (emptyArea(left, top, right, bottom)) return;
-    const std::int32_t w = right - left, h = bottom - top;
+void Thin::paintFrame(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t w,
+                      std::int32_t h, std::int32_t titleWidth) {
     auto box = [&](std::int32_t x, std::int32_t y, std::int32_t bw, std::int32_t bh) {
         if (bw > 0 && bh > 0) picture.fillRect(left + x, top + y, bw, bh, line_);
     };
@@ -46,10 +45,23 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     box(w - 4, 3, 1, 1);
     box(3, h - 4, 1, 1);
     box(w - 4, h - 4, 1, 1);
+}
+
+void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
+                 std::int32_t bottom, std::u16string_view title, const IFont* font,
+                 std::int32_t titleWidth, std::int32_t titleHeight) {
+    if (emptyArea(left, top, right, bottom)) return;
+    paintFrame(picture, left, top, right - left, bottom - top, titleWidth);
     if (title.empty() || titleWidth <= 0) return;
-    // The title on a transparent background, one line, "&" shown as it is.
-    picture.drawText({left + kTitleX, top, titleWidth, titleHeight}, title, nativeFontOf(font),
-                     title_, pw::kTextLeft);
+    // The title on a transparent background, one line, "&" shown as it is; a colour the
+    // program gave the title's font wins over the skin's, and either gives way when it would
+    // not stand out from the ground.
+    const pw::Rect titleArea{left + kTitleX, top, titleWidth, titleHeight};
+    Colour colour = font && font->isTextColourSet() ? font->getTextColour() : title_;
+    if (Colour ground = 0; Contrast::groundOf(picture, titleArea, &ground)) {
+        colour = Contrast::readable(colour, ground);
+    }
+    picture.drawText(titleArea, title, nativeFontOf(font), colour, pw::kTextLeft);
 }
 
 }  // namespace s::gui::drawer::groupbox::win

@@ -30,10 +30,18 @@ public:
     }
     Colour getTitleColour() const override { return title_; }
 
+protected:
+    // The frame around the w x h rectangle at (left, top), leaving the gap for a title
+    // titleWidth wide.
+    virtual void paintFrame(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t w,
+                            std::int32_t h, std::int32_t titleWidth);
+
+    Colour line_ = 0;
+
 private:
     void reset();
 
-    Colour line_ = 0, title_ = 0, second_ = 0;
+    Colour title_ = 0, second_ = 0;
 };
 
 }  // namespace s::gui::drawer::groupbox::win

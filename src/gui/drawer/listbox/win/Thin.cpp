@@ -31,6 +31,10 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     picture.frameRect(area, colours_[2]);
 }
 
+Colour Thin::rowGround(std::int32_t index, bool selected) const {
+    return selected ? colours_[2] : (index % 2 ? colours_[4] : colours_[0]);
+}
+
 // A selected row is filled with the line colour and its text drawn in colour 4; odd rows
 // are striped in colour 5.
 void Thin::paintRow(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
@@ -38,7 +42,7 @@ void Thin::paintRow(Canvas& picture, std::int32_t left, std::int32_t top, std::i
                     std::int32_t index, bool selected) {
     if (emptyArea(left, top, right, bottom)) return;
     pw::Rect area{left, top, right - left, bottom - top};
-    Colour back = selected ? colours_[2] : (index % 2 ? colours_[4] : colours_[0]);
+    Colour back = rowGround(index, selected);
     picture.fillRect(area, back);
     if (text.empty() || area.width <= 4) return;
     picture.drawText({left + 2, top, area.width - 4, area.height}, text, nativeFontOf(font),

@@ -23,10 +23,15 @@ public:
                     Colour colour5) override;
     Colour getColour(std::int32_t index) const override;
 
-private:
-    void reset();
+protected:
+    // The ground of row `index`: the line colour when selected, else the background, every
+    // odd row in the stripe colour.
+    virtual Colour rowGround(std::int32_t index, bool selected) const;
 
     Colour colours_[5];
+
+private:
+    void reset();
 };
 
 }  // namespace s::gui::drawer::listbox::win

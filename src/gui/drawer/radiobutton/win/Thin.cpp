@@ -1,60 +1,19 @@
-// Radio-button painting and measuring.
+// The radio button's mark.
 #include "gui/drawer/radiobutton/win/Thin.h"
-
-#include <algorithm>
 
 namespace pw = platform::window;
 
 namespace s::gui::drawer::radiobutton::win {
 
-void Thin::reset() {
-    text_->recycle();
-    setColours(pw::rgb(68, 68, 68), pw::rgb(0, 0, 0), pw::rgb(204, 204, 204));
-}
-
-void Thin::setColours(Colour line, Colour text, Colour extra) {
-    line_ = line;
-    textColour_ = text;
-    extra_ = extra;
-    text_->setFontColours(text, text_->getSecondColour(), text_->getThirdColour());
-}
-
-// In a rectangle taller than the option the option is centred vertically (rounding up), so that it
-// sits beside the middle of a one-line text; the text is painted over the full height,
-// vertically centred too.
-void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
-                 std::int32_t bottom, std::int32_t side, bool checked, std::u16string_view text,
-                 const IFont* font, bool enabled) {
-    if (emptyArea(left, top, right, bottom) || side <= 0) return;
-    const std::int32_t s = side;
-    const std::int32_t x = left, y = top + std::max(0, (bottom - top - s) / 2);
-    // A ring two pixels wide around a white disc; the chosen option gets a black dot.
-    picture.fillEllipse({x, y, s, s}, enabled ? line_ : extra_);
+// A ring two pixels wide around a white disc; the chosen option gets a black dot.
+void Thin::paintMark(Canvas& picture, std::int32_t x, std::int32_t y, std::int32_t s, bool checked,
+                     Colour line) {
+    picture.fillEllipse({x, y, s, s}, line);
     picture.fillEllipse({x + 2, y + 2, s - 4, s - 4}, pw::rgb(255, 255, 255));
     if (checked && s > 8) {
         std::int32_t d = s / 2 - (s / 2) % 2 + (s % 2);
         picture.fillEllipse({x + (s - d) / 2, y + (s - d) / 2, d, d}, pw::rgb(0, 0, 0));
     }
-    std::int32_t textLeft = x + s + s / 6;
-    if (textLeft >= right || text.empty()) return;
-    text::TextFormat format;
-    format.ellipsis = true;
-    pw::Size size = pw::measureText(nativeFontOf(font), text);
-    std::int32_t textTop = top + std::max(0, (bottom - top - size.height) / 2);
-    text_->paint(picture, textLeft, textTop, right, bottom, text, font, format,
-                 enabled ? textColour_ : extra_);
-}
-
-void Thin::measure(std::u16string_view text, const IFont* font, std::int32_t side,
-                   std::int32_t* minimumWidth, std::int32_t* minimumHeight,
-                   std::int32_t* naturalWidth, std::int32_t* naturalHeight) {
-    std::int32_t minW = 0, minH = 0, natW = 0, natH = 0;
-    if (!text.empty()) text_->measure(text, font, {}, &minW, &minH, &natW, &natH);
-    const std::int32_t box = side + (text.empty() ? 0 : side / 6);
-    if (minimumWidth) *minimumWidth = box + minW;
-    if (minimumHeight) *minimumHeight = std::max(side, minH);
-    if (naturalWidth) *naturalWidth = box + natW;
-    if (naturalHeight) *naturalHeight = std::max(side, natH);
 }
 
 }  // namespace s::gui::drawer::radiobutton::win

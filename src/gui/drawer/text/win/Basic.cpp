@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "gui/drawer/Contrast.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::text::win {
@@ -92,6 +94,10 @@ void Basic::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int
     }
     const pw::Font& f = nativeFontOf(font);
     pw::Rect area{left, top, right - left, bottom - top};
+    if (Colour ground = 0; Contrast::groundOf(picture, area, &ground)) {
+        colour = Contrast::readable(colour, ground);
+        if (format.dimmed) colour = Contrast::dimmed(colour, ground);
+    }
     for (const Copy& c : copiesOf(format.effect, colour)) {
         picture.drawText(area.offset(c.dx, c.dy), text, f,
                          c.colour == kDrawerColour ? colour : c.colour, flags);
