@@ -99,8 +99,9 @@ TEST(ButtonDrawer, GlyphColourAndPressShift) {
     EXPECT_TRUE(b->drawGlyph(none.canvas, 0, 0, 20, 12, u"#NoSuchGlyph", 0, 0, 0));
     EXPECT_FALSE(b->drawGlyph(none.canvas, 0, 0, 20, 12, u"Text", 0, 0, 0));
     EXPECT_EQ(none.count(kUnpainted), 240);
-    // The About window's close cross.
+    // The About window's close cross, on a light ground like the window's.
     Pixels cross(16, 16);
+    cross.canvas.fillRect(0, 0, 16, 16, pw::rgb(255, 255, 255));
     EXPECT_TRUE(b->drawGlyph(cross.canvas, 0, 0, 16, 16, u"#X", 9, 9, 9));
     EXPECT_EQ(cross.at(7, 7), pw::rgb(9, 9, 9));
     EXPECT_GT(cross.count(pw::rgb(9, 9, 9)), 16);

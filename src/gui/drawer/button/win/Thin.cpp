@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "gui/drawer/Contrast.h"
 #include "gui/drawer/button/win/Glyphs.h"
 
 namespace pw = platform::window;
@@ -141,7 +142,13 @@ bool Thin::drawGlyph(Canvas& picture, std::int32_t left, std::int32_t top, std::
     pw::Rect area{left + 1, top + 1, right - left - 2, bottom - top - 2};
     // The grip fills the whole rectangle, like the status bar's.
     if (name == u"#Resizer") area = {left, top, right - left, bottom - top};
-    return paintGlyph(picture, area, name, pw::rgb(red, green, blue));
+    // A glyph is read like a text: a line colour too close to its ground (a pale theme's
+    // arrows) gives way to black or white.
+    Colour colour = pw::rgb(red, green, blue);
+    if (Colour ground = 0; Contrast::groundOf(picture, area, &ground)) {
+        colour = Contrast::readable(colour, ground);
+    }
+    return paintGlyph(picture, area, name, colour);
 }
 
 void Thin::measure(std::u16string_view text, const IFont* font, std::int32_t* minimumWidth,
