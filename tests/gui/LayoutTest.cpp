@@ -179,6 +179,33 @@ TEST(PileLayout, HiddenChildIsLeftAlone) {
               (Extents{10, 10, 50, 20}));
 }
 
+TEST(NestedLayout, BoxesNotLaidOutBeforeAreMeasuredBeforeTheyArePlaced) {
+    // A column of two groups, each a column of two rows of leaves, none of them laid out
+    // before: one layout of the outer column gives every row its height.
+    Tree t;
+    std::vector<Box*> groups;
+    for (int g = 0; g < 2; ++g) {
+        Box* group = Box::create();
+        group->layoutColumn();
+        for (int r = 0; r < 2; ++r) {
+            Box* row = Box::create();
+            row->layoutRow();
+            row->add(Leaf::make(20, 20, 10, 10));
+            row->add(Leaf::make(30, 100, 12, 12));
+            group->add(row);
+        }
+        groups.push_back(group);
+        t.add(group);
+    }
+    t.layoutAt(200, 100);
+    // A group is as wide as its widest row may grow (20 + 100).
+    EXPECT_EQ(geometries(t.box), (std::vector<Geometry>{{0, 0, 120, 24}, {0, 24, 120, 24}}));
+    for (Box* group : groups) {
+        EXPECT_EQ(geometries(group), (std::vector<Geometry>{{0, 0, 120, 12}, {0, 12, 120, 12}}));
+    }
+    EXPECT_EQ(t.box->getContentMinHeight(), 48);
+}
+
 TEST(SizeRules, FixedPercentageAndBoxRounding) {
     Tree parent;
     parent.layoutAt(301, 100);

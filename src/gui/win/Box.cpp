@@ -49,6 +49,7 @@ void BoxBase::resetBox() {
     hoverTracking_ = true;
     pointerTransparent_ = false;
     running_ = 0;
+    childExtentsChanged_ = laidOut_ = false;
     wheelLines_ = 0;
     layoutListeners_.clear();
     dropListeners_.clear();
@@ -226,12 +227,33 @@ void BoxBase::layout() {
         return;
     }
     ++running_;
-    // 3.-4. Reset the extents and arrange.
-    content_ = {};
-    if (!children_.empty()) arrange();
+    const layout::Extents before = content_;
+    laidOut_ = true;
+    // 3.-4. Reset the extents and arrange. A child box lays itself out only once it has been
+    // sized, so the extents it reports while being placed can be stale: a box that has never
+    // been laid out reports none, so it is laid out first; and while a child's extents changed
+    // during the arrangement, it runs again with the ones the child reports now.
+    for (IComponent* child : children_) {
+        if (auto* box = dynamic_cast<BoxBase*>(child); box && !box->laidOut_) box->layout();
+    }
+    for (int pass = 0; pass < kArrangePasses; ++pass) {
+        childExtentsChanged_ = false;
+        content_ = {};
+        if (!children_.empty()) arrange();
+        if (!childExtentsChanged_) break;
+    }
     // 5. Tell the layout listeners.
     fire(layoutListeners_, boxevent::kLayout);
     --running_;
+    // The parent placed this box by the extents it had: a parent in the middle of arranging
+    // runs again, any other lays out anew.
+    if (content_ != before) {
+        if (auto* parent = dynamic_cast<BoxBase*>(parent_); parent && parent->running_ > 0) {
+            parent->childExtentsChanged_ = true;
+        } else if (parent_) {
+            parent_->relayout();
+        }
+    }
 }
 
 void BoxBase::arrange() {

@@ -105,8 +105,17 @@ public:
     std::int32_t getMarginBottom() const override { return marginBottom_; }
     bool isFrozen() const override { return frozen_; }
     void setFrozen(bool frozen) override { frozen_ = frozen; }
-    void setNoMinWidth(bool on) override { noMinWidth_ = on; }
-    void setNoMinHeight(bool on) override { noMinHeight_ = on; }
+    // The parent measured this box by the old rule: it lays out again.
+    void setNoMinWidth(bool on) override {
+        if (on == noMinWidth_) return;
+        noMinWidth_ = on;
+        if (parent_) parent_->relayout();
+    }
+    void setNoMinHeight(bool on) override {
+        if (on == noMinHeight_) return;
+        noMinHeight_ = on;
+        if (parent_) parent_->relayout();
+    }
     void setHoverTracking(bool on) override { hoverTracking_ = on; }
     // The box's own area lets the pointer through to what lies beneath; its children still
     // take it.
@@ -155,6 +164,10 @@ protected:
     bool pointerTransparent_ = false;
     bool hovered_ = false;
     int running_ = 0;  // nested layouts of this box
+    // Set by a child box whose extents changed while this box was arranging.
+    bool childExtentsChanged_ = false;
+    bool laidOut_ = false;  // once: before that its extents are none
+    static constexpr int kArrangePasses = 4;
     std::int32_t wheelLines_ = 0;
     std::vector<events::IEventListener*> layoutListeners_, dropListeners_, wheelListeners_,
         clickListeners_;

@@ -95,6 +95,17 @@ gw::Box* newRow() {
     return gw::newBox(100, -1, layout::kStart, layout::kCentre, 0, 0, 0, 0, layout::kRow);
 }
 
+// The column of a page: the one child of the scroll box's view, which the bars move when the
+// window is lower than the page's rows.
+s::gui::IBox* pageColumn(gw::ScrollBox* scroll) {
+    scroll->setScrollable(true);
+    gw::Box* column =
+        gw::newBox(100, -1, layout::kStart, layout::kStart, 0, 0, 0, 0, layout::kColumn);
+    column->setMargins(10);
+    scroll->getViewBox()->add(column);
+    return column;
+}
+
 // A box of the label column (100 pixels) holding one component.
 gw::Box* labelCell(s::gui::IComponent* inside) {
     gw::Box* cell = gw::newBoxFixed(layout::kRow, 100, -1, layout::kCentre, 0, 0);
@@ -135,6 +146,7 @@ void Dialog::clearWidgets() {
     storedSize_ = 0;
     verifyStoredSize_ = 0;
     sizeShown_ = verifySizeShown_ = false;
+    shownPercent_ = -1;
     pendingName_.clear();
     pendingReason_.clear();
     texts_.clear();
@@ -261,10 +273,7 @@ s::gui::IBox* Dialog::codeRow(Row row, std::int32_t textId) {
 s::gui::IBox* Dialog::buildCalculatePage() {
     gw::ScrollBox* scroll = gw::newScrollBox(100, 100);
     calculatePage_ = scroll;
-    s::gui::IBox* column = scroll->getViewBox();
-    column->layoutColumn();
-    column->setPercentWidth(100, false);
-    column->setMargins(10);
+    s::gui::IBox* column = pageColumn(scroll);
 
     gw::Box* heading = newRow();
     heading->setNoMinWidth(true);
@@ -369,10 +378,7 @@ s::gui::IBox* Dialog::verifyRow(VerifyField field, std::int32_t labelId, bool wi
 s::gui::IBox* Dialog::buildVerifyPage() {
     gw::ScrollBox* scroll = gw::newScrollBox(100, 100);
     verifyPage_ = scroll;
-    s::gui::IBox* column = scroll->getViewBox();
-    column->layoutColumn();
-    column->setPercentWidth(100, false);
-    column->setMargins(10);
+    s::gui::IBox* column = pageColumn(scroll);
 
     gw::Box* heading = newRow();
     heading->setNoMinWidth(true);
@@ -715,8 +721,17 @@ bool Dialog::firstEntry(StrBuffer* path) {
 }
 
 void Dialog::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c) {
-    if (!pendingReason_.empty() &&
-        std::u16string(name) == s::gui::dialogs::dragndrop::kProcessStatusEnd) {
+    namespace dnd = s::gui::dialogs::dragndrop;
+    const std::u16string_view note(name);
+    // The job tells every block; the window's thread is waited for only when the percent it
+    // shows changes, so the reading never waits on painting.
+    if (note == dnd::kProcessStatusUpdate) {
+        if (b == shownPercent_) return;
+        shownPercent_ = b;
+    } else if (note == dnd::kProcessStatusStart) {
+        shownPercent_ = -1;
+    }
+    if (!pendingReason_.empty() && note == dnd::kProcessStatusEnd) {
         StrBuffer* n = StrBuffer::create();
         StrBuffer* r = StrBuffer::create();
         n->appendText(pendingName_.c_str());
@@ -726,7 +741,7 @@ void Dialog::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std:
         n->release();
         r->release();
     }
-    s::gui::dialogs::dragndrop::Dialog::notify(name, a, b, c);
+    dnd::Dialog::notify(name, a, b, c);
 }
 
 void Dialog::reportFailure(const StrBuffer* name, const StrBuffer* reason) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "file/gui/dialogs/filehash/HashJob.h"
@@ -197,6 +198,8 @@ private:
     std::atomic<std::uint64_t> verifyStoredSize_{0};
     std::atomic<bool> sizeShown_{false};
     std::atomic<bool> verifySizeShown_{false};
+    // The percent last handed to the window (the worker's own; -1 before the first).
+    std::intptr_t shownPercent_ = -1;
     // A dropped path that is missing or a folder: the reason, reported before the run ends.
     std::u16string pendingName_;
     std::u16string pendingReason_;
