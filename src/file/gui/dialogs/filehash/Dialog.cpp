@@ -257,17 +257,37 @@ void Dialog::applyRowStates() {
     sizeComma_->setEnabled(size && sizeTypeKey() != u"Auto");
 }
 
+gw::Box* Dialog::fieldRow(s::gui::IComponent* name, gw::EditBase** field, gw::Button** copy,
+                          std::initializer_list<s::gui::IComponent*> extras) {
+    *field = gw::newTextField(100);
+    *copy = button(kCopyText, 75, -1);
+    gw::Box* box = newRow();
+    box->add(labelCell(name));
+    box->add(*field);
+    for (s::gui::IComponent* extra : extras) {
+        box->add(gapH(5));
+        box->add(extra);
+    }
+    box->add(gapH(2));
+    box->add(*copy);
+    return box;
+}
+
+gw::Box* Dialog::summaryArea(gw::EditBase** field, gw::Button** copy) {
+    *field = gw::newTextEdit(100);
+    *copy = button(kCopyText, 75, 100);
+    gw::Box* area =
+        gw::newBoxFixedHeight(100, 100, layout::kStart, layout::kStart, 0, 0, 0, layout::kRow);
+    area->setHorizontalGap(2);
+    area->add(*field);
+    area->add(*copy);
+    return area;
+}
+
 s::gui::IBox* Dialog::codeRow(Row row, std::int32_t textId) {
     RowWidgets& r = rows_[static_cast<int>(row)];
     r.box = checkBox(textId, false);
-    r.field = gw::newTextField(100);
-    r.copy = button(kCopyText, 75, -1);
-    gw::Box* box = newRow();
-    box->add(labelCell(r.box));
-    box->add(r.field);
-    box->add(gapH(2));
-    box->add(r.copy);
-    return box;
+    return fieldRow(r.box, &r.field, &r.copy, {});
 }
 
 s::gui::IBox* Dialog::buildCalculatePage() {
@@ -302,19 +322,8 @@ s::gui::IBox* Dialog::buildCalculatePage() {
 
         RowWidgets& size = rows_[static_cast<int>(Row::Size)];
         size.box = checkBox(1201000, false);
-        size.field = gw::newTextField(100);
-        size.copy = button(kCopyText, 75, -1);
         sizeComma_ = checkBox(kCommaText, true);
-        gw::Box* sizeRow = newRow();
-        sizeRow->add(labelCell(size.box));
-        sizeRow->add(size.field);
-        sizeRow->add(gapH(5));
-        sizeRow->add(sizeType_);
-        sizeRow->add(gapH(5));
-        sizeRow->add(sizeComma_);
-        sizeRow->add(gapH(2));
-        sizeRow->add(size.copy);
-        in->add(sizeRow);
+        in->add(fieldRow(size.box, &size.field, &size.copy, {sizeType_, sizeComma_}));
     }
     column->add(nameSize);
     column->add(gapV(10));
@@ -343,16 +352,9 @@ s::gui::IBox* Dialog::buildCalculatePage() {
     {
         RowWidgets& s = rows_[static_cast<int>(Row::Summary)];
         s.box = checkBox(2003000, false);
-        s.field = gw::newTextEdit(100);
-        s.copy = button(kCopyText, 75, 100);
         summary->getContentBox()->add(s.box);
         summary->getContentBox()->add(gapV(5));
-        gw::Box* area =
-            gw::newBoxFixedHeight(100, 100, layout::kStart, layout::kStart, 0, 0, 0, layout::kRow);
-        area->setHorizontalGap(2);
-        area->add(s.field);
-        area->add(s.copy);
-        summary->getContentBox()->add(area);
+        summary->getContentBox()->add(summaryArea(&s.field, &s.copy));
     }
     column->add(summary);
     return scroll;
@@ -360,19 +362,9 @@ s::gui::IBox* Dialog::buildCalculatePage() {
 
 s::gui::IBox* Dialog::verifyRow(VerifyField field, std::int32_t labelId, bool withComma) {
     VerifyWidgets& v = verify_[static_cast<int>(field)];
-    v.field = gw::newTextField(100);
-    v.copy = button(kCopyText, 75, -1);
-    gw::Box* box = newRow();
-    box->add(labelCell(label(labelId, 0)));
-    box->add(v.field);
-    if (withComma) {
-        verifyComma_ = checkBox(kCommaText, true);
-        box->add(gapH(5));
-        box->add(verifyComma_);
-    }
-    box->add(gapH(2));
-    box->add(v.copy);
-    return box;
+    if (!withComma) return fieldRow(label(labelId, 0), &v.field, &v.copy, {});
+    verifyComma_ = checkBox(kCommaText, true);
+    return fieldRow(label(labelId, 0), &v.field, &v.copy, {verifyComma_});
 }
 
 s::gui::IBox* Dialog::buildVerifyPage() {
@@ -424,14 +416,7 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     in->add(gapV(5));
     {
         VerifyWidgets& s = verify_[static_cast<int>(VerifyField::Summary)];
-        s.field = gw::newTextEdit(100);
-        s.copy = button(kCopyText, 75, 100);
-        gw::Box* area =
-            gw::newBoxFixedHeight(100, 100, layout::kStart, layout::kStart, 0, 0, 0, layout::kRow);
-        area->setHorizontalGap(2);
-        area->add(s.field);
-        area->add(s.copy);
-        in->add(area);
+        in->add(summaryArea(&s.field, &s.copy));
     }
     column->add(dropped);
     return scroll;

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 
 namespace s::gui {
 class IBox;
+class IComponent;
 class IComboBox;
 }  // namespace s::gui
 namespace s::gui::win {
@@ -157,6 +159,13 @@ private:
     void onUi(const std::function<void()>& call);
     s::gui::IBox* buildCalculatePage();
     s::gui::IBox* buildVerifyPage();
+    // A row of the label column: the name (a check box or a label), a field, the extras each
+    // after a small gap, and "Copy".
+    s::gui::win::Box* fieldRow(s::gui::IComponent* name, s::gui::win::EditBase** field,
+                               s::gui::win::Button** copy,
+                               std::initializer_list<s::gui::IComponent*> extras);
+    // The summary text area with its tall "Copy" beside it.
+    s::gui::win::Box* summaryArea(s::gui::win::EditBase** field, s::gui::win::Button** copy);
     s::gui::IBox* codeRow(Row row, std::int32_t textId);
     s::gui::IBox* verifyRow(VerifyField field, std::int32_t labelId, bool withComma);
     void applyRowStates();
