@@ -177,29 +177,29 @@ void DialogWindow::dropMany(const std::vector<fs::path>& paths) {
 }
 
 void DialogWindow::click(s::gui::IComponent* component) {
-    // Rows below the visible part of a page are scrolled up first.
-    pw::Rect r = pw::screenRect(frame->window()->getNativeWindow());
-    for (int tries = 0; tries < 40; ++tries) {
-        const int y = component->getScreenY();
-        if (y >= r.y + 60 && y + component->getHeight() < r.y + r.height - 40) break;
-        s::gui::win::ScrollBox* page = dialog->page(frame->selectedAction());
-        page->scrollBy(0, y < r.y + 60 ? -40 : 40);
+    // A widget of a page outside its visible part is scrolled into view first.
+    s::gui::win::ScrollBox* page = dialog->page(frame->selectedAction());
+    bool onPage = false;
+    for (s::gui::IComponent* c = component; c && !onPage; c = c->getParent())
+        onPage = c == static_cast<s::gui::IComponent*>(page);
+    for (int tries = 0; onPage && tries < 60; ++tries) {
+        int y = 0, top = 0, bottom = 0;
+        frame->handOff([&] {
+            y = component->getScreenY();
+            top = page->getScreenY();
+            bottom = top + page->getHeight() - 16;
+        });
+        if (y >= top && y + component->getHeight() <= bottom) break;
+        frame->handOff([&] { page->scrollBy(0, y < top ? -40 : 40); });
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    // The pointer goes there through XTEST; the press is the widget's own user click (a press
-    // through XTEST does not reach the widgets inside the pages yet).
+    // A press and release of the first button through XTEST, as a user clicks.
     xtest::movePointer(component->getScreenX() + component->getWidth() / 2,
                        component->getScreenY() + component->getHeight() / 2);
-    frame->handOff([&] {
-        if (auto* box = dynamic_cast<s::gui::win::CheckBox*>(component)) {
-            box->userClick();
-        } else if (auto* button = dynamic_cast<s::gui::win::Button*>(component)) {
-            button->click();
-        } else if (auto* field = dynamic_cast<s::gui::win::EditBase*>(component)) {
-            pw::setFocus(field->getEditControl());
-        }
-    });
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    xtest::button(1, true);
+    xtest::button(1, false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
 }
 
 void DialogWindow::type(const std::string& text) {
@@ -234,11 +234,22 @@ void DialogWindow::setClipboard(const std::string& bytes) {
 }
 
 void DialogWindow::selectAction(int index) {
-    frame->handOff([&] {
-        frame->selectAction(static_cast<std::uint32_t>(index));
-        dialog->onActionSelected();
-    });
+    // The action's drop-down list opened by a click, and the item clicked in the list.
+    auto* actions = dynamic_cast<s::gui::win::ComboBox*>(frame->actionSelector());
+    ASSERT_NE(actions, nullptr);
+    if (frame->selectedAction() == index) return;
+    click(actions);
+    ASSERT_TRUE(waitFor([&] { return actions->isDroppedDown(); }, 3000));
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const int rowHeight = s::gui::win::ComboBox::kRowHeight;
+    xtest::movePointer(
+        actions->getScreenX() + actions->getWidth() / 2,
+        actions->getScreenY() + actions->getHeight() + 1 + index * rowHeight + rowHeight / 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    xtest::button(1, true);
+    xtest::button(1, false);
+    ASSERT_TRUE(waitFor([&] { return frame->selectedAction() == index; }, 3000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
 std::u16string DialogWindow::text(Row row) {
