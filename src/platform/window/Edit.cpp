@@ -895,7 +895,8 @@ bool setEditText(Handle edit, std::u16string_view text) {
     return onEdit(edit, [&](EditState& st) {
         bool changed = st.text != t;
         st.text = t;
-        st.anchor = st.caret = static_cast<std::int32_t>(st.text.size());
+        // The start shows: a long code or a summary is read from its beginning.
+        st.anchor = st.caret = 0;
         st.undo.clear();
         st.redo.clear();
         st.last = LastEdit::kNone;

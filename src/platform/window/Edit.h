@@ -56,7 +56,8 @@ struct EditColours {
 Handle createEdit(Handle parent, Rect rect, std::uint32_t style);
 bool isEdit(Handle window);
 
-// Replaces the whole text (caret at the end, nothing selected, undo history emptied) and tells
+// Replaces the whole text (caret at the start and the text scrolled there, nothing selected,
+// undo history emptied) and tells
 // the parent kEditChange when it differs. A one-line field keeps line breaks as given.
 bool setEditText(Handle edit, std::u16string_view text);
 std::u16string editText(Handle edit);

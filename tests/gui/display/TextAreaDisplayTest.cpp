@@ -98,6 +98,8 @@ TEST_F(TextAreaOnDisplay, WheelArrowsAndThumbScrollTheText) {
                xtest::screenPixel(e.x + e.width - 3, e.y + 3) == pw::rgb(255, 255, 255) &&
                xtest::screenPixel(b.x + 7, b.y + 7) != pw::rgb(255, 255, 255);
     })) << "the area and its bar never showed";
+    EXPECT_EQ(position(), 0) << "the text shows from its first line";
+    pw::setEditSelection(area->getEditControl(), -1, -1);
     const std::int32_t most = position();
     ASSERT_GT(most, 0) << "the caret at the end scrolled the text down";
     picture("text-area-end");

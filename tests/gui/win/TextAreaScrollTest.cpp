@@ -78,15 +78,20 @@ TEST_F(TextAreaBars, VerticalBarFollowsCaretWheelAndKeysAndScrollsTheText) {
     EXPECT_FALSE(s.hShown);
     EXPECT_EQ(s.editRect, (pw::Rect{1, 1, 118, 78})) << "the control fills the frame";
 
-    area->setText(numberedLines(20), false);  // the caret goes to the end: scrolled down
+    area->setText(numberedLines(20), false);  // shown from its first line
     s = seen();
     ASSERT_TRUE(s.vShown);
     EXPECT_FALSE(s.hShown) << "wrapped lines never need a horizontal bar";
     EXPECT_EQ(s.editRect, (pw::Rect{1, 1, 118 - ScrollBar::kThickness, 78}));
+    EXPECT_EQ(s.vPosition, 0);
+    EXPECT_EQ(s.scroll.y, 0);
     std::int32_t most = s.vContent - s.vPage;
     ASSERT_GT(most, 0);
-    EXPECT_EQ(s.vPosition, most);
-    EXPECT_EQ(s.scroll.y, most);
+    // Keys move the caret, the text scrolls to it and the bar follows.
+    area->selectAll();
+    chord(pw::vk::kEnd);
+    ASSERT_TRUE(ownerSees([&] { return area->getVerticalBar()->info().getPosition() == most; }));
+    EXPECT_EQ(seen().scroll.y, most);
 
     const std::int32_t line = lineHeight();
     pw::input::mouseWheel(top(), {30, 30}, 120);  // over the text: three lines up
@@ -123,12 +128,6 @@ TEST_F(TextAreaBars, VerticalBarFollowsCaretWheelAndKeysAndScrollsTheText) {
     ASSERT_TRUE(ownerSees([&] { return area->getVerticalBar()->info().getPosition() == 0; }));
     EXPECT_EQ(seen().scroll.y, 0);
 
-    // Keys move the caret, the text scrolls to it and the bar follows.
-    area->selectAll();
-    chord(pw::vk::kEnd);
-    ASSERT_TRUE(ownerSees([&] { return area->getVerticalBar()->info().getPosition() == most; }));
-    EXPECT_EQ(seen().scroll.y, most);
-
     // Once the text fits again the bar goes and the control takes the room back.
     area->setText(u"short", false);
     s = seen();
@@ -143,6 +142,9 @@ TEST_F(TextAreaBars, UnwrappedLinesGetAHorizontalBar) {
     ASSERT_TRUE(s.hShown);
     EXPECT_FALSE(s.vShown);
     EXPECT_EQ(s.editRect, (pw::Rect{1, 1, 118, 78 - ScrollBar::kThickness}));
+    EXPECT_EQ(s.hPosition, 0) << "the line's start shows";
+    pw::setEditSelection(edit(), -1, -1);
+    s = seen();
     EXPECT_GT(s.hPosition, 0) << "the caret at the end is in view";
     EXPECT_EQ(s.hPosition, s.scroll.x);
 
@@ -159,15 +161,15 @@ TEST_F(TextAreaBars, UnwrappedLinesGetAHorizontalBar) {
 }
 
 TEST_F(TextAreaBars, WheelAtTheEndGoesOnToThePage) {
-    // The area has nothing to scroll: the turn reaches the window's wheel listeners.
+    // The area has nothing more to scroll that way: the turn reaches the window's listeners.
     struct Count : events::IEventListener {
         std::atomic<int> turns{0};
         void onEvent(void*, std::int32_t) override { ++turns; }
     } count;
     window->addWheelListener(&count);
-    area->setText(numberedLines(20), false);  // at the end already
-    pw::input::mouseWheel(top(), {30, 30}, -120);
-    pw::input::mouseWheel(top(), {112, 40}, -120);  // over the bar
+    area->setText(numberedLines(20), false);  // at the start already
+    pw::input::mouseWheel(top(), {30, 30}, 120);
+    pw::input::mouseWheel(top(), {112, 40}, 120);  // over the bar
     EXPECT_TRUE(eventually([&] { return count.turns == 2; }));
 }
 
