@@ -32,7 +32,16 @@ namespace fs = std::filesystem;
 using s::file::gui::dialogs::filehash::Dialog;
 using s::file::gui::dialogs::filehash::Row;
 using s::file::gui::dialogs::filehash::VerifyField;
-using HostWindow = s::gui::dialogs::dragndrop::FrameWindow;
+// The frame, counting the worker's hand-offs to the window's thread.
+class HostWindow : public s::gui::dialogs::dragndrop::FrameWindow {
+public:
+    using FrameWindow::FrameWindow;
+    void handOff(const std::function<void()>& call) override {
+        ++handOffs;
+        FrameWindow::handOff(call);
+    }
+    std::atomic<int> handOffs{0};
+};
 
 bool waitFor(const std::function<bool()>& condition, int ms = 10000);
 std::string utf8(const std::u16string& text);

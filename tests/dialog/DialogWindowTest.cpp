@@ -89,6 +89,17 @@ TEST_F(DialogWindow, DropShowsTheCodesOfAFileWithAnOddNameAndTheSummaryOfTheCli)
     EXPECT_TRUE(takeMessages().empty());
 }
 
+TEST_F(DialogWindow, ARunWaitsOnTheWindowPerPercentNotPerBlock) {
+    // 8 MiB: 512 blocks of 16 KiB, but at most 101 percent steps to show.
+    const fs::path file = dir / "eight.bin";
+    writeFile(file, std::string(8 << 20, 'p'));
+    frame->handOffs = 0;
+    drop(file);
+    EXPECT_FALSE(text(Row::Crc32).empty());
+    // The percent steps and the rows' reads and writes; one per block would pass 512.
+    EXPECT_LT(frame->handOffs.load(), 250);
+}
+
 TEST_F(DialogWindow, AllTwelveCodesOfA16385ByteFileEqualTheCli) {
     const fs::path file = dir / "block-and-one.bin";
     std::string bytes(16385, '\0');
