@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -82,20 +82,51 @@ TEST(WindowTextTest, DrawingStaysInsideItsRectangle) {
     EXPECT_LE(used.width, box.width);
 }
 
+// Three lowercase letters at `at` (a language tag).
+bool isLanguageTag(const std::string& s, std::size_t at) {
+    if (at + 3 > s.size()) return false;
+    for (std::size_t i = at; i < at + 3; ++i)
+        if (s[i] < 'a' || s[i] > 'z') return false;
+    return true;
+}
+
 // Texts of resources/lang/pack.xml, by language tag.
 std::vector<std::pair<std::string, std::string>> packTexts(const std::string& xml) {
     std::vector<std::pair<std::string, std::string>> out;
+    // Entries: <tag>text</tag> with a three-letter tag and no markup inside.
     auto entries = xml.find("<entries>");
-    std::regex element(R"(<([a-z]{3})>([^<]*)</\1>)");
-    for (auto it = std::sregex_iterator(xml.begin() + (entries == std::string::npos ? 0 : entries),
-                                        xml.end(), element);
-         it != std::sregex_iterator(); ++it) {
-        out.emplace_back((*it)[1], (*it)[2]);
+    for (std::size_t at = entries == std::string::npos ? 0 : entries;
+         (at = xml.find('<', at)) != std::string::npos;) {
+        std::size_t text = at + 5;
+        std::size_t close = xml.find('<', std::min(text, xml.size()));
+        if (!isLanguageTag(xml, at + 1) || xml.compare(at + 4, 1, ">") != 0 ||
+            close == std::string::npos ||
+            xml.compare(close, 6, "</" + xml.substr(at + 1, 3) + ">") != 0) {
+            ++at;
+            continue;
+        }
+        out.emplace_back(xml.substr(at + 1, 3), xml.substr(text, close - text));
+        at = close + 6;
     }
-    std::regex trueName(R"re(tagName="([a-z]{3})"[^>]*trueName="([^"]*)")re");
-    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), trueName);
-         it != std::sregex_iterator(); ++it) {
-        out.emplace_back((*it)[1], (*it)[2]);
+    // Language heads: tagName="tag" ... trueName="name" inside one element.
+    const std::string tagKey = "tagName=\"", nameKey = "trueName=\"";
+    for (std::size_t at = 0; (at = xml.find(tagKey, at)) != std::string::npos;) {
+        std::size_t tag = at + tagKey.size();
+        std::size_t endOfElement = xml.find('>', tag);
+        std::size_t name = xml.rfind(nameKey, endOfElement);
+        if (!isLanguageTag(xml, tag) || xml.compare(tag + 3, 1, "\"") != 0 ||
+            name == std::string::npos || name < tag + 4) {
+            ++at;
+            continue;
+        }
+        std::size_t value = name + nameKey.size();
+        std::size_t quote = xml.find('"', value);
+        if (quote == std::string::npos) {
+            ++at;
+            continue;
+        }
+        out.emplace_back(xml.substr(tag, 3), xml.substr(value, quote - value));
+        at = quote + 1;
     }
     return out;
 }
