@@ -18,16 +18,6 @@ namespace pw = platform::window;
 
 namespace {
 
-bool pumpUntil(const std::function<bool()>& condition) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (std::chrono::steady_clock::now() < end) {
-        pw::processPending();
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
-
 void tap(const char* keysym) {
     xtest::key(keysym, true);
     xtest::key(keysym, false);
@@ -51,7 +41,7 @@ protected:
         other = probe::make(&plain, hTop, {10, 60, 60, 30});
         ASSERT_TRUE(edit && other);
         // Clicking the field activates the window and gives the field the keyboard focus.
-        ASSERT_TRUE(pumpUntil([&] {
+        ASSERT_TRUE(xtest::pumpUntil([&] {
             pw::Rect t = pw::screenRect(hTop);  // where the window manager put it
             pw::Rect e = pw::screenRect(edit);
             return xtest::screenPixel(t.x + 3, t.y + 3) == top.colour &&
@@ -61,7 +51,7 @@ protected:
         xtest::movePointer(r.x + 20, r.y + 10);
         xtest::button(1, true);
         xtest::button(1, false);
-        ASSERT_TRUE(pumpUntil([&] { return pw::focus() == edit; }));
+        ASSERT_TRUE(xtest::pumpUntil([&] { return pw::focus() == edit; }));
     }
     void TearDown() override {
         if (hTop) pw::destroy(hTop);
@@ -76,28 +66,28 @@ TEST_F(EditDisplay, TypedKeysEditTheTextAndInputMethodsFollowTheFocus) {
     EXPECT_TRUE(SDL_IsTextInputActive());
     for (const char* k : {"h", "e", "l", "l", "o", "space", "w", "x"}) tap(k);
     tap("BackSpace");
-    ASSERT_TRUE(pumpUntil([&] { return pw::editText(edit) == u"hello w"; }))
+    ASSERT_TRUE(xtest::pumpUntil([&] { return pw::editText(edit) == u"hello w"; }))
         << pw::toUtf8(pw::editText(edit));
     // Shift+Control+Left selects the word before the caret; typing replaces it.
     xtest::key("Shift_L", true);
     chord("Control_L", "Left");
     xtest::key("Shift_L", false);
     chord("Shift_L", "a");
-    ASSERT_TRUE(pumpUntil([&] { return pw::editText(edit) == u"hello A"; }))
+    ASSERT_TRUE(xtest::pumpUntil([&] { return pw::editText(edit) == u"hello A"; }))
         << pw::toUtf8(pw::editText(edit));
     chord("Control_L", "z");
-    ASSERT_TRUE(pumpUntil([&] { return pw::editText(edit) == u"hello w"; }))
+    ASSERT_TRUE(xtest::pumpUntil([&] { return pw::editText(edit) == u"hello w"; }))
         << pw::toUtf8(pw::editText(edit));
 
     pw::setFocus(other);
-    ASSERT_TRUE(pumpUntil([] { return !SDL_IsTextInputActive(); }));
+    ASSERT_TRUE(xtest::pumpUntil([] { return !SDL_IsTextInputActive(); }));
     tap("q");
     pw::setFocus(edit);
-    ASSERT_TRUE(pumpUntil([] { return SDL_IsTextInputActive(); }));
+    ASSERT_TRUE(xtest::pumpUntil([] { return SDL_IsTextInputActive(); }));
     tap("k");
     // The undo brought back the selected "w", which the k replaces; the q typed while the
     // focus was elsewhere never arrives.
-    ASSERT_TRUE(pumpUntil([&] { return pw::editText(edit) == u"hello k"; }))
+    ASSERT_TRUE(xtest::pumpUntil([&] { return pw::editText(edit) == u"hello k"; }))
         << pw::toUtf8(pw::editText(edit));
 }
 
@@ -105,10 +95,10 @@ TEST_F(EditDisplay, CopiedAndSelectedTextReachOtherClients) {
     pw::setEditText(edit, u"d41d8cd9");
     chord("Control_L", "a");
     chord("Control_L", "c");
-    ASSERT_TRUE(
-        pumpUntil([] { return xtest::run("xclip -o -selection clipboard 2>&1") == "d41d8cd9"; }));
-    ASSERT_TRUE(
-        pumpUntil([] { return xtest::run("xclip -o -selection primary 2>&1") == "d41d8cd9"; }));
+    ASSERT_TRUE(xtest::pumpUntil(
+        [] { return xtest::run("xclip -o -selection clipboard 2>&1") == "d41d8cd9"; }));
+    ASSERT_TRUE(xtest::pumpUntil(
+        [] { return xtest::run("xclip -o -selection primary 2>&1") == "d41d8cd9"; }));
 }
 
 }  // namespace

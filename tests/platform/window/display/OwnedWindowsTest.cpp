@@ -2,7 +2,6 @@
 // window manager.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -19,16 +18,6 @@ namespace pw = platform::window;
 
 namespace {
 
-bool pumpUntil(const std::function<bool()>& condition) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (std::chrono::steady_clock::now() < end) {
-        pw::processPending();
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
-
 class OwnedWindows : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,7 +29,7 @@ protected:
         pw::setOnTop(owner, true);
         pw::activate(owner);
         pw::Rect r = pw::screenRect(owner);
-        ASSERT_TRUE(pumpUntil(
+        ASSERT_TRUE(xtest::pumpUntil(
             [&] { return xtest::screenPixel(r.x + 150, r.y + 100) == ownerProbe.colour; }));
     }
     void TearDown() override {
@@ -60,14 +49,14 @@ TEST_F(OwnedWindows, PopupShowsAboveAnOnTopOwner) {
     pw::Handle popup =
         pw::openPopup(probe::kClass, owner, {r.x + 100, r.y + 50, 100, 80}, &popupProbe);
     ASSERT_TRUE(popup);
-    EXPECT_TRUE(pumpUntil([&] {
+    EXPECT_TRUE(xtest::pumpUntil([&] {
         pw::Rect p = pw::screenRect(popup);
         return xtest::screenPixel(p.x + 50, p.y + 40) == popupProbe.colour;
     }));
     // Raising the owner again does not bury it.
     pw::activate(owner);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_TRUE(pumpUntil([&] {
+    EXPECT_TRUE(xtest::pumpUntil([&] {
         pw::Rect p = pw::screenRect(popup);
         return xtest::screenPixel(p.x + 50, p.y + 40) == popupProbe.colour;
     }));
@@ -75,26 +64,14 @@ TEST_F(OwnedWindows, PopupShowsAboveAnOnTopOwner) {
 }
 
 TEST_F(OwnedWindows, MessageBoxShowsAboveAnOnTopOwner) {
-    std::atomic<bool> seen{false};
-    std::thread player([&] {
-        for (int i = 0; i < 500 && !seen; ++i) {
-            for (pw::Handle h : pw::topLevelWindows()) {
-                if (pw::className(h) != "LayerMessageBox") continue;
-                pw::Rect r = pw::screenRect(h);
-                if (xtest::screenPixel(r.x + 3, r.y + 3) == pw::rgb(240, 240, 240)) {
-                    seen = true;
-                    pw::input::key(h, pw::vk::kReturn, true);
-                }
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    });
+    bool seen = false;
+    std::thread player([&] { seen = xtest::answerMessageBoxWithReturn(); });
     pw::MessageBoxRequest request;
     request.owner = owner;
     request.text = u"Perfect Match!";
     EXPECT_EQ(pw::messageBox(request), pw::kAnswerOk);
     player.join();
-    EXPECT_TRUE(seen.load());
+    EXPECT_TRUE(seen);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -26,17 +25,6 @@ constexpr pw::Colour kRed = pw::rgb(255, 0, 0);
 constexpr pw::Colour kBlue = pw::rgb(0, 0, 255);
 constexpr pw::Colour kGreen = pw::rgb(0, 160, 0);
 
-// Runs the calling thread's messages until the condition holds or 5 seconds pass.
-bool pumpUntil(const std::function<bool()>& condition) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (std::chrono::steady_clock::now() < end) {
-        pw::processPending();
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
-
 // The tree of the headless tests, in a real window: top 200x150 white; a red; b blue inside a;
 // c green above a.
 class SdlDisplay : public ::testing::Test {
@@ -54,7 +42,7 @@ protected:
         hB = probe::make(&b, hA, {90, 70, 40, 40});
         hC = probe::make(&c, hTop, {60, 40, 60, 20});
         ASSERT_TRUE(hTop && hA && hB && hC);
-        ASSERT_TRUE(pumpUntil([&] { return onScreen(20, 20) == kRed; }))
+        ASSERT_TRUE(xtest::pumpUntil([&] { return onScreen(20, 20) == kRed; }))
             << "the window never showed";
     }
     void TearDown() override {
@@ -85,7 +73,7 @@ TEST_F(SdlDisplay, TreeIsPaintedOnTheScreen) {
     for (const Case& k : cases) EXPECT_EQ(onScreen(k.x, k.y), k.expected) << k.x << "," << k.y;
 
     pw::show(hC, false);
-    EXPECT_TRUE(pumpUntil([&] { return onScreen(70, 50) == kRed; }));
+    EXPECT_TRUE(xtest::pumpUntil([&] { return onScreen(70, 50) == kRed; }));
     EXPECT_EQ(onScreen(115, 50), kWhite);
 }
 
@@ -105,7 +93,7 @@ TEST_F(SdlDisplay, PushedFileDropReachesTheDropHandler) {
     e.type = SDL_DROPFILE;
     e.drop.file = SDL_strdup(path);
     ASSERT_EQ(SDL_PushEvent(&e), 1);
-    ASSERT_TRUE(pumpUntil([&] { return !seen.empty(); }));
+    ASSERT_TRUE(xtest::pumpUntil([&] { return !seen.empty(); }));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(pw::toUtf8(seen[0]), path);
 }
@@ -117,17 +105,17 @@ TEST_F(SdlDisplay, ClipboardRoundTripsWithOtherClients) {
 
     xtest::run("printf 'from xclip \\303\\251' | xclip -i -selection clipboard >/dev/null 2>&1");
     std::u16string got;
-    EXPECT_TRUE(pumpUntil([&] { return pw::clipboardText(&got) && got == u"from xclip é"; }))
+    EXPECT_TRUE(xtest::pumpUntil([&] { return pw::clipboardText(&got) && got == u"from xclip é"; }))
         << pw::toUtf8(got);
 }
 
 TEST_F(SdlDisplay, OnTopAndOpacityBecomeWindowProperties) {
     pw::setOnTop(hTop, true);
-    EXPECT_TRUE(pumpUntil([&] {
+    EXPECT_TRUE(xtest::pumpUntil([&] {
         return xprop("_NET_WM_STATE").find("_NET_WM_STATE_ABOVE") != std::string::npos;
     })) << xprop("_NET_WM_STATE");
     pw::setOnTop(hTop, false);
-    EXPECT_TRUE(pumpUntil(
+    EXPECT_TRUE(xtest::pumpUntil(
         [&] { return xprop("_NET_WM_STATE").find("_NET_WM_STATE_ABOVE") == std::string::npos; }));
     pw::setOpacity(hTop, 127);
     std::string expected = std::to_string(static_cast<unsigned long>(127.0 / 255 * 0xFFFFFFFFul));
@@ -142,7 +130,7 @@ TEST_F(SdlDisplay, PointerAndKeysOfTheServerReachTheWindows) {
     xtest::movePointer(r.x + 70, r.y + 50);
     xtest::button(1, true);
     xtest::button(1, false);
-    ASSERT_TRUE(pumpUntil([&] { return !c.take(pw::msg::kLButtonUp).empty(); }));
+    ASSERT_TRUE(xtest::pumpUntil([&] { return !c.take(pw::msg::kLButtonUp).empty(); }));
     auto downs = c.take(pw::msg::kLButtonDown);
     ASSERT_EQ(downs.size(), 1u);
     EXPECT_EQ(pw::unpackPoint(downs[0].lparam), (pw::Point{10, 10}));
@@ -150,7 +138,7 @@ TEST_F(SdlDisplay, PointerAndKeysOfTheServerReachTheWindows) {
     pw::setFocus(hB);
     xtest::key("a", true);
     xtest::key("a", false);
-    ASSERT_TRUE(pumpUntil([&] { return !b.take(pw::msg::kKeyUp).empty(); }));
+    ASSERT_TRUE(xtest::pumpUntil([&] { return !b.take(pw::msg::kKeyUp).empty(); }));
     auto keys = b.take(pw::msg::kKeyDown);
     ASSERT_FALSE(keys.empty());
     EXPECT_EQ(keys[0].wparam, pw::WParam{'A'});
@@ -165,47 +153,35 @@ TEST_F(SdlDisplay, BorderlessWindowIsDraggedByItsCaption) {
     pw::Handle w = probe::make(&grip, pw::kNoWindow, {400, 300, 120, 80},
                                pw::kStyleVisible | pw::kStyleBorderless);
     ASSERT_TRUE(w);
-    ASSERT_TRUE(pumpUntil([&] {
+    ASSERT_TRUE(xtest::pumpUntil([&] {
         pw::Rect s = pw::screenRect(w);
         return xtest::screenPixel(s.x + 60, s.y + 40) == kGreen;
     }));
     pw::Rect before = pw::screenRect(w);
     xtest::movePointer(before.x + 60, before.y + 40);
-    pumpUntil([&] { return !grip.take(pw::msg::kMouseMove).empty(); });
+    xtest::pumpUntil([&] { return !grip.take(pw::msg::kMouseMove).empty(); });
     xtest::button(1, true);
     for (int i = 1; i <= 10; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         xtest::movePointer(before.x + 60 + 10 * i, before.y + 40 + 6 * i);
     }
     xtest::button(1, false);
-    EXPECT_TRUE(pumpUntil([&] { return pw::screenRect(w).x >= before.x + 80; }))
+    EXPECT_TRUE(xtest::pumpUntil([&] { return pw::screenRect(w).x >= before.x + 80; }))
         << pw::screenRect(w).x << " from " << before.x;
     EXPECT_TRUE(grip.take(pw::msg::kLButtonDown).empty());  // the system took the press
     pw::destroy(w);
 }
 
 TEST_F(SdlDisplay, MessageBoxIsAWindowOnTheScreen) {
-    std::atomic<bool> seen{false};
-    std::thread player([&] {
-        for (int i = 0; i < 500 && !seen; ++i) {
-            for (pw::Handle h : pw::topLevelWindows()) {
-                if (pw::className(h) != "LayerMessageBox") continue;
-                pw::Rect r = pw::screenRect(h);
-                if (xtest::screenPixel(r.x + 3, r.y + 3) == pw::rgb(240, 240, 240)) {
-                    seen = true;
-                    pw::input::key(h, pw::vk::kReturn, true);
-                }
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    });
+    bool seen = false;
+    std::thread player([&] { seen = xtest::answerMessageBoxWithReturn(); });
     pw::MessageBoxRequest request;
     request.owner = hTop;
     request.text = u"Perfect Match!";
     request.buttons = pw::BoxButtons::kYesNo;
     EXPECT_EQ(pw::messageBox(request), pw::kAnswerYes);
     player.join();
-    EXPECT_TRUE(seen.load());
+    EXPECT_TRUE(seen);
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "platform/window/Backend.h"
+#include "platform/window/Input.h"
+#include "platform/window/Window.h"
 
 // Last: Xlib defines macros (None, Bool, Status ...) that other headers trip over.
 // clang-format off
@@ -192,6 +194,33 @@ std::string run(const std::string& command) {
     while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
     pclose(f);
     return out;
+}
+
+bool pumpUntil(const std::function<bool()>& condition) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (std::chrono::steady_clock::now() < end) {
+        platform::window::processPending();
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+bool answerMessageBoxWithReturn() {
+    namespace pw = platform::window;
+    for (int i = 0; i < 500; ++i) {
+        for (pw::Handle h : pw::topLevelWindows()) {
+            if (pw::className(h) != "LayerMessageBox") continue;
+            pw::Rect r = pw::screenRect(h);
+            // Painted: its face colour is on the screen.
+            if (screenPixel(r.x + 3, r.y + 3) == pw::rgb(240, 240, 240)) {
+                pw::input::key(h, pw::vk::kReturn, true);
+                return true;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
 }
 
 }  // namespace xtest

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 struct _XDisplay;
@@ -22,5 +23,11 @@ void button(int number, bool down);
 void key(const char* keysym, bool down);
 // Output of a shell command run with DISPLAY set (trailing newline kept).
 std::string run(const std::string& command);
+
+// Runs the calling thread's window messages until the condition holds or 5 seconds pass.
+bool pumpUntil(const std::function<bool()>& condition);
+// Waits (up to 5 s) for the layer's message box to be painted on the screen and presses Return
+// in it; true when it was seen. Run it on a thread of its own while the box is up.
+bool answerMessageBoxWithReturn();
 
 }  // namespace xtest
