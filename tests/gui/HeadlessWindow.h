@@ -32,9 +32,11 @@ protected:
         return c;
     }
 
-    // Polls a condition that input makes true on the window's thread (false after 2 s).
+    // Polls a condition that input makes true on the window's thread. It answers as soon as the
+    // condition holds; the limit only ends a test that would otherwise hang, so it is generous
+    // enough for a loaded machine under a sanitizer (false after 30 s).
     static bool eventually(const std::function<bool()>& condition) {
-        auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while (!condition()) {
             if (std::chrono::steady_clock::now() > until) return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -52,7 +54,7 @@ protected:
                                reinterpret_cast<platform::window::WParam>(&run));
         return value;
     }
-    // Polls a condition on the window's thread (false after 2 s).
+    // Polls a condition on the window's thread (false after 30 s).
     bool ownerSees(const std::function<bool()>& condition) {
         return eventually([&] { return onOwner(condition); });
     }
