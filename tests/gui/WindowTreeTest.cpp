@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gui/HeadlessWindow.h"
+#include "gui/Leaf.h"
 #include "gui/Recorder.h"
 #include "gui/win/Box.h"
 #include "gui/win/Label.h"
@@ -236,6 +237,56 @@ TEST_F(DeferredPlacement, EachChildIsPlacedOnceAndDeferredBoundsApplyInOneCall) 
     child->applyDeferred();
     EXPECT_EQ(pw::windowRect(child->getNativeWindow()), (pw::Rect{1, 2, 3, 4}));
     window->removeAll(true);
+}
+
+}  // namespace
+
+namespace {
+
+using s::gui::testing::Leaf;
+
+// The fixture's window is released by the test itself, then the fixture has nothing to do.
+class WindowEnd : public HeadlessWindow {
+protected:
+    void TearDown() override {
+        if (window) HeadlessWindow::TearDown();
+    }
+    void releaseWindow() {
+        window->release();
+        window = nullptr;
+    }
+};
+
+TEST_F(WindowEnd, ReleasingTheWindowReleasesTheTreeStillInIt) {
+    Box* row = newBox(100, -1, 0, 0, -1, -1, -1, -1, 0);
+    row->add(Leaf::make(10, 10, 10, 10));
+    window->add(row);
+    window->add(Leaf::make(10, 10, 10, 10));
+    window->setVisible(true, false);
+    const std::uint32_t leaves = Leaf::pool().idleCount();
+    const std::uint32_t boxes = Box::pool().idleCount();
+    releaseWindow();
+    EXPECT_EQ(Leaf::pool().idleCount(), leaves + 2);
+    EXPECT_EQ(Box::pool().idleCount(), boxes + 1);
+}
+
+TEST_F(WindowEnd, ABoxOutsideTheTreeCanBeEmptiedAfterItsWindowHasGone) {
+    // Attached to the window's thread but kept out of its children, as a status bar is.
+    Box* bar = newBox(100, -1, 0, 0, -1, -1, -1, -1, 0);
+    Leaf* field = Leaf::make(10, 10, 10, 10);
+    bar->add(field);
+    window->setStatusBar(bar);
+    window->setVisible(true, false);
+    ASSERT_NE(field->getNativeWindow(), pw::kNoWindow);
+    window->setStatusBar(nullptr);
+    releaseWindow();
+    // The native windows went with the window and its thread: the work is done here instead
+    // of being handed to a thread that has ended.
+    const std::uint32_t leaves = Leaf::pool().idleCount();
+    bar->removeAll(true);
+    EXPECT_EQ(bar->getChildCount(), 0u);
+    EXPECT_EQ(Leaf::pool().idleCount(), leaves + 1);
+    bar->release();
 }
 
 }  // namespace

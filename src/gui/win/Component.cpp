@@ -376,8 +376,13 @@ void Component::paint(pw::Canvas& canvas, pw::Rect area) {
 bool Component::handOff(const std::function<void()>& work) {
     pw::Handle native = native_;
     if (native == pw::kNoWindow || pw::isOwnerThread(native)) return false;
-    pw::send(native, kMsgRun, reinterpret_cast<pw::WParam>(&work));
-    return true;
+    if (pw::send(native, kMsgRun, reinterpret_cast<pw::WParam>(&work)) != 0) return true;
+    // Not delivered: the native window went with its top-level window, whose thread may have
+    // ended too. Nothing would ever run the work there, so the component forgets the dead
+    // window and the caller does the work itself (a release after the window's end).
+    if (pw::isWindow(native)) return true;
+    forgetNative();
+    return false;
 }
 
 pw::Result Component::forwardToParent(std::uint32_t message, pw::WParam wparam, pw::LParam lparam) {

@@ -83,6 +83,14 @@ bool Window::makeNativeWindows() {
 }
 
 Window::~Window() {
+    // The window owns the tree still in it: the components are released on the window's
+    // thread, where their native windows live, before that thread ends. Nothing else could
+    // release them once the window is gone.
+    auto releaseTree = [this] {
+        frozen_ = true;  // no layout between the removals
+        removeAll(true);
+    };
+    if (!handOff(releaseTree)) releaseTree();
     pw::Handle native = native_;
     if (native != pw::kNoWindow) {
         // The native windows go on their own thread, which then leaves its loop.
