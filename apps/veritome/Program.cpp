@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "Arguments.h"
 #include "MainFrame.h"
@@ -16,6 +17,7 @@
 #include "platform/shell/CloseSignals.h"
 #include "platform/shell/SingleInstance.h"
 #include "platform/shell/WindowClass.h"
+#include "platform/store/Registry.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Text.h"
 
@@ -126,6 +128,10 @@ int Program::runWindow(const std::string& file) {
     platform::shell::CloseSignals signals;
     signals.install([this](int) { onCloseSignal(); });
 
+    // 5.-7. The first start writes many small settings (keys, defaults, identification): they
+    // go to the store in one transaction, once the window is up.
+    std::optional<platform::store::Registry::Batch> startWrites(std::in_place);
+
     // 5. The application base: language pack, settings store, saved language.
     AppBase* base = AppBase::create();
     if (!base->initialize()) {
@@ -147,15 +153,19 @@ int Program::runWindow(const std::string& file) {
         std::unique_ptr<MainFrame> frame = MainFrame::create(settings);
         frame->open();
         if (!file.empty()) frame->drop(SingleInstance::absolutePath(file));
+        startWrites.reset();
         serve(frame.get(), !file.empty());
         // A start from now on finds no window to hand over to and opens its own.
         instance.stop();
     }  // the worker waited for, the dialog given back
 
-    // 8. The settings written, everything given back.
+    // 8. The settings written (in one transaction), everything given back.
     signals.uninstall();
-    settings->release();
-    base->release();  // writes the settings store
+    {
+        platform::store::Registry::Batch exitWrites;
+        settings->release();
+        base->release();  // writes the settings store
+    }
     skinner->release();
     return kOk;
 }

@@ -285,6 +285,48 @@ TEST_F(RegistryStore, LockedDatabaseGivesDefaultsAndKeepsData) {
     EXPECT_EQ(store_->getU32(u"S", u"v", 0), 7u);
 }
 
+// What another process sees of the database: the committed values only.
+std::string committedValue(const fs::path& db, const char* name) {
+    sqlite3* other = nullptr;
+    std::string found = "-";
+    if (sqlite3_open_v2(db.string().c_str(), &other, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(other);
+        return "?";
+    }
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(other, "SELECT data FROM vals WHERE name=?1", -1, &stmt, nullptr);
+    sqlite3_bind_text(stmt, 1, name, -1, SQLITE_STATIC);
+    if (sqlite3_step(stmt) == SQLITE_ROW) {
+        const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(stmt, 0));
+        found = data ? std::to_string(data[0]) : "";
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(other);
+    return found;
+}
+
+TEST_F(RegistryStore, ABatchCommitsItsChangesTogetherWhenTheOutermostPairEnds) {
+    store_->setU32(u"S", u"before", 1);
+    EXPECT_EQ(committedValue(db_, "before"), "1");
+    {
+        Registry::Batch outer;
+        store_->setU32(u"S", u"first", 2);
+        {
+            Registry::Batch inner;
+            store_->setU32(u"S", u"second", 3);
+        }
+        // Read back at once by this process, not yet by others.
+        EXPECT_EQ(store_->getU32(u"S", u"second", 0), 3u);
+        EXPECT_EQ(committedValue(db_, "first"), "-");
+        EXPECT_EQ(committedValue(db_, "second"), "-");
+    }
+    EXPECT_EQ(committedValue(db_, "first"), "2");
+    EXPECT_EQ(committedValue(db_, "second"), "3");
+    // Without a batch every change is committed when made again.
+    store_->setU32(u"S", u"after", 4);
+    EXPECT_EQ(committedValue(db_, "after"), "4");
+}
+
 TEST_F(RegistryStore, DeletedKeyIdsAreNeverGivenToNewKeys) {
     Registry& registry = Registry::instance();
     platform::store::KeyId old = registry.createKey(Registry::currentUserRoot() + u"\\Old");

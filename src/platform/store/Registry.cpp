@@ -1,6 +1,7 @@
 // The SQLite tables behind the registry-like tree. One row per key (parent, name) and one per
 // value (key, name, type, data); names use SQLite's NOCASE collation. Every statement runs in
-// SQLite's autocommit mode, so each change is atomic and durable when the call returns.
+// SQLite's autocommit mode, so each change is atomic and durable when the call returns, unless
+// a batch gathers several into one transaction.
 #include "platform/store/Registry.h"
 
 #include <pwd.h>
@@ -137,12 +138,40 @@ Registry::Registry(std::string path) : path_(std::move(path)) {
     const std::u16string_view roots[] = {
         user, u"\\Registry\\Machine\\SOFTWARE\\Classes",
         u"\\Registry\\Machine\\System\\CurrentControlSet\\Hardware Profiles\\Current"};
+    // The roots of a new database in one transaction.
+    const bool began = execute("BEGIN IMMEDIATE;");
     for (std::u16string_view root : roots) {
         if (!ensurePath(root)) {
+            if (began) execute("ROLLBACK;");
             fail("prepare the root keys of");
             return;
         }
     }
+    if (began && !execute("COMMIT;")) {
+        execute("ROLLBACK;");
+        fail("prepare the root keys of");
+    }
+}
+
+bool Registry::execute(const char* sql) {
+    return db_ && sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+void Registry::beginBatch() {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (batchDepth_++ == 0) batchOpen_ = execute("BEGIN IMMEDIATE;");
+}
+
+void Registry::endBatch() {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (batchDepth_ == 0 || --batchDepth_ > 0 || !batchOpen_) return;
+    batchOpen_ = false;
+    if (execute("COMMIT;")) return;
+    // Still locked by another process after the busy wait: the batch's changes are given up
+    // rather than leaving the connection inside a transaction.
+    std::fprintf(stderr, "Could not write the settings database %s: %s\n", path_.c_str(),
+                 sqlite3_errmsg(db_));
+    execute("ROLLBACK;");
 }
 
 Registry::~Registry() {

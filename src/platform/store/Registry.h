@@ -73,8 +73,23 @@ public:
     bool setValue(KeyId key, std::u16string_view name, std::uint32_t type, const void* data,
                   std::size_t size);
     bool deleteValue(KeyId key, std::u16string_view name);
-    // Every change is committed when made; true when the key still exists.
+    // Every change is committed when made (in a batch, when it ends); true when the key still
+    // exists.
     bool flushKey(KeyId key) { return keyExists(key); }
+
+    // Changes made from beginBatch to the matching endBatch (pairs nest; the outermost counts)
+    // are committed together when it ends: one transaction instead of one a change, for the
+    // many small writes of a first start. Changes by other threads meanwhile join it.
+    void beginBatch();
+    void endBatch();
+    // A batch on the process-wide registry for the life of the object.
+    class Batch {
+    public:
+        Batch() { instance().beginBatch(); }
+        ~Batch() { instance().endBatch(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+    };
 
 private:
     class Statement;
@@ -83,7 +98,12 @@ private:
     KeyId childOf(KeyId parent, std::u16string_view name);
     KeyId ensurePath(std::u16string_view path);
 
+    // Runs a statement without rows (transaction control); false on failure.
+    bool execute(const char* sql);
+
     std::mutex lock_;
+    int batchDepth_ = 0;
+    bool batchOpen_ = false;  // the outermost batch began a transaction
     std::string path_;
     std::string failure_;
     sqlite3* db_ = nullptr;
