@@ -46,7 +46,7 @@ run_ctest build/test --timeout 600
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 configure build/asan -DCMAKE_BUILD_TYPE=Debug -DVERITOME_SANITIZE=address -DVERITOME_BENCH=OFF
 quiet_build build/asan
-LSAN_OPTIONS="suppressions=$here/tests/lsan.supp:print_suppressions=0" \
+LSAN_OPTIONS="print_suppressions=0" \
   run_ctest build/asan --timeout 900
 
 echo "== ThreadSanitizer (thread tests and the whole toolkit test program)"
