@@ -201,6 +201,7 @@ TEST_P(ContrastInEveryTheme, WidgetTextsStandOutFromTheGroundBehindThem) {
     // The menu bar stands on the window's own background.
     Ink barInk = inkOf(textPixels(bar, {0, 0, 0, 0}));
     EXPECT_GE(barInk.strong, kEnoughInk) << "menu bar, ground " << std::hex << barInk.ground;
+    window->remove(bar, true);  // the bar releases its items with it
 }
 
 // A popup menu paints its own face; its items must stand out from it, the hovered one from
