@@ -153,6 +153,9 @@ void Window::add(IComponent* child) {
 
 void Window::setStatusBar(IComponent* statusBar) {
     onOwner([&] {
+        // The bar taken away leaves the window for good: no pointer back to a window that may
+        // be released before the bar is emptied.
+        if (statusBar_ && statusBar_ != statusBar) statusBar_->attach(nullptr);
         statusBar_ = statusBar;
         if (statusBar) {
             // Attached to the window but kept out of the children: the window places it.
