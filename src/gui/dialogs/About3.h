@@ -54,6 +54,8 @@ public:
     win::Window* window() const { return window_; }
     win::Button* closeButton() const { return closeButton_; }
     win::Button* glyphButton() const { return glyphButton_; }
+    win::Label* urlLink() const { return urlLink_; }
+    win::Label* donationLink() const { return donationLink_; }
 
     void onEvent(void* source, std::int32_t code) override;
 

@@ -63,6 +63,7 @@ public:
     win::Window* window() const { return window_; }
     // Parts the tests drive.
     win::Label* statusLabel() const { return status_; }
+    win::Label* brandLink() const { return brand_; }
     win::MenuEx* menuBar() const { return menuBar_; }
     win::StatusBar* statusBar() const { return statusBar_; }
     win::GroupBox* dropArea() const { return dropArea_; }
