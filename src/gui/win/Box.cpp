@@ -20,6 +20,9 @@ namespace s::gui::win {
 
 namespace {
 
+// The boxes laying out on this thread, outermost first.
+thread_local std::vector<BoxBase*> arranging;
+
 // Halves away from zero.
 std::int32_t roundAway(double v) {
     return static_cast<std::int32_t>(std::lround(v));
@@ -227,6 +230,7 @@ void BoxBase::layout() {
         return;
     }
     ++running_;
+    arranging.push_back(this);
     const layout::Extents before = content_;
     laidOut_ = true;
     // 3.-4. Reset the extents and arrange. A child box lays itself out only once it has been
@@ -246,13 +250,19 @@ void BoxBase::layout() {
     fire(layoutListeners_, boxevent::kLayout);
     --running_;
     // The parent placed this box by the extents it had: a parent in the middle of arranging
-    // runs again, any other lays out anew.
-    if (content_ != before) {
-        if (auto* parent = dynamic_cast<BoxBase*>(parent_); parent && parent->running_ > 0) {
-            parent->childExtentsChanged_ = true;
-        } else if (parent_) {
-            parent_->relayout();
+    // runs again.
+    // (Found among the boxes arranging on this thread by address only: a box taken apart may
+    // keep the address of a parent that is gone.)
+    arranging.pop_back();
+    if (content_ != before && parent_) {
+        bool told = false;
+        for (BoxBase* box : arranging) {
+            if (static_cast<IComponent*>(static_cast<Component*>(box)) != parent_) continue;
+            box->childExtentsChanged_ = told = true;
         }
+        // A parent at rest lays out anew, while both are on screen.
+        if (!told && native_ != pw::kNoWindow && parent_->getNativeWindow() != pw::kNoWindow)
+            parent_->relayout();
     }
 }
 
