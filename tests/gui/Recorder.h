@@ -29,10 +29,11 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         return events_;
     }
-    // Waits until at least n events arrived (false after two seconds).
+    // Waits until at least n events arrived (false after 30 seconds: sanitizer builds under load
+    // can be slow, and a wait that succeeds returns at once).
     bool waitFor(std::size_t n) {
         std::unique_lock<std::mutex> lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::seconds(2),
+        return changed_.wait_for(lock, std::chrono::seconds(30),
                                  [&] { return events_.size() >= n; });
     }
 

@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <thread>
+
+#include <unistd.h>
 
 #include "gui/HeadlessWindow.h"
 #include "gui/Recorder.h"
@@ -75,9 +78,11 @@ class LinkLabel : public HeadlessWindow {
 protected:
     void SetUp() override {
         HeadlessWindow::SetUp();
-        log = ::testing::TempDir() + "links.log";
+        // Named by process: ctest runs this suite's tests side by side.
+        std::string stem = ::testing::TempDir() + "links-" + std::to_string(::getpid());
+        log = stem + ".log";
         std::remove(log.c_str());
-        std::string script = ::testing::TempDir() + "record-link.sh";
+        std::string script = stem + ".sh";
         std::ofstream(script) << "#!/bin/sh\necho \"$1\" >> '" << log << "'\n";
         std::string chmod = "chmod +x '" + script + "'";
         ASSERT_EQ(std::system(chmod.c_str()), 0);
@@ -91,6 +96,8 @@ protected:
     void TearDown() override {
         pw::setLinkOpenerProgram("xdg-open");
         HeadlessWindow::TearDown();
+        std::remove(log.c_str());
+        std::remove((log.substr(0, log.size() - 4) + ".sh").c_str());
     }
     std::string opened() {
         std::ifstream in(log);
