@@ -35,7 +35,20 @@ double Contrast::ratio(Colour a, Colour b) {
 
 Colour Contrast::readable(Colour wanted, Colour ground) {
     if (ratio(wanted, ground) >= kMinimum) return wanted;
-    return ratio(kBlack, ground) >= ratio(kWhite, ground) ? kBlack : kWhite;
+    const Colour target = ratio(kBlack, ground) >= ratio(kWhite, ground) ? kBlack : kWhite;
+    // Moves towards black or white only as far as needed, so a coloured text keeps its hue (a
+    // green verdict stays green on white, only darker).
+    constexpr unsigned kSteps = 32;
+    auto mix = [](unsigned from, unsigned to, unsigned step) {
+        return (from * (kSteps - step) + to * step) / kSteps;
+    };
+    for (unsigned step = 1; step < kSteps; ++step) {
+        Colour c = pw::rgb(mix(pw::red(wanted), pw::red(target), step),
+                           mix(pw::green(wanted), pw::green(target), step),
+                           mix(pw::blue(wanted), pw::blue(target), step));
+        if (ratio(c, ground) >= kAdjusted) return c;
+    }
+    return target;
 }
 
 Colour Contrast::dimmed(Colour text, Colour ground) {

@@ -250,6 +250,32 @@ TEST_P(ContrastInEveryTheme, PopupMenuItemsStandOutFromItsFace) {
     menu->release();
 }
 
+// A colour too faint for its ground moves towards black or white only as far as a comfortable
+// ratio needs: the
+// verdict's green stays green on white, a dark red turns lighter on black, and a colour that
+// already stands out is kept.
+TEST(ContrastColour, FaintColoursKeepTheirHueAndBecomeReadable) {
+    const pw::Colour white = pw::rgb(255, 255, 255), black = pw::rgb(0, 0, 0);
+    struct Case {
+        pw::Colour wanted, ground;
+    };
+    for (Case c : {Case{pw::rgb(0, 187, 0), white}, Case{pw::rgb(255, 255, 0), white},
+                   Case{pw::rgb(120, 0, 0), black}, Case{pw::rgb(0, 0, 160), black}}) {
+        pw::Colour got = sd::Contrast::readable(c.wanted, c.ground);
+        EXPECT_GE(sd::Contrast::ratio(got, c.ground), sd::Contrast::kAdjusted) << std::hex << got;
+        EXPECT_NE(got, black);
+        EXPECT_NE(got, white);
+        // Each channel moved the same way, towards the same end: the hue is kept.
+        const bool darker = c.ground == white;
+        for (auto channel : {pw::red, pw::green, pw::blue}) {
+            EXPECT_TRUE(darker ? channel(got) <= channel(c.wanted)
+                               : channel(got) >= channel(c.wanted))
+                << std::hex << got;
+        }
+    }
+    EXPECT_EQ(sd::Contrast::readable(pw::rgb(0, 187, 0), black), pw::rgb(0, 187, 0));
+}
+
 INSTANTIATE_TEST_SUITE_P(Themes, ContrastInEveryTheme, ::testing::ValuesIn(allContrastThemes()),
                          [](const auto& info) {
                              std::string family = info.param.family == std::u16string(u"Thin")
