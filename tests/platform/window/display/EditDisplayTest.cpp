@@ -81,7 +81,10 @@ TEST_F(EditDisplay, TypedKeysEditTheTextAndInputMethodsFollowTheFocus) {
 
     pw::setFocus(other);
     ASSERT_TRUE(xtest::pumpUntil([] { return !SDL_IsTextInputActive(); }));
+    plain.clear();
     tap("q");
+    // The q must be handled while the focus is elsewhere: wait until the other window saw it.
+    ASSERT_TRUE(xtest::pumpUntil([&] { return !plain.take(pw::msg::kKeyUp).empty(); }));
     pw::setFocus(edit);
     ASSERT_TRUE(xtest::pumpUntil([] { return SDL_IsTextInputActive(); }));
     tap("k");
