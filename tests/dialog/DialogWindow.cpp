@@ -29,12 +29,7 @@ namespace dialog_testing {
 namespace pw = platform::window;
 
 bool waitFor(const std::function<bool()>& condition, int ms) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return condition();
+    return xtest::waitUntil(condition, ms);
 }
 
 std::string utf8(const std::u16string& text) {

@@ -16,6 +16,7 @@
 #include "platform/window/Input.h"
 #include "platform/window/PangoText.h"
 #include "platform/window/Picture.h"
+#include "platform/window/Text.h"
 
 namespace platform::window {
 
@@ -32,37 +33,6 @@ bool isHigh(char16_t c) {
 }
 bool isLow(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-void putUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
-// The text as shown and copied: escaped file-name bytes and other lone surrogates become U+FFFD.
-std::u16string shownText(std::u16string_view text) {
-    std::u16string out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        if (isHigh(out[i]) && i + 1 < out.size() && isLow(out[i + 1])) {
-            ++i;
-        } else if (isHigh(out[i]) || isLow(out[i])) {
-            out[i] = 0xFFFD;
-        }
-    }
-    return out;
 }
 
 // A Pango layout of a text with the maps between UTF-16 offsets, UTF-8 byte offsets and the
@@ -161,15 +131,15 @@ std::unique_ptr<Shaped> shape(const Font& font, std::u16string_view text, int wr
         s->unitOf.push_back(static_cast<int>(i));
         char16_t c = text[i];
         if (isHigh(c) && i + 1 < n && isLow(text[i + 1])) {
-            putUtf8(utf8, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) +
-                              (static_cast<char32_t>(text[i + 1]) - 0xDC00));
+            appendUtf8(utf8, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) +
+                                 (static_cast<char32_t>(text[i + 1]) - 0xDC00));
             ++i;
             s->byteOf[i] = s->byteOf[i - 1];
             s->charOf[i] = chars;
         } else if (isHigh(c) || isLow(c) || c == 0) {
-            putUtf8(utf8, 0xFFFD);  // Pango takes valid UTF-8 without NUL only
+            appendUtf8(utf8, 0xFFFD);  // Pango takes valid UTF-8 without NUL only
         } else {
-            putUtf8(utf8, c);
+            appendUtf8(utf8, c);
         }
         ++chars;
     }
@@ -401,7 +371,7 @@ std::u16string selectedText(const EditState& st) {
 
 // The selection is settled (mouse released, keys let go): it becomes the primary selection.
 void selectionSettled(const EditState& st) {
-    if (st.anchor != st.caret) setPrimarySelectionText(shownText(selectedText(st)));
+    if (st.anchor != st.caret) setPrimarySelectionText(displayText(selectedText(st)));
 }
 
 void pushUndo(EditState& st) {
@@ -458,7 +428,7 @@ bool restore(EditState& st, std::vector<Snapshot>& from, std::vector<Snapshot>& 
 
 bool copySelection(const EditState& st) {
     if (st.anchor == st.caret) return false;
-    return setClipboardText(shownText(selectedText(st)));
+    return setClipboardText(displayText(selectedText(st)));
 }
 
 bool pasteText(EditState& st, bool primary) {

@@ -48,6 +48,8 @@ std::int32_t unknownGlyphs(const Font& font, std::u16string_view text);
 // 0x80..0xFF of invalid UTF-8 and turn back into them.
 std::string toUtf8(std::u16string_view text);
 std::u16string fromUtf8(std::string_view bytes);
+// Appends one code point (below U+110000) as UTF-8.
+void appendUtf8(std::string& out, char32_t c);
 // The text as people see it: every unpaired surrogate (a file name's escaped byte included)
 // becomes U+FFFD, so what is drawn, titled or put on the clipboard is valid Unicode.
 std::u16string displayText(std::u16string_view text);

@@ -7,8 +7,7 @@
 
 namespace platform::window {
 
-namespace {
-void putUtf8(std::string& out, char32_t c) {
+void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
     } else if (c < 0x800) {
@@ -25,7 +24,6 @@ void putUtf8(std::string& out, char32_t c) {
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
 }
-}  // namespace
 
 std::string toUtf8(std::u16string_view text) {
     std::string out;
@@ -42,7 +40,7 @@ std::string toUtf8(std::u16string_view text) {
         } else if (c >= 0xD800 && c <= 0xDFFF) {
             c = 0xFFFD;  // any other lone surrogate has no byte form
         }
-        putUtf8(out, c);
+        appendUtf8(out, c);
     }
     return out;
 }

@@ -22,15 +22,6 @@ namespace pw = platform::window;
 namespace s::gui::win {
 namespace {
 
-bool textAreaWaitFor(const std::function<bool()>& condition, int ms = 5000) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
-
 class TextAreaOnDisplay : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -91,7 +82,7 @@ TEST_F(TextAreaOnDisplay, WheelArrowsAndThumbScrollTheText) {
     area->setText(text, false);
     window->add(area);
     window->setVisible(true, true);
-    ASSERT_TRUE(textAreaWaitFor([&] {
+    ASSERT_TRUE(xtest::waitUntil([&] {
         pw::Rect b = barOnScreen();
         pw::Rect e = pw::screenRect(area->getEditControl());
         return b.width == ScrollBar::kThickness &&
@@ -111,12 +102,12 @@ TEST_F(TextAreaOnDisplay, WheelArrowsAndThumbScrollTheText) {
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     xtest::button(4, true);  // one notch away from the user: three lines up
     xtest::button(4, false);
-    EXPECT_TRUE(textAreaWaitFor([&] { return position() == most - 3 * e.lineHeight; }))
+    EXPECT_TRUE(xtest::waitUntil([&] { return position() == most - 3 * e.lineHeight; }))
         << position();
 
     pw::Rect bar = barOnScreen();
     clickAt(bar.x + 7, bar.y + bar.height - 7);  // the lower arrow: a line down
-    EXPECT_TRUE(textAreaWaitFor([&] { return position() == most - 2 * e.lineHeight; }))
+    EXPECT_TRUE(xtest::waitUntil([&] { return position() == most - 2 * e.lineHeight; }))
         << position();
 
     // The thumb dragged to the top shows the first line.
@@ -136,7 +127,7 @@ TEST_F(TextAreaOnDisplay, WheelArrowsAndThumbScrollTheText) {
         xtest::movePointer(bar.x + 7, bar.y + thumb.y + thumb.height / 2 - 30 * i);
     }
     xtest::button(1, false);
-    EXPECT_TRUE(textAreaWaitFor([&] { return position() == 0; })) << position();
+    EXPECT_TRUE(xtest::waitUntil([&] { return position() == 0; })) << position();
     EXPECT_EQ(pw::editScroll(area->getEditControl()).y, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     picture("text-area-top");

@@ -24,15 +24,6 @@ using namespace s::gui::win;
 
 namespace {
 
-bool waitFor(const std::function<bool()>& condition, int ms = 5000) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
-
 class WindowOnDisplay : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -62,7 +53,7 @@ TEST_F(WindowOnDisplay, SelfPaintedFrameIsOnTheScreenAndSizesTheWindow) {
     frame->setBackgroundColour(pw::rgb(0, 0, 200));
     window->setWindowDrawer(frame, true);
     window->setVisible(true, true);
-    ASSERT_TRUE(waitFor([&] { return onScreen(100, 50) == pw::rgb(0, 0, 200); }));
+    ASSERT_TRUE(xtest::waitUntil([&] { return onScreen(100, 50) == pw::rgb(0, 0, 200); }));
     EXPECT_EQ(onScreen(0, 50), pw::rgb(200, 0, 0));  // the frame line
 
     // The right border, dragged with the server's pointer, sizes the window.
@@ -75,8 +66,9 @@ TEST_F(WindowOnDisplay, SelfPaintedFrameIsOnTheScreenAndSizesTheWindow) {
         xtest::movePointer(before.x + 197 + 10 * i, before.y + 50);
     }
     xtest::button(1, false);
-    EXPECT_TRUE(waitFor([&] { return pw::screenRect(window->getNativeWindow()).width >= 250; }))
-        << pw::screenRect(window->getNativeWindow()).width;
+    EXPECT_TRUE(xtest::waitUntil([&] {
+        return pw::screenRect(window->getNativeWindow()).width >= 250;
+    })) << pw::screenRect(window->getNativeWindow()).width;
     EXPECT_EQ(pw::screenRect(window->getNativeWindow()).x, before.x);
 }
 
@@ -97,10 +89,10 @@ TEST_F(WindowOnDisplay, RoundedCornersCutTheWindowOnTheScreen) {
     frame->setCornerStyles(s::gui::drawer::window::kRound, s::gui::drawer::window::kRound);
     window->setWindowDrawer(frame, true);
     window->setVisible(true, true);
-    ASSERT_TRUE(waitFor([&] { return onScreen(100, 50) == pw::rgb(0, 0, 200); }));
+    ASSERT_TRUE(xtest::waitUntil([&] { return onScreen(100, 50) == pw::rgb(0, 0, 200); }));
     ASSERT_EQ(pw::screenRect(beneath->getNativeWindow()),
               pw::screenRect(window->getNativeWindow()));
-    EXPECT_TRUE(waitFor([&] { return onScreen(0, 0) == pw::rgb(0, 160, 0); }))
+    EXPECT_TRUE(xtest::waitUntil([&] { return onScreen(0, 0) == pw::rgb(0, 160, 0); }))
         << std::hex << onScreen(0, 0);
     EXPECT_EQ(onScreen(199, 99), pw::rgb(0, 160, 0));
     EXPECT_EQ(onScreen(0, 50), pw::rgb(200, 0, 0));  // the edge between the corners
@@ -112,19 +104,20 @@ TEST_F(WindowOnDisplay, MinimisedFromMaximisedComesBackMaximised) {
     window->setTitle(title);
     window->setVisible(true, true);
     window->maximize();
-    ASSERT_TRUE(waitFor([&] { return pw::screenRect(window->getNativeWindow()).width > 600; }));
+    ASSERT_TRUE(
+        xtest::waitUntil([&] { return pw::screenRect(window->getNativeWindow()).width > 600; }));
     const pw::Rect maximised = pw::screenRect(window->getNativeWindow());
     window->minimize();
-    ASSERT_TRUE(waitFor([&] {
+    ASSERT_TRUE(xtest::waitUntil([&] {
         return xprop("_NET_WM_STATE").find("_NET_WM_STATE_HIDDEN") != std::string::npos;
     })) << xprop("_NET_WM_STATE");
     window->restore();
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(xtest::waitUntil([&] {
         std::string state = xprop("_NET_WM_STATE");
         return state.find("_NET_WM_STATE_HIDDEN") == std::string::npos &&
                state.find("_NET_WM_STATE_MAXIMIZED_HORZ") != std::string::npos;
     })) << xprop("_NET_WM_STATE");
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(xtest::waitUntil([&] {
         return pw::screenRect(window->getNativeWindow()).width == maximised.width;
     })) << pw::screenRect(window->getNativeWindow()).width;
     EXPECT_TRUE(window->isMaximized());
@@ -136,16 +129,16 @@ TEST_F(WindowOnDisplay, KeepOnTopAndTransparencyAreWindowProperties) {
     window->setVisible(true, true);
     window->setTransparency(50, true);
     window->setKeepOnTop(true);
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(xtest::waitUntil([&] {
         return xprop("_NET_WM_STATE").find("_NET_WM_STATE_ABOVE") != std::string::npos;
     })) << xprop("_NET_WM_STATE");
     std::string half = std::to_string(static_cast<unsigned long>(127.0 / 255 * 0xFFFFFFFFul));
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(xtest::waitUntil([&] {
         return xprop("_NET_WM_WINDOW_OPACITY").find(half.substr(0, 6)) != std::string::npos;
     })) << xprop("_NET_WM_WINDOW_OPACITY");
     // Off the top the window is opaque again.
     window->setKeepOnTop(false);
-    EXPECT_TRUE(waitFor(
+    EXPECT_TRUE(xtest::waitUntil(
         [&] { return xprop("_NET_WM_STATE").find("_NET_WM_STATE_ABOVE") == std::string::npos; }));
     EXPECT_EQ(window->getAppliedTransparency(), 100);
 }
@@ -184,7 +177,7 @@ TEST_F(WindowOnDisplay, FirstFrameOfAWindowWithSixtyLabels) {
         warm, cold);
     // The aim is 50 ms; on a machine shared by several builds only a hang is an error here.
     EXPECT_LT(warm, 5000.0);
-    EXPECT_TRUE(waitFor([&] { return onScreen(300, 540) == pw::rgb(240, 240, 240); }));
+    EXPECT_TRUE(xtest::waitUntil([&] { return onScreen(300, 540) == pw::rgb(240, 240, 240); }));
     window->removeAll(true);
 }
 

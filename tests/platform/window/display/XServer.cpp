@@ -196,6 +196,15 @@ std::string run(const std::string& command) {
     return out;
 }
 
+bool waitUntil(const std::function<bool()>& condition, int ms) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return condition();
+}
+
 bool pumpUntil(const std::function<bool()>& condition) {
     auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (std::chrono::steady_clock::now() < end) {

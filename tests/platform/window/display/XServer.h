@@ -24,6 +24,9 @@ void key(const char* keysym, bool down);
 // Output of a shell command run with DISPLAY set (trailing newline kept).
 std::string run(const std::string& command);
 
+// Polls the condition until it holds or ms milliseconds pass (windows that run on threads of
+// their own); true when it held.
+bool waitUntil(const std::function<bool()>& condition, int ms = 5000);
 // Runs the calling thread's window messages until the condition holds or 5 seconds pass.
 bool pumpUntil(const std::function<bool()>& condition);
 // Waits (up to 5 s) for the layer's message box to be painted on the screen and presses Return
