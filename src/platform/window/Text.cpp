@@ -72,6 +72,9 @@ PangoLayout* makeLayout(const Font& font, std::u16string_view text, std::int32_t
         pango_layout_set_attributes(layout, attrs);
         pango_attr_list_unref(attrs);
     }
+    // Windows are laid out left to right: a right-to-left text is ordered within its line but
+    // does not flip the line's alignment.
+    pango_layout_set_auto_dir(layout, FALSE);
     std::string utf8 = toDisplayUtf8(text);
     pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
     if (wrapWidth > 0) {

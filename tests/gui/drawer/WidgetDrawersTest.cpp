@@ -1,6 +1,7 @@
 // Check box, group box and grip pixels.
 #include <gtest/gtest.h>
 
+#include "gui/drawer/Contrast.h"
 #include "gui/drawer/Pixels.h"
 #include "gui/drawer/button/win/Thin.h"
 #include "gui/drawer/checkbox/win/Thin.h"
@@ -139,30 +140,49 @@ TEST(MarkDrawers, CheckBoxAndRadioButtonShareTheTextButNotTheMark) {
 // instead; readable colours are kept, and a dimmed text lies between the readable colour and
 // the ground.
 TEST(TextDrawer, ColourGivesWayOnlyWhereItWouldNotBeRead) {
-    auto* drawer = s::gui::drawer::text::win::Basic::create();
+    namespace sd = s::gui::drawer;
+    auto* drawer = sd::text::win::Basic::create();
     s::gui::win::Font* font = s::gui::win::newFont();
     font->setSmooth(false);
     font->setCellHeight(-16);
+    enum Expect { kKept, kReadable, kFainter };
     struct Case {
-        pw::Colour ground, wanted, drawn;
+        pw::Colour ground, wanted;
+        Expect expect;
         bool dimmed;
     } cases[] = {
-        {kWhite, pw::rgb(255, 255, 255), kBlack, false},                  // white on white
-        {pw::rgb(145, 155, 156), kWhite, kBlack, false},                  // white on grey
-        {pw::rgb(240, 240, 240), pw::rgb(221, 221, 221), kBlack, false},  // light on light
-        {pw::rgb(51, 51, 51), kBlack, kWhite, false},                     // black on dark
-        {pw::rgb(51, 51, 51), pw::rgb(221, 221, 221), pw::rgb(221, 221, 221), false},
-        {kWhite, pw::rgb(119, 119, 119), pw::rgb(119, 119, 119), false},  // a grey hint
-        {kWhite, kWhite, pw::rgb(127, 127, 127), true},                   // dimmed black
+        {kWhite, pw::rgb(255, 255, 255), kReadable, false},                  // white on white
+        {pw::rgb(145, 155, 156), kWhite, kReadable, false},                  // white on grey
+        {pw::rgb(240, 240, 240), pw::rgb(221, 221, 221), kReadable, false},  // light on light
+        {pw::rgb(51, 51, 51), kBlack, kReadable, false},                     // black on dark
+        {pw::rgb(51, 51, 51), pw::rgb(221, 221, 221), kKept, false},
+        {kWhite, pw::rgb(119, 119, 119), kKept, false},  // a grey hint
+        {kWhite, kBlack, kFainter, true},                // dimmed black
     };
     for (const Case& k : cases) {
         Pixels p(60, 24);
         p.canvas.fillRect(0, 0, 60, 24, k.ground);
-        s::gui::drawer::text::TextFormat format;
+        sd::text::TextFormat format;
         format.dimmed = k.dimmed;
         drawer->paint(p.canvas, 0, 0, 60, 24, u"MMM", font, format, k.wanted);
-        EXPECT_GT(p.count(k.drawn), 10) << std::hex << k.ground << " " << k.wanted;
-        EXPECT_EQ(p.count(k.drawn) + p.count(k.ground), 60 * 24) << std::hex << k.ground;
+        // Unsmoothed text: one colour on the ground.
+        pw::Colour drawn = k.ground;
+        for (std::int32_t y = 0; y < 24; ++y)
+            for (std::int32_t x = 0; x < 60; ++x)
+                if (p.at(x, y) != k.ground) drawn = p.at(x, y);
+        ASSERT_GT(p.count(drawn), 10) << std::hex << k.ground << " " << k.wanted;
+        EXPECT_EQ(p.count(drawn) + p.count(k.ground), 60 * 24) << std::hex << k.ground;
+        const double ratio = sd::Contrast::ratio(drawn, k.ground);
+        if (k.expect == kKept) {
+            EXPECT_EQ(drawn, k.wanted) << std::hex << k.ground;
+        }
+        if (k.expect == kReadable) {
+            EXPECT_GE(ratio, sd::Contrast::kAdjusted) << std::hex << drawn;
+        }
+        if (k.expect == kFainter) {
+            EXPECT_LT(ratio, sd::Contrast::ratio(k.wanted, k.ground)) << std::hex << drawn;
+            EXPECT_GT(ratio, 1.5) << std::hex << drawn;
+        }
     }
     font->release();
     drawer->release();

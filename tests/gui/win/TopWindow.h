@@ -152,7 +152,7 @@ protected:
         std::atomic<bool> done{false};
         std::function<void()> mark = [&] { done = true; };
         pw::post(top(), win::kMsgRunOnOwner, reinterpret_cast<pw::WParam>(&mark));
-        ASSERT_TRUE(eventually([&] { return done.load(); }));
+        ASSERT_TRUE(eventually([&] { return done.load(); }, 30000));
     }
     // Runs work on the window's thread (where the window's state lives).
     void onWindowThread(const std::function<void()>& work) {
@@ -171,6 +171,9 @@ protected:
     }
 
     pw::HeadlessBackend* wm = nullptr;
+    // A frame drawer for the tests that give the window one: it outlives the window, which
+    // may still paint while it is released.
+    FlatFrame frame;
     win::Window* window = nullptr;
 };
 

@@ -16,7 +16,6 @@
 
 namespace pw = platform::window;
 using namespace s::gui;
-using s::gui::testing::FlatFrame;
 using s::gui::testing::MemorySettings;
 using s::gui::testing::Recorder;
 using s::gui::testing::TopWindow;
@@ -55,7 +54,6 @@ TEST_F(TopWindow, CloseVetoKeepsItOpenAndWaitUntilClosedWaits) {
 }
 
 TEST_F(TopWindow, FrameHitTestOfASelfPaintedWindow) {
-    FlatFrame frame;
     window->setWindowDrawer(&frame, false);
     window->setEasyDrag(true);
     EXPECT_FALSE(window->isFramed());
@@ -98,7 +96,6 @@ TEST_F(TopWindow, FrameHitTestOfASelfPaintedWindow) {
 }
 
 TEST_F(TopWindow, BackBufferIsReusedUntilItIsMuchTooLarge) {
-    FlatFrame frame;
     window->setWindowDrawer(&frame, false);
     struct Step {
         std::int32_t w, h;
@@ -303,7 +300,6 @@ TEST_F(TopWindow, ShrinkRunsOnItsTimersAndIsUndoneByMinimize) {
 }
 
 TEST_F(TopWindow, SizingByTheFrameStopsAtTheMinimum) {
-    FlatFrame frame;
     window->setWindowDrawer(&frame, false);
     win::Box* content = win::newBoxFixed(1, 150, 80, 0, 0, 0);
     window->add(content);

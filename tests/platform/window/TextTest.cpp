@@ -82,6 +82,25 @@ TEST(WindowTextTest, DrawingStaysInsideItsRectangle) {
     EXPECT_LE(used.width, box.width);
 }
 
+// The windows are laid out left to right: a right-to-left text (a language's own name in the
+// Language menu) keeps the alignment it was asked for, wrapped, cut or free.
+TEST(WindowTextTest, RightToLeftTextKeepsTheAskedAlignment) {
+    for (std::uint32_t flags :
+         {0u, std::uint32_t(pw::kTextEllipsis), std::uint32_t(pw::kTextWrap)}) {
+        pw::Picture pic(300, 30);
+        auto canvas = pic.canvas();
+        canvas.fillRect({0, 0, 300, 30}, pw::rgb(255, 255, 255));
+        pw::Font f;
+        canvas.drawText({0, 0, 300, 30}, u"\u0639\u0631\u0628\u064A (Partial)", f, pw::rgb(0, 0, 0),
+                        flags);
+        int leftmost = 300;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 300; ++x)
+                if (pic.colourAt(x, y) != pw::rgb(255, 255, 255)) leftmost = std::min(leftmost, x);
+        EXPECT_LT(leftmost, 10) << "flags " << flags;
+    }
+}
+
 // Three lowercase letters at `at` (a language tag).
 bool isLanguageTag(const std::string& s, std::size_t at) {
     if (at + 3 > s.size()) return false;
