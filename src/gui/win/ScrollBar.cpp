@@ -240,6 +240,11 @@ void ScrollBar::paint(pw::Canvas& canvas, pw::Rect area) {
                    info_.getPage(), info_.getPosition(), otherShown, lookOf(G::kFirstArrow),
                    lookOf(G::kThumb), lookOf(G::kSecondArrow),
                    hasPageColour_ ? pageColour_ : drawer::kDrawerColour);
+    // A bar of a disabled control (or a disabled bar) fades its arrows and thumb into its page.
+    if (!isEnabled()) {
+        canvas.fadeRect({0, 0, width_, height_},
+                        hasPageColour_ ? pageColour_ : drawer_->getPageColour());
+    }
 }
 
 ScrollBar* newScrollBar(std::int32_t orientation, std::int32_t percentLength) {

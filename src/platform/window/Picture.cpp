@@ -149,6 +149,15 @@ void Canvas::fillRect(Rect area, Colour colour) {
     cairo_fill(cr);
 }
 
+void Canvas::fadeRect(Rect area, Colour colour) {
+    if (!cr_ || area.empty()) return;
+    cairo_t* cr = ctx(cr_);
+    cairo_set_source_rgba(cr, red(colour) / 255.0, green(colour) / 255.0, blue(colour) / 255.0,
+                          0.5);
+    cairo_rectangle(cr, area.x, area.y, area.width, area.height);
+    cairo_fill(cr);
+}
+
 void Canvas::frameRect(Rect a, Colour colour, std::int32_t t) {
     if (a.empty() || t <= 0) return;
     if (2 * t >= a.width || 2 * t >= a.height) return fillRect(a, colour);

@@ -70,6 +70,8 @@ public:
     void fillRect(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, Colour c) {
         fillRect(Rect{x, y, w, h}, c);
     }
+    // Moves what is beneath halfway towards the colour (a disabled part's faded look).
+    void fadeRect(Rect area, Colour colour);
     void frameRect(Rect area, Colour colour, std::int32_t thickness = 1);
     void setPixel(std::int32_t x, std::int32_t y, Colour colour);
     void fillEllipse(Rect area, Colour colour);

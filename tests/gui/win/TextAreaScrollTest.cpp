@@ -2,8 +2,10 @@
 // wheel and the keys, and scrolling the text by arrows, track clicks and thumb drags.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "gui/HeadlessWindow.h"
 #include "gui/win/TextEdit.h"
@@ -158,6 +160,32 @@ TEST_F(TextAreaBars, UnwrappedLinesGetAHorizontalBar) {
     s = seen();
     EXPECT_FALSE(s.hShown);
     EXPECT_EQ(s.scroll.x, 0);
+}
+
+TEST_F(TextAreaBars, BarsOfADisabledAreaFadeAndComeBack) {
+    area->setText(numberedLines(20), false);
+    ASSERT_TRUE(seen().vShown);
+    const pw::Rect bar =
+        onOwner([&] { return pw::windowRect(area->getVerticalBar()->getNativeWindow()); });
+    auto barPixels = [&] {
+        std::vector<pw::Colour> all;
+        for (std::int32_t y = bar.y; y < bar.bottom(); ++y)
+            for (std::int32_t x = bar.x; x < bar.right(); ++x) all.push_back(pixel(x + 1, y + 1));
+        return all;
+    };
+    const std::vector<pw::Colour> enabled = barPixels();
+    area->setEnabled(false);
+    const std::vector<pw::Colour> disabled = barPixels();
+    EXPECT_TRUE(disabled != enabled);
+    // Faded: fewer strong lines, never a new dark one.
+    auto darkest = [](const std::vector<pw::Colour>& v) {
+        unsigned d = 255;
+        for (pw::Colour c : v) d = std::min(d, pw::green(c));
+        return d;
+    };
+    EXPECT_GT(darkest(disabled), darkest(enabled));
+    area->setEnabled(true);
+    EXPECT_TRUE(barPixels() == enabled);
 }
 
 TEST_F(TextAreaBars, WheelAtTheEndGoesOnToThePage) {
