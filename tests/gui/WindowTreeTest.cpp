@@ -271,22 +271,27 @@ TEST_F(WindowEnd, ReleasingTheWindowReleasesTheTreeStillInIt) {
 }
 
 TEST_F(WindowEnd, ABoxOutsideTheTreeCanBeEmptiedAfterItsWindowHasGone) {
-    // Attached to the window's thread but kept out of its children, as a status bar is.
-    Box* bar = newBox(100, -1, 0, 0, -1, -1, -1, -1, 0);
-    Leaf* field = Leaf::make(10, 10, 10, 10);
-    bar->add(field);
-    window->setStatusBar(bar);
-    window->setVisible(true, false);
-    ASSERT_NE(field->getNativeWindow(), pw::kNoWindow);
-    window->setStatusBar(nullptr);
-    releaseWindow();
-    // The native windows went with the window and its thread: the work is done here instead
-    // of being handed to a thread that has ended.
-    const std::uint32_t leaves = Leaf::pool().idleCount();
-    bar->removeAll(true);
-    EXPECT_EQ(bar->getChildCount(), 0u);
-    EXPECT_EQ(Leaf::pool().idleCount(), leaves + 1);
-    bar->release();
+    // Attached to the window's thread but kept out of its children, as a status bar is; taken
+    // away before the window goes, or still set when it goes.
+    for (bool takenAway : {true, false}) {
+        if (!window) SetUp();
+        Box* bar = newBox(100, -1, 0, 0, -1, -1, -1, -1, 0);
+        Leaf* field = Leaf::make(10, 10, 10, 10);
+        bar->add(field);
+        window->setStatusBar(bar);
+        window->setVisible(true, false);
+        ASSERT_NE(field->getNativeWindow(), pw::kNoWindow);
+        if (takenAway) window->setStatusBar(nullptr);
+        releaseWindow();
+        EXPECT_EQ(field->getNativeWindow(), pw::kNoWindow) << takenAway;
+        // The native windows went with the window and its thread: the work is done here
+        // instead of being handed to a thread that has ended.
+        const std::uint32_t leaves = Leaf::pool().idleCount();
+        bar->removeAll(true);
+        EXPECT_EQ(bar->getChildCount(), 0u);
+        EXPECT_EQ(Leaf::pool().idleCount(), leaves + 1) << takenAway;
+        bar->release();
+    }
 }
 
 }  // namespace

@@ -89,6 +89,9 @@ Window::~Window() {
     auto releaseTree = [this] {
         frozen_ = true;  // no layout between the removals
         removeAll(true);
+        // The status bar is its owner's to release; it only leaves the window.
+        if (statusBar_) statusBar_->attach(nullptr);
+        statusBar_ = nullptr;
     };
     if (!handOff(releaseTree)) releaseTree();
     pw::Handle native = native_;
