@@ -1,6 +1,8 @@
 // The file-hash dialog: pages, settings, listeners, copy and paste, and the job's view.
 #include "file/gui/dialogs/filehash/Dialog.h"
 
+#include <chrono>
+
 #include "app/IAppWindow.h"
 #include "file/gui/dialogs/filehash/FileFacts.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
@@ -709,10 +711,14 @@ void Dialog::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std:
     namespace dnd = s::gui::dialogs::dragndrop;
     const std::u16string_view note(name);
     // The job tells every block; the window's thread is waited for only when the percent it
-    // shows changes, so the reading never waits on painting.
+    // shows changes, and at most every kProgressInterval until the run is done, so the reading
+    // seldom waits on painting (on a fast disk a percent takes a few milliseconds).
     if (note == dnd::kProcessStatusUpdate) {
+        const auto now = std::chrono::steady_clock::now();
         if (b == shownPercent_) return;
+        if (b < 100 && shownPercent_ >= 0 && now - shownAt_ < kProgressInterval) return;
         shownPercent_ = b;
+        shownAt_ = now;
     } else if (note == dnd::kProcessStatusStart) {
         shownPercent_ = -1;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -207,8 +208,10 @@ private:
     std::atomic<std::uint64_t> verifyStoredSize_{0};
     std::atomic<bool> sizeShown_{false};
     std::atomic<bool> verifySizeShown_{false};
-    // The percent last handed to the window (the worker's own; -1 before the first).
+    // The percent last handed to the window and when (the worker's own; -1 before the first).
+    static constexpr std::chrono::milliseconds kProgressInterval{40};
     std::intptr_t shownPercent_ = -1;
+    std::chrono::steady_clock::time_point shownAt_;
     // A dropped path that is missing or a folder: the reason, reported before the run ends.
     std::u16string pendingName_;
     std::u16string pendingReason_;
