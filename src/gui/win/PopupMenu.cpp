@@ -51,6 +51,12 @@ struct MenuWindow {
     std::int32_t hover = -1;
     MenuWindow* child = nullptr;
     MenuWindow* parent = nullptr;
+    // Where the pointer was when the popup opened, and whether it has since moved or pressed
+    // in the popup. A popup pushed back over the entry that opened it (a long menu near the
+    // screen's bottom) lies under the pointer: the release of the opening click must not
+    // choose the entry it happens to land on.
+    pw::Point openedAt;
+    bool armed = false;
 };
 
 // One showAt/showAbove: every window it opened and the choice.
@@ -169,6 +175,7 @@ MenuWindow* openWindow(Tracking& t, PopupMenu* menu, pw::Rect rect, MenuWindow* 
     mw->menu = menu;
     mw->tracking = &t;
     mw->parent = parent;
+    mw->openedAt = pw::cursorPosition();
     MenuWindow* raw = mw.get();
     t.windows.push_back(std::move(mw));
     raw->handle = pw::openPopup(kMenuClass, t.owner, rect, raw);
@@ -246,6 +253,7 @@ pw::Result menuHandler(pw::Handle w, std::uint32_t m, pw::WParam wp, pw::LParam 
             return 0;
         }
         case pw::msg::kMouseMove: {
+            if (pw::clientToScreen(w, pw::unpackPoint(lp)) != mw->openedAt) mw->armed = true;
             std::int32_t i = entryAt(mw->menu, pw::unpackPoint(lp), pw::windowRect(w).width);
             if (i < 0) return 0;
             setHover(*mw, i);
@@ -257,8 +265,13 @@ pw::Result menuHandler(pw::Handle w, std::uint32_t m, pw::WParam wp, pw::LParam 
             }
             return 0;
         }
+        case pw::msg::kLButtonDown:
+        case pw::msg::kRButtonDown:
+            mw->armed = true;
+            return 0;
         case pw::msg::kLButtonUp:
         case pw::msg::kRButtonUp: {
+            if (!mw->armed) return 0;
             std::int32_t i = entryAt(mw->menu, pw::unpackPoint(lp), pw::windowRect(w).width);
             if (i >= 0) chooseEntry(*mw, i);
             return 0;

@@ -23,6 +23,9 @@ PangoContext* newContext(bool smooth) {
     pango_cairo_context_set_font_options(ctx, options);
     cairo_font_options_destroy(options);
     pango_cairo_context_set_resolution(ctx, 96.0);
+    // Windows are laid out left to right, and so is every paragraph: a right-to-left word is
+    // ordered within its line ("<Arabic name> (Partial)" keeps its words in that order).
+    pango_context_set_base_dir(ctx, PANGO_DIRECTION_LTR);
     return ctx;
 }
 
@@ -72,8 +75,8 @@ PangoLayout* makeLayout(const Font& font, std::u16string_view text, std::int32_t
         pango_layout_set_attributes(layout, attrs);
         pango_attr_list_unref(attrs);
     }
-    // Windows are laid out left to right: a right-to-left text is ordered within its line but
-    // does not flip the line's alignment.
+    // The paragraph direction is the context's (left to right), never guessed from the text,
+    // so a right-to-left text does not flip the line's alignment either.
     pango_layout_set_auto_dir(layout, FALSE);
     std::string utf8 = toDisplayUtf8(text);
     pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));

@@ -7,6 +7,7 @@
 #include "gui/menuitem/MenuItem.h"
 #include "gui/menus/TestPack.h"
 #include "gui/win/PopupMenu.h"
+#include "platform/window/Headless.h"
 #include "platform/window/Input.h"
 #include "platform/window/Popup.h"
 
@@ -201,6 +202,28 @@ TEST_F(PopupMenuShown, AClickOnAnItemChoosesIt) {
         pw::input::mouseButton(p, first, pw::MouseButton::kLeft, false);
     }));
     EXPECT_EQ(menu->getChosenItem()->getCommand(), 0);  // command 0 is a real command
+}
+
+TEST_F(PopupMenuShown, TheReleaseOfTheOpeningClickChoosesNothing) {
+    // A long menu near the screen's bottom is pushed back over the entry that opened it: the
+    // pointer, still on the entry's spot, lies over the first item when the button comes up.
+    const pw::Point first{30, 2 + 11};
+    const pw::Point screen{20 + first.x, 20 + first.y};
+    pw::headless()->setCursorPosition(screen);
+    EXPECT_FALSE(play([&](pw::Handle p) {
+        EXPECT_EQ(pw::clientToScreen(p, first), screen);
+        pw::input::mouseMove(p, first);  // the pointer's position as the popup appears
+        pw::input::mouseButton(p, first, pw::MouseButton::kLeft, false);
+        key(p, pw::vk::kEscape);
+    }));
+    EXPECT_EQ(outer.count, 0);
+    // Once the pointer moved in the popup, a release there chooses.
+    EXPECT_TRUE(play([&](pw::Handle p) {
+        pw::input::mouseMove(p, {first.x + 4, first.y});
+        pw::input::mouseButton(p, {first.x + 4, first.y}, pw::MouseButton::kLeft, false);
+    }));
+    EXPECT_EQ(outer.count, 1);
+    pw::headless()->setCursorPosition({0, 0});
 }
 
 TEST_F(PopupMenuShown, ASubMenuItemFiresTheSubMenusListeners) {

@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/window/Picture.h"
 #include "platform/window/Text.h"
@@ -99,6 +100,19 @@ TEST(WindowTextTest, RightToLeftTextKeepsTheAskedAlignment) {
                 if (pic.colourAt(x, y) != pw::rgb(255, 255, 255)) leftmost = std::min(leftmost, x);
         EXPECT_LT(leftmost, 10) << "flags " << flags;
     }
+    // The line runs left to right: the same as with a left-to-right mark in front.
+    auto drawn = [](std::u16string_view text) {
+        pw::Picture pic(300, 30);
+        auto canvas = pic.canvas();
+        canvas.fillRect({0, 0, 300, 30}, pw::rgb(255, 255, 255));
+        canvas.drawText({0, 0, 300, 30}, text, pw::Font{}, pw::rgb(0, 0, 0), 0);
+        std::vector<pw::Colour> all;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 300; ++x) all.push_back(pic.colourAt(x, y));
+        return all;
+    };
+    EXPECT_TRUE(drawn(u"\u0639\u0631\u0628\u064A (Partial)") ==
+                drawn(u"\u200E\u0639\u0631\u0628\u064A (Partial)"));
 }
 
 // Three lowercase letters at `at` (a language tag).
