@@ -389,6 +389,7 @@ TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
         check(dialog->sizeTypeSelector()->getItem(3)->getText(), 1201050);
         check(dialog->matchTypeSelector()->getItem(0)->getText(), 1212000);
         check(frame->actionText(1), 1101000);
+        check(frame->statusLabel()->getText(), 609450);  // the idle frame's "Ready"
         // A message in the language: the verdict of a run.
         selectAction(1);
         frame->handOff(

@@ -345,6 +345,9 @@ void Dialog::switchLanguage(std::uint32_t n) {
         if (id >= 0) view_->setActionText(i, text(id));
     }
     if (view_->selectedAction() >= 0) onActionSelected();
+    // An idle frame shows "Ready": in the new language now. A run shows its own texts and ends
+    // with "Ready" in the language of that moment.
+    if (!isBusy()) view_->setStatusText(text(kTextReady));
     view_->relayout();
 }
 
