@@ -17,19 +17,18 @@ using str::strbuffer::StrBuffer;
 
 namespace {
 
-// Calculate-mode time rows, their labels and the path's time queries.
+// The time rows of both modes, their labels and the path's time queries.
 struct TimeRow {
     Row row;
+    VerifyField verifyField;
     std::int32_t labelId;
     std::int64_t (win::PathWin::*query)(bool refresh);
 };
 constexpr TimeRow kTimeRows[] = {
-    {Row::Creation, 1202000, &win::PathWin::creationTime},
-    {Row::Modified, 1203000, &win::PathWin::modificationTime},
-    {Row::Accessed, 1203500, &win::PathWin::accessTime},
+    {Row::Creation, VerifyField::Created, 1202000, &win::PathWin::creationTime},
+    {Row::Modified, VerifyField::Modified, 1203000, &win::PathWin::modificationTime},
+    {Row::Accessed, VerifyField::Accessed, 1203500, &win::PathWin::accessTime},
 };
-constexpr VerifyField kVerifyTimeFields[] = {VerifyField::Created, VerifyField::Modified,
-                                             VerifyField::Accessed};
 
 bool isReadableFile(win::PathWin* path) {
     return path->isValid() && path->exists() && !path->isDirectory();
@@ -237,11 +236,12 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name, io::IInputStream
         field->appendText(u" Bytes");
         appendLine(detail, 1201000, field);
     }
-    for (int i = 0; i < 3 && !given; ++i) {
-        FileFacts::formatShortTime((path->*kTimeRows[i].query)(false), field);
-        view_->setVerifyText(kVerifyTimeFields[i], field);
-        view_->enableVerifyField(kVerifyTimeFields[i]);
-        appendLine(detail, kTimeRows[i].labelId, field);
+    for (const TimeRow& time : kTimeRows) {
+        if (given) break;
+        FileFacts::formatShortTime((path->*time.query)(false), field);
+        view_->setVerifyText(time.verifyField, field);
+        view_->enableVerifyField(time.verifyField);
+        appendLine(detail, time.labelId, field);
     }
     // 9. The algorithm of the selected match type.
     StrBuffer* key = StrBuffer::create();
