@@ -714,8 +714,8 @@ void Dialog::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std:
     // shows changes, and at most every kProgressInterval until the run is done, so the reading
     // seldom waits on painting (on a fast disk a percent takes a few milliseconds).
     if (note == dnd::kProcessStatusUpdate) {
-        const auto now = std::chrono::steady_clock::now();
         if (b == shownPercent_) return;
+        const auto now = std::chrono::steady_clock::now();
         if (b < 100 && shownPercent_ >= 0 && now - shownAt_ < kProgressInterval) return;
         shownPercent_ = b;
         shownAt_ = now;
