@@ -12,8 +12,8 @@
 #include <mutex>
 #include <thread>
 
-#include "ChecksumLine.h"
 #include "CliView.h"
+#include "file/gui/dialogs/filehash/ChecksumListReader.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
 #include "lang/Localizer.h"
@@ -48,7 +48,7 @@ std::string plural(std::size_t n, const char* one, const char* many) {
 
 std::string shownName(const std::string& name) {
     bool escaped;
-    return escapeName(name, &escaped);
+    return fh::ChecksumLine::escapeName(name, &escaped);
 }
 
 // Adds the regular files and links under folder, in byte order of their names; links to
@@ -277,7 +277,7 @@ int Cli::calculate(const CliOptions& options) {
         // A name with a line end or a backslash is shown escaped.
         std::string name = view.rowText(fh::Row::FileName);
         bool escaped = false;
-        std::string shown = escapeName(name, &escaped);
+        std::string shown = fh::ChecksumLine::escapeName(name, &escaped);
         if (escaped && summary.rfind(nameLabel + name + "\n", 0) == 0) {
             summary = "\\" + nameLabel + shown + summary.substr(nameLabel.size() + name.size());
         }
@@ -363,8 +363,8 @@ int Cli::print(const CliOptions& options) {
         for (int a = 0; a < fh::HashAlgorithms::kCount; ++a) {
             if (!options.algorithms[a]) continue;
             std::string code = view.rowText(fh::codeRow(a));
-            piece->out +=
-                options.tag ? formatTagLine(a, code, file) : formatChecksumLine(code, file);
+            piece->out += options.tag ? fh::ChecksumLine::formatTagged(a, code, file)
+                                      : fh::ChecksumLine::format(code, file);
             piece->out += '\n';
         }
     };
@@ -398,18 +398,19 @@ int Cli::checkOne(const CliOptions& options, const std::string& sumFile) {
         }
     }
     std::istream& sums = sumFile == "-" ? std::cin : file;
-    std::vector<ChecksumEntry> entries;
+    std::vector<fh::ChecksumEntry> entries;
+    fh::ChecksumListReader reader;
     std::size_t malformed = 0, lineNumber = 0;
     std::string line;
     while (std::getline(sums, line)) {
         ++lineNumber;
-        ChecksumEntry entry;
-        LineKind kind = parseChecksumLine(line, &entry);
-        if (kind == LineKind::Blank) continue;
-        if (kind == LineKind::Entry && options.algorithm >= 0 && !entry.tagged) {
+        fh::ChecksumEntry entry;
+        fh::ChecksumLine::Kind kind = reader.read(line, &entry);
+        if (kind == fh::ChecksumLine::Kind::Blank) continue;
+        if (kind == fh::ChecksumLine::Kind::Entry && options.algorithm >= 0 && !entry.tagged) {
             entry.algorithm = options.algorithm;  // an untagged line of the chosen algorithm
         }
-        if (kind == LineKind::Malformed) {
+        if (kind == fh::ChecksumLine::Kind::Malformed) {
             ++malformed;
             if (options.warn && !options.statusOnly) {
                 std::fprintf(err_, "veritome-cli: %s: %zu: improperly formatted checksum line\n",
@@ -422,7 +423,7 @@ int Cli::checkOne(const CliOptions& options, const std::string& sumFile) {
     std::size_t mismatched = 0, unreadable = 0, matched = 0;
     bool printLines = !options.statusOnly;
     Work work = [&](CliView& view, std::size_t i, Piece* piece) {
-        const ChecksumEntry& entry = entries[i];
+        const fh::ChecksumEntry& entry = entries[i];
         if (options.ignoreMissing &&
             platform::probeFile(entry.name).kind == platform::FileKind::Missing) {
             piece->result = kSkipped;
@@ -432,14 +433,14 @@ int Cli::checkOne(const CliOptions& options, const std::string& sumFile) {
         algorithms[entry.algorithm] = true;
         if (!codesOf(view, entry.name, algorithms, &piece->err)) {
             piece->result = kUnreadable;
-            piece->out = formatCheckLine(entry.name, "FAILED open or read") + "\n";
+            piece->out = fh::ChecksumLine::formatCheck(entry.name, "FAILED open or read") + "\n";
             return;
         }
         std::string code = view.rowText(fh::codeRow(entry.algorithm));
         bool same = sameIgnoringCase(code, entry.hex);
         piece->result = same ? kMatched : kMismatched;
         if (!same || !options.quiet) {
-            piece->out = formatCheckLine(entry.name, same ? "OK" : "FAILED") + "\n";
+            piece->out = fh::ChecksumLine::formatCheck(entry.name, same ? "OK" : "FAILED") + "\n";
         }
     };
     Emit emit = [&](std::size_t, Piece& piece) {

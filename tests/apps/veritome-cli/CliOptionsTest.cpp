@@ -1,7 +1,6 @@
-// Command-line parsing and checksum-file lines of the terminal front end.
+// Command-line parsing of the terminal front end.
 #include <gtest/gtest.h>
 
-#include "ChecksumLine.h"
 #include "CliOptions.h"
 
 namespace {
@@ -74,55 +73,6 @@ TEST(CliOptions, RejectsWithAReason) {
         EXPECT_FALSE(r.ok);
         EXPECT_FALSE(r.error.empty());
     }
-}
-
-TEST(ChecksumLine, ParsesTheCommonFormats) {
-    struct Case {
-        const char* line;
-        cli::LineKind kind;
-        int algorithm;
-        const char* hex;
-        const char* name;
-    } cases[] = {
-        {"d41d8cd98f00b204e9800998ecf8427e  empty.txt\n", cli::LineKind::Entry, 3,
-         "d41d8cd98f00b204e9800998ecf8427e", "empty.txt"},
-        {"D41D8CD98F00B204E9800998ECF8427E *bin name.dat\r\n", cli::LineKind::Entry, 3,
-         "D41D8CD98F00B204E9800998ECF8427E", "bin name.dat"},
-        {"SHA256 (a (1).txt) = "
-         "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855",
-         cli::LineKind::Entry, 5,
-         "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855", "a (1).txt"},
-        {"RIPEMD-160 (x) = 9c1185a5c5e9fc54612808977ee8f548b2258d31", cli::LineKind::Entry, 9,
-         "9c1185a5c5e9fc54612808977ee8f548b2258d31", "x"},
-        {"GOST (x) = ce85b99cc46752fffee35cab9a7b0278abb4c2d2055cff685af4912c49490f8d",
-         cli::LineKind::Entry, 11,
-         "ce85b99cc46752fffee35cab9a7b0278abb4c2d2055cff685af4912c49490f8d", "x"},
-        {"\\00000000  back\\\\slash\\nline", cli::LineKind::Entry, 0, "00000000",
-         "back\\slash\nline"},
-        {"", cli::LineKind::Blank, -1, "", ""},
-        {"# comment", cli::LineKind::Blank, -1, "", ""},
-        {"nothex  name", cli::LineKind::Malformed, -1, "", ""},
-        {"abc  name", cli::LineKind::Malformed, -1, "", ""},  // no algorithm has 3 digits
-        {"00000000", cli::LineKind::Malformed, -1, "", ""},
-    };
-    for (const Case& c : cases) {
-        cli::ChecksumEntry entry;
-        ASSERT_EQ(cli::parseChecksumLine(c.line, &entry), c.kind) << c.line;
-        if (c.kind != cli::LineKind::Entry) continue;
-        EXPECT_EQ(entry.algorithm, c.algorithm) << c.line;
-        EXPECT_EQ(entry.hex, c.hex);
-        EXPECT_EQ(entry.name, c.name);
-    }
-}
-
-TEST(ChecksumLine, WritesWhatItReads) {
-    for (std::string name : {"plain.txt", "with space", "back\\slash", "two\nlines"}) {
-        std::string line = cli::formatChecksumLine("00000000", name);
-        cli::ChecksumEntry entry;
-        ASSERT_EQ(cli::parseChecksumLine(line, &entry), cli::LineKind::Entry);
-        EXPECT_EQ(entry.name, name);
-    }
-    EXPECT_EQ(cli::formatChecksumLine("ab", "n"), "ab  n");
 }
 
 }  // namespace
