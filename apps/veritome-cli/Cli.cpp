@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "CliView.h"
+#include "TerminalName.h"
 #include "file/gui/dialogs/filehash/ChecksumListReader.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
@@ -48,7 +49,7 @@ std::string plural(std::size_t n, const char* one, const char* many) {
 
 std::string shownName(const std::string& name) {
     bool escaped;
-    return fh::ChecksumLine::escapeName(name, &escaped);
+    return terminalName(name, &escaped);
 }
 
 // Adds the regular files and links under folder, in byte order of their names; links to
@@ -274,14 +275,8 @@ int Cli::calculate(const CliOptions& options) {
             return;  // no summary of a file that gave no codes
         }
         std::string summary = toLf(view.rowText(fh::Row::Summary));
-        // A name with a line end or a backslash is shown escaped.
-        std::string name = view.rowText(fh::Row::FileName);
-        bool escaped = false;
-        std::string shown = fh::ChecksumLine::escapeName(name, &escaped);
-        if (escaped && summary.rfind(nameLabel + name + "\n", 0) == 0) {
-            summary = "\\" + nameLabel + shown + summary.substr(nameLabel.size() + name.size());
-        }
-        piece->out = summary;
+        // A name with a line end, a backslash or a control character is shown escaped.
+        piece->out = withTerminalName(summary, nameLabel, view.rowText(fh::Row::FileName));
     };
     Emit emit = [&](std::size_t, Piece& piece) {
         std::fputs(piece.err.c_str(), err_);
@@ -328,7 +323,9 @@ int Cli::verify(const CliOptions& options) {
         }
         if (!first) std::fputc('\n', out_);
         first = false;
-        std::fputs(toLf(summary).c_str(), out_);
+        summary = withTerminalName(toLf(summary), textOf(1200000),
+                                   view.verifyText(fh::VerifyField::FileName));
+        std::fputs(summary.c_str(), out_);
         std::fflush(out_);
         bool same = sameIgnoringCase(options.code, view.verifyText(fh::VerifyField::ComputedCode));
         if (!same && status == kOk) status = kDifferent;
@@ -433,14 +430,14 @@ int Cli::checkOne(const CliOptions& options, const std::string& sumFile) {
         algorithms[entry.algorithm] = true;
         if (!codesOf(view, entry.name, algorithms, &piece->err)) {
             piece->result = kUnreadable;
-            piece->out = fh::ChecksumLine::formatCheck(entry.name, "FAILED open or read") + "\n";
+            piece->out = terminalCheckLine(entry.name, "FAILED open or read") + "\n";
             return;
         }
         std::string code = view.rowText(fh::codeRow(entry.algorithm));
         bool same = sameIgnoringCase(code, entry.hex);
         piece->result = same ? kMatched : kMismatched;
         if (!same || !options.quiet) {
-            piece->out = fh::ChecksumLine::formatCheck(entry.name, same ? "OK" : "FAILED") + "\n";
+            piece->out = terminalCheckLine(entry.name, same ? "OK" : "FAILED") + "\n";
         }
     };
     Emit emit = [&](std::size_t, Piece& piece) {

@@ -1,7 +1,9 @@
-// Option parsing: GNU-style long options with "=" or a separate value, "--" and "-".
+// Option parsing: GNU-style long options with "=" or a separate value, bundled short options,
+// "--" and "-".
 #include "CliOptions.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace cli {
 
@@ -66,41 +68,21 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         return result;
     };
 
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            o.files.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        // Split "--name=value" and "-aVALUE".
-        std::string name = arg, value;
-        bool hasValue = false;
-        if (arg.rfind("--", 0) == 0) {
-            std::size_t eq = arg.find('=');
-            if (eq != std::string::npos) {
-                name = arg.substr(0, eq);
-                value = arg.substr(eq + 1);
-                hasValue = true;
-            }
-        } else if (arg.size() > 2) {
-            name = arg.substr(0, 2);
-            value = arg.substr(2);
-            hasValue = true;
-        }
+    // One option with its value ("--name=value", "-aVALUE") or none; i is the argument it came
+    // from, a value may be taken from the next. The error, or empty.
+    auto apply = [&](const std::string& name, bool hasValue, std::string value,
+                     std::size_t& i) -> std::string {
         auto takeValue = [&]() -> bool {
             if (hasValue) return true;
             if (i + 1 >= args.size()) return false;
             value = args[++i];
             return true;
         };
-        auto noValue = [&]() { return !hasValue; };
-
+        const bool takesValue = name == "-a" || name == "--algorithms" || name == "--fields" ||
+                                name == "--size-type" || name == "--verify" || name == "--type" ||
+                                name == "--print" || name == "--lang" || name == "--check";
+        if (hasValue && !takesValue) return "option '" + name + "' takes no value";
         if (name == "-h" || name == "--help") {
-            if (!noValue()) return fail("option '" + name + "' takes no value");
             o.mode = Mode::Help;
         } else if (name == "--version") {
             o.mode = Mode::Version;
@@ -110,37 +92,37 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         } else if (name == "--no-comma") {
             o.comma = false;
         } else if (name == "-a" || name == "--algorithms") {
-            if (!takeValue()) return fail("option '" + name + "' needs a list of algorithms");
+            if (!takeValue()) return "option '" + name + "' needs a list of algorithms";
             if (!algorithmsChosen) {
                 for (bool& a : o.algorithms) a = false;
                 algorithmsChosen = true;
             }
             for (const std::string& item : splitList(value)) {
                 int a = algorithmByName(item);
-                if (a < 0) return fail("unknown algorithm '" + item + "'");
+                if (a < 0) return "unknown algorithm '" + item + "'";
                 o.algorithms[a] = true;
             }
         } else if (name == "--fields") {
-            if (!takeValue()) return fail("option '--fields' needs a list of fields");
+            if (!takeValue()) return "option '--fields' needs a list of fields";
             for (bool& f : o.facts) f = false;
             for (const std::string& item : splitList(value)) {
                 int f = indexIn(kFacts, 5, item);
-                if (f < 0) return fail("unknown field '" + item + "'");
+                if (f < 0) return "unknown field '" + item + "'";
                 o.facts[f] = true;
             }
         } else if (name == "--size-type") {
-            if (!takeValue()) return fail("option '--size-type' needs Bytes, KB, MB or Auto");
+            if (!takeValue()) return "option '--size-type' needs Bytes, KB, MB or Auto";
             o.sizeType = indexIn(kSizeTypes, 4, value);
-            if (o.sizeType < 0) return fail("unknown size type '" + value + "'");
+            if (o.sizeType < 0) return "unknown size type '" + value + "'";
         } else if (name == "--verify") {
-            if (!takeValue()) return fail("option '--verify' needs a code");
+            if (!takeValue()) return "option '--verify' needs a code";
             o.mode = Mode::Verify;
             o.code = value;
             o.codeGiven = true;
         } else if (name == "--type" || name == "--print") {
-            if (!takeValue()) return fail("option '" + name + "' needs an algorithm");
+            if (!takeValue()) return "option '" + name + "' needs an algorithm";
             o.algorithm = algorithmByName(value);
-            if (o.algorithm < 0) return fail("unknown algorithm '" + value + "'");
+            if (o.algorithm < 0) return "unknown algorithm '" + value + "'";
             if (name == "--print") {
                 if (o.mode != Mode::Check) o.mode = Mode::Print;
                 printed = o.algorithm;
@@ -164,11 +146,52 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         } else if (name == "--ignore-missing") {
             o.ignoreMissing = true;
         } else if (name == "--lang") {
-            if (!takeValue()) return fail("option '--lang' needs a language name");
+            if (!takeValue()) return "option '--lang' needs a language name";
             o.language = value;
         } else {
-            return fail("unknown option '" + arg + "'");
+            return "unknown option '" + name + "'";
         }
+        return {};
+    };
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            o.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        // "--name=value"; a bundle of short options such as "-wc" or "-rasha256" is taken
+        // apart as getopt does: flags one by one, and "-a" takes the rest of the bundle (or
+        // the next argument) as its value.
+        std::string name = arg, value;
+        bool hasValue = false;
+        if (arg.rfind("--", 0) == 0) {
+            std::size_t eq = arg.find('=');
+            if (eq != std::string::npos) {
+                name = arg.substr(0, eq);
+                value = arg.substr(eq + 1);
+                hasValue = true;
+            }
+        } else if (arg.size() > 2) {
+            std::size_t k = 1;
+            for (; k < arg.size() && arg[k] != 0 && std::strchr("chrw", arg[k]); ++k) {
+                std::string error = apply(std::string("-") + arg[k], false, "", i);
+                if (!error.empty()) return fail(error);
+            }
+            if (k == arg.size()) continue;
+            if (arg[k] != 'a') {
+                return fail("unknown option '-" + std::string(1, arg[k]) + "' in '" + arg + "'");
+            }
+            name = "-a";
+            value = arg.substr(k + 1);
+            hasValue = !value.empty();
+        }
+        std::string error = apply(name, hasValue, value, i);
+        if (!error.empty()) return fail(error);
     }
 
     if (o.mode == Mode::Print && printed >= 0) {

@@ -1,6 +1,7 @@
 // Drawing and erasing the progress line.
 #include "ProgressLine.h"
 
+#include "TerminalName.h"
 #include "platform/Clock.h"
 #include "platform/Terminal.h"
 
@@ -8,10 +9,8 @@ namespace cli {
 
 void ProgressLine::start(const std::string& name) {
     // Control characters of a name never reach the terminal raw.
-    name_ = name;
-    for (char& c : name_) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-    }
+    bool escaped;
+    name_ = terminalName(name, &escaped);
     shown_ = false;
     startedAt_ = drawnAt_ = platform::monotonicMilliseconds();
 }
@@ -28,7 +27,11 @@ void ProgressLine::update(int percent, std::uint64_t bytesDone) {
     // Keep the line within the terminal so that "\r" returns to its start.
     std::size_t room = static_cast<std::size_t>(platform::terminalColumns(2)) - 1;
     std::string line = head + name_;
-    if (line.size() > room) line = line.substr(0, room);
+    if (line.size() > room) {
+        // Cut before a character, not inside one.
+        while (room > 0 && (static_cast<unsigned char>(line[room]) & 0xC0) == 0x80) --room;
+        line.resize(room);
+    }
     std::fprintf(out_, "\r%s\033[K", line.c_str());
     std::fflush(out_);
     shown_ = true;

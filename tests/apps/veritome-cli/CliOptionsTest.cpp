@@ -59,6 +59,35 @@ TEST(CliOptions, ParsesEveryForm) {
     for (bool a : r.options.algorithms) EXPECT_TRUE(a);
 }
 
+// Short options bundle as with the usual tools: a dropped "c" would hash the list itself and
+// pass without checking anything.
+TEST(CliOptions, BundledShortOptions) {
+    struct Case {
+        std::vector<std::string> args;
+        Mode mode;
+        bool warn, recursive;
+        std::vector<std::string> files;
+        int onlyAlgorithm;  // -1: the defaults
+    } cases[] = {
+        {{"-wc", "SUMS"}, Mode::Check, true, false, {"SUMS"}, -1},
+        {{"-rc", "SUMS"}, Mode::Check, false, true, {"SUMS"}, -1},
+        {{"-cw"}, Mode::Check, true, false, {"-"}, -1},
+        {{"-rasha256", "f"}, Mode::Calculate, false, true, {"f"}, 5},
+        {{"-ra", "md5", "f"}, Mode::Calculate, false, true, {"f"}, 3},
+        {{"-hr"}, Mode::Help, false, true, {}, -1},
+    };
+    for (const Case& c : cases) {
+        cli::ParseResult r = parse(c.args);
+        ASSERT_TRUE(r.ok) << c.args[0] << ": " << r.error;
+        EXPECT_EQ(r.options.mode, c.mode) << c.args[0];
+        EXPECT_EQ(r.options.warn, c.warn) << c.args[0];
+        EXPECT_EQ(r.options.recursive, c.recursive) << c.args[0];
+        EXPECT_EQ(r.options.files, c.files) << c.args[0];
+        if (c.onlyAlgorithm < 0) continue;
+        for (int a = 0; a < 12; ++a) EXPECT_EQ(r.options.algorithms[a], a == c.onlyAlgorithm);
+    }
+}
+
 TEST(CliOptions, RejectsWithAReason) {
     for (std::vector<std::string> args :
          std::vector<std::vector<std::string>>{{},
@@ -68,9 +97,13 @@ TEST(CliOptions, RejectsWithAReason) {
                                                {"--verify", "x", "f"},
                                                {"--size-type", "GB", "f"},
                                                {"--fields", "Colour", "f"},
-                                               {"--print", "md5"}}) {
+                                               {"--print", "md5"},
+                                               {"-wx", "SUMS"},
+                                               {"-cSUMS"},
+                                               {"--recursive=no", "f"},
+                                               {"--quiet=1", "-c"}}) {
         cli::ParseResult r = parse(args);
-        EXPECT_FALSE(r.ok);
+        EXPECT_FALSE(r.ok) << args.size();
         EXPECT_FALSE(r.error.empty());
     }
 }

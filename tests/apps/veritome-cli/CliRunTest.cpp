@@ -321,4 +321,24 @@ TEST_F(CliRun, NamesWithLineEndsAndBackslashesAreEscapedEverywhere) {
     EXPECT_NE(r.err.find("a\\nb\\\\cx: No such file"), std::string::npos) << r.err;
 }
 
+// A crafted list must not make a failed file look like "name: OK": names reach the terminal
+// with their control characters escaped, in check lines and in messages alike.
+TEST_F(CliRun, ControlCharactersInNamesAreShownEscaped) {
+    const std::string name = "\"$(printf 'x\\033[1A\\033[2Ky: OK')\"";
+    ASSERT_EQ(sh("printf abc > " + name +
+                 " && printf '%s  %s\\n' "
+                 "00000000000000000000000000000000 " +
+                 name + " > sums")
+                  .status,
+              0);
+    Outcome r = sh("$CLI -c sums");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "\\x\\x1b[1A\\x1b[2Ky: OK: FAILED\n");
+    r = sh("$CLI -a md5 \"$(printf 'gone\\033]0;t\\007')\"");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("gone\\x1b]0;t\\x07: No such file"), std::string::npos) << r.err;
+    r = sh("$CLI --lang English --fields FileName -a md5 " + name);
+    EXPECT_EQ(r.out.rfind("\\File Name:" + nb + "x\\x1b[1A\\x1b[2Ky: OK\nMD5:", 0), 0u) << r.out;
+}
+
 }  // namespace
