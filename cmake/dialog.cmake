@@ -3,10 +3,12 @@
 if(NOT TARGET s_job OR NOT TARGET s_frame OR NOT TARGET s_app)
   return()
 endif()
-veritome_library(s_dialog
-  DIRS src/file/gui/dialogs/filehash
-  EXCLUDE "/filehash/(DigestFeeder|FileFacts|HashAlgorithms|HashJob)\\.cpp$"
-  LIBS s_job s_frame s_app)
+# Its files are the folder's Dialog*.cpp; the rest of the folder is the job library (job.cmake).
+file(GLOB dialog_sources CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/file/gui/dialogs/filehash/Dialog*.cpp)
+add_library(s_dialog STATIC ${dialog_sources})
+target_include_directories(s_dialog PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(s_dialog PUBLIC s_job s_frame s_app Threads::Threads)
 # The dialog in a real window on the tests' own X server, against the terminal front end
 # (veritome-cli is made by apps.cmake, read after this file).
 if(TARGET veritome_xserver AND VERITOME_GALLERY_ZLIB_FOUND)

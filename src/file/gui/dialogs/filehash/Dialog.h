@@ -46,6 +46,8 @@ public:
     // Longest code "Paste" takes (a SHA-512 code is 128 digits).
     static constexpr std::size_t kMaxPastedLength = 1024;
     static constexpr int kVerifyFieldCount = 7;
+    // The pack texts of the actions, in the selector's order (the index the job is told).
+    static constexpr std::int32_t kActionTexts[] = {1100000, 1101000};
 
     Dialog();
     ~Dialog() override;
@@ -143,6 +145,9 @@ private:
         s::gui::win::Button* copy = nullptr;
     };
 
+    // The shown text of the size type "Auto".
+    static constexpr std::int32_t kAutoText = 1201050;
+
     struct KeptText {
         std::int32_t id;
         std::function<void(const std::u16string&)> set;
@@ -184,6 +189,7 @@ private:
     bool sameCode(const str::strbuffer::StrBuffer* code) const;
     std::u16string sizeTypeKey() const;
     map::IMappedData* settingsStore() const;
+    static std::u16string textOf(const str::strbuffer::StrBuffer* text);
 
     HashJob job_;
     RowWidgets rows_[kRowCount];
