@@ -79,5 +79,30 @@ else
 fi
 # ---- end of fuzz stage ------------------------------------------------------------------------
 
+# ---- package stage (desktop area): the Debian package of the normal build ----------------------
+# cpack -G DEB, lintian without errors, then the package unpacked into a scratch root: its
+# veritome-cli answers --version and its desktop entry passes desktop-file-validate.
+echo "== Debian package"
+deb_ok=1
+rm -f build/test/veritome_*.deb
+if ! (cd build/test && cpack -G DEB >cpack.log 2>&1); then
+  tail -n 20 build/test/cpack.log; deb_ok=0
+else
+  deb=$(ls build/test/veritome_*_amd64.deb)
+  root=build/test/deb-root
+  rm -rf "$root" && dpkg -x "$deb" "$root"
+  lintian --fail-on error "$deb" >build/test/lintian.log 2>&1 || deb_ok=0
+  grep -v 'root privileges' build/test/lintian.log || true
+  "$root/usr/bin/veritome-cli" --version || deb_ok=0
+  desktop-file-validate "$root/usr/share/applications/example.zarnek.Veritome.desktop" ||
+    deb_ok=0
+fi
+if [ $deb_ok -eq 1 ]; then
+  echo "$(basename "$deb"): ok"; passed=$((passed + 1))
+else
+  echo "Debian package: failed"; failed=$((failed + 1)); status=1
+fi
+# ---- end of package stage ---------------------------------------------------------------------
+
 echo "all builds: $passed passed, $failed failed"
 exit $status

@@ -39,17 +39,10 @@ if(TARGET app_tests)
     VERITOME_HAS_PICTURES=$<BOOL:$<TARGET_EXISTS:s_app_IDR_JPG_131>>)
 endif()
 
-# The place on the desktop: the program and its terminal front end, the desktop entry and the
-# icon in the hicolor sizes. The window program's target is made later in the configure run
-# (apps.cmake), so its rule is added at the end of the top-level directory.
-include(GNUInstallDirs)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/veritome.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT desktop)
-foreach(size ${VERITOME_ICON_SIZES})
-  install(FILES ${VERITOME_PICTURES}/icon-${size}.png
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-    RENAME veritome.png COMPONENT desktop)
-endforeach()
+# The place on the desktop (entry, icons, menus, manual pages, package): desktop.cmake. The
+# window program's target is made later in the configure run (apps.cmake), so the programs'
+# install rule is added at the end of the top-level directory.
+include(${CMAKE_SOURCE_DIR}/cmake/desktop.cmake)
 function(veritome_install_programs)
   foreach(program veritome veritome-cli)
     if(TARGET ${program})

@@ -20,6 +20,18 @@ Arguments Arguments::parse(const std::vector<std::string>& args) {
                 out.mode = Mode::kVersion;
                 return out;
             }
+            const Action action = arg == "--calculate" ? Action::kCalculate
+                                  : arg == "--verify"  ? Action::kVerify
+                                                       : Action::kStored;
+            if (action != Action::kStored) {
+                if (out.action != Action::kStored && out.action != action) {
+                    out.mode = Mode::kError;
+                    out.error = "--calculate and --verify exclude each other";
+                    return out;
+                }
+                out.action = action;
+                continue;
+            }
             out.mode = Mode::kError;
             out.error = "unknown option '" + arg + "'";
             return out;
@@ -40,14 +52,18 @@ Arguments Arguments::parse(const std::vector<std::string>& args) {
 }
 
 const char* Arguments::usage() {
-    return "Usage: veritome [--help | --version | FILE]\n"
+    return "Usage: veritome [--calculate | --verify] [--] [FILE]\n"
+           "       veritome --help | --version\n"
            "Opens the window that computes the hash codes of a dropped file and verifies a file\n"
            "against a code. A FILE given here is processed as if it had been dropped on the\n"
            "window. When the window is already open, it is brought to the front and takes the\n"
            "FILE instead.\n"
            "\n"
-           "  --help      show this text and exit\n"
-           "  --version   show the version and exit\n"
+           "  --calculate  open in the calculate action (the codes of the ticked algorithms)\n"
+           "  --verify     open in the verify action (FILE's code compared with the entered\n"
+           "               one)\n"
+           "  --help       show this text and exit\n"
+           "  --version    show the version and exit\n"
            "\n"
            "The window needs a display; veritome-cli computes and checks codes in a terminal.\n"
            "Settings are kept in $XDG_CONFIG_HOME/veritome/registry.db (~/.config when unset).\n";

@@ -1,4 +1,5 @@
-// The command line of the window program: veritome [--help | --version | FILE].
+// The command line of the window program:
+// veritome [--calculate | --verify] [--] [FILE] | --help | --version.
 #pragma once
 
 #include <string>
@@ -8,7 +9,11 @@ namespace veritome {
 
 struct Arguments {
     enum class Mode { kRun, kHelp, kVersion, kError };
+    // The action the window opens in (the file managers' "Compute hash codes" and "Verify");
+    // kStored keeps the one the window showed last.
+    enum class Action { kStored, kCalculate, kVerify };
     Mode mode = Mode::kRun;
+    Action action = Action::kStored;
     std::string file;   // the file to process as if dropped; empty for none
     std::string error;  // what was wrong, for kError
 

@@ -50,6 +50,13 @@ void DialogFrame::drop(const std::string& file) {
     paths->release();
 }
 
+void DialogFrame::showAction(int index) {
+    frame_->handOff([&] {
+        if (index >= 0 && static_cast<std::uint32_t>(index) < frame_->actionCount())
+            frame_->selectAction(static_cast<std::uint32_t>(index));
+    });
+}
+
 bool DialogFrame::isBusy() const {
     return dialog_->isBusy();
 }

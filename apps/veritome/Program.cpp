@@ -91,12 +91,15 @@ int Program::run(int argc, char** argv) {
         pw::stopBackend();
         return kFailure;
     }
-    const int status = runWindow(args.file);
+    const int action = args.action == Arguments::Action::kCalculate ? 0
+                       : args.action == Arguments::Action::kVerify  ? 1
+                                                                    : -1;
+    const int status = runWindow(args.file, action);
     pw::stopBackend();
     return status;
 }
 
-int Program::runWindow(const std::string& file) {
+int Program::runWindow(const std::string& file, int action) {
     // 3. The system check.
     if (!systemSupported()) {
         std::fprintf(stderr, "veritome: this system lacks the file status the program needs.\n");
@@ -152,6 +155,7 @@ int Program::runWindow(const std::string& file) {
     {
         std::unique_ptr<MainFrame> frame = MainFrame::create(settings);
         frame->open();
+        if (action >= 0) frame->showAction(action);
         if (!file.empty()) frame->drop(SingleInstance::absolutePath(file));
         startWrites.reset();
         serve(frame.get(), !file.empty());

@@ -41,7 +41,7 @@ private:
         std::vector<std::string> files;
     };
 
-    int runWindow(const std::string& file);
+    int runWindow(const std::string& file, int action);
     // From the instance listener: raise the window and take file (absolute; may be empty).
     void onSecondStart(const std::string& file);
     // From the signal watcher: close the window as its close button does.

@@ -78,13 +78,19 @@ TEST_P(ProgramCommandLine, AnswersAtOnceWithoutADisplay) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProgramCommandLine,
     ::testing::Values(
-        CommandLineCase{"help", {"--help"}, 0, "Usage: veritome [--help | --version | FILE]", ""},
+        CommandLineCase{"help", {"--help"}, 0, "Usage: veritome [--calculate | --verify] [--] [FILE]",
+                        ""},
         CommandLineCase{"version", {"--version"}, 0, "veritome " VERITOME_VERSION "\n", ""},
         CommandLineCase{"nothing", {}, 1, "", "veritome: no display"},
         CommandLineCase{"file", {"some-file"}, 1, "", "veritome: no display"},
         CommandLineCase{"option", {"--bogus"}, 2, "", "unknown option '--bogus'"},
         CommandLineCase{"twoFiles", {"a", "b"}, 2, "", "only one FILE"},
-        CommandLineCase{"dashFile", {"--", "--help"}, 1, "", "veritome: no display"}),
+        CommandLineCase{"dashFile", {"--", "--help"}, 1, "", "veritome: no display"},
+        CommandLineCase{"verifyFile", {"--verify", "--", "-f"}, 1, "", "veritome: no display"},
+        CommandLineCase{"calculateTwice", {"--calculate", "--calculate", "f"}, 1, "",
+                        "veritome: no display"},
+        CommandLineCase{"bothActions", {"--verify", "--calculate", "f"}, 2, "",
+                        "--calculate and --verify exclude each other"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramDisplay, UnreachableDisplayFailsAtOnceWithOneLine) {
