@@ -7,6 +7,8 @@
 #include "gui/drawer/combo/win/Thin.h"
 #include "gui/drawer/counter/win/Basic.h"
 #include "gui/drawer/groupbox/win/Thin.h"
+#include "gui/drawer/listbox/win/Thin.h"
+#include "gui/drawer/listheader/win/Thin.h"
 #include "gui/drawer/menu/win/Basic.h"
 #include "gui/drawer/radiobutton/win/Thin.h"
 #include "gui/drawer/scrollbar/win/Thin.h"
@@ -63,6 +65,15 @@ combo::IThin* Defaults::combo() {
 }
 groupbox::IThin* Defaults::groupBox() {
     static groupbox::IThin* const d = groupbox::win::Thin::create();
+    return d;
+}
+
+listbox::IThin* Defaults::listBox() {
+    static listbox::IThin* const d = listbox::win::Thin::create();
+    return d;
+}
+listheader::IThin* Defaults::listHeader() {
+    static listheader::IThin* const d = listheader::win::Thin::create();
     return d;
 }
 

@@ -23,6 +23,8 @@ public:
     static menu::IBasic* menu();
     static combo::IThin* combo();
     static groupbox::IThin* groupBox();
+    static listbox::IThin* listBox();
+    static listheader::IThin* listHeader();
 
     // The current skin of the skinner, or null when there is no skinner or no current skin.
     static ISkin* currentSkin(const Skinner* skinner);
