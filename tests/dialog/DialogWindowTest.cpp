@@ -275,12 +275,15 @@ TEST_F(DialogWindow, AnEmptyCodeAsksForOneWithTheWindowNotOnTop) {
     selectAction(1);
     frame->window()->setKeepOnTop(true);
     bool onTopWhileShown = true;
+    bool storedWhileShown = false;
     dialog->setMessageObserver([&](const std::u16string& text) {
         EXPECT_EQ(text, u"Please Enter the Hash Code to Compare!");
         onTopWhileShown = frame->window()->isKeptOnTop();
+        storedWhileShown = settings->isKeepOnTop();
     });
     drop(file);
     EXPECT_FALSE(onTopWhileShown);
+    EXPECT_TRUE(storedWhileShown);  // only the window leaves the top, not the user's choice
     EXPECT_TRUE(frame->window()->isKeptOnTop());
     EXPECT_EQ(dialog->resultLine()->getText(), u"Please Drop a File to Test.");
     EXPECT_EQ(text(VerifyField::ComputedCode), u"");

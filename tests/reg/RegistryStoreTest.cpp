@@ -2,6 +2,10 @@
 // section selection, key operations, and damaged or locked databases.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -9,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "col/_array/ArrayU08.h"
 #include "platform/store/Registry.h"
@@ -247,42 +252,195 @@ TEST_F(RegistryStore, ValuesSurviveReopeningTheDatabase) {
     EXPECT_EQ(std::u16string(store_->getText(u"Language", u"", u"")), u"Deutsch");
 }
 
-TEST_F(RegistryStore, DamagedDatabaseIsLeftAloneAndReadsGiveDefaults) {
+TEST_F(RegistryStore, DamagedDatabaseIsMovedAsideAndAFreshOneStarted) {
     fs::create_directories(db_.parent_path());
     const std::string garbage(4096, 'x');
+    const fs::path copy = db_.string() + ".damaged";
+    store_->release();
+    store_ = nullptr;
     for (const std::string& content : {garbage, std::string("SQLite format 3") + '\0' + garbage}) {
+        Registry::useDatabase(db_.string() + ".other");  // lets go of the file
+        fs::remove(copy);
+        for (const char* extra : {"-wal", "-shm"}) fs::remove(db_.string() + extra);
         std::ofstream(db_, std::ios::binary) << content;
         Registry::useDatabase(db_.string());
-        EXPECT_FALSE(Registry::instance().usable());
-        EXPECT_NE(Registry::instance().failure().find("settings database"), std::string::npos);
+        ASSERT_TRUE(Registry::instance().usable());
+        EXPECT_EQ(Registry::instance().damagedCopy(), copy.string());
+        EXPECT_TRUE(slurp(copy) == content);  // the user's file is kept as it was
         MappedData* store = MappedData::open(win::kCurrentUser, kBase);
         store->setU32(u"S", u"v", 1);
-        EXPECT_EQ(store->getU32(u"S", u"v", 42), 42u);
-        EXPECT_EQ(std::u16string(store->getText(u"S", u"", u"d")), u"d");
         store->release();
-        EXPECT_EQ(slurp(db_), content);  // the user's file is never rewritten
+        // The fresh file holds what was written since, and is not damaged.
+        Registry::useDatabase(db_.string());
+        EXPECT_EQ(Registry::instance().damagedCopy(), "");
+        store = MappedData::open(win::kCurrentUser, kBase);
+        EXPECT_EQ(store->getU32(u"S", u"v", 42), 1u);
+        store->release();
     }
 }
 
-TEST_F(RegistryStore, LockedDatabaseGivesDefaultsAndKeepsData) {
+// Another connection holding the write lock of the database until released.
+class Locker {
+public:
+    explicit Locker(const fs::path& db) {
+        sqlite3_open(db.string().c_str(), &db_);
+        locked_ = sqlite3_exec(db_, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~Locker() { release(); }
+    bool locked() const { return locked_; }
+    void release() {
+        if (locked_) sqlite3_exec(db_, "COMMIT;", nullptr, nullptr, nullptr);
+        locked_ = false;
+        sqlite3_close(db_);
+        db_ = nullptr;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+    bool locked_ = false;
+};
+
+TEST_F(RegistryStore, LockedDatabaseIsReadAndWrittenOnceFree) {
     store_->setU32(u"S", u"v", 7);
     store_->release();
     store_ = nullptr;
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(db_.string().c_str(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+    Locker other(db_);
+    ASSERT_TRUE(other.locked());
     Registry::useDatabase(db_.string());
-    EXPECT_FALSE(Registry::instance().usable());
+    Registry& registry = Registry::instance();
+    ASSERT_TRUE(registry.usable());
     MappedData* store = MappedData::open(win::kCurrentUser, kBase);
-    EXPECT_EQ(store->getU32(u"S", u"v", 42), 42u);
+    EXPECT_EQ(store->getU32(u"S", u"v", 42), 7u);  // read although another process writes
+    // Only a change waits to be written; the new value reads back at once.
+    store->setU32(u"S", u"v", 7);
+    EXPECT_EQ(registry.unwritten(), 0u);
     store->setU32(u"S", u"v", 8);
+    store->setU32(u"S", u"w", 9);
+    EXPECT_EQ(store->getU32(u"S", u"v", 0), 8u);
+    EXPECT_EQ(registry.unwritten(), 2u);
+    EXPECT_FALSE(registry.writeNow(0));
     store->release();
-    sqlite3_exec(other, "COMMIT;", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
-
+    other.release();
+    // Retried later on a thread of its own.
+    for (int i = 0; i < 1000 && registry.unwritten() > 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(registry.unwritten(), 0u);
     Registry::useDatabase(db_.string());
     store_ = MappedData::open(win::kCurrentUser, kBase);
-    EXPECT_EQ(store_->getU32(u"S", u"v", 0), 7u);
+    EXPECT_EQ(store_->getU32(u"S", u"v", 0), 8u);
+    EXPECT_EQ(store_->getU32(u"S", u"w", 0), 9u);
+}
+
+// Runs read in a child process that cannot write the database (root gives up its rights:
+// permissions do not hold it back); the child's exit status is what read returns.
+template <typename F>
+int asReader(const fs::path& db, F read) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0) {
+            passwd* nobody = ::getpwnam("nobody");
+            if (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0) {
+                ::_exit(100);
+            }
+        }
+        // The rights of the test's own user are taken away instead.
+        ::chmod(db.c_str(), 0444);
+        ::_exit(read());
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 200;
+}
+
+TEST_F(RegistryStore, ReadOnlyDatabaseIsStillRead) {
+    store_->setText(u"Language", u"", u"Deutsch");
+    store_->release();
+    store_ = nullptr;
+    Registry::useDatabase(db_.string() + ".other");  // the test's registry lets go of the file
+    // Everyone may read the file and its folders, nobody but its owner write them.
+    for (fs::path p = db_; p != dir_.parent_path(); p = p.parent_path()) {
+        ::chmod(p.c_str(), fs::is_directory(p) ? 0755 : 0644);
+    }
+    for (const char* extra : {"-wal", "-shm"}) ::chmod((db_.string() + extra).c_str(), 0644);
+    const std::u16string section = Registry::currentUserRoot() + u"\\" + kBase + u"\\Language";
+    const int status = asReader(db_, [&] {
+        Registry registry(db_.string());
+        const platform::store::KeyId key = registry.openKey(section);
+        Registry::Value value;
+        if (!registry.usable() || !registry.queryValue(key, u"", &value)) return 1;
+        const std::u16string want = u"Deutsch";
+        if (value.data.size() != (want.size() + 1) * 2 ||
+            std::memcmp(value.data.data(), want.data(), want.size() * 2) != 0) {
+            return 2;
+        }
+        // A change is kept in memory for later; nothing is lost or damaged meanwhile.
+        const char16_t english[] = u"English";
+        const std::size_t before = registry.unwritten();
+        registry.setValue(key, u"", win::kRegSz, english, sizeof english);
+        if (!registry.queryValue(key, u"", &value) || value.data.size() != sizeof english) return 3;
+        return registry.unwritten() == before + 1 ? 0 : 4;
+    });
+    EXPECT_EQ(status, 0);
+    Registry::useDatabase(db_.string());
+    store_ = MappedData::open(win::kCurrentUser, kBase);
+    EXPECT_EQ(std::u16string(store_->getText(u"Language", u"", u"")), u"Deutsch");
+}
+
+// Settings written in a loop by a child killed at random moments: the file opens every time,
+// passes its check and holds, for every key, the value of one whole batch.
+TEST_F(RegistryStore, KilledWriterLeavesAnIntactDatabase) {
+    store_->release();
+    store_ = nullptr;
+    Registry::useDatabase(db_.string() + ".other");
+    const char16_t* names[] = {u"a", u"b", u"c", u"d"};
+    std::uint32_t last = 0;
+    std::srand(static_cast<unsigned>(::getpid()));
+    for (int round = 0; round < 20; ++round) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            Registry registry(db_.string());
+            const platform::store::KeyId key =
+                registry.createKey(Registry::currentUserRoot() + u"\\Loop");
+            for (std::uint32_t i = last + 1;; ++i) {
+                registry.beginBatch();
+                for (const char16_t* name : names) registry.setValue(key, name, 4, &i, 4);
+                registry.endBatch();
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + std::rand() % 60));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+
+        Registry registry(db_.string());
+        ASSERT_TRUE(registry.usable()) << round;
+        ASSERT_EQ(registry.damagedCopy(), "") << round;
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(db_.string().c_str(), &db), SQLITE_OK);
+        std::string check;
+        sqlite3_exec(
+            db, "PRAGMA quick_check;",
+            [](void* out, int, char** values, char**) {
+                *static_cast<std::string*>(out) += values[0] ? values[0] : "";
+                return 0;
+            },
+            &check, nullptr);
+        sqlite3_close(db);
+        EXPECT_EQ(check, "ok") << round;
+        const platform::store::KeyId key = registry.openKey(Registry::currentUserRoot() + u"\\Loop");
+        std::uint32_t first = 0;
+        for (const char16_t* name : names) {
+            Registry::Value value;
+            std::uint32_t now = 0;
+            if (key && registry.queryValue(key, name, &value) && value.data.size() == 4) {
+                std::memcpy(&now, value.data.data(), 4);
+            }
+            if (name == names[0]) first = now;
+            EXPECT_EQ(now, first) << round;  // one batch, all or nothing
+            EXPECT_GE(now, last) << round;   // never older than what was there
+        }
+        last = first;
+    }
 }
 
 // What another process sees of the database: the committed values only.

@@ -1,13 +1,23 @@
 // A registry-like tree of keys and typed values kept in an SQLite database: key names and
 // value names compare ignoring (ASCII) case, keys have subkeys, values carry a type number and
 // bytes. The key objects of s::reg::win reach the operating system's registry through this.
+//
+// The whole tree is read into memory when the file is opened, and every operation works on that
+// copy: reads never wait for the file, and the settings are there even when the file cannot be
+// written (locked by another process, read-only). Changes are kept in order and written in one
+// transaction, only when something really changed; a write that finds the file locked waits a
+// moment at most and is retried later on a thread of its own.
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 struct sqlite3;
@@ -35,13 +45,14 @@ public:
         std::vector<std::uint8_t> data;
     };
 
-    // Opens (creating when missing) the database file at path. A file that is not a database,
-    // is damaged or stays locked makes the registry unusable: it is never written, every
-    // operation fails, and failure() says why (written once to standard error as well).
+    // Opens (creating when missing) the database file at path and reads it. A file that is not
+    // a database or is damaged is moved aside to path + ".damaged" and a fresh one is started
+    // (damagedCopy() names it; standard error says so once). A file that cannot be opened at all
+    // makes the registry unusable: every operation fails and failure() says why.
     explicit Registry(std::string path);
     Registry(const Registry&) = delete;
     Registry& operator=(const Registry&) = delete;
-    ~Registry();
+    ~Registry();  // a last attempt to write what is still unwritten
 
     // The process-wide registry, opened at defaultPath() on first use.
     static Registry& instance();
@@ -54,9 +65,11 @@ public:
     static std::u16string currentUserRoot();
     static std::uint32_t currentUserId();
 
-    bool usable() const { return db_ != nullptr; }
+    bool usable() const { return usable_; }
     const std::string& failure() const { return failure_; }
     const std::string& path() const { return path_; }
+    // Where a damaged file found at the opening was moved ("" when none was).
+    const std::string& damagedCopy() const { return damagedCopy_; }
 
     // path: names separated by "\" from the top of the tree (a leading "\" is ignored).
     KeyId openKey(std::u16string_view path);
@@ -76,6 +89,11 @@ public:
     // Every change is committed when made (in a batch, when it ends); true when the key still
     // exists.
     bool flushKey(KeyId key) { return keyExists(key); }
+    // Changes not yet in the file (its lock or its permissions kept them out so far).
+    std::size_t unwritten();
+    // Tries to write the unwritten changes now, waiting up to waitMillis for the file's lock;
+    // true when nothing is left unwritten.
+    bool writeNow(int waitMillis);
 
     // Changes made from beginBatch to the matching endBatch (pairs nest; the outermost counts)
     // are committed together when it ends: one transaction instead of one a change, for the
@@ -93,19 +111,53 @@ public:
 
 private:
     class Statement;
-    bool initialise();
+    struct Node {
+        KeyId parent = 0;
+        std::u16string name;
+        std::map<std::u16string, std::pair<std::u16string, Value>> values;  // by folded name
+    };
+    // One change, named by the path of its key at the time it was made.
+    struct Change {
+        enum Kind { kCreateKey, kDeleteKey, kRenameKey, kSetValue, kDeleteValue } kind;
+        std::vector<std::u16string> path;
+        std::u16string name;  // the value name, or the new key name
+        Value value;
+    };
+
+    void openFile();
+    bool load();
+    void moveAside();
     void fail(const char* what);
-    KeyId childOf(KeyId parent, std::u16string_view name);
+    KeyId childOf(KeyId parent, std::u16string_view name) const;
+    KeyId addKey(KeyId parent, std::u16string_view name);
     KeyId ensurePath(std::u16string_view path);
+    void dropKey(KeyId key);
+    std::vector<std::u16string> pathOf(KeyId key) const;
+    // Records a change (lock_ held) and, outside a batch, writes it.
+    void record(Change change);
+    // Writes the recorded changes in one transaction; false when they stay unwritten.
+    bool write(int waitMillis, bool wait);
+    bool apply(const Change& change);
+    void writeLater();
+    void retryLoop();
 
     // Runs a statement without rows (transaction control); false on failure.
     bool execute(const char* sql);
 
-    std::mutex lock_;
+    std::mutex lock_;                // the tree and the changes
+    std::mutex writing_;             // the database connection
+    std::condition_variable retry_;  // wakes the retrying thread
+    std::thread retrier_;
+    bool stopping_ = false;
     int batchDepth_ = 0;
-    bool batchOpen_ = false;  // the outermost batch began a transaction
+    std::map<KeyId, Node> keys_;
+    std::map<std::pair<KeyId, std::u16string>, KeyId> children_;  // (parent, folded name)
+    KeyId nextId_ = 2;
+    std::deque<Change> changes_;
+    bool usable_ = false;
     std::string path_;
     std::string failure_;
+    std::string damagedCopy_;
     sqlite3* db_ = nullptr;
 };
 

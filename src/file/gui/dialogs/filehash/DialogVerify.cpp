@@ -1,6 +1,7 @@
 // The verdict of the verify page: the result line, the message boxes.
 #include "file/gui/dialogs/filehash/Dialog.h"
 
+#include "app/IAppWindow.h"
 #include "gui/IWindow.h"
 #include "gui/win/Button.h"
 #include "gui/win/EditBase.h"
@@ -42,7 +43,11 @@ void Dialog::onEmptyCode() {
     // The box must not hide behind a window kept on top.
     s::gui::IWindow* window = entered_->getWindow();
     const bool onTop = window && window->isKeptOnTop();
-    if (onTop) window->setKeepOnTop(false);
+    if (onTop) {
+        window->setKeepOnTop(false);
+        // Off the top only while the box shows: the stored choice stays as the user made it.
+        if (app::IAppWindow* settings = window->getAppWindow()) settings->setKeepOnTop(true);
+    }
     showMessage(text(3001010), false);
     if (onTop) window->setKeepOnTop(true);
 }
