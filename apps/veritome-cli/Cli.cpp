@@ -6,13 +6,13 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
-#include <fstream>
-#include <iostream>
 #include <memory>
 #include <mutex>
 #include <thread>
 
 #include "CliView.h"
+#include "InterruptibleInput.h"
+#include "LineReader.h"
 #include "TerminalName.h"
 #include "file/gui/dialogs/filehash/ChecksumListReader.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
@@ -385,24 +385,33 @@ int Cli::check(const CliOptions& options) {
 }
 
 int Cli::checkOne(const CliOptions& options, const std::string& sumFile) {
-    std::ifstream file;
+    int fd = 0;
     if (sumFile != "-") {
-        platform::FileProbe probe = platform::probeFile(sumFile);
-        if (probe.kind == platform::FileKind::Regular) file.open(sumFile, std::ios::binary);
-        if (!file) {
-            complain(sumFile, probe.reason.empty() ? "could not be read" : probe.reason);
+        platform::FileProbe probe = platform::probeFile(sumFile, false);
+        int error = 0;
+        fd = probe.kind == platform::FileKind::Regular
+                 ? platform::openFileForReading(sumFile, &error)
+                 : -1;
+        if (fd < 0) {
+            complain(sumFile, !probe.reason.empty() ? probe.reason
+                              : error               ? platform::fileErrorText(error)
+                                                    : "could not be read");
             return kTrouble;
         }
     }
-    std::istream& sums = sumFile == "-" ? std::cin : file;
+    InterruptibleInput input(fd, sumFile != "-");
+    LineReader lines(&input);
     std::vector<fh::ChecksumEntry> entries;
     fh::ChecksumListReader reader;
     std::size_t malformed = 0, lineNumber = 0;
     std::string line;
-    while (std::getline(sums, line)) {
+    for (LineReader::Got got; (got = lines.next(&line)) != LineReader::Got::End;) {
         ++lineNumber;
         fh::ChecksumEntry entry;
-        fh::ChecksumLine::Kind kind = reader.read(line, &entry);
+        // An over-long line is skipped whole, as an improperly formatted one.
+        fh::ChecksumLine::Kind kind = got == LineReader::Got::TooLong
+                                          ? fh::ChecksumLine::Kind::Malformed
+                                          : reader.read(line, &entry);
         if (kind == fh::ChecksumLine::Kind::Blank) continue;
         if (kind == fh::ChecksumLine::Kind::Entry && options.algorithm >= 0 && !entry.tagged) {
             entry.algorithm = options.algorithm;  // an untagged line of the chosen algorithm
@@ -416,6 +425,11 @@ int Cli::checkOne(const CliOptions& options, const std::string& sumFile) {
             continue;
         }
         entries.push_back(std::move(entry));
+    }
+    if (cancelled()) return kInterrupted;
+    if (const char* reason = input.failureReason()) {
+        complain(sumFile, reason);
+        return kTrouble;
     }
     std::size_t mismatched = 0, unreadable = 0, matched = 0;
     bool printLines = !options.statusOnly;

@@ -1,8 +1,8 @@
 // The terminal's view of the hash job.
 #include "CliView.h"
 
+#include "InterruptibleInput.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
-#include "file/win/FileInputStream.h"
 #include "lang/Localizer.h"
 #include "str/Utf8.h"
 
@@ -78,9 +78,8 @@ void CliView::reportFailure(const StrBuffer*, const StrBuffer* reason) {
 
 s::io::IInputStream* CliView::givenInput() {
     if (entry_ != "-") return nullptr;
-    auto* stream = s::file::win::FileInputStream::create();
-    stream->readDescriptor(0);
-    return stream;
+    // Standard input may block without end: a close signal must still end the read.
+    return new InterruptibleInput(0, false);
 }
 
 const char16_t* CliView::text(std::int32_t id) {

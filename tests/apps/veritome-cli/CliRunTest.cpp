@@ -158,34 +158,102 @@ TEST_F(CliRun, FilesAboveFourGibibytes) {
     }
 }
 
+// Starts the program with these arguments, standard input from inFd (-1: the test's own) and
+// standard output to /dev/null, and waits until it catches signal (SigCgt in its status).
+pid_t startCatching(std::vector<std::string> args, int inFd, int signal) {
+    std::vector<char*> argv{const_cast<char*>(VERITOME_CLI)};
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (inFd >= 0) posix_spawn_file_actions_adddup2(&actions, inFd, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, VERITOME_CLI, &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    unsigned long long mask = 0;
+    for (int tries = 0; pid > 0 && tries < 6000 && !(mask >> (signal - 1) & 1); ++tries) {
+        std::string status = slurp("/proc/" + std::to_string(pid) + "/status");
+        std::size_t at = status.find("SigCgt:");
+        if (at != std::string::npos) mask = std::stoull(status.substr(at + 7), nullptr, 16);
+        if (!(mask >> (signal - 1) & 1)) ::usleep(5000);
+    }
+    return pid;
+}
+
+// The exit status of pid after signal; -1 when a signal ended it instead of its handler, or
+// when it went on for 60 s (it is then killed).
+int statusAfter(pid_t pid, int signal) {
+    ::kill(pid, signal);
+    int raw = 0;
+    for (int tries = 0; tries < 12000; ++tries) {
+        if (::waitpid(pid, &raw, WNOHANG) == pid) return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        ::usleep(5000);
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &raw, 0);
+    return -1;
+}
+
 // The program's own handler must end it: a process killed by the signal would give the
 // shell the same number, so the test waits for the handler and checks that it exited.
 TEST_F(CliRun, SignalsCancelAndExitThroughTheHandler) {
     ASSERT_EQ(sh("truncate -s 2G big").status, 0);
     for (auto [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
-        pid_t pid = 0;
-        std::string big = (dir_ / "big").string();
-        char* argv[] = {const_cast<char*>(VERITOME_CLI), const_cast<char*>("--all"), big.data(),
-                        nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        ASSERT_EQ(posix_spawn(&pid, VERITOME_CLI, &actions, nullptr, argv, environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        // Wait until the process catches the signal (SigCgt in its status).
-        unsigned long long mask = 0;
-        for (int tries = 0; tries < 2000 && !(mask >> (signal - 1) & 1); ++tries) {
-            std::string status = slurp("/proc/" + std::to_string(pid) + "/status");
-            std::size_t at = status.find("SigCgt:");
-            if (at != std::string::npos) mask = std::stoull(status.substr(at + 7), nullptr, 16);
-            if (!(mask >> (signal - 1) & 1)) ::usleep(5000);
-        }
-        ::kill(pid, signal);
-        int raw = 0;
-        ASSERT_EQ(::waitpid(pid, &raw, 0), pid);
-        ASSERT_TRUE(WIFEXITED(raw)) << "ended by signal " << WTERMSIG(raw);
-        EXPECT_EQ(WEXITSTATUS(raw), status);
+        pid_t pid = startCatching({"--all", (dir_ / "big").string()}, -1, signal);
+        ASSERT_GT(pid, 0);
+        EXPECT_EQ(statusAfter(pid, signal), status);
     }
+}
+
+// A read of standard input that waits for data (a terminal, a pipe nobody writes to) still
+// ends on Ctrl-C or SIGTERM, whether it reads a list or the data to hash.
+TEST_F(CliRun, SignalsEndAWaitForStandardInput) {
+    for (auto [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        for (std::vector<std::string> args :
+             {std::vector<std::string>{"-c", "-"}, {"--print", "md5", "-"}, {"-"}}) {
+            int pipe[2];
+            ASSERT_EQ(::pipe(pipe), 0);
+            pid_t pid = startCatching(args, pipe[0], signal);
+            ::close(pipe[0]);
+            ASSERT_GT(pid, 0);
+            EXPECT_EQ(statusAfter(pid, signal), status) << args[0] << " " << signal;
+            ::close(pipe[1]);
+        }
+    }
+}
+
+// A list line longer than any real one is skipped as improperly formatted, never kept whole:
+// an endless stream of zeros reads in little memory until Ctrl-C.
+TEST_F(CliRun, OverlongListLinesAreSkipped) {
+    write("a.txt", "abc");
+    const std::string longName(70000, 'n');
+    write("sums", "900150983cd24fb0d6963f7d28e17f72  " + longName +
+                      "\n900150983cd24fb0d6963f7d28e17f72  a.txt\n");
+    Outcome r = sh("$CLI -w -c sums");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "a.txt: OK\n");
+    EXPECT_NE(r.err.find("sums: 1: improperly formatted checksum line"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("1 line is improperly formatted"), std::string::npos) << r.err;
+
+    int zeros = ::open("/dev/zero", O_RDONLY);
+    ASSERT_GE(zeros, 0);
+    pid_t pid = startCatching({"-c", "-"}, zeros, SIGINT);
+    ::close(zeros);
+    ASSERT_GT(pid, 0);
+    auto field = [&](const std::string& file, const std::string& name) {
+        std::string text = slurp("/proc/" + std::to_string(pid) + "/" + file);
+        std::size_t at = text.find(name);
+        return at == std::string::npos ? 0ull : std::stoull(text.substr(at + name.size()));
+    };
+    // 1 GiB read, in lines far above the bound.
+    for (int tries = 0; tries < 6000 && field("io", "rchar:") < (1ull << 30); ++tries) {
+        ::usleep(5000);
+    }
+    EXPECT_GE(field("io", "rchar:"), 1ull << 30);
+    EXPECT_LT(field("status", "VmHWM:"), 400ull * 1024) << "kB at the peak";
+    EXPECT_EQ(statusAfter(pid, SIGINT), 130);
 }
 
 TEST_F(CliRun, FailuresAreNeverSuccess) {
