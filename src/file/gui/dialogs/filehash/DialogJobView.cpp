@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "file/win/OsName.h"
 #include "file/win/PathWin.h"
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/dialogs/dragndrop/IDialogView.h"
@@ -11,6 +12,8 @@
 #include "gui/win/EditBase.h"
 #include "gui/win/Label.h"
 #include "gui/win/TextField.h"
+#include "platform/FileProbe.h"
+#include "str/Utf8.h"
 
 namespace s::file::gui::dialogs::filehash {
 
@@ -35,10 +38,20 @@ bool Dialog::firstEntry(StrBuffer* path) {
     win::PathWin* p = win::PathWin::create();
     p->set(path);
     pendingReason_.clear();
-    if (!p->isValid() || !p->exists()) {
+    // Looked at by its status only: a device or a pipe is never opened here (opening a pipe
+    // waits for a writer), and the reason is the system's own (a folder that may not be
+    // searched is "Permission denied", not "No such file").
+    if (!p->isValid()) {
         pendingReason_ = u"No such file or directory";
-    } else if (p->isDirectory()) {
-        pendingReason_ = u"Is a directory";
+    } else {
+        const platform::FileProbe probe =
+            platform::probeFile(win::osName(p->fullPath()->text()), false);
+        if (probe.kind != platform::FileKind::Regular) {
+            StrBuffer* reason = StrBuffer::create();
+            str::appendUtf8(reason, probe.reason);
+            pendingReason_ = textOf(reason);
+            reason->release();
+        }
     }
     if (!pendingReason_.empty()) {
         StrBuffer* name = p->fileName(nullptr, false);
