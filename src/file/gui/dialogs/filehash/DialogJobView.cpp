@@ -38,20 +38,18 @@ bool Dialog::firstEntry(StrBuffer* path) {
     win::PathWin* p = win::PathWin::create();
     p->set(path);
     pendingReason_.clear();
-    // Looked at by its status only: a device or a pipe is never opened here (opening a pipe
-    // waits for a writer), and the reason is the system's own (a folder that may not be
-    // searched is "Permission denied", not "No such file").
+    // The job passes over a path that is missing or a folder without a word; the reason is
+    // the system's own (a folder that may not be searched is "Permission denied", not "No such
+    // file"). A device or a pipe the job reports itself, never opening it.
     if (!p->isValid()) {
         pendingReason_ = u"No such file or directory";
-    } else {
+    } else if (!p->exists() || p->isDirectory()) {
         const platform::FileProbe probe =
             platform::probeFile(win::osName(p->fullPath()->text()), false);
-        if (probe.kind != platform::FileKind::Regular) {
-            StrBuffer* reason = StrBuffer::create();
-            str::appendUtf8(reason, probe.reason);
-            pendingReason_ = textOf(reason);
-            reason->release();
-        }
+        StrBuffer* reason = StrBuffer::create();
+        str::appendUtf8(reason, probe.reason.empty() ? "No such file or directory" : probe.reason);
+        pendingReason_ = textOf(reason);
+        reason->release();
     }
     if (!pendingReason_.empty()) {
         StrBuffer* name = p->fileName(nullptr, false);

@@ -8,9 +8,7 @@
 #include "file/gui/dialogs/filehash/DigestFeeder.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/win/FileInputStream.h"
-#include "file/win/OsName.h"
 #include "file/win/PathWin.h"
-#include "platform/FileProbe.h"
 #include "str/Utf8.h"
 
 namespace s::file::gui::dialogs::filehash {
@@ -32,11 +30,8 @@ constexpr TimeRow kTimeRows[] = {
     {Row::Accessed, VerifyField::Accessed, 1203500, &win::PathWin::accessTime},
 };
 
-// Only a regular file is opened: a device or a pipe could block the open or never end.
 bool isReadableFile(win::PathWin* path) {
-    return path->isValid() &&
-           platform::probeFile(win::osName(path->fullPath()->text()), false).kind ==
-               platform::FileKind::Regular;
+    return path->isValid() && path->exists() && !path->isDirectory();
 }
 
 std::uint64_t sizeOf(win::PathWin* path) {
