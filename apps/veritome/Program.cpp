@@ -2,6 +2,7 @@
 #include "Program.h"
 
 #include <cstdio>
+#include <deque>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -109,9 +110,23 @@ int Program::runWindow(const std::string& file, int action) {
     }
 
     // 4. One instance per user and display: a second start hands its file over and ends.
+    const std::string path = SingleInstance::absolutePath(file);
+    if (path.empty() && !file.empty()) {
+        std::fprintf(stderr,
+                     "veritome: cannot tell where '%s' is: the current folder is unknown (give "
+                     "the FILE with its full path).\n",
+                     file.c_str());
+        return kFailure;
+    }
     SingleInstance instance;
-    switch (instance.start(SingleInstance::defaultName(kName), file,
-                           [this](const std::string& path) { onSecondStart(path); })) {
+    switch (instance.start(SingleInstance::defaultName(kName), path,
+                           [this](const std::string& handed) { return onSecondStart(handed); })) {
+        case SingleInstance::Outcome::kForeign:
+            std::fputs(
+                "veritome: the instance socket belongs to another user; nothing was sent to it, "
+                "running on its own.\n",
+                stderr);
+            break;
         case SingleInstance::Outcome::kHandedOver:
             return kOk;
         case SingleInstance::Outcome::kNoAnswer:
@@ -146,22 +161,38 @@ int Program::runWindow(const std::string& file, int action) {
     base->setSkinner(skinner);
     s::gui::win::MessageBoxW::setApplication(base->productText(0), base->getLocalizer());
 
+    tellOfDamagedSettings(base);
+
     // 6. The main window's settings and the identification values.
     AppWindow* settings = AppWindow::open(base, kMainWindow, AppWindow::Defaults{});
     base->writeIdentification(kMainWindow, kSoftwareType);
 
     // 7. The dialog in its frame (which wears the saved theme), the FILE as if dropped, and
     // the requests of later starts and signals until the window is closed.
+    bool opened = false;
     {
         std::unique_ptr<MainFrame> frame = MainFrame::create(settings);
         frame->open();
-        if (action >= 0) frame->showAction(action);
-        if (!file.empty()) frame->drop(SingleInstance::absolutePath(file));
-        startWrites.reset();
-        serve(frame.get(), !file.empty());
+        opened = frame->window() && frame->window()->getNativeWindow() != pw::kNoWindow;
+        if (opened) {
+            if (action >= 0) frame->showAction(action);
+            // The start-up writes are done before the first file is processed.
+            startWrites.reset();
+            if (!path.empty()) frame->drop(path);
+            serve(frame.get(), !path.empty());
+        }
         // A start from now on finds no window to hand over to and opens its own.
         instance.stop();
     }  // the worker waited for, the dialog given back
+    startWrites.reset();
+    if (!opened) {
+        std::fputs("veritome: the window could not be made on this display.\n", stderr);
+        signals.uninstall();
+        settings->release();
+        base->release();
+        skinner->release();
+        return kFailure;
+    }
 
     // 8. The settings written (in one transaction), everything given back.
     signals.uninstall();
@@ -174,54 +205,96 @@ int Program::runWindow(const std::string& file, int action) {
     return kOk;
 }
 
-void Program::onSecondStart(const std::string& file) {
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        requests_.raise = true;
-        if (!file.empty()) requests_.files.push_back(file);
+bool Program::onSecondStart(const std::string& file) {
+    std::unique_lock<std::mutex> hold(lock_);
+    if (!serving_) return false;
+    requests_.raise = true;
+    if (!file.empty()) requests_.files.push_back(file);
+    const std::uint64_t mine = ++asked_;
+    changed_.notify_all();
+    if (changed_.wait_for(hold, kTakeLimit, [&] { return taken_ >= mine || !serving_; }) &&
+        taken_ >= mine) {
+        return true;
     }
-    pending_.store(true);
+    // Not taken: withdrawn, so that the second start's failure is the whole truth.
+    if (!file.empty()) {
+        for (auto it = requests_.files.rbegin(); it != requests_.files.rend(); ++it) {
+            if (*it == file) {
+                requests_.files.erase(std::next(it).base());
+                break;
+            }
+        }
+    }
+    return false;
 }
 
 void Program::onCloseSignal() {
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        requests_.close = true;
-    }
-    pending_.store(true);
+    std::lock_guard<std::mutex> hold(lock_);
+    requests_.close = true;
+    changed_.notify_all();
 }
 
-Program::Requests Program::takeRequests() {
-    std::lock_guard<std::mutex> hold(lock_);
-    pending_.store(false);
-    Requests out;
-    std::swap(out, requests_);
-    return out;
+void Program::CloseWatch::onEvent(void*, std::int32_t) {
+    std::lock_guard<std::mutex> hold(program_->lock_);
+    program_->closeSeen_ = true;
+    program_->changed_.notify_all();
 }
 
 void Program::serve(MainFrame* frame, bool dropped) {
     s::gui::win::Window* window = frame->window();
+    window->addCloseListener(&closeWatch_);
+    std::deque<std::string> waiting;  // handed over, for the window once it is free
     // A report is owed once the run of a file given here has ended.
     bool reportOwed = dropped && !reportFile_.empty();
+    // Looks after a close event: the window is closed right after it (or the close was refused).
+    int closeLooks = 0;
     for (;;) {
-        window->waitUntil([&] {
-            return window->isClosed() || pending_.load() || (reportOwed && !frame->isBusy());
-        });
-        if (window->isClosed()) return;
-        if (reportOwed && !frame->isBusy()) {
+        Requests requests;
+        {
+            std::unique_lock<std::mutex> hold(lock_);
+            const auto ready = [&] {
+                return window->isClosed() || closeSeen_ || requests_.close || requests_.raise ||
+                       !requests_.files.empty();
+            };
+            // Idle, the thread sleeps until something happens; only a busy window that owes
+            // something is looked at now and then.
+            if (reportOwed || !waiting.empty() || closeLooks > 0) {
+                changed_.wait_for(hold, kBusyLook, ready);
+            } else {
+                changed_.wait(hold, ready);
+            }
+            if (window->isClosed()) {
+                serving_ = false;
+                changed_.notify_all();
+                return;
+            }
+            if (closeSeen_) closeLooks = 20;
+            else if (closeLooks > 0) --closeLooks;
+            closeSeen_ = false;
+            std::swap(requests, requests_);
+            taken_ = asked_;
+            changed_.notify_all();
+        }
+        if (requests.close) window->close();
+        if (requests.raise) raise(window);
+        for (std::string& file : requests.files) waiting.push_back(std::move(file));
+        // One file at a time, when the window is free: no run, no box over it.
+        if (!waiting.empty() && !frame->isBusy() && window->isEnabled() && !window->isClosed()) {
+            frame->drop(waiting.front());
+            waiting.pop_front();
+            if (!reportFile_.empty()) reportOwed = true;
+        }
+        if (reportOwed && waiting.empty() && !frame->isBusy()) {
             report(frame);
             reportOwed = false;
         }
-        if (!pending_.load()) continue;
-        Requests requests = takeRequests();
-        if (requests.close) {
-            window->close();
-            continue;
-        }
-        if (requests.raise) raise(window);
-        for (const std::string& file : requests.files) frame->drop(file);
-        if (!requests.files.empty() && !reportFile_.empty()) reportOwed = true;
     }
+}
+
+void Program::tellOfDamagedSettings(AppBase* base) {
+    if (platform::store::Registry::instance().damagedCopy().empty()) return;
+    // Told once: the next start finds the fresh file.
+    s::gui::win::informBox(pw::kNoWindow, base->text(kDamagedSettingsText));
 }
 
 void Program::report(MainFrame* frame) {

@@ -3,11 +3,18 @@
 // file-hash dialog in its frame until the window is closed, and the release of everything.
 #pragma once
 
-#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "gui/events/IEventListener.h"
+
+namespace s::app::win {
+class AppBase;
+}
 namespace s::gui {
 class IWindow;
 }
@@ -42,23 +49,50 @@ private:
     };
 
     int runWindow(const std::string& file, int action);
+    // Wakes the main thread when the window is being closed.
+    class CloseWatch final : public s::gui::events::IEventListener {
+    public:
+        explicit CloseWatch(Program* program) : program_(program) {}
+        void onEvent(void* source, std::int32_t code) override;
+
+    private:
+        Program* program_;
+    };
+
+    // How long a second start's request may wait for the main thread to take it (the second
+    // start waits a little longer for the answer).
+    static constexpr std::chrono::milliseconds kTakeLimit{2500};
+    // How often the main thread looks whether a busy window has become free, while files wait
+    // for it or a report is owed (never while idle).
+    static constexpr std::chrono::milliseconds kBusyLook{50};
+
     // From the instance listener: raise the window and take file (absolute; may be empty).
-    void onSecondStart(const std::string& file);
+    // Returns once the main thread has taken the request (true), or gave up waiting (false).
+    bool onSecondStart(const std::string& file);
     // From the signal watcher: close the window as its close button does.
     void onCloseSignal();
-    Requests takeRequests();
     // Serves requests on the main thread until the window has been closed; dropped: a FILE of
-    // the command line was dropped.
+    // the command line was dropped. Files handed over while the window is busy (a run, a box)
+    // wait for it in order.
     void serve(MainFrame* frame, bool dropped);
     // Appends the summary the window shows to the report file (VERITOME_REPORT_FILE): what a
     // script or a test that started the program with a FILE reads back.
     void report(MainFrame* frame);
+    // Says once, in a box, that a damaged settings file was moved aside.
+    static void tellOfDamagedSettings(s::app::win::AppBase* base);
+    // The pack text of that box.
+    static constexpr std::int32_t kDamagedSettingsText = 4700000;
     static void raise(s::gui::IWindow* window);
 
     std::string reportFile_;
     std::mutex lock_;
+    std::condition_variable changed_;  // requests, their taking, the window's close
     Requests requests_;
-    std::atomic<bool> pending_{false};
+    std::uint64_t asked_ = 0;  // requests of second starts so far
+    std::uint64_t taken_ = 0;  // ... of which the main thread has taken
+    bool closeSeen_ = false;
+    bool serving_ = true;
+    CloseWatch closeWatch_{this};
 };
 
 }  // namespace veritome

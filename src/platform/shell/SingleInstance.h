@@ -1,8 +1,7 @@
-// One running instance per user and display. The first start listens on an abstract Unix
-// socket named from the user id and the display; a later start hands its file to it and ends.
+// One running instance per user and display. The first start listens on a Unix socket in a
+// folder only its user can reach; a later start hands its file to it and ends.
 #pragma once
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -17,11 +16,12 @@ public:
         kHandedOver,  // a running instance took the request: this start should end (exit 0)
         kNoAnswer,    // an instance exists but did not answer in time (exit 1 with a message)
         kFailed,      // no socket could be made at all
+        kForeign,     // the listener belongs to another user: nothing was sent to it
     };
     // Called on the listener's thread for every accepted request, with the absolute path the
-    // second start was given (empty: only raise the window). The answer that releases the
-    // second start is sent when the callback returns.
-    using Callback = std::function<void(const std::string& file)>;
+    // second start was given (empty: only raise the window). True when the request was taken:
+    // only then does the second start hear "OK".
+    using Callback = std::function<bool(const std::string& file)>;
 
     // The longest request accepted (a path and a little framing).
     static constexpr std::size_t kMaxRequest = 16384;
@@ -35,14 +35,20 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // "veritome-<uid>-<display>" for the current user and $DISPLAY (or $WAYLAND_DISPLAY).
+    // "veritome-<display>" for $DISPLAY (or $WAYLAND_DISPLAY): ":0", ":0.0" and "unix:0" name
+    // one display.
     static std::string defaultName(const std::string& product);
-    // file made absolute against the current folder ("" stays "").
+    // The folder of the sockets: $XDG_RUNTIME_DIR/veritome, else /tmp/veritome-<uid>; made with
+    // mode 0700 when missing. "" when it cannot be made, or is not the user's own folder that
+    // nobody else may enter.
+    static std::string folder();
+    // file made absolute against the current folder ("" stays ""); "" for a relative file when
+    // the current folder is unknown.
     static std::string absolutePath(const std::string& file);
 
     // Becomes the first instance under name, or hands file (made absolute) to the instance
     // that holds the name and waits up to answerLimit for its answer. Two starts at once give
-    // one kFirst and one kHandedOver.
+    // one kFirst and one kHandedOver: a lock file decides.
     Outcome start(const std::string& name, const std::string& file, Callback callback,
                   std::chrono::milliseconds answerLimit = kAnswerLimit);
     // Stops listening; the name is free afterwards. Waits for a callback that is running.
@@ -54,6 +60,9 @@ private:
     void handle(int connection);
 
     int listener_ = -1;
+    int lock_ = -1;           // the lock file, locked while this process is the instance
+    std::string socketPath_;  // removed when listening stops
+    int folderFd_ = -1;       // the folder, when its path is too long for a socket address
     int wake_[2] = {-1, -1};  // a pipe that ends serve()
     Callback callback_;
     std::thread thread_;

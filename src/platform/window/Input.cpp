@@ -10,15 +10,16 @@
 #include <memory>
 #include <mutex>
 
-#include "detail/Core.h"
-#include "detail/Drop.h"
-#include "detail/Translate.h"
-#include "detail/Tree.h"
 #include "platform/window/Backend.h"
+#include "platform/window/Core.h"
 
 namespace platform::window {
 
 namespace detail {
+
+Handle hitTestHere(Handle h, Point screen, HitTest* code);            // Window.cpp
+DropHandle makeDrop(std::vector<std::u16string> paths, Point point);  // Window.cpp
+bool popupInput(RawInput& in, Queue& q, Handle& top, Point screen);   // Popup.cpp
 
 namespace {
 
@@ -299,7 +300,8 @@ void translateInput(RawInput& in, Queue& q) {
                 // position): the first window of the tree that accepts files takes it.
                 w = firstAccepting(top);
             }
-            if (!w || in.paths.empty()) return;
+            // A disabled window (a modal box or the About window is open over it) refuses them.
+            if (!w || in.paths.empty() || !isEnabled(top) || !isEnabled(w)) return;
             Point client = screenToClient(w, screen);
             emit(q, w, msg::kDropFiles, makeDrop(std::move(in.paths), client), packPoint(client));
             return;

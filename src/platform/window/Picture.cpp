@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "detail/PangoText.h"
+#include "platform/window/PangoText.h"
 
 namespace platform::window {
 

@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "detail/Core.h"
-#include "detail/Translate.h"
+#include "platform/window/Core.h"
 
 namespace platform::window {
 
@@ -61,6 +60,8 @@ void closePopupsDownTo(Queue& q, Handle popup) {
     }
 }
 
+// Routes input while popups are open (Input.cpp). `top` may be turned into the popup that
+// takes the input; answers true when the input was used up here.
 bool popupInput(RawInput& in, Queue& q, Handle& top, Point screen) {
     std::erase_if(q.popups, [](Handle h) { return !isWindow(h); });
     if (q.popups.empty()) return false;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "detail/PangoText.h"
+#include "platform/window/PangoText.h"
 
 namespace platform::window {
 

@@ -33,6 +33,12 @@ ProgramProcess::ProgramProcess(const fs::path& dir, std::vector<std::string> arg
     errFile_ = dir / ("err-" + tag + ".txt");
     // Each child keeps its settings in the test's folder unless told otherwise.
     if (!env.count("XDG_CONFIG_HOME")) env["XDG_CONFIG_HOME"] = (dir / "config").string();
+    // ... and its instance socket: the starts of one test find each other, no other test's.
+    if (!env.count("XDG_RUNTIME_DIR")) {
+        fs::create_directories(dir / "run");
+        fs::permissions(dir / "run", fs::perms::owner_all);
+        env["XDG_RUNTIME_DIR"] = (dir / "run").string();
+    }
     std::vector<std::string> environment;
     for (char** e = environ; *e; ++e) {
         std::string entry(*e);

@@ -1,13 +1,17 @@
 // The single-instance socket: hand-over with an absolute path, two starts at once, a first
-// instance that does not answer, a peer that sends nothing, another user, and a start after the
-// first instance was killed with SIGKILL. Subprocesses are this test program run in child mode.
+// instance that does not answer or does not take the request, a peer that sends nothing, another
+// user on either end, the socket folder, display names, and a start after the first instance was
+// killed with SIGKILL. Subprocesses are this test program run in child mode.
 #include "platform/shell/SingleInstance.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,8 +31,32 @@ using platform::shell::SingleInstance;
 using Outcome = SingleInstance::Outcome;
 using namespace std::chrono_literals;
 
+// The tests' own runtime folder (children inherit it).
+std::string runtimeFolder() {
+    static const std::string folder = [] {
+        std::string f = "/tmp/veritome-si-" + std::to_string(::getpid());
+        ::mkdir(f.c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", f.c_str(), 1);
+        return f;
+    }();
+    return folder;
+}
+
 std::string uniqueName(const char* what) {
-    return std::string("veritome-test-") + what + "-" + std::to_string(::getpid());
+    runtimeFolder();
+    return std::string("t-") + what;
+}
+
+std::string socketPath(const std::string& name) {
+    return SingleInstance::folder() + "/" + name + ".socket";
+}
+
+socklen_t addressOf(const std::string& name, sockaddr_un* address) {
+    *address = sockaddr_un{};
+    address->sun_family = AF_UNIX;
+    const std::string path = socketPath(name);
+    std::memcpy(address->sun_path, path.data(), path.size());
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size() + 1);
 }
 
 // Received requests, for the first instance's callback.
@@ -41,6 +69,7 @@ struct Inbox {
             std::lock_guard<std::mutex> lock(mutex);
             files.push_back(file);
             changed.notify_all();
+            return true;
         };
     }
     std::vector<std::string> snapshot() {
@@ -106,7 +135,9 @@ struct ChildGuard {
 };
 
 // Child mode: "first" becomes the instance, says "ready" and waits to be killed; "nobody"
-// drops to another user and tries to hand over, exiting with the outcome's number.
+// drops to another user and tries to hand over, exiting with the outcome's number; "squatter"
+// takes the lock and the socket of the name, drops to another user before it listens (its
+// credentials are the listener's), says "ready" and answers "OK" to whatever comes.
 TEST(SingleInstanceChild, Run) {
     const char* request = std::getenv("APP_INSTANCE_CHILD");
     if (!request) GTEST_SKIP() << "child mode only";
@@ -115,7 +146,9 @@ TEST(SingleInstanceChild, Run) {
     const std::string name = s.substr(s.find(':') + 1);
     if (mode == "first") {
         SingleInstance instance;
-        if (instance.start(name, "", [](const std::string&) {}) != Outcome::kFirst) _exit(3);
+        if (instance.start(name, "", [](const std::string&) { return true; }) != Outcome::kFirst) {
+            _exit(3);
+        }
         std::printf("ready\n");
         std::fflush(stdout);
         for (;;) ::pause();
@@ -125,6 +158,29 @@ TEST(SingleInstanceChild, Run) {
         if (!nobody || ::setuid(nobody->pw_uid) != 0) _exit(4);
         SingleInstance instance;
         _exit(static_cast<int>(instance.start(name, "x", nullptr, 2000ms)));
+    }
+    if (mode == "squatter") {
+        const std::string folder = SingleInstance::folder();
+        const int lock = ::open((folder + "/" + name + ".lock").c_str(), O_RDWR | O_CREAT, 0600);
+        if (lock < 0 || ::flock(lock, LOCK_EX) != 0) _exit(5);
+        sockaddr_un address;
+        const socklen_t length = addressOf(name, &address);
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        passwd* nobody = ::getpwnam("nobody");
+        if (::bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 || !nobody ||
+            ::setuid(nobody->pw_uid) != 0 || ::listen(listener, 4) != 0) {
+            _exit(6);
+        }
+        std::printf("ready\n");
+        std::fflush(stdout);
+        for (;;) {
+            const int c = ::accept(listener, nullptr, nullptr);
+            char buffer[4096];
+            const ssize_t n = ::recv(c, buffer, sizeof buffer, 0);
+            std::fprintf(stderr, "squatter got %zd bytes\n", n);
+            (void)!::send(c, "OK", 2, MSG_NOSIGNAL);
+            ::close(c);
+        }
     }
 }
 
@@ -161,6 +217,7 @@ TEST(SingleInstanceTest, FirstInstanceThatDoesNotAnswerInTimeGivesNoAnswer) {
                           [&](const std::string&) {
                               std::unique_lock<std::mutex> lock(mutex);
                               released.wait(lock, [&] { return release; });
+                              return true;
                           }),
               Outcome::kFirst);
     EXPECT_EQ(SingleInstance::kAnswerLimit, 3000ms);
@@ -184,10 +241,8 @@ TEST(SingleInstanceTest, SilentPeerDoesNotHoldTheListener) {
     ASSERT_EQ(first.start(name, "", inbox.callback()), Outcome::kFirst);
 
     // A peer that connects and sends nothing, and one that sends garbage without end.
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path + 1, name.data(), name.size());
-    const socklen_t length = offsetof(sockaddr_un, sun_path) + 1 + name.size();
+    sockaddr_un address;
+    const socklen_t length = addressOf(name, &address);
     const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_EQ(::connect(silent, reinterpret_cast<sockaddr*>(&address), length), 0);
     const int flood = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
@@ -215,7 +270,8 @@ TEST(SingleInstanceTest, AnotherUsersRequestIsNotServed) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ::close(out);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(Outcome::kNoAnswer));
+    // The folder keeps it out before the listener's own check would.
+    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(Outcome::kFailed));
     EXPECT_TRUE(inbox.snapshot().empty());
 }
 
@@ -232,6 +288,95 @@ TEST(SingleInstanceTest, StartAfterTheFirstInstanceWasKilledWorks) {
     ::waitpid(child.pid, nullptr, 0);
     child.pid = -1;
     EXPECT_EQ(probe.start(name, "", nullptr), Outcome::kFirst);
+}
+
+TEST(SingleInstanceTest, ARequestTheInstanceDoesNotTakeGetsNoAnswer) {
+    const std::string name = uniqueName("refused");
+    SingleInstance first;
+    ASSERT_EQ(first.start(name, "", [](const std::string&) { return false; }), Outcome::kFirst);
+    SingleInstance second;
+    EXPECT_EQ(second.start(name, "/f", nullptr, 1000ms), Outcome::kNoAnswer);
+}
+
+TEST(SingleInstanceTest, SocketLivesInAFolderOnlyTheUserCanEnter) {
+    const std::string name = uniqueName("folder");
+    SingleInstance first;
+    ASSERT_EQ(first.start(name, "", nullptr), Outcome::kFirst);
+    struct stat st {};
+    ASSERT_EQ(::lstat(SingleInstance::folder().c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(st.st_uid, ::getuid());
+    ASSERT_EQ(::lstat(socketPath(name).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISSOCK(st.st_mode));
+    first.stop();
+    EXPECT_NE(::lstat(socketPath(name).c_str(), &st), 0);  // gone with the instance
+
+    // A folder that is a link to somewhere else is not used.
+    const std::string elsewhere = runtimeFolder() + "-elsewhere";
+    const std::string link = runtimeFolder() + "-link";
+    ::mkdir(elsewhere.c_str(), 0700);
+    ::mkdir(link.c_str(), 0700);
+    ASSERT_EQ(::symlink(elsewhere.c_str(), (link + "/veritome").c_str()), 0);
+    ::setenv("XDG_RUNTIME_DIR", link.c_str(), 1);
+    EXPECT_EQ(SingleInstance::folder(), "");
+    EXPECT_EQ(first.start(name, "", nullptr), Outcome::kFailed);
+    ::setenv("XDG_RUNTIME_DIR", runtimeFolder().c_str(), 1);
+    ::unlink((link + "/veritome").c_str());
+    ::rmdir(link.c_str());
+    ::rmdir(elsewhere.c_str());
+}
+
+TEST(SingleInstanceTest, OneDisplayHasOneName) {
+    const char* old = std::getenv("DISPLAY");
+    const std::string saved = old ? old : "";
+    const auto nameFor = [](const char* display) {
+        ::setenv("DISPLAY", display, 1);
+        return SingleInstance::defaultName("veritome");
+    };
+    const std::string zero = nameFor(":0");
+    EXPECT_EQ(nameFor(":0.0"), zero);
+    EXPECT_EQ(nameFor("unix:0"), zero);
+    EXPECT_EQ(nameFor("unix:0.1"), zero);
+    EXPECT_NE(nameFor(":1"), zero);
+    EXPECT_NE(nameFor("otherhost:0"), zero);
+    EXPECT_EQ(zero.find('/'), std::string::npos);
+    if (old) {
+        ::setenv("DISPLAY", saved.c_str(), 1);
+    } else {
+        ::unsetenv("DISPLAY");
+    }
+}
+
+TEST(SingleInstanceTest, ARelativeFileWithoutACurrentFolderIsRefused) {
+    const std::string name = uniqueName("nocwd");
+    Inbox inbox;
+    SingleInstance first;
+    ASSERT_EQ(first.start(name, "", inbox.callback()), Outcome::kFirst);
+    char cwd[4096];
+    ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
+    const std::string gone = runtimeFolder() + "-gone";
+    ASSERT_EQ(::mkdir(gone.c_str(), 0700), 0);
+    ASSERT_EQ(::chdir(gone.c_str()), 0);
+    ASSERT_EQ(::rmdir(gone.c_str()), 0);
+    EXPECT_EQ(SingleInstance::absolutePath("rel/file"), "");
+    EXPECT_EQ(SingleInstance::absolutePath("/abs"), "/abs");
+    SingleInstance second;
+    EXPECT_EQ(second.start(name, "rel/file", nullptr), Outcome::kFailed);
+    ASSERT_EQ(::chdir(cwd), 0);
+    EXPECT_TRUE(inbox.snapshot().empty());  // nothing half-resolved was handed over
+}
+
+TEST(SingleInstanceTest, NothingIsSentToAListenerOfAnotherUser) {
+    if (::getuid() != 0 || !::getpwnam("nobody")) GTEST_SKIP() << "needs root and user nobody";
+    const std::string name = uniqueName("squat");
+    int out = -1;
+    ChildGuard child{spawnChild("squatter", name, &out), -1};
+    child.out = out;
+    ASSERT_GT(child.pid, 0);
+    ASSERT_TRUE(waitForLine(out, "ready"));
+    SingleInstance second;
+    EXPECT_EQ(second.start(name, "/secret/path", nullptr), Outcome::kForeign);
 }
 
 // Two starts at once: one becomes the instance, the other hands over to it (several rounds,

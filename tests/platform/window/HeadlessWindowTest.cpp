@@ -240,6 +240,17 @@ TEST_F(HeadlessTree, DroppedFilesReachTheNearestAcceptingWindow) {
     pump();
     EXPECT_EQ(seen, (std::vector<std::u16string>{u"/tmp/one", u"/tmp/tw\xDCFFo"}));
     EXPECT_EQ(where, (pw::Point{95, 75}));
+
+    // A disabled window (a modal box is open over it) refuses drops, on itself and its children.
+    seen.clear();
+    for (pw::Handle disabled : {hTop, hA}) {
+        pw::enable(disabled, false);
+        pw::input::dropFiles(hTop, {105, 85}, {u"/tmp/three"});
+        pw::input::dropFiles(hTop, {-50, -50}, {u"/tmp/four"});  // without a position
+        pump();
+        EXPECT_TRUE(seen.empty());
+        pw::enable(disabled, true);
+    }
 }
 
 TEST_F(HeadlessTree, WheelTurnsNotHandledGoToTheParent) {
