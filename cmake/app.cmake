@@ -16,14 +16,12 @@ veritome_library(s_app
 # "IDR_JPG" 131 (wide) and 132 (tall), the program icon as "IDR_PNG" numbered by its side.
 set(VERITOME_ICON_SIZES 16 32 48 64 128 256)
 set(VERITOME_PICTURES ${CMAKE_SOURCE_DIR}/resources/pictures)
-if(EXISTS ${VERITOME_PICTURES}/logo-wide.jpg)
-  veritome_embed_resource(s_app TYPE IDR_JPG NUMBER 131 FILE ${VERITOME_PICTURES}/logo-wide.jpg)
-  veritome_embed_resource(s_app TYPE IDR_JPG NUMBER 132 FILE ${VERITOME_PICTURES}/logo-tall.jpg)
-  foreach(size ${VERITOME_ICON_SIZES})
-    veritome_embed_resource(s_app TYPE IDR_PNG NUMBER ${size}
-      FILE ${VERITOME_PICTURES}/icon-${size}.png)
-  endforeach()
-endif()
+veritome_embed_resource(s_app TYPE IDR_JPG NUMBER 131 FILE ${VERITOME_PICTURES}/logo-wide.jpg)
+veritome_embed_resource(s_app TYPE IDR_JPG NUMBER 132 FILE ${VERITOME_PICTURES}/logo-tall.jpg)
+foreach(size ${VERITOME_ICON_SIZES})
+  veritome_embed_resource(s_app TYPE IDR_PNG NUMBER ${size}
+    FILE ${VERITOME_PICTURES}/icon-${size}.png)
+endforeach()
 
 # Redraws those pictures: cmake --build <dir> --target make_pictures, then
 # <dir>/tools/make_pictures resources/pictures
@@ -34,21 +32,14 @@ set_target_properties(make_pictures PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_
 veritome_test(app_tests
   DIRS tests/app/** tests/platform/image tests/platform/shell
   LIBS s_app)
-if(TARGET app_tests)
-  target_compile_definitions(app_tests PRIVATE
-    VERITOME_HAS_PICTURES=$<BOOL:$<TARGET_EXISTS:s_app_IDR_JPG_131>>)
-endif()
 
 # The place on the desktop (entry, icons, menus, manual pages, package): desktop.cmake. The
 # window program's target is made later in the configure run (apps.cmake), so the programs'
 # install rule is added at the end of the top-level directory.
 include(${CMAKE_SOURCE_DIR}/cmake/desktop.cmake)
 function(veritome_install_programs)
-  foreach(program veritome veritome-cli)
-    if(TARGET ${program})
-      install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programs)
-    endif()
-  endforeach()
+  install(TARGETS veritome veritome-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    COMPONENT programs)
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL veritome_install_programs)
 

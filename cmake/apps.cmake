@@ -1,7 +1,4 @@
-# The programs: the terminal front end (and, once it exists, the window program).
-if(NOT TARGET s_job OR NOT TARGET s_settings)
-  return()
-endif()
+# The terminal front end (the window program is made by program.cmake).
 veritome_sources(cli_sources apps/veritome-cli)
 list(FILTER cli_sources EXCLUDE REGEX "/main\\.cpp$")
 add_library(s_cli STATIC ${cli_sources})
@@ -17,8 +14,5 @@ set_target_properties(veritome-cli PROPERTIES RUNTIME_OUTPUT_DIRECTORY
 veritome_test(cli_tests
   DIRS tests/apps/veritome-cli/**
   LIBS s_cli)
-if(TARGET cli_tests)
-  target_compile_definitions(cli_tests PRIVATE
-    VERITOME_CLI="$<TARGET_FILE:veritome-cli>")
-  add_dependencies(cli_tests veritome-cli)
-endif()
+target_compile_definitions(cli_tests PRIVATE VERITOME_CLI="$<TARGET_FILE:veritome-cli>")
+add_dependencies(cli_tests veritome-cli)

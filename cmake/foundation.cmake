@@ -10,7 +10,5 @@ veritome_test(foundation_tests
   LIBS s_foundation)
 # StrBuffer::digest (StrBufferDigest.cpp) uses MD5 from the digest library, which itself
 # builds on the foundation: programs that call it link s_digest after s_foundation.
-if(TARGET foundation_tests)
-  target_link_libraries(foundation_tests PRIVATE s_digest)
-endif()
+target_link_libraries(foundation_tests PRIVATE s_digest)
 veritome_bench(foundation_bench SOURCES bench/foundation.cpp LIBS s_foundation)

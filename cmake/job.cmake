@@ -1,7 +1,4 @@
 # The hash job, the file facts and the digester feeding.
-if(NOT TARGET s_digest)
-  return()
-endif()
 veritome_library(s_job
   DIRS src/file/gui/dialogs/filehash/**
   EXCLUDE "/filehash/Dialog[A-Za-z]*\\.cpp$"

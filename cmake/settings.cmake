@@ -36,13 +36,9 @@ veritome_embed_resource(s_settings TYPE IDR_XML NUMBER 130 FILE ${VERITOME_LANG_
 veritome_test(settings_tests
   DIRS tests/xml/** tests/map/** tests/reg/** tests/lang/**
   LIBS s_settings)
-if(TARGET settings_tests)
-  target_link_libraries(settings_tests PRIVATE PkgConfig::SQLITE3)  # to lock a database
-endif()
+target_link_libraries(settings_tests PRIVATE PkgConfig::SQLITE3)  # to lock a database
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/lang.cpp)
-  veritome_bench(bench_lang SOURCES ${CMAKE_SOURCE_DIR}/bench/lang.cpp LIBS s_settings)
-endif()
+veritome_bench(bench_lang SOURCES ${CMAKE_SOURCE_DIR}/bench/lang.cpp LIBS s_settings)
 
 # libFuzzer targets (clang only): the libraries they exercise get coverage instrumentation and
 # the address and undefined-behaviour sanitizers too.

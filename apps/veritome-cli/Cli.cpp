@@ -15,6 +15,7 @@
 #include "LineReader.h"
 #include "TerminalName.h"
 #include "file/gui/dialogs/filehash/ChecksumListReader.h"
+#include "file/gui/dialogs/filehash/FolderWalk.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
 #include "lang/Localizer.h"
@@ -50,28 +51,6 @@ std::string plural(std::size_t n, const char* one, const char* many) {
 std::string shownName(const std::string& name) {
     bool escaped;
     return terminalName(name, &escaped);
-}
-
-// Adds the regular files and links under folder, in byte order of their names; links to
-// folders are not followed.
-bool walk(const std::string& folder, std::vector<std::string>* files) {
-    std::vector<std::string> names;
-    if (!platform::listDirectory(folder, &names)) return false;
-    std::sort(names.begin(), names.end());
-    std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-    bool ok = true;
-    for (const std::string& name : names) {
-        std::string path = prefix + name;
-        platform::FileStatus own = platform::linkStatus(path);
-        if (own.directory) {
-            ok = walk(path, files) && ok;
-        } else if (own.symbolicLink && platform::fileStatus(path).directory) {
-            continue;
-        } else {
-            files->push_back(path);
-        }
-    }
-    return ok;
 }
 
 }  // namespace
@@ -166,7 +145,7 @@ std::vector<std::string> Cli::expand(const CliOptions& options, bool* trouble) {
     std::vector<std::string> files;
     for (const std::string& file : options.files) {
         if (options.recursive && file != "-" && platform::fileStatus(file).directory) {
-            if (!walk(file, &files)) {
+            if (!fh::FolderWalk::walk(file, &files)) {
                 complain(file, "could not be listed completely");
                 *trouble = true;
             }

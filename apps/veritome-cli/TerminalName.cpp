@@ -61,8 +61,15 @@ std::string terminalName(const std::string& name, bool* escaped) {
         char32_t c = 0;
         std::size_t length = sequenceAt(name, i, &c);
         if (length == 0) {
-            appendHex(out, static_cast<unsigned char>(name[i]));
-            *escaped = true;
+            // A byte that is not UTF-8 stays as it is (as the usual tools print it), unless a
+            // terminal of 8-bit controls would take it for one (0x9B starts a sequence there).
+            const unsigned char b = static_cast<unsigned char>(name[i]);
+            if (b >= 0x80 && b <= 0x9F) {
+                appendHex(out, b);
+                *escaped = true;
+            } else {
+                out += name[i];
+            }
             ++i;
             continue;
         }

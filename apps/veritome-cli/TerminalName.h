@@ -9,9 +9,10 @@ namespace cli {
 
 // The name as the check mode and the messages print it. A backslash, line feed and carriage
 // return become "\\", "\n" and "\r" as in checksum lists; every other control character (C0,
-// DEL, C1), the bidirectional overrides and isolates, and each byte that is not part of valid
-// UTF-8 become "\xHH" per byte. *escaped tells the caller to start its line with a backslash,
-// so that a shown "\n" cannot be taken for the two characters of a real name.
+// DEL, C1), the bidirectional overrides and isolates, and each byte 0x80..0x9F that is not part
+// of valid UTF-8 (a control of 8-bit terminals) become "\xHH" per byte; other bytes that are
+// not UTF-8 stay raw, as the usual tools print them. *escaped tells the caller to start its line
+// with a backslash, so that a shown "\n" cannot be taken for the two characters of a real name.
 std::string terminalName(const std::string& name, bool* escaped);
 
 // "NAME: WORD" of the check mode with the name made safe, led by a backslash when escaped.

@@ -1,6 +1,6 @@
 // The main window as the program drives it: built and shown with the window settings attached,
-// given files as if dropped, and asked what it shows. The file-hash dialog in the drop-dialog
-// frame is the one the program runs; a plain window stands in where that is not built.
+// given files as if dropped, and asked what it shows: the file-hash dialog in the drop-dialog
+// frame.
 #pragma once
 
 #include <memory>

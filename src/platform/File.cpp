@@ -40,6 +40,13 @@ FileStatus statusOf(const std::string& path, bool followLinks) {
 }  // namespace
 
 int openFileForReading(const std::string& path, int* error) {
+    // Looked at before it is opened: opening a device can act on it (a tape rewinds, a
+    // watchdog starts), and a pipe's open may wait for a writer.
+    struct stat before {};
+    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode)) {
+        if (error) *error = S_ISDIR(before.st_mode) ? EISDIR : kNotRegularFile;
+        return kNoFile;
+    }
     int fd;
     do {
         fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
@@ -49,7 +56,8 @@ int openFileForReading(const std::string& path, int* error) {
         return kNoFile;
     }
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {  // folders, FIFOs, devices, sockets
+    // Changed in between: folders, FIFOs, devices, sockets are still refused.
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         if (error) *error = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
         ::close(fd);
         return kNoFile;

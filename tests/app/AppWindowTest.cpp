@@ -220,7 +220,6 @@ TEST_F(AppWindowThreadTest, TwoWindowsShareOneStore) {
 namespace {
 
 TEST(AppBaseTest, IconsAndLogosComeFromTheEmbeddedPictures) {
-    if (!VERITOME_HAS_PICTURES) GTEST_SKIP() << "pictures not embedded";
     AppBase* base = AppBase::create();
     const auto file = std::filesystem::temp_directory_path() / "app_base_pictures.xml";
     base->initialize(smallLocalizer(), s::xml::MappedData::open(file.u16string().c_str()));

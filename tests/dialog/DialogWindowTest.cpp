@@ -87,6 +87,14 @@ TEST_F(DialogWindow, DropShowsTheCodesOfAFileWithAnOddNameAndTheSummaryOfTheCli)
     EXPECT_EQ(text(Row::Sha2_256), u"");  // not ticked
     EXPECT_EQ(lf(text(Row::Summary)), withoutAccessed(cli("'" + file.string() + "'")));
     EXPECT_TRUE(takeMessages().empty());
+    // The byte that is not UTF-8 reaches other programs as U+FFFD, as Ctrl+C in the field
+    // copies it, never raw.
+    click(dialog->rowCopy(Row::FileName));
+    const std::string shown = "\xE4\xB8\xAD\xE6\x96\x87-\xEF\xBF\xBD.txt";
+    EXPECT_TRUE(waitFor([&] { return clipboard() == shown; })) << clipboard();
+    click(dialog->rowCopy(Row::Summary));
+    EXPECT_TRUE(waitFor([&] { return clipboard().find(shown) != std::string::npos; }))
+        << clipboard();
 }
 
 TEST_F(DialogWindow, ARunWaitsOnTheWindowPerPercentNotPerBlock) {
@@ -311,6 +319,8 @@ TEST_F(DialogWindow, CancelStopsALongRunAndTheNextDropRuns) {
     EXPECT_EQ(utf8(text(Row::Md5)), kAbcMd5);
 }
 
+// The message names the file and the system's reason, found from the file's status alone: a
+// device or a pipe is never opened (/dev/zero would be read without end).
 TEST_F(DialogWindow, AFileThatCannotBeHashedGetsAMessageNamingIt) {
     const fs::path folder = dir / "a folder";
     fs::create_directories(folder);
@@ -319,12 +329,26 @@ TEST_F(DialogWindow, AFileThatCannotBeHashedGetsAMessageNamingIt) {
     const fs::path locked = dir / "locked.txt";
     writeFile(locked, "abc");
     chmod(locked.c_str(), 0);
+    // A folder that may be read and written but not searched: the file in it cannot be
+    // looked at.
+    const fs::path closed = dir / "closed";
+    fs::create_directories(closed);
+    writeFile(closed / "in.txt", "abc");
+    chmod(closed.c_str(), 0600);
+    const fs::path loop = dir / "loop";
+    fs::create_symlink(loop, loop);
     struct Case {
         fs::path path;
+        const char16_t* reason;
         bool skipAsRoot;
     };
-    const Case cases[] = {
-        {dir / "missing.txt", false}, {folder, false}, {fifo, false}, {locked, true}};
+    const Case cases[] = {{dir / "missing.txt", u"No such file or directory", false},
+                          {folder, u"Is a directory", false},
+                          {fifo, u"Not a regular file", false},
+                          {"/dev/zero", u"Not a regular file", false},
+                          {loop, u"Too many levels of symbolic links", false},
+                          {locked, u"Permission denied", true},
+                          {closed / "in.txt", u"Permission denied", true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.string());
         if (c.skipAsRoot && geteuid() == 0) continue;
@@ -335,9 +359,12 @@ TEST_F(DialogWindow, AFileThatCannotBeHashedGetsAMessageNamingIt) {
         EXPECT_NE(messages[0].find(u"\"" + u16(c.path.filename().string()) + u"\""),
                   std::u16string::npos)
             << utf8(messages[0]);
+        EXPECT_EQ(messages[0].substr(messages[0].rfind(u"\r\n") + 2), c.reason)
+            << utf8(messages[0]);
         EXPECT_EQ(text(Row::Md5), u"");
     }
     chmod(locked.c_str(), 0600);
+    chmod(closed.c_str(), 0700);
 }
 
 TEST_F(DialogWindow, SeveralFilesDroppedHashTheFirst) {

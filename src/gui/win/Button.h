@@ -15,7 +15,7 @@ namespace s::gui::win {
 class Button : public TextComponent, public thread::Pooled<Button> {
 public:
     // A click made by the program: press, release and click.
-    static constexpr std::uint32_t kMsgClick = 0x8005;
+    static constexpr std::uint32_t kMsgClick = kMsgButtonClick;
     static constexpr std::uint32_t kRepeatTimer = 0x8005;
     static constexpr std::uint32_t kFirstRepeatMs = 500;
     static constexpr std::uint32_t kRepeatMs = 100;

@@ -50,7 +50,7 @@ public:
                                            platform::window::LParam lparam) override;
 
     // Posted to the field by a press: opens the list once the press is handled.
-    static constexpr std::uint32_t kMsgDropDown = 0x1440;
+    static constexpr std::uint32_t kMsgDropDown = kMsgComboDropDown;
     // Height of one row of the list popup.
     static constexpr std::int32_t kRowHeight = 20;
     // Rows the list shows before it scrolls.

@@ -17,9 +17,11 @@ namespace s::gui::win {
 class EditBase : public Component, public virtual ITextEdit, public FontOperations {
 public:
     // Private messages to the component's own window, run on the owner thread.
-    static constexpr std::uint32_t kMsgSelectAll = 0x0401;
-    static constexpr std::uint32_t kMsgSetText = 0x1403;  // wparam: the text; lparam: notify
-    static constexpr std::uint32_t kMsgFont = 0x1404;     // wparam: the change of the own font
+    static constexpr std::uint32_t kMsgSelectAll = kMsgEditSelectAll;
+    // wparam: the text; lparam: notify
+    static constexpr std::uint32_t kMsgSetText = kMsgEditSetText;
+    // wparam: the change of the own font
+    static constexpr std::uint32_t kMsgFont = kMsgEditFont;
 
     std::u16string getText() const override;
     void setText(const std::u16string& text, bool notify) override;

@@ -14,8 +14,8 @@ namespace s::gui::win {
 class Label : public TextComponent, public thread::Pooled<Label> {
 public:
     // Private messages carrying a text change and a temporary text to the owner thread.
-    static constexpr std::uint32_t kMsgSetText = 0x1401;
-    static constexpr std::uint32_t kMsgShowTextFor = 0x1402;
+    static constexpr std::uint32_t kMsgSetText = kMsgLabelSetText;
+    static constexpr std::uint32_t kMsgShowTextFor = kMsgLabelShowTextFor;
     static constexpr std::uint32_t kRevertTimer = 0x1402;
 
     Label() { resetLabel(); }

@@ -20,13 +20,10 @@
 
 namespace s::gui::win {
 
-// Private messages of the window (first parameter, what the owner thread does).
-constexpr std::uint32_t kMsgNotification = 0x0401;          // a Notification*: fire code 2
-constexpr std::uint32_t kMsgShowMessage = 0x0404;           // a std::u16string*
-constexpr std::uint32_t kMsgShowError = 0x0405;             // a std::u16string*
-constexpr std::uint32_t kMsgAsk = 0x0406;                   // a std::u16string*; 1 for yes
-constexpr std::uint32_t kMsgInternalNotification = 0x0407;  // fire code 15
-constexpr std::uint32_t kMsgRunOnOwner = 0x0420;            // a std::function<void()>*
+// Private messages of the window (gui/win/Messages.h), by the first parameter they carry:
+// kMsgNotification a Notification* (fire code 2); kMsgShowMessage, kMsgShowError and kMsgAsk a
+// std::u16string* (kMsgAsk answers 1 for yes); kMsgInternalNotification fires code 15;
+// kMsgRunOnOwner a std::function<void()>*.
 
 class Window : public BoxBase, public virtual IWindow, public thread::Pooled<Window, 0> {
 public:

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "detail/Core.h"
+#include "detail/PangoText.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Clipboard.h"
-#include "platform/window/Core.h"
 #include "platform/window/Input.h"
-#include "platform/window/PangoText.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Text.h"
 

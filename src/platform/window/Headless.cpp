@@ -6,14 +6,11 @@
 #include <mutex>
 #include <utility>
 
-#include "platform/window/Core.h"
+#include "detail/Core.h"
+#include "detail/MessageBoxWindow.h"
 #include "platform/window/Input.h"
 
 namespace platform::window {
-
-namespace detail {
-int runMessageBoxWindow(const MessageBoxRequest& request);  // MessageBoxWindow.cpp
-}  // namespace detail
 
 struct HeadlessBackend::State {
     std::mutex mutex;

@@ -10,16 +10,15 @@
 #include <memory>
 #include <mutex>
 
+#include "detail/Core.h"
+#include "detail/Drop.h"
+#include "detail/Translate.h"
+#include "detail/Tree.h"
 #include "platform/window/Backend.h"
-#include "platform/window/Core.h"
 
 namespace platform::window {
 
 namespace detail {
-
-Handle hitTestHere(Handle h, Point screen, HitTest* code);            // Window.cpp
-DropHandle makeDrop(std::vector<std::u16string> paths, Point point);  // Window.cpp
-bool popupInput(RawInput& in, Queue& q, Handle& top, Point screen);   // Popup.cpp
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "detail/MessageBoxWindow.h"
 #include "platform/window/Backend.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/Picture.h"

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "platform/window/PangoText.h"
+#include "detail/PangoText.h"
 
 namespace platform::window {
 

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/window/Core.h"
+#include "detail/Core.h"
+#include "detail/Translate.h"
 
 namespace platform::window {
 
@@ -60,8 +61,6 @@ void closePopupsDownTo(Queue& q, Handle popup) {
     }
 }
 
-// Routes input while popups are open (Input.cpp). `top` may be turned into the popup that
-// takes the input; answers true when the input was used up here.
 bool popupInput(RawInput& in, Queue& q, Handle& top, Point screen) {
     std::erase_if(q.popups, [](Handle h) { return !isWindow(h); });
     if (q.popups.empty()) return false;

@@ -7,7 +7,10 @@
 #include <unordered_map>
 #include <utility>
 
-#include "platform/window/Core.h"
+#include "detail/Core.h"
+#include "detail/Drop.h"
+#include "detail/Translate.h"
+#include "detail/Tree.h"
 #include "platform/window/Window.h"
 
 namespace platform::window {
@@ -18,11 +21,6 @@ void poke(Queue& q) {
     q.activity.fetch_add(1, std::memory_order_release);
     q.wake.notify_all();
 }
-
-void translateInput(RawInput& input, Queue& queue);  // Input.cpp
-void paintTopLevel(Handle top);                      // Window.cpp
-void destroyThreadWindows(ThreadId thread);          // Window.cpp
-void freeDrop(DropHandle drop);                      // Window.cpp
 
 namespace {
 

@@ -20,18 +20,15 @@
 #include <unordered_set>
 #include <vector>
 
+#include "detail/Core.h"
+#include "detail/MessageBoxWindow.h"
+#include "detail/X11Errors.h"
+#include "detail/X11Shape.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Input.h"
 #include "platform/window/Text.h"
-#include "platform/window/X11Errors.h"
-#include "platform/window/X11Shape.h"
 
 namespace platform::window {
-
-namespace detail {
-int runMessageBoxWindow(const MessageBoxRequest& request);  // MessageBoxWindow.cpp
-void broadcastDisplayChange();                              // Window.cpp
-}  // namespace detail
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/window/PangoText.h"
+#include "detail/PangoText.h"
 
 namespace platform::window {
 

@@ -11,8 +11,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "detail/Core.h"
+#include "detail/Drop.h"
+#include "detail/Tree.h"
 #include "platform/window/Backend.h"
-#include "platform/window/Core.h"
 #include "platform/window/Picture.h"
 
 namespace platform::window {
@@ -135,8 +137,6 @@ WindowRecord* findLocked(Handle h) {
     auto it = w.find(h);
     return it == w.end() ? nullptr : it->second.get();
 }
-
-void removeTimersOf(Handle window, ThreadId thread);
 
 namespace {
 
@@ -400,8 +400,7 @@ Handle create(const CreateParams& params) {
         registry().windows.emplace(h, std::move(r));
     }
     if (topLevel && !(params.style & kStyleMessageOnly)) {
-        SurfaceRequest request{params.rect, params.style, displayText(params.title),
-                               params.owner};
+        SurfaceRequest request{params.rect, params.style, displayText(params.title), params.owner};
         request.style &= ~static_cast<std::uint32_t>(kStyleVisible);
         bool ok = backend().openSurface(h, request);
         if (!ok) {

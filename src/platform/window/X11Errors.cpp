@@ -2,7 +2,7 @@
 // second connection to the X server. When the display thread destroys that window right after
 // waking, the server may take the destroy from the first connection before the send from the
 // second and answer the send with BadWindow, and Xlib's default handler ends the process.
-#include "platform/window/X11Errors.h"
+#include "detail/X11Errors.h"
 
 #include <mutex>
 

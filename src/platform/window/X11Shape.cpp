@@ -1,6 +1,6 @@
 // The X Shape extension applied to the X11 window behind a display-library window. Kept apart
 // from the backend: the X headers define names (None, Bool, Status) that clash with its code.
-#include "platform/window/X11Shape.h"
+#include "detail/X11Shape.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

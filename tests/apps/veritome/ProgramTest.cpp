@@ -24,8 +24,8 @@ using s::app::win::AppWindow;
 constexpr const char* kClass = "veritome";
 
 fs::path freshFolder(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() /
-                         ("veritome-program-" + std::to_string(::getpid()) + "-" + name);
+    const fs::path dir =
+        fs::temp_directory_path() / ("veritome-program-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
@@ -53,9 +53,9 @@ TEST_P(ProgramCommandLine, AnswersAtOnceWithoutADisplay) {
     const CommandLineCase& c = GetParam();
     const fs::path dir = freshFolder(std::string("cl-") + c.name);
     const auto start = std::chrono::steady_clock::now();
-    ProgramProcess p(dir, c.args,
-                     {{"DISPLAY", ProgramProcess::kUnset},
-                      {"WAYLAND_DISPLAY", ProgramProcess::kUnset}});
+    ProgramProcess p(
+        dir, c.args,
+        {{"DISPLAY", ProgramProcess::kUnset}, {"WAYLAND_DISPLAY", ProgramProcess::kUnset}});
     ASSERT_TRUE(p.started());
     EXPECT_EQ(p.wait(5s), c.status);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
@@ -125,8 +125,7 @@ protected:
                                           const fs::path& cwd = {}) {
         return std::make_unique<ProgramProcess>(
             dir, std::move(args),
-            std::map<std::string, std::string>{{"VERITOME_REPORT_FILE", report().string()}},
-            cwd);
+            std::map<std::string, std::string>{{"VERITOME_REPORT_FILE", report().string()}}, cwd);
     }
     fs::path report() const { return dir / "report.txt"; }
     bool reported(const std::string& text) {
@@ -161,15 +160,15 @@ TEST_F(ProgramOnDisplay, OpensItsWindowAndSigtermClosesItWithTheSizeSaved) {
     const unsigned long w = waitForWindow(kClass, 10s);
     ASSERT_NE(w, 0u) << p->err();
     const double shownMs =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
-            .count();
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
     std::printf("exec to the mapped main window (cold settings store): %.0f ms\n", shownMs);
 
     // The idle window's peak memory.
     std::this_thread::sleep_for(500ms);
     std::ifstream status("/proc/" + std::to_string(p->pid()) + "/status");
     for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) std::printf("idle window, peak memory %s\n", line.c_str() + 6);
+        if (line.rfind("VmHWM:", 0) == 0)
+            std::printf("idle window, peak memory %s\n", line.c_str() + 6);
     }
 
     resizeWindow(w, 660, 720);
@@ -190,10 +189,8 @@ TEST_F(ProgramOnDisplay, OpensItsWindowAndSigtermClosesItWithTheSizeSaved) {
         EXPECT_EQ(settings->getWidth(), 660);
         EXPECT_EQ(settings->getHeight(), 720);
         s::map::IMappedData* store = base->getStore();
-        if (VERITOME_WITH_DIALOG) {
-            EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeWidth", -1), 660);
-            EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeHeight", -1), 720);
-        }
+        EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeWidth", -1), 660);
+        EXPECT_EQ(store->getS32(u"MainWindow\\View", u"LargeHeight", -1), 720);
         EXPECT_EQ(std::u16string(store->getText(u"MainWindow\\SoftwareType", u"", u"")),
                   u"FileHash");
         EXPECT_EQ(std::u16string(store->getText(u"MainWindow\\Version", u"", u"")),
@@ -212,10 +209,8 @@ TEST_F(ProgramOnDisplay, AFileOnTheCommandLineIsProcessedAsIfDropped) {
     auto p = start({"sub/abc.txt"}, dir);
     ASSERT_NE(waitForWindow(kClass, 10s), 0u) << p->err();
     EXPECT_TRUE(reported("abc.txt")) << readFile(report());
-    if (VERITOME_WITH_DIALOG) {
-        EXPECT_TRUE(reported(kAbcMd5)) << readFile(report());
-        EXPECT_NE(readFile(report()).find(kAbcCrc32), std::string::npos);
-    }
+    EXPECT_TRUE(reported(kAbcMd5)) << readFile(report());
+    EXPECT_NE(readFile(report()).find(kAbcCrc32), std::string::npos);
     p->signal(SIGTERM);
     EXPECT_EQ(p->wait(10s), 0) << p->err();
 }
@@ -250,8 +245,7 @@ TEST_F(ProgramOnDisplay, SecondStartRaisesTheMinimisedWindowAndEnds) {
     EXPECT_EQ(second->wait(5s), 0) << second->err();
     EXPECT_EQ(second->err(), "");
     EXPECT_TRUE(waitFor([&] { return wmState(w) == 1 && isViewable(w); }, 5s));
-    EXPECT_TRUE(reported(VERITOME_WITH_DIALOG ? kHelloMd5 : "elsewhere/data.bin"))
-        << readFile(report());
+    EXPECT_TRUE(reported(kHelloMd5)) << readFile(report());
     EXPECT_TRUE(first->running());
     EXPECT_EQ(windowsOfClass(kClass).size(), 1u);
 

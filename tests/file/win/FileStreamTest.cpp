@@ -1,5 +1,8 @@
 // File streams: block reads, the 64 KiB output buffer, seeks, truncation, failures.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -89,6 +92,25 @@ TEST(FileInputStream, MissingFileOrFolderDoesNotOpen) {
         EXPECT_EQ(got, 0u);
     }
     in->release();
+}
+
+// A pipe or a device is refused by its status, before any open (opening a device can act on
+// it): a watch on the pipe sees no open at all.
+TEST(FileInputStream, APipeIsRefusedWithoutBeingOpened) {
+    TempFolder folder;
+    const std::string fifo = folder.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, fifo.c_str(), IN_OPEN), 0);
+    FileInputStream* in = FileInputStream::create();
+    EXPECT_FALSE(in->open(folder.text("pipe").c_str()));
+    ASSERT_NE(in->failureReason(), nullptr);
+    EXPECT_STREQ(in->failureReason(), "Not a regular file");
+    in->release();
+    alignas(inotify_event) char events[4096];
+    EXPECT_LT(::read(watch, events, sizeof events), 0) << "the pipe was opened";
+    ::close(watch);
 }
 
 TEST(FileOutputStream, KeepsTheTailOfA64KiBBufferUntilFlush) {

@@ -1,12 +1,6 @@
 // The frame in a real (headless) window: a file dropped on the drop area runs the tool's task,
 // a second drop is ignored, Cancel and the end texts reach the status bar, and a close during
 // a run waits for the worker.
-// Built once the frame's window is (it needs the drop-down list).
-#ifndef VERITOME_FRAME_WINDOW
-#define VERITOME_FRAME_WINDOW 1
-#endif
-#if VERITOME_FRAME_WINDOW
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -210,5 +204,3 @@ TEST_F(FrameWindowRun, ClosingTheWindowClosesTheAboutWindowFirst) {
 
 }  // namespace
 }  // namespace s::frame_testing
-
-#endif  // VERITOME_FRAME_WINDOW

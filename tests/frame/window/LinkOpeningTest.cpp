@@ -1,11 +1,6 @@
 // The links of the frame's status bar and of the About window open exactly their addresses
 // through the desktop's opener: a recording "xdg-open" first on PATH notes every call, the
 // address arrives as its one argument (no shell in between), and no child is left unreaped.
-#ifndef VERITOME_FRAME_WINDOW
-#define VERITOME_FRAME_WINDOW 1
-#endif
-#if VERITOME_FRAME_WINDOW
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -148,5 +143,3 @@ TEST_F(LinkOpening, TheAboutWindowsLinksOpenTheirAddresses) {
 
 }  // namespace
 }  // namespace s::frame_testing
-
-#endif

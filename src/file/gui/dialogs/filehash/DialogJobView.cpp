@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "file/win/OsName.h"
 #include "file/win/PathWin.h"
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/dialogs/dragndrop/IDialogView.h"
@@ -11,6 +12,8 @@
 #include "gui/win/EditBase.h"
 #include "gui/win/Label.h"
 #include "gui/win/TextField.h"
+#include "platform/FileProbe.h"
+#include "str/Utf8.h"
 
 namespace s::file::gui::dialogs::filehash {
 
@@ -35,10 +38,18 @@ bool Dialog::firstEntry(StrBuffer* path) {
     win::PathWin* p = win::PathWin::create();
     p->set(path);
     pendingReason_.clear();
-    if (!p->isValid() || !p->exists()) {
+    // The job passes over a path that is missing or a folder without a word; the reason is
+    // the system's own (a folder that may not be searched is "Permission denied", not "No such
+    // file"). A device or a pipe the job reports itself, never opening it.
+    if (!p->isValid()) {
         pendingReason_ = u"No such file or directory";
-    } else if (p->isDirectory()) {
-        pendingReason_ = u"Is a directory";
+    } else if (!p->exists() || p->isDirectory()) {
+        const platform::FileProbe probe =
+            platform::probeFile(win::osName(p->fullPath()->text()), false);
+        StrBuffer* reason = StrBuffer::create();
+        str::appendUtf8(reason, probe.reason.empty() ? "No such file or directory" : probe.reason);
+        pendingReason_ = textOf(reason);
+        reason->release();
     }
     if (!pendingReason_.empty()) {
         StrBuffer* name = p->fileName(nullptr, false);

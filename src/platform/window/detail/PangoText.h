@@ -1,6 +1,8 @@
 // Pango layouts of the layer's texts (internal to the window layer).
 #pragma once
 
+#include "detail/Private.h"
+
 #include <pango/pangocairo.h>
 
 #include <cstdint>

@@ -2,6 +2,8 @@
 // program.
 #pragma once
 
+#include "detail/Private.h"
+
 namespace platform::window {
 
 // Installs an X error handler (once per process) that ignores the BadWindow answer to an event

@@ -1,6 +1,8 @@
 // Window shapes through the X Shape extension, for the display library's X11 windows.
 #pragma once
 
+#include "detail/Private.h"
+
 #include <vector>
 
 #include "platform/window/Types.h"

@@ -2,6 +2,8 @@
 // operations the backends and the message loop share.
 #pragma once
 
+#include "detail/Private.h"
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -32,8 +34,8 @@ struct TopLevelState {
     // Minimised while maximised: a restore brings the window back maximised.
     bool maximisedBeforeMinimise = false;
     std::vector<Rect> shape;  // client coordinates; empty: the whole rectangle
-    Size minimumSize;     // asked for
-    Size appliedMinimum;  // as the backend last heard it
+    Size minimumSize;         // asked for
+    Size appliedMinimum;      // as the backend last heard it
     // Placements told to the backend and not yet reported back by it (steady clock ms): a report
     // of an older one arriving after a newer placement is stale.
     std::deque<std::pair<Point, std::int64_t>> sentMoves;

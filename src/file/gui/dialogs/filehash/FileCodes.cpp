@@ -1,0 +1,137 @@
+// Reading files for their codes, on two threads.
+#include "file/gui/dialogs/filehash/FileCodes.h"
+
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "digest/IDigester.h"
+#include "file/gui/dialogs/filehash/HashAlgorithms.h"
+#include "file/gui/dialogs/filehash/HashJob.h"
+#include "file/win/FileInputStream.h"
+#include "platform/File.h"
+#include "platform/FileProbe.h"
+#include "str/Utf8.h"
+#include "str/strbuffer/StrBuffer.h"
+
+namespace s::file::gui::dialogs::filehash {
+
+namespace {
+
+bool isCancelled(const std::atomic<bool>* cancel) {
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+}  // namespace
+
+FileCode FileCodes::compute(const FileCodeJob& job, const std::atomic<bool>* cancel,
+                            const std::function<void(std::uint64_t)>& addRead) {
+    FileCode result;
+    if (isCancelled(cancel)) return result;
+    // No file name holds a NUL byte: such a name is cut short by the system and would name
+    // another file.
+    if (job.path.empty() || job.path.find('\0') != std::string::npos) {
+        result.status = FileCode::Status::Missing;
+        result.reason = platform::fileErrorText(2);  // ENOENT
+        return result;
+    }
+    digest::IDigester* digester = HashAlgorithms::newDigester(job.algorithm);
+    if (!digester) {
+        result.status = FileCode::Status::Failed;
+        return result;
+    }
+    str::strbuffer::StrBuffer* path = str::strbuffer::StrBuffer::create();
+    str::appendUtf8(path, job.path);
+    win::FileInputStream* stream = win::FileInputStream::create();
+    if (!stream->open(path->text())) {
+        platform::FileProbe probe = platform::probeFile(job.path, false);
+        result.status = probe.kind == platform::FileKind::Missing ? FileCode::Status::Missing
+                                                                  : FileCode::Status::Failed;
+        const char* reason = stream->failureReason();
+        result.reason = reason ? reason : probe.reason;
+    } else {
+        thread_local std::unique_ptr<std::uint8_t[]> buffer;
+        if (!buffer) buffer.reset(new std::uint8_t[HashJob::kReadSize]);
+        std::uint32_t got = 0;
+        bool cancelled = false;
+        while (!(cancelled = isCancelled(cancel)) &&
+               stream->read(buffer.get(), HashJob::kReadSize, &got)) {
+            digester->update(buffer.get(), got);
+            if (addRead) addRead(got);
+        }
+        const char* reason = cancelled ? nullptr : stream->failureReason();
+        if (cancelled) {
+            result.status = FileCode::Status::Cancelled;
+        } else if (reason) {
+            // A read that failed part way is not the end of the file.
+            result.status = FileCode::Status::Failed;
+            result.reason = reason;
+        } else {
+            digester->finish(nullptr);
+            str::strbuffer::StrBuffer* hex = str::strbuffer::StrBuffer::create();
+            digester->toText(hex);
+            result.hex = str::toUtf8String(hex->text(), hex->length());
+            hex->release();
+            result.status = FileCode::Status::Done;
+        }
+    }
+    stream->release();
+    path->release();
+    digester->release();
+    return result;
+}
+
+std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
+                                     const std::atomic<bool>* cancel, const Batch& batch,
+                                     const Progress& progress) {
+    std::vector<FileCode> codes(jobs.size());
+    std::uint64_t total = 0;
+    for (const FileCodeJob& job : jobs) {
+        if (job.path.find('\0') != std::string::npos) continue;
+        platform::FileStatus status = platform::fileStatus(job.path);
+        if (status.exists && !status.directory && status.size > 0) {
+            total += static_cast<std::uint64_t>(status.size);
+        }
+    }
+    std::mutex lock;
+    std::atomic<std::size_t> next{0};
+    std::uint64_t done = 0;
+    auto work = [&] {
+        std::vector<std::size_t> indexes;
+        std::vector<FileCode> finished;
+        auto flush = [&] {
+            if (indexes.empty()) return;
+            std::lock_guard<std::mutex> hold(lock);
+            if (batch) batch(indexes, finished);
+            indexes.clear();
+            finished.clear();
+        };
+        auto addRead = [&](std::uint64_t count) {
+            std::lock_guard<std::mutex> hold(lock);
+            done += count;
+            if (progress) progress(done, std::max(total, done));
+        };
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            FileCode code = compute(jobs[i], cancel, addRead);
+            if (code.status == FileCode::Status::Cancelled) break;
+            codes[i] = code;
+            indexes.push_back(i);
+            finished.push_back(std::move(code));
+            if (indexes.size() >= kBatch) flush();
+        }
+        flush();
+    };
+    // One file is read on the caller's thread alone; more share two threads.
+    std::thread helper;
+    if (jobs.size() > 1) {
+        try {
+            helper = std::thread(work);
+        } catch (...) {
+        }
+    }
+    work();
+    if (helper.joinable()) helper.join();
+    return codes;
+}
+
+}  // namespace s::file::gui::dialogs::filehash
