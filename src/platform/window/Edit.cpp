@@ -1,5 +1,6 @@
-// The text control: state, Pango layout with offset maps, keys, mouse, painting and the
-// operations of Edit.h. Boundaries (graphemes, words, lines) come from the Pango layout.
+// The text control: its window's state, keys, mouse, input methods, painting and the
+// operations of Edit.h. The text and its history are an EditModel; boundaries (graphemes,
+// words, lines) come from its EditLayout.
 #include "platform/window/Edit.h"
 
 #include <pango/pangocairo.h>
@@ -10,22 +11,25 @@
 #include <string>
 #include <vector>
 
-#include "detail/Core.h"
-#include "detail/PangoText.h"
+#include "detail/EditLayout.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/EditModel.h"
 #include "platform/window/Input.h"
 #include "platform/window/Picture.h"
+#include "platform/window/Popup.h"
 #include "platform/window/Text.h"
 
 namespace platform::window {
 
 namespace {
 
+using detail::EditLayout;
+using Kind = EditModel::Kind;
+
 constexpr std::int32_t kPad = 2;  // between the frame and the text
 constexpr std::uint32_t kBlinkTimer = 0xED17;
 constexpr std::uint32_t kBlinkMs = 530;
-constexpr std::size_t kUndoDepth = 100;
 constexpr int kWheelLines = 3;
 
 bool isHigh(char16_t c) {
@@ -35,148 +39,15 @@ bool isLow(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-// A Pango layout of a text with the maps between UTF-16 offsets, UTF-8 byte offsets and the
-// character indices of Pango's boundary attributes.
-struct Shaped {
-    PangoLayout* layout = nullptr;
-    PangoAttrList* base = nullptr;    // the font's own attributes
-    std::vector<int> byteOf;          // UTF-16 offset -> byte offset (size n + 1)
-    std::vector<int> charOf;          // UTF-16 offset -> character index (size n + 1)
-    std::vector<int> unitOf;          // character index -> UTF-16 offset (size chars + 1)
-    std::vector<PangoLogAttr> attrs;  // a copy: painting sets attributes, which remakes Pango's
-    int chars = 0;
-
-    Shaped() = default;
-    Shaped(const Shaped&) = delete;
-    Shaped& operator=(const Shaped&) = delete;
-    ~Shaped() {
-        if (base) pango_attr_list_unref(base);
-        if (layout) g_object_unref(layout);
-    }
-
-    int unitAtByte(int byte) const {
-        auto it = std::lower_bound(byteOf.begin(), byteOf.end(), byte);
-        return static_cast<int>(it - byteOf.begin());
-    }
-    int next(int u) const {
-        int c = charOf[u];
-        while (c < chars) {
-            if (attrs[++c].is_cursor_position) break;
-        }
-        return unitOf[c];
-    }
-    int prev(int u) const {
-        int c = charOf[u];
-        while (c > 0) {
-            if (attrs[--c].is_cursor_position) break;
-        }
-        return unitOf[c];
-    }
-    int wordRight(int u) const {
-        int c = charOf[u];
-        if (c < chars) ++c;
-        while (c < chars && !attrs[c].is_word_end) ++c;
-        return unitOf[c];
-    }
-    int wordLeft(int u) const {
-        int c = charOf[u];
-        if (c > 0) --c;
-        while (c > 0 && !attrs[c].is_word_start) --c;
-        return unitOf[c];
-    }
-    // The nearest grapheme boundary at or before u.
-    int snap(int u) const {
-        int c = charOf[u];
-        while (c > 0 && !attrs[c].is_cursor_position) --c;
-        return unitOf[c];
-    }
-    // The word around u, or the run of non-word characters when u is between words.
-    void wordAt(int u, int* from, int* to) const {
-        int c = charOf[u];
-        if (c >= chars && c > 0) --c;
-        bool inWord = false;
-        int s = c;
-        while (s > 0 && !attrs[s].is_word_start) --s;
-        if (attrs[s].is_word_start) {
-            int e = s + 1;
-            while (e < chars && !attrs[e].is_word_end) ++e;
-            inWord = c < e && attrs[e].is_word_end;
-            if (inWord) {
-                *from = unitOf[s];
-                *to = unitOf[e];
-                return;
-            }
-        }
-        int s2 = c;
-        while (s2 > 0 && !attrs[s2].is_word_end && !attrs[s2].is_word_start) --s2;
-        int e2 = c + 1;
-        while (e2 < chars && !attrs[e2].is_word_start && !attrs[e2].is_word_end) ++e2;
-        *from = unitOf[s2];
-        *to = unitOf[std::min(e2, chars)];
-    }
-};
-
-std::unique_ptr<Shaped> shape(const Font& font, std::u16string_view text, int wrapWidth,
-                              bool oneLine) {
-    auto s = std::make_unique<Shaped>();
-    std::string utf8;
-    utf8.reserve(text.size());
-    std::size_t n = text.size();
-    s->byteOf.assign(n + 1, 0);
-    s->charOf.assign(n + 1, 0);
-    int chars = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        s->byteOf[i] = static_cast<int>(utf8.size());
-        s->charOf[i] = chars;
-        s->unitOf.push_back(static_cast<int>(i));
-        char16_t c = text[i];
-        if (isHigh(c) && i + 1 < n && isLow(text[i + 1])) {
-            appendUtf8(utf8, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) +
-                                 (static_cast<char32_t>(text[i + 1]) - 0xDC00));
-            ++i;
-            s->byteOf[i] = s->byteOf[i - 1];
-            s->charOf[i] = chars;
-        } else if (isHigh(c) || isLow(c) || c == 0) {
-            appendUtf8(utf8, 0xFFFD);  // Pango takes valid UTF-8 without NUL only
-        } else {
-            appendUtf8(utf8, c);
-        }
-        ++chars;
-    }
-    s->byteOf[n] = static_cast<int>(utf8.size());
-    s->charOf[n] = chars;
-    s->unitOf.push_back(static_cast<int>(n));
-    s->chars = chars;
-    s->layout = detail::makeLayout(font, u"", wrapWidth);
-    if (wrapWidth > 0) pango_layout_set_wrap(s->layout, PANGO_WRAP_WORD_CHAR);
-    if (oneLine) pango_layout_set_single_paragraph_mode(s->layout, TRUE);
-    pango_layout_set_text(s->layout, utf8.data(), static_cast<int>(utf8.size()));
-    PangoAttrList* attrs = pango_layout_get_attributes(s->layout);
-    s->base = attrs ? pango_attr_list_copy(attrs) : pango_attr_list_new();
-    int count = 0;
-    const PangoLogAttr* log = pango_layout_get_log_attrs_readonly(s->layout, &count);
-    s->attrs.assign(log, log + count);
-    s->attrs.resize(static_cast<std::size_t>(chars) + 1);
-    return s;
-}
-
-struct Snapshot {
-    std::u16string text;
-    std::int32_t anchor = 0;
-    std::int32_t caret = 0;
-};
-
-enum class LastEdit { kNone, kTyping, kOther };
-
 struct EditState {
+    explicit EditState(bool multiLine) : model(multiLine), multiLine(multiLine) {}
+
     Handle self = kNoWindow;
+    EditModel model;
     bool multiLine = false;
     bool wrap = true;  // multi-line controls only
     bool readOnly = false;
     bool frame = true;
-    std::u16string text;
-    std::int32_t anchor = 0;
-    std::int32_t caret = 0;
     Font font;
     EditColours colours;
     Point scroll;
@@ -188,14 +59,11 @@ struct EditState {
     char16_t pendingHigh = 0;  // a typed high surrogate waiting for its pair
     std::u16string preedit;
     std::int32_t preeditCursor = 0;
-    std::vector<Snapshot> undo;
-    std::vector<Snapshot> redo;
-    LastEdit last = LastEdit::kNone;
     // Layouts of the text alone and of the text with the pre-edit, remade after changes.
     std::uint64_t version = 1;
-    std::unique_ptr<Shaped> plain;
+    std::unique_ptr<EditLayout> plain;
     std::uint64_t plainVersion = 0;
-    std::unique_ptr<Shaped> shown;
+    std::unique_ptr<EditLayout> shown;
     std::uint64_t shownVersion = 0;
     EditExtent reported;  // the scroll state the parent was last told of
 };
@@ -225,59 +93,51 @@ std::int32_t wrapWidth(const EditState& st) {
     return st.multiLine && st.wrap ? innerRect(st).width : -1;
 }
 
-const Shaped& plainLayout(EditState& st) {
+const EditLayout& plainLayout(EditState& st) {
     if (!st.plain || st.plainVersion != st.version) {
-        st.plain = shape(st.font, st.text, wrapWidth(st), !st.multiLine);
+        st.plain = EditLayout::make(st.font, st.model.text(), wrapWidth(st), !st.multiLine);
         st.plainVersion = st.version;
     }
     return *st.plain;
 }
 
 // The layout painted: the text with the pre-edit at the caret.
-const Shaped& shownLayout(EditState& st) {
+const EditLayout& shownLayout(EditState& st) {
     if (st.preedit.empty()) return plainLayout(st);
     if (!st.shown || st.shownVersion != st.version) {
-        std::u16string t = st.text;
-        t.insert(static_cast<std::size_t>(st.caret), st.preedit);
-        st.shown = shape(st.font, t, wrapWidth(st), !st.multiLine);
+        std::u16string t = st.model.text();
+        t.insert(static_cast<std::size_t>(st.model.caret()), st.preedit);
+        st.shown = EditLayout::make(st.font, t, wrapWidth(st), !st.multiLine);
         st.shownVersion = st.version;
     }
     return *st.shown;
 }
 
 std::int32_t shownCaret(const EditState& st) {
-    return st.preedit.empty() ? st.caret : st.caret + st.preeditCursor;
-}
-
-PangoRectangle logicalExtents(const Shaped& s) {
-    PangoRectangle logical{};
-    pango_layout_get_pixel_extents(s.layout, nullptr, &logical);
-    return logical;
+    return st.model.caret() + (st.preedit.empty() ? 0 : st.preeditCursor);
 }
 
 // Client position of the layout's origin.
-Point textOrigin(EditState& st, const Shaped& s) {
+Point textOrigin(EditState& st, const EditLayout& s) {
     Rect inner = innerRect(st);
     if (st.multiLine) return {inner.x - st.scroll.x, inner.y - st.scroll.y};
-    std::int32_t h = logicalExtents(s).height;
+    std::int32_t h = s.extents().height;
     return {inner.x - st.scroll.x, (clientSize(st).height - h) / 2};
 }
 
 Rect caretRectIn(EditState& st) {
-    const Shaped& s = shownLayout(st);
-    PangoRectangle strong{};
-    pango_layout_get_cursor_pos(s.layout, s.byteOf[shownCaret(st)], &strong, nullptr);
+    const EditLayout& s = shownLayout(st);
+    PangoRectangle strong = s.cursorAt(shownCaret(st));
     Point o = textOrigin(st, s);
     std::int32_t h = std::max(1, PANGO_PIXELS(strong.height));
     return {o.x + PANGO_PIXELS(strong.x), o.y + PANGO_PIXELS(strong.y), 1, h};
 }
 
 void ensureCaretVisible(EditState& st) {
-    const Shaped& s = shownLayout(st);
+    const EditLayout& s = shownLayout(st);
     Rect inner = innerRect(st);
-    PangoRectangle strong{};
-    pango_layout_get_cursor_pos(s.layout, s.byteOf[shownCaret(st)], &strong, nullptr);
-    PangoRectangle logical = logicalExtents(s);
+    PangoRectangle strong = s.cursorAt(shownCaret(st));
+    PangoRectangle logical = s.extents();
     std::int32_t x = PANGO_PIXELS(strong.x);
     if (x < st.scroll.x) st.scroll.x = x;
     if (x + 1 > st.scroll.x + inner.width) st.scroll.x = x + 1 - inner.width;
@@ -299,20 +159,15 @@ void notifyParent(const EditState& st, std::uint32_t code) {
         send(parent, msg::kCommand, static_cast<WParam>(code) << 16, static_cast<LParam>(st.self));
 }
 
-std::int32_t lineHeightOf(const Shaped& s) {
-    return std::max(1,
-                    logicalExtents(s).height / std::max(1, pango_layout_get_line_count(s.layout)));
-}
-
 EditExtent extentOf(EditState& st) {
-    const Shaped& s = shownLayout(st);
-    PangoRectangle logical = logicalExtents(s);
+    const EditLayout& s = shownLayout(st);
+    PangoRectangle logical = s.extents();
     Rect inner = innerRect(st);
     EditExtent e;
     e.content = {logical.width + 1, st.multiLine ? logical.height : inner.height};
     e.page = {inner.width, inner.height};
     e.scroll = st.scroll;
-    e.lineHeight = lineHeightOf(s);
+    e.lineHeight = s.lineHeight();
     return e;
 }
 
@@ -363,150 +218,78 @@ void textChanged(EditState& st) {
     notifyParent(st, kEditChange);
 }
 
-std::u16string selectedText(const EditState& st) {
-    std::int32_t a = std::min(st.anchor, st.caret);
-    std::int32_t b = std::max(st.anchor, st.caret);
-    return st.text.substr(static_cast<std::size_t>(a), static_cast<std::size_t>(b - a));
-}
-
 // The selection is settled (mouse released, keys let go): it becomes the primary selection.
 void selectionSettled(const EditState& st) {
-    if (st.anchor != st.caret) setPrimarySelectionText(displayText(selectedText(st)));
+    if (st.model.hasSelection()) setPrimarySelectionText(displayText(st.model.selectedText()));
 }
 
-void pushUndo(EditState& st) {
-    st.undo.push_back({st.text, st.anchor, st.caret});
-    if (st.undo.size() > kUndoDepth) st.undo.erase(st.undo.begin());
-    st.redo.clear();
+void replaceSelection(EditState& st, std::u16string_view with, Kind kind) {
+    if (st.model.replaceSelection(with, kind)) textChanged(st);
 }
 
-// A one-line field takes pasted lines as one: trailing line breaks go, inner ones become spaces.
-std::u16string fitLines(const EditState& st, std::u16string_view in) {
-    std::u16string s(in);
-    if (st.multiLine) return s;
-    while (!s.empty() && (s.back() == u'\n' || s.back() == u'\r')) s.pop_back();
-    std::u16string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n') continue;
-        out.push_back(s[i] == u'\r' || s[i] == u'\n' ? u' ' : s[i]);
-    }
-    return out;
-}
-
-void replaceSelection(EditState& st, std::u16string_view with, LastEdit kind) {
-    std::int32_t a = std::min(st.anchor, st.caret);
-    std::int32_t b = std::max(st.anchor, st.caret);
-    if (a == b && with.empty()) return;
-    bool coalesce = kind == LastEdit::kTyping && st.last == LastEdit::kTyping && a == b;
-    if (!coalesce) pushUndo(st);
-    st.text.replace(static_cast<std::size_t>(a), static_cast<std::size_t>(b - a), with);
-    st.anchor = st.caret = a + static_cast<std::int32_t>(with.size());
-    st.last = kind;
-    textChanged(st);
-}
-
-void moveCaret(EditState& st, std::int32_t to, bool extend) {
-    st.caret = to;
-    if (!extend) st.anchor = to;
-    st.last = LastEdit::kNone;
+void select(EditState& st, std::int32_t anchor, std::int32_t caret) {
+    st.model.select(anchor, caret);
     caretMoved(st);
 }
 
-bool restore(EditState& st, std::vector<Snapshot>& from, std::vector<Snapshot>& to) {
-    if (from.empty()) return false;
-    to.push_back({st.text, st.anchor, st.caret});
-    Snapshot s = std::move(from.back());
-    from.pop_back();
-    st.text = std::move(s.text);
-    st.anchor = s.anchor;
-    st.caret = s.caret;
-    st.last = LastEdit::kNone;
+void moveCaret(EditState& st, std::int32_t to, bool extend) {
+    select(st, extend ? st.model.anchor() : to, to);
+}
+
+bool undo(EditState& st, bool redo) {
+    if (!(redo ? st.model.redo() : st.model.undo())) return false;
     textChanged(st);
     return true;
 }
 
 bool copySelection(const EditState& st) {
-    if (st.anchor == st.caret) return false;
-    return setClipboardText(displayText(selectedText(st)));
+    if (!st.model.hasSelection()) return false;
+    return setClipboardText(displayText(st.model.selectedText()));
+}
+
+void paste(EditState& st, const std::u16string& text) {
+    if (st.model.paste(text)) textChanged(st);
 }
 
 bool pasteText(EditState& st, bool primary) {
     std::u16string t;
     bool ok = primary ? primarySelectionText(&t) : clipboardText(&t);
     if (!ok) return false;
-    replaceSelection(st, fitLines(st, t), LastEdit::kOther);
+    paste(st, t);
     return true;
 }
 
-std::int32_t lineOf(const Shaped& s, std::int32_t u, int* x) {
-    int line = 0;
-    int xPos = 0;
-    pango_layout_index_to_line_x(s.layout, s.byteOf[u], 0, &line, &xPos);
-    if (x) *x = xPos;
-    return line;
-}
-
-std::int32_t lineStart(const Shaped& s, std::int32_t u) {
-    PangoLayoutLine* line = pango_layout_get_line_readonly(s.layout, lineOf(s, u, nullptr));
-    return line ? s.unitAtByte(line->start_index) : 0;
-}
-
-std::int32_t lineEnd(const Shaped& s, std::int32_t u) {
-    int index = lineOf(s, u, nullptr);
-    PangoLayoutLine* line = pango_layout_get_line_readonly(s.layout, index);
-    if (!line) return static_cast<std::int32_t>(s.byteOf.size()) - 1;
-    std::int32_t end = s.unitAtByte(line->start_index + line->length);
-    // A wrapped line ends before the space it broke at, so End stays on this line.
-    if (index + 1 < pango_layout_get_line_count(s.layout) && end > 0) {
-        PangoLayoutLine* next = pango_layout_get_line_readonly(s.layout, index + 1);
-        if (next && next->start_index == line->start_index + line->length) end = s.prev(end);
-    }
-    return end;
-}
-
 // The offset on the line `delta` lines away from the caret's, at the remembered x position.
-std::int32_t lineMove(EditState& st, const Shaped& s, int delta) {
+std::int32_t lineMove(EditState& st, const EditLayout& s, int delta) {
     int x = 0;
-    int line = lineOf(s, st.caret, &x);
+    int line = s.lineOf(st.model.caret(), &x);
     if (st.preferredX < 0) st.preferredX = x;
     int target = line + delta;
-    int count = pango_layout_get_line_count(s.layout);
     if (target < 0) return 0;
-    if (target >= count) return static_cast<std::int32_t>(st.text.size());
-    PangoLayoutLine* l = pango_layout_get_line_readonly(s.layout, target);
-    int index = 0;
-    int trailing = 0;
-    pango_layout_line_x_to_index(l, st.preferredX, &index, &trailing);
-    std::int32_t u = s.unitAtByte(index);
-    for (int i = 0; i < trailing; ++i) u = s.next(u);
-    return std::min(u, lineEnd(s, u));
+    if (target >= s.lineCount()) return static_cast<std::int32_t>(st.model.text().size());
+    std::int32_t u = s.offsetOnLine(target, st.preferredX);
+    return std::min(u, s.lineEnd(u));
 }
 
-std::int32_t visibleLines(EditState& st, const Shaped& s) {
-    return std::max(1, innerRect(st).height / lineHeightOf(s));
+std::int32_t visibleLines(EditState& st, const EditLayout& s) {
+    return std::max(1, innerRect(st).height / s.lineHeight());
 }
 
 // The offset under a client point (nearest grapheme boundary).
 std::int32_t offsetAt(EditState& st, Point p) {
-    const Shaped& s = plainLayout(st);
+    const EditLayout& s = plainLayout(st);
     Point o = textOrigin(st, s);
-    int index = 0;
-    int trailing = 0;
-    pango_layout_xy_to_index(s.layout, (p.x - o.x) * PANGO_SCALE, (p.y - o.y) * PANGO_SCALE, &index,
-                             &trailing);
-    std::int32_t u = s.unitAtByte(index);
-    for (int i = 0; i < trailing; ++i) u = s.next(u);
-    return u;
+    return s.offsetAt({p.x - o.x, p.y - o.y});
 }
 
 bool handleKey(EditState& st, std::uint32_t key) {
     bool shift = isKeyDown(vk::kShift);
     bool ctrl = isKeyDown(vk::kControl);
     bool canEdit = editable(st);
-    const Shaped& s = plainLayout(st);
-    std::int32_t end = static_cast<std::int32_t>(st.text.size());
-    bool hasSelection = st.anchor != st.caret;
+    const EditLayout& s = plainLayout(st);
+    const EditModel& m = st.model;
+    std::int32_t end = static_cast<std::int32_t>(m.text().size());
+    std::int32_t caret = m.caret();
     auto keepX = [&] { st.preferredX = -1; };
     switch (key) {
         case vk::kLeft:
@@ -515,12 +298,12 @@ bool handleKey(EditState& st, std::uint32_t key) {
             bool right = key == vk::kRight;
             std::int32_t to;
             if (ctrl) {
-                to = right ? s.wordRight(st.caret) : s.wordLeft(st.caret);
-            } else if (hasSelection && !shift) {
+                to = right ? s.wordRight(caret) : s.wordLeft(caret);
+            } else if (m.hasSelection() && !shift) {
                 // An arrow collapses a selection to its side.
-                to = right ? std::max(st.anchor, st.caret) : std::min(st.anchor, st.caret);
+                to = right ? m.selectionEnd() : m.selectionStart();
             } else {
-                to = right ? s.next(st.caret) : s.prev(st.caret);
+                to = right ? s.next(caret) : s.prev(caret);
             }
             moveCaret(st, to, shift);
             return true;
@@ -541,27 +324,27 @@ bool handleKey(EditState& st, std::uint32_t key) {
         }
         case vk::kHome:
             keepX();
-            moveCaret(st, ctrl || !st.multiLine ? 0 : lineStart(s, st.caret), shift);
+            moveCaret(st, ctrl || !st.multiLine ? 0 : s.lineStart(caret), shift);
             return true;
         case vk::kEnd:
             keepX();
-            moveCaret(st, ctrl || !st.multiLine ? end : lineEnd(s, st.caret), shift);
+            moveCaret(st, ctrl || !st.multiLine ? end : s.lineEnd(caret), shift);
             return true;
         case vk::kBack:
         case vk::kDelete: {
             if (!canEdit) return true;
             if (key == vk::kDelete && shift && !ctrl) {  // Shift+Delete cuts
-                if (copySelection(st)) replaceSelection(st, u"", LastEdit::kOther);
+                if (copySelection(st)) replaceSelection(st, u"", Kind::kOther);
                 return true;
             }
-            if (!hasSelection) {
+            if (!m.hasSelection()) {
                 bool back = key == vk::kBack;
-                std::int32_t to = back ? (ctrl ? s.wordLeft(st.caret) : s.prev(st.caret))
-                                       : (ctrl ? s.wordRight(st.caret) : s.next(st.caret));
-                if (to == st.caret) return true;
-                st.anchor = to;
+                std::int32_t to = back ? (ctrl ? s.wordLeft(caret) : s.prev(caret))
+                                       : (ctrl ? s.wordRight(caret) : s.next(caret));
+                if (to == caret) return true;
+                st.model.select(to, caret);
             }
-            replaceSelection(st, u"", LastEdit::kOther);
+            replaceSelection(st, u"", Kind::kOther);
             return true;
         }
         case vk::kInsert:
@@ -577,30 +360,23 @@ bool handleKey(EditState& st, std::uint32_t key) {
     if (!ctrl) return false;
     switch (key) {
         case 'A':
-            st.anchor = 0;
-            moveCaret(st, end, true);
+            select(st, 0, end);
             selectionSettled(st);
             return true;
         case 'C':
             copySelection(st);
             return true;
         case 'X':
-            if (copySelection(st) && canEdit) replaceSelection(st, u"", LastEdit::kOther);
+            if (copySelection(st) && canEdit) replaceSelection(st, u"", Kind::kOther);
             return true;
         case 'V':
             if (canEdit) pasteText(st, false);
             return true;
         case 'Z':
-            if (canEdit) {
-                if (shift) {
-                    restore(st, st.redo, st.undo);
-                } else {
-                    restore(st, st.undo, st.redo);
-                }
-            }
+            if (canEdit) undo(st, shift);
             return true;
         case 'Y':
-            if (canEdit) restore(st, st.redo, st.undo);
+            if (canEdit) undo(st, true);
             return true;
         default:
             return false;
@@ -610,7 +386,7 @@ bool handleKey(EditState& st, std::uint32_t key) {
 void handleChar(EditState& st, char16_t c) {
     if (!editable(st) || isKeyDown(vk::kControl)) return;
     if (c == u'\r') {
-        if (st.multiLine) replaceSelection(st, u"\n", LastEdit::kOther);
+        if (st.multiLine) replaceSelection(st, u"\n", Kind::kOther);
         return;
     }
     if (c < 0x20 || c == 0x7F) return;
@@ -622,11 +398,11 @@ void handleChar(EditState& st, char16_t c) {
         if (!st.pendingHigh) return;
         char16_t pair[2] = {st.pendingHigh, c};
         st.pendingHigh = 0;
-        replaceSelection(st, std::u16string_view(pair, 2), LastEdit::kTyping);
+        replaceSelection(st, std::u16string_view(pair, 2), Kind::kTyping);
         return;
     }
     st.pendingHigh = 0;
-    replaceSelection(st, std::u16string_view(&c, 1), LastEdit::kTyping);
+    replaceSelection(st, std::u16string_view(&c, 1), Kind::kTyping);
 }
 
 void setColour(cairo_t* cr, Colour c) {
@@ -644,19 +420,20 @@ void paint(EditState& st, Canvas& canvas) {
     Rect all{0, 0, size.width, size.height};
     bool enabled = isEnabled(st.self);
     const EditColours& col = st.colours;
+    const EditModel& m = st.model;
     if (col.fillBackground) canvas.fillRect(all, col.background);
     if (st.frame) canvas.frameRect(all, col.frame);
     std::int32_t b = st.frame ? 1 : 0;
     canvas.pushClip({b, b, size.width - 2 * b, size.height - 2 * b});
-    const Shaped& s = shownLayout(st);
-    PangoAttrList* attrs = pango_attr_list_copy(s.base);
+    const EditLayout& s = shownLayout(st);
+    PangoAttrList* attrs = pango_attr_list_copy(s.baseAttributes());
     if (!attrs) attrs = pango_attr_list_new();
     if (!st.preedit.empty()) {
-        insertColour(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE), s.byteOf[st.caret],
-                     s.byteOf[st.caret + static_cast<std::int32_t>(st.preedit.size())]);
-    } else if (st.anchor != st.caret && st.focused) {
-        int from = s.byteOf[std::min(st.anchor, st.caret)];
-        int to = s.byteOf[std::max(st.anchor, st.caret)];
+        insertColour(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE), s.byteAt(m.caret()),
+                     s.byteAt(m.caret() + static_cast<std::int32_t>(st.preedit.size())));
+    } else if (m.hasSelection() && st.focused) {
+        int from = s.byteAt(m.selectionStart());
+        int to = s.byteAt(m.selectionEnd());
         Colour f = col.selectedText;
         Colour g = col.selection;
         insertColour(attrs, pango_attr_foreground_new(red(f) * 257, green(f) * 257, blue(f) * 257),
@@ -664,7 +441,7 @@ void paint(EditState& st, Canvas& canvas) {
         insertColour(attrs, pango_attr_background_new(red(g) * 257, green(g) * 257, blue(g) * 257),
                      from, to);
     }
-    pango_layout_set_attributes(s.layout, attrs);
+    pango_layout_set_attributes(s.layout(), attrs);
     pango_attr_list_unref(attrs);
     Point o = textOrigin(st, s);
     auto* cr = static_cast<cairo_t*>(canvas.nativeContext());
@@ -673,7 +450,7 @@ void paint(EditState& st, Canvas& canvas) {
         cairo_save(cr);
         setColour(cr, text);
         cairo_move_to(cr, o.x, o.y);
-        pango_cairo_show_layout(cr, s.layout);
+        pango_cairo_show_layout(cr, s.layout());
         cairo_restore(cr);
     }
     if (st.focused && st.caretOn && enabled) canvas.fillRect(caretRectIn(st), text);
@@ -682,8 +459,7 @@ void paint(EditState& st, Canvas& canvas) {
 
 void selectAllHere(EditState& st) {
     setFocus(st.self);
-    st.anchor = 0;
-    moveCaret(st, static_cast<std::int32_t>(st.text.size()), true);
+    select(st, 0, static_cast<std::int32_t>(st.model.text().size()));
     selectionSettled(st);
 }
 
@@ -767,8 +543,7 @@ Result handler(Handle h, std::uint32_t m, WParam wp, LParam lp) {
                 std::int32_t from = 0;
                 std::int32_t to = 0;
                 plainLayout(*st).wordAt(at, &from, &to);
-                st->anchor = from;
-                moveCaret(*st, to, true);
+                select(*st, from, to);
                 selectionSettled(*st);
                 return 0;
             }
@@ -780,7 +555,7 @@ Result handler(Handle h, std::uint32_t m, WParam wp, LParam lp) {
         case msg::kMouseMove:
             if (st->dragging) {
                 std::int32_t at = offsetAt(*st, unpackPoint(lp));
-                if (at != st->caret) moveCaret(*st, at, true);
+                if (at != st->model.caret()) moveCaret(*st, at, true);
             }
             return 0;
         case msg::kLButtonUp:
@@ -799,16 +574,16 @@ Result handler(Handle h, std::uint32_t m, WParam wp, LParam lp) {
             std::u16string primary;
             if (!primarySelectionText(&primary)) return 0;
             std::int32_t at = offsetAt(*st, unpackPoint(lp));
-            st->anchor = st->caret = at;
-            replaceSelection(*st, fitLines(*st, primary), LastEdit::kOther);
+            st->model.select(at, at);
+            paste(*st, primary);
             return 0;
         }
         case msg::kMouseWheel: {
             if (!st->multiLine) return defaultHandler(h, m, wp, lp);
-            const Shaped& s = plainLayout(*st);
-            std::int32_t most = std::max(0, logicalExtents(s).height - innerRect(*st).height);
+            const EditLayout& s = plainLayout(*st);
+            std::int32_t most = std::max(0, s.extents().height - innerRect(*st).height);
             std::int32_t to = std::clamp(
-                st->scroll.y - wheelDelta(wp) * kWheelLines * lineHeightOf(s) / 120, 0, most);
+                st->scroll.y - wheelDelta(wp) * kWheelLines * s.lineHeight() / 120, 0, most);
             // At either end the turn goes on to the parent, so the page around scrolls.
             if (to == st->scroll.y) return defaultHandler(h, m, wp, lp);
             st->scroll.y = to;
@@ -826,10 +601,11 @@ void registerEditClass() {
     std::call_once(once, [] { registerClass(kEditClass, &handler); });
 }
 
-// Runs f(state) on the control's owner thread; false when h is not a live text control.
+// Runs f(state) on the control's owner thread (through the layer's one hand-off); false when h
+// is not a live text control.
 template <typename F>
 bool onEdit(Handle h, F f) {
-    return detail::runOnOwner(h, [&]() -> Result {
+    return callOnOwner(h, [&]() -> Result {
                EditState* st = stateOf(h);
                if (!st) return 0;
                return f(*st) ? 1 : 0;
@@ -840,8 +616,7 @@ bool onEdit(Handle h, F f) {
 
 Handle createEdit(Handle parent, Rect rect, std::uint32_t style) {
     registerEditClass();
-    auto* st = new EditState;
-    st->multiLine = (style & kEditMultiLine) != 0;
+    auto* st = new EditState((style & kEditMultiLine) != 0);
     st->wrap = (style & kEditNoWrap) == 0;
     st->readOnly = (style & kEditReadOnly) != 0;
     st->frame = (style & kEditNoFrame) == 0;
@@ -863,13 +638,8 @@ bool isEdit(Handle window) {
 bool setEditText(Handle edit, std::u16string_view text) {
     std::u16string t(text);
     return onEdit(edit, [&](EditState& st) {
-        bool changed = st.text != t;
-        st.text = t;
         // The start shows: a long code or a summary is read from its beginning.
-        st.anchor = st.caret = 0;
-        st.undo.clear();
-        st.redo.clear();
-        st.last = LastEdit::kNone;
+        bool changed = st.model.setText(t);
         st.scroll = {};
         if (changed) {
             textChanged(st);
@@ -883,7 +653,7 @@ bool setEditText(Handle edit, std::u16string_view text) {
 std::u16string editText(Handle edit) {
     std::u16string out;
     onEdit(edit, [&](EditState& st) {
-        out = st.text;
+        out = st.model.text();
         return true;
     });
     return out;
@@ -927,11 +697,10 @@ bool isEditReadOnly(Handle edit) {
 
 bool setEditSelection(Handle edit, std::int32_t anchor, std::int32_t caret) {
     return onEdit(edit, [&](EditState& st) {
-        auto n = static_cast<std::int32_t>(st.text.size());
-        const Shaped& s = plainLayout(st);
+        auto n = static_cast<std::int32_t>(st.model.text().size());
+        const EditLayout& s = plainLayout(st);
         auto fit = [&](std::int32_t v) { return v < 0 || v > n ? n : s.snap(v); };
-        st.anchor = fit(anchor);
-        moveCaret(st, fit(caret), true);
+        select(st, fit(anchor), fit(caret));
         return true;
     });
 }
@@ -940,8 +709,8 @@ bool editSelection(Handle edit, std::int32_t* anchor, std::int32_t* caret) {
     std::int32_t a = 0;
     std::int32_t c = 0;
     bool ok = onEdit(edit, [&](EditState& st) {
-        a = st.anchor;
-        c = st.caret;
+        a = st.model.anchor();
+        c = st.model.caret();
         return true;
     });
     if (!ok) return false;
@@ -960,13 +729,13 @@ bool editSelectAll(Handle edit) {
 bool editReplaceSelection(Handle edit, std::u16string_view text) {
     std::u16string t(text);
     return onEdit(edit, [&](EditState& st) {
-        replaceSelection(st, fitLines(st, t), LastEdit::kOther);
+        replaceSelection(st, st.model.foldLines(t), Kind::kOther);
         return true;
     });
 }
 
 bool editUndo(Handle edit) {
-    return onEdit(edit, [](EditState& st) { return restore(st, st.undo, st.redo); });
+    return onEdit(edit, [](EditState& st) { return undo(st, false); });
 }
 
 bool editCopy(Handle edit) {
@@ -976,7 +745,7 @@ bool editCopy(Handle edit) {
 bool editCut(Handle edit) {
     return onEdit(edit, [](EditState& st) {
         if (st.readOnly || !copySelection(st)) return false;
-        replaceSelection(st, u"", LastEdit::kOther);
+        replaceSelection(st, u"", Kind::kOther);
         return true;
     });
 }

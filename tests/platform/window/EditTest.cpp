@@ -8,6 +8,7 @@
 
 #include "platform/window/Clipboard.h"
 #include "platform/window/Edit.h"
+#include "platform/window/EditModel.h"
 #include "platform/window/Headless.h"
 #include "platform/window/Input.h"
 #include "platform/window/Probe.h"
@@ -277,6 +278,19 @@ TEST_F(EditControl, MouseClickDragWordAndMiddlePaste) {
     pw::input::mouseButton(hTop, {12, 20}, pw::MouseButton::kMiddle, false);
     pump();
     EXPECT_EQ(pw::editText(e), u"Xalpha beta gamma");
+
+    // Neither way of pasting takes more than a paste's limit from a huge clipboard.
+    constexpr std::size_t kLimit = pw::EditModel::kPasteLimit;
+    const std::u16string huge(kLimit * 4, u'h');
+    pw::setEditText(e, u"");
+    pw::setPrimarySelectionText(huge);
+    pw::input::mouseButton(hTop, {12, 20}, pw::MouseButton::kMiddle, true);
+    pw::input::mouseButton(hTop, {12, 20}, pw::MouseButton::kMiddle, false);
+    pump();
+    EXPECT_EQ(pw::editText(e).size(), kLimit);
+    pw::setClipboardText(huge);
+    keys({pw::vk::kControl}, 'V');
+    EXPECT_EQ(pw::editText(e).size(), 2 * kLimit);
 }
 
 TEST_F(EditControl, LongLineScrollsAndAreaWrapsAndScrolls) {
