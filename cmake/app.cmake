@@ -4,9 +4,11 @@
 pkg_check_modules(VERITOME_JPEG REQUIRED IMPORTED_TARGET libjpeg)
 pkg_check_modules(VERITOME_CAIRO REQUIRED IMPORTED_TARGET cairo)
 
+pkg_check_modules(VERITOME_GIO REQUIRED IMPORTED_TARGET gio-2.0)
+
 veritome_library(s_platform_app
-  DIRS src/platform/image src/platform/shell
-  LIBS s_platform_window PkgConfig::VERITOME_JPEG PkgConfig::VERITOME_CAIRO)
+  DIRS src/platform/image src/platform/shell src/platform/desktop
+  LIBS s_platform_window PkgConfig::VERITOME_JPEG PkgConfig::VERITOME_CAIRO PkgConfig::VERITOME_GIO)
 
 veritome_library(s_app
   DIRS src/app/**
@@ -30,7 +32,7 @@ target_link_libraries(make_pictures PRIVATE PkgConfig::VERITOME_WINDOW_DEPS PkgC
 set_target_properties(make_pictures PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 veritome_test(app_tests
-  DIRS tests/app/** tests/platform/image tests/platform/shell
+  DIRS tests/app/** tests/platform/image tests/platform/shell tests/platform/desktop
   LIBS s_app)
 
 # The place on the desktop (entry, icons, menus, manual pages, package): desktop.cmake. The

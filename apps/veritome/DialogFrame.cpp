@@ -6,6 +6,7 @@
 #include "gui/dialogs/dragndrop/FrameWindow.h"
 #include "gui/win/EditBase.h"
 #include "gui/win/Window.h"
+#include "platform/desktop/ColorScheme.h"
 #include "str/Utf8.h"
 #include "str/strarray/StrArray.h"
 #include "str/strbuffer/StrBuffer.h"
@@ -32,6 +33,10 @@ DialogFrame::~DialogFrame() {
 }
 
 void DialogFrame::open() {
+    // A first start follows the desktop: dark themes where it prefers a dark look.
+    dialog_->setFirstStartTheme([] {
+        return std::u16string(platform::desktop::prefersDark() ? u"Black" : u"White");
+    });
     frame_ = std::make_unique<s::gui::dialogs::dragndrop::FrameWindow>(dialog_);
     frame_->build();
     frame_->show();

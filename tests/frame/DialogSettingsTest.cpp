@@ -120,6 +120,27 @@ TEST_F(FrameSettings, ThemeIsWornMarkedAndKeptAcrossARestart) {
     EXPECT_EQ(view->theme, u"White");
 }
 
+TEST_F(FrameSettings, AFirstStartWearsTheDesktopsChoiceAndAStoredThemeWins) {
+    int asked = 0;
+    auto dark = [&asked] {
+        ++asked;
+        return std::u16string(u"Black");
+    };
+    // Nothing stored (the fixture's start stored the first theme): the first-start choice is
+    // asked, worn and stored.
+    settings->setSkin(u"");
+    tool->setFirstStartTheme(dark);
+    tool->applyStoredTheme();
+    EXPECT_EQ(view->theme, u"Black");
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(settings->getSkin(u"<none>"), u"Black");
+    // A theme the user chose is kept, whatever the desktop prefers now.
+    tool->onCommand(command::kFirstTheme + 1);
+    tool->applyStoredTheme();
+    EXPECT_EQ(view->theme, view->themes[1]);
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(FrameSettings, UnknownStoredActionChoosesTheDefault) {
     settings->getStore()->setText(u"MainWindow\\View", u"ConvertTo", u"Something Else");
     view->selected = -1;

@@ -52,6 +52,9 @@ public:
     // The surface's shape (client coordinates, the union of the rectangles); empty: the whole
     // rectangle.
     virtual void setSurfaceShape(Handle topLevel, const std::vector<Rect>& rects) {}
+    // How other programs name the surface as a parent ("x11:<hex id>"); "" when it cannot be
+    // named (no surface, not an X11 window).
+    virtual std::string surfaceExportId(Handle topLevel) { return {}; }
     // The pointer is captured by one of the surface's windows (true) or released (false).
     virtual void captureMouse(Handle topLevel, bool captured) = 0;
     // The latest hit test of the pointer over a borderless surface (for system drags).

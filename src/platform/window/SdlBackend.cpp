@@ -23,6 +23,7 @@
 #include "detail/Core.h"
 #include "detail/MessageBoxWindow.h"
 #include "detail/X11Errors.h"
+#include "detail/X11Id.h"
 #include "detail/X11Shape.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Input.h"
@@ -224,6 +225,14 @@ public:
             e->shape = rects;
             applyX11Shape(e->window, rects);
         });
+    }
+
+    std::string surfaceExportId(Handle top) override {
+        std::string id;
+        run([&] {
+            if (SDL_Window* w = windowOf(top)) id = x11ExportId(w);
+        });
+        return id;
     }
 
     std::vector<Monitor> monitors() override {

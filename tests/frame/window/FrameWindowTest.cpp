@@ -20,6 +20,7 @@
 #include "gui/win/Window.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Input.h"
+#include "platform/window/Text.h"
 #include "thread/win/Thread.h"
 
 namespace s::frame_testing {
@@ -176,6 +177,64 @@ TEST_F(FrameWindowRun, MenuCommandsReachTheFrameThroughTheWindow) {
     EXPECT_EQ(pw::send(top, pw::msg::kCommand, 120), 1);
     EXPECT_TRUE(frame->window()->getEasyDrag());
     EXPECT_EQ(pw::send(top, pw::msg::kCommand, 99999), 0);
+}
+
+// The desktop's file chooser, where no portal answers: a helper program in PATH (or none).
+class FrameFileChooser : public FrameWindowRun {
+protected:
+    void SetUp() override {
+        FrameWindowRun::SetUp();
+        // No session bus for this process: the helpers come next.
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus", 1);
+        savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+        fs::create_directories(dir / "bin");
+        ::setenv("PATH", (dir / "bin").c_str(), 1);
+    }
+    void TearDown() override {
+        ::setenv("PATH", savedPath.c_str(), 1);
+        FrameWindowRun::TearDown();
+    }
+    void zenityChooses(const fs::path& chosen) {
+        const fs::path zenity = dir / "bin" / "zenity";
+        std::ofstream(zenity) << "#!/bin/sh\necho '" << chosen.string() << "'\n";
+        fs::permissions(zenity, fs::perms::owner_all);
+    }
+    void ctrlO() {
+        pw::Handle top = frame->window()->getNativeWindow();
+        pw::input::key(top, pw::vk::kControl, true);
+        pw::input::key(top, 'O', true);
+        pw::input::key(top, 'O', false);
+        pw::input::key(top, pw::vk::kControl, false);
+    }
+    std::string savedPath;
+};
+
+TEST_F(FrameFileChooser, AClickOnTheDropAreaOrCtrlOTakesTheChosenFileAsDropped) {
+    zenityChooses(file);
+    struct Way {
+        const char* name;
+        std::function<void()> open;
+    };
+    const Way ways[] = {{"click", [&] { click(frame->dropArea()); }}, {"Ctrl+O", [&] { ctrlO(); }}};
+    int runs = 0;
+    for (const Way& w : ways) {
+        SCOPED_TRACE(w.name);
+        w.open();
+        ASSERT_TRUE(eventually([&] { return tool->isBusy(); }));
+        EXPECT_EQ(++runs, tool->beforeRuns);
+        // The run reads the chosen file.
+        tool->allowed = tool->blocksRead.load() + 1;
+        EXPECT_TRUE(eventually([&] { return status() == file.u16string(); }));
+        tool->cancel();
+        ASSERT_TRUE(eventually([&] { return !tool->isBusy(); }));
+    }
+}
+
+TEST_F(FrameFileChooser, WithoutAnyChooserTheStatusBarSaysSo) {
+    click(frame->dropArea());
+    EXPECT_TRUE(eventually([&] { return status() == tool->text(4100300); }))
+        << pw::toUtf8(status());
+    EXPECT_EQ(tool->beforeRuns, 0);
 }
 
 TEST_F(FrameWindowRun, CloseDuringARunWaitsForTheWorker) {

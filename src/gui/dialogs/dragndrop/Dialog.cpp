@@ -353,8 +353,8 @@ void Dialog::switchLanguage(std::uint32_t n) {
 
 void Dialog::applyStoredTheme() {
     if (!view_ || view_->themeCount() == 0) return;
-    const std::u16string first = view_->themeName(0);
-    const std::u16string stored = settings_ ? settings_->getSkin(first.c_str()) : first;
+    std::u16string stored = settings_ ? settings_->getSkin(u"") : std::u16string();
+    if (stored.empty()) stored = firstStartTheme_ ? firstStartTheme_() : view_->themeName(0);
     std::uint32_t n = 0;
     while (n < view_->themeCount() && view_->themeName(n) != stored) ++n;
     // A name no theme has any more (an older version's) falls back to the first.

@@ -112,8 +112,12 @@ public:
     // A menu command or the action selector's change (user-interface thread).
     void onCommand(std::int32_t command);
     void onActionSelected();
-    // Wears the stored theme (the first one when none is stored) and marks it in the menu.
+    // Wears the stored theme and marks it in the menu. With none stored (a first start) the
+    // theme is the one named by the first-start choice, else the first one.
     void applyStoredTheme();
+    void setFirstStartTheme(std::function<std::u16string()> choose) {
+        firstStartTheme_ = std::move(choose);
+    }
     // Theme n of the View menu's list was chosen: worn at once, marked and saved.
     void switchTheme(std::uint32_t n);
     // The keep-on-top check box changed: the window and the View menu's item follow it.
@@ -203,6 +207,7 @@ private:
     lang::Localizer* localizer_ = nullptr;
     IDialogView* view_ = nullptr;
     AccessCheck accessCheck_;
+    std::function<std::u16string()> firstStartTheme_;
     void* windowSource_ = nullptr;
 
     thread::ObjLocker lock_;  // the frame lock: entry list and busy flag change under it

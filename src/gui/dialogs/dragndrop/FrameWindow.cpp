@@ -1,6 +1,8 @@
 // Building and running the drop-dialog frame's window, and the window side of its run state.
 #include "gui/dialogs/dragndrop/FrameWindow.h"
 
+#include <mutex>
+
 #include "app/IAppWindow.h"
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
@@ -23,7 +25,13 @@
 #include "gui/win/Window.h"
 #include "lang/LangPack.h"
 #include "lang/Localizer.h"
+#include "platform/desktop/FileChooser.h"
+#include "platform/window/ExportId.h"
 #include "platform/window/LinkOpener.h"
+#include "platform/window/Popup.h"
+#include "platform/window/Text.h"
+#include "platform/window/Window.h"
+#include "str/Utf8.h"
 #include "str/strarray/StrArray.h"
 #include "str/strbuffer/StrBuffer.h"
 #include "thread/win/Thread.h"
@@ -35,6 +43,8 @@ namespace {
 // A hand-off travels as a notification whose second value is this tag.
 constexpr std::intptr_t kHandOffTag = 0x48616e64;  // "Hand"
 constexpr std::int32_t kBrandText = 101000;
+constexpr std::int32_t kChooserTitle = 4100200;
+constexpr std::int32_t kNoChooserText = 4100300;
 constexpr std::int32_t kStatusBarHeight = 24;
 // The frame line around the content pile.
 constexpr std::int32_t kLineRed = 145, kLineGreen = 155, kLineBlue = 156;
@@ -47,11 +57,23 @@ void Dialog::buildAndRun() {
     window.buildAndRun();
 }
 
-FrameWindow::FrameWindow(Dialog* dialog) : dialog_(dialog) {
+struct FrameWindow::ChooserLink {
+    std::mutex lock;
+    FrameWindow* frame = nullptr;
+};
+
+FrameWindow::FrameWindow(Dialog* dialog)
+    : chooserLink_(std::make_shared<ChooserLink>()), dialog_(dialog) {
     windowDrops_.frame = this;
+    chooserLink_->frame = this;
 }
 
 FrameWindow::~FrameWindow() {
+    {
+        // A chooser still open answers nobody.
+        std::lock_guard<std::mutex> hold(chooserLink_->lock);
+        chooserLink_->frame = nullptr;
+    }
     // A run still going needs the window for its notifications until its task has returned.
     if (window_ && !dialog_->worker()->isIdle()) {
         dialog_->cancel();
@@ -148,6 +170,8 @@ void FrameWindow::build() {
 
     // 13. Listeners of the frame.
     dropArea_->getContentBox()->addDropListener(this);
+    dropArea_->getContentBox()->addBoxClickListener(this);
+    window_->addKeyDownListener(this);
     window_->setAcceptDroppedFiles(true);
     window_->addDropListener(&windowDrops_);
     window_->addCloseListener(this);
@@ -289,6 +313,11 @@ void FrameWindow::onEvent(void* source, std::int32_t code) {
             (*reinterpret_cast<const std::function<void()>*>(window_->getNotificationValue1()))();
             return;
         }
+        if (code == windowevent::kKeyDown) {
+            namespace pw = platform::window;
+            if (window_->getKeyCode() == 'O' && pw::isKeyDown(pw::vk::kControl)) openFileChooser();
+            return;
+        }
         if (code == windowevent::kClose) {
             // The About window goes first, so nothing is left above a closed window.
             closeAbout();
@@ -299,6 +328,7 @@ void FrameWindow::onEvent(void* source, std::int32_t code) {
     if (dialog_->onDialogEvent(source, code)) return;
     if (dropArea_ && source == static_cast<IComponent*>(dropArea_->getContentBox())) {
         if (code == boxevent::kDrop) dialog_->drop(dropArea_->getContentBox()->getDroppedFiles());
+        if (code == boxevent::kClick) openFileChooser();
     } else if (menuBar_ && source == static_cast<IComponent*>(menuBar_)) {
         // Chosen in one of the bar's menus (or through the window's command dispatch).
         menuitem::MenuItem* chosen = menuBar_->getChosenItem();
@@ -313,6 +343,43 @@ void FrameWindow::onEvent(void* source, std::int32_t code) {
     } else if (source == static_cast<IComponent*>(brand_)) {
         openLink(dialog_->text(kBrandText));
     }
+}
+
+// ---- the file chooser ---------------------------------------------------------------------------
+
+void FrameWindow::openFileChooser() {
+    if (dialog_->isBusy()) return;
+    namespace pw = platform::window;
+    const pw::Handle native = window_->getNativeWindow();
+    std::shared_ptr<ChooserLink> link = chooserLink_;
+    // The answer comes on the bus thread and goes to the window's thread through the window
+    // layer; this thread never waits for the bus thread.
+    platform::desktop::chooseFile(
+        pw::exportId(native), pw::toUtf8(dialog_->text(kChooserTitle)),
+        [link, native](const platform::desktop::ChosenFile& chosen) {
+            pw::callOnOwner(native, [&]() -> pw::Result {
+                std::lock_guard<std::mutex> hold(link->lock);
+                if (link->frame)
+                    link->frame->onFileChosen(static_cast<int>(chosen.outcome), chosen.path);
+                return 1;
+            });
+        });
+}
+
+void FrameWindow::onFileChosen(int outcome, const std::string& path) {
+    using Outcome = platform::desktop::ChosenFile::Outcome;
+    if (outcome == static_cast<int>(Outcome::kNoChooser)) {
+        setStatusText(dialog_->text(kNoChooserText));
+        return;
+    }
+    if (outcome != static_cast<int>(Outcome::kChosen)) return;
+    // Taken as a drop on the drop area.
+    str::strarray::StrArray* paths = str::strarray::StrArray::create();
+    str::strbuffer::StrBuffer* entry = str::strbuffer::StrBuffer::create();
+    str::appendUtf8(entry, path);
+    paths->add(entry);
+    dialog_->drop(paths);
+    paths->release();
 }
 
 // ---- the window side of the run --------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,9 @@ public:
     // Closes the window as the program asks (a signal, a second start): the About window
     // first, since a window under an open About window is disabled and waits for it.
     void requestClose();
+    // Opens the desktop's file chooser (a click on the drop area, Ctrl+O): the chosen file is
+    // taken as if it had been dropped; without any chooser the status bar says so.
+    void openFileChooser();
     win::Window* window() const { return window_; }
     // Parts the tests drive.
     win::Label* statusLabel() const { return status_; }
@@ -106,12 +110,19 @@ private:
     void buildStatusBar();
     void buildDropArea();
     void closeAbout();
+    // The chooser's answer, on the window's thread.
+    void onFileChosen(int outcome, const std::string& path);
 
     // Files dropped anywhere else on the window (menu bar, status bar, rows) start a run too.
     struct WindowDrops : events::IEventListener {
         void onEvent(void* source, std::int32_t code) override;
         FrameWindow* frame = nullptr;
     };
+
+    // What the chooser's answer reaches the frame through, from the desktop's bus thread: the
+    // frame while it lives.
+    struct ChooserLink;
+    std::shared_ptr<ChooserLink> chooserLink_;
 
     Dialog* dialog_;
     win::Window* window_ = nullptr;
