@@ -339,9 +339,7 @@ TEST_F(ProgramOnDisplay, AFileHandedToABusyWindowIsProcessedAfterTheRun) {
     EXPECT_TRUE(waitFor([&] { return readFile(report()).find("abc.txt") != std::string::npos; },
                         60s))
         << readFile(report());
-    if (VERITOME_WITH_DIALOG) {
-        EXPECT_TRUE(reported(kAbcMd5)) << readFile(report());
-    }
+    EXPECT_TRUE(reported(kAbcMd5)) << readFile(report());
     first->signal(SIGTERM);
     EXPECT_EQ(first->wait(10s), 0) << first->err();
 }
