@@ -141,15 +141,21 @@ bool DialogWindow::waitIdle() {
 }
 
 void DialogWindow::drop(const fs::path& path, bool waitForEnd) {
-    dropMany({path});
-    if (waitForEnd) {
-        // The drop is taken on the window's thread; then the run ends.
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        ASSERT_TRUE(waitIdle());
-    }
+    dropMany({path}, waitForEnd);
 }
 
-void DialogWindow::dropMany(const std::vector<fs::path>& paths) {
+void DialogWindow::dropMany(const std::vector<fs::path>& paths, bool waitForEnd) {
+    // The drop is taken on the window's thread, later: its end is a run that ends, or a box
+    // that refuses it (then no run starts).
+    const int runs = frame->runsEnded;
+    const int boxes = boxes_;
+    pushDrop(paths);
+    if (!waitForEnd) return;
+    ASSERT_TRUE(waitFor([&] { return frame->runsEnded > runs || boxes_ > boxes; }, 30000));
+    ASSERT_TRUE(waitIdle());
+}
+
+void DialogWindow::pushDrop(const std::vector<fs::path>& paths) {
     pw::Rect r = pw::screenRect(frame->window()->getNativeWindow());
     // Over the content pile, away from the drop area.
     xtest::movePointer(r.x + r.width / 2, r.y + r.height - 120);

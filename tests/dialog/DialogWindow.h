@@ -40,7 +40,13 @@ public:
         ++handOffs;
         FrameWindow::handOff(call);
     }
+    // The frame hides its progress area at the end of every run.
+    void showProgressArea(bool show) override {
+        FrameWindow::showProgressArea(show);
+        if (!show) ++runsEnded;
+    }
     std::atomic<int> handOffs{0};
+    std::atomic<int> runsEnded{0};
 };
 
 bool waitFor(const std::function<bool()>& condition, int ms = 10000);
@@ -60,9 +66,10 @@ protected:
     // Closes the window as the user does and lets everything go; the store is written.
     void close();
 
-    // A file dropped on the window at the pointer's place; returns when the run has ended.
+    // Files dropped on the window at the pointer's place; with waitForEnd, returns when the run
+    // they started has ended (or a box refused them).
     void drop(const fs::path& path, bool waitForEnd = true);
-    void dropMany(const std::vector<fs::path>& paths);
+    void dropMany(const std::vector<fs::path>& paths, bool waitForEnd = false);
     bool waitIdle();
     // A left click through XTEST in the middle of a component (scrolled into view first).
     void click(s::gui::IComponent* component);
@@ -84,6 +91,7 @@ protected:
     std::unique_ptr<HostWindow> frame;
 
 private:
+    void pushDrop(const std::vector<fs::path>& paths);
     void watchBoxes();
     std::thread watcher_;
     std::atomic<bool> stop_{false};

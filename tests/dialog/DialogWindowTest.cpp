@@ -372,9 +372,7 @@ TEST_F(DialogWindow, SeveralFilesDroppedHashTheFirst) {
     const fs::path b = dir / "b.txt";
     writeFile(a, "abc");
     writeFile(b, "other");
-    dropMany({a, b});
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    ASSERT_TRUE(waitIdle());
+    dropMany({a, b}, true);
     EXPECT_EQ(text(Row::FileName), u"a.txt");
     EXPECT_EQ(utf8(text(Row::Md5)), kAbcMd5);
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -91,10 +92,16 @@ protected:
         pw::input::mouseButton(top, at, pw::MouseButton::kLeft, true);
         pw::input::mouseButton(top, at, pw::MouseButton::kLeft, false);
     }
+    // The calls the opener has finished noting: a line is counted only once its "\n" is
+    // written (the recorder writes a line in pieces, and a reader may come in between).
     std::vector<std::string> calls() const {
-        std::ifstream in(log);
+        std::ifstream in(log, std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
         std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos;
+             at = end + 1) {
+            lines.push_back(text.substr(at, end - at));
+        }
         return lines;
     }
     // Waits for the opener's call number `n` (1-based) and answers all calls so far.
