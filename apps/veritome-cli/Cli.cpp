@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <condition_variable>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <thread>
 
 #include "CliView.h"
@@ -123,17 +123,14 @@ void Cli::complain(const std::string& file, const std::string& reason) {
     std::fputs(complaint(file, reason).c_str(), err_);
 }
 
-bool Cli::prepare(CliView& view, const std::string& file, std::string* err) {
-    if (file != "-") {
-        // The job opens the file and reports what stops it; this only sorts out the kinds.
-        platform::FileProbe probe = platform::probeFile(file, false);
-        if (probe.kind != platform::FileKind::Regular) {
-            *err += complaint(file, probe.reason);
-            return false;
-        }
+void Cli::prepare(CliView& view, const std::string& file, Place place) {
+    // The job opens the file and reports what stops it (missing, a folder, a special file).
+    if (!place.folder) {
+        view.setEntry(file, file);
+        return;
     }
-    view.setEntry(file, file);
-    return true;
+    std::string name = file.substr(file.rfind('/') + 1);
+    view.setEntry(file, file, std::move(place.folder), std::move(name), place.listedRegular);
 }
 
 void Cli::runJob(CliView& view) {
@@ -141,16 +138,31 @@ void Cli::runJob(CliView& view) {
     job.run();
 }
 
-std::vector<std::string> Cli::expand(const CliOptions& options, bool* trouble) {
+std::vector<std::string> Cli::expand(const CliOptions& options, bool* trouble,
+                                     std::vector<Place>* places) {
     std::vector<std::string> files;
     for (const std::string& file : options.files) {
         if (options.recursive && file != "-" && platform::fileStatus(file).directory) {
-            if (!fh::FolderWalk::walk(file, &files)) {
+            const std::size_t from = files.size();
+            std::vector<char> listedRegular;
+            if (!fh::FolderWalk::walk(file, &files, &listedRegular)) {
                 complain(file, "could not be listed completely");
                 *trouble = true;
             }
+            // The files of one folder come one after another: they share its folder object.
+            std::shared_ptr<Folder> folder;
+            for (std::size_t i = from; i < files.size(); ++i) {
+                const std::string& path = files[i];
+                const std::size_t slash = path.rfind('/');
+                std::string_view parent(path.data(), slash == 0 ? 1 : slash);
+                if (!folder || folder->path() != parent) {
+                    folder = std::make_shared<Folder>(std::string(parent));
+                }
+                places->push_back({folder, listedRegular[i - from] != 0});
+            }
         } else {
             files.push_back(file);
+            places->push_back({});
         }
     }
     return files;
@@ -173,32 +185,44 @@ void Cli::runAll(std::size_t count, const Work& work, const Emit& emit) {
     }
     // Two workers take the items in turn; this thread prints each as soon as those before it
     // are printed.
+    // Whichever worker finishes the item next in line prints it and every ready item after it,
+    // so nobody sleeps waiting for a particular item.
     std::vector<Piece> pieces(count);
     std::vector<char> ready(count, 0);
     std::mutex mutex;
-    std::condition_variable changed;
-    std::size_t next = 0;
+    std::size_t printed = 0;  // items before this one are printed
+    bool printing = false;    // a worker is printing
+    std::atomic<std::size_t> next{0};
     auto worker = [&] {
         ProgressLine quiet(err_, false);
         CliView view(localizer_, cancel_, &quiet);
         for (;;) {
-            std::size_t i;
-            {
-                std::lock_guard lock(mutex);
-                i = next++;
-            }
+            const std::size_t i = next.fetch_add(1);
             if (i >= count) return;
             Piece piece;
             if (!cancelled()) {
                 work(view, i, &piece);
                 piece.done = !cancelled();
             }
-            {
-                std::lock_guard lock(mutex);
-                pieces[i] = std::move(piece);
-                ready[i] = 1;
+            std::unique_lock lock(mutex);
+            pieces[i] = std::move(piece);
+            ready[i] = 1;
+            if (printing) continue;  // the printing worker will find it
+            printing = true;
+            while (printed < count && ready[printed]) {
+                const std::size_t k = printed++;
+                Piece done = std::move(pieces[k]);
+                lock.unlock();
+                if (!done.done || cancelled()) {
+                    next = count;  // the workers take nothing more, and nothing more is printed
+                    lock.lock();
+                    printed = count;
+                    break;
+                }
+                emit(k, done);
+                lock.lock();
             }
-            changed.notify_all();
+            printing = false;
         }
     };
     std::vector<std::thread> workers;
@@ -210,34 +234,18 @@ void Cli::runAll(std::size_t count, const Work& work, const Emit& emit) {
         }
     }
     if (workers.empty()) worker();
-    for (std::size_t i = 0; i < count; ++i) {
-        Piece piece;
-        {
-            std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return ready[i] != 0; });
-            piece = std::move(pieces[i]);
-        }
-        if (!piece.done || cancelled()) {
-            std::lock_guard lock(mutex);
-            next = count;  // the workers take nothing more
-            break;
-        }
-        emit(i, piece);
-    }
     for (std::thread& t : workers) t.join();
 }
 
 int Cli::calculate(const CliOptions& options) {
     bool trouble = false;
-    std::vector<std::string> files = expand(options, &trouble);
+    std::vector<Place> places;
+    std::vector<std::string> files = expand(options, &trouble, &places);
     bool first = true;
     std::string nameLabel = textOf(1200000);
     Work work = [&](CliView& view, std::size_t i, Piece* piece) {
         const std::string& file = files[i];
-        if (!prepare(view, file, &piece->err)) {
-            piece->result = kTrouble;
-            return;
-        }
+        prepare(view, file, std::move(places[i]));
         bool isStdin = file == "-";
         for (int f = 0; f < 5; ++f) view.tick(kFactRows[f], options.facts[f] && !isStdin);
         for (int a = 0; a < fh::HashAlgorithms::kCount; ++a) {
@@ -282,12 +290,7 @@ int Cli::verify(const CliOptions& options) {
     bool first = true;
     for (const std::string& file : options.files) {
         if (cancelled()) break;
-        std::string err;
-        if (!prepare(view, file, &err)) {
-            std::fputs(err.c_str(), err_);
-            status = kTrouble;
-            continue;
-        }
+        prepare(view, file);
         view.setAction(1);
         view.setEnteredCode(options.code);
         view.setMatchKey(fh::HashAlgorithms::at(options.algorithm).key);
@@ -312,9 +315,9 @@ int Cli::verify(const CliOptions& options) {
     return cancelled() ? kInterrupted : status;
 }
 
-bool Cli::codesOf(CliView& view, const std::string& file, const bool* algorithms,
-                  std::string* err) {
-    if (!prepare(view, file, err)) return false;
+bool Cli::codesOf(CliView& view, const std::string& file, const bool* algorithms, std::string* err,
+                  Place place) {
+    prepare(view, file, std::move(place));
     for (int row = 0; row < fh::kRowCount; ++row) view.tick(static_cast<fh::Row>(row), false);
     for (int a = 0; a < fh::HashAlgorithms::kCount; ++a) view.tick(fh::codeRow(a), algorithms[a]);
     view.setAction(0);
@@ -329,10 +332,11 @@ bool Cli::codesOf(CliView& view, const std::string& file, const bool* algorithms
 
 int Cli::print(const CliOptions& options) {
     bool trouble = false;
-    std::vector<std::string> files = expand(options, &trouble);
+    std::vector<Place> places;
+    std::vector<std::string> files = expand(options, &trouble, &places);
     Work work = [&](CliView& view, std::size_t i, Piece* piece) {
         const std::string& file = files[i];
-        if (!codesOf(view, file, options.algorithms, &piece->err)) {
+        if (!codesOf(view, file, options.algorithms, &piece->err, std::move(places[i]))) {
             piece->result = kTrouble;
             return;
         }

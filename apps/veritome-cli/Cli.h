@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ class Localizer;
 namespace cli {
 
 class CliView;
+class Folder;
 
 class Cli {
 public:
@@ -55,17 +57,27 @@ private:
     int checkOne(const CliOptions& options, const std::string& sumFile);
 
     // Runs work for items 0..count-1 on one view in turn, or on two threads with a view each
-    // when there are many; emit sees every finished piece in item order on this thread.
+    // when there are many; emit sees every finished piece in item order, one at a time (on a
+    // worker thread when there are two).
     void runAll(std::size_t count, const Work& work, const Emit& emit);
+    // Where a file found in a folder is opened: by name inside its folder, without a look
+    // before the open when the folder's listing showed a regular file. Empty for a file named
+    // on the command line.
+    struct Place {
+        std::shared_ptr<Folder> folder;
+        bool listedRegular;  // zero in Place{}
+    };
     // The files of the command line, folders expanded with --recursive; trouble set when a
-    // folder could not be listed.
-    std::vector<std::string> expand(const CliOptions& options, bool* trouble);
-    // Prepares the view for one file; false (after a message into err) when it cannot be read.
-    bool prepare(CliView& view, const std::string& file, std::string* err);
+    // folder could not be listed. places gets the place of each file.
+    std::vector<std::string> expand(const CliOptions& options, bool* trouble,
+                                    std::vector<Place>* places);
+    // Prepares the view for one file.
+    void prepare(CliView& view, const std::string& file, Place place = {});
     // Runs the job on the prepared view.
     void runJob(CliView& view);
     // Codes of the ticked algorithms for a file; false after a message into err.
-    bool codesOf(CliView& view, const std::string& file, const bool* algorithms, std::string* err);
+    bool codesOf(CliView& view, const std::string& file, const bool* algorithms, std::string* err,
+                 Place place = {});
     std::string complaint(const std::string& file, const std::string& reason);
     void complain(const std::string& file, const std::string& reason);
     // A language-pack text in UTF-8.

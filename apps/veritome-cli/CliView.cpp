@@ -4,6 +4,7 @@
 #include "InterruptibleInput.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
 #include "lang/Localizer.h"
+#include "platform/File.h"
 #include "str/Utf8.h"
 
 namespace cli {
@@ -15,6 +16,15 @@ std::string utf8Of(const StrBuffer* text) {
     return s::str::toUtf8String(text->data(), text->length());
 }
 }  // namespace
+
+Folder::~Folder() {
+    platform::closeFile(fd_);
+}
+
+int Folder::descriptor() {
+    std::call_once(opened_, [this] { fd_ = platform::openFolder(path_); });
+    return fd_;
+}
 
 CliView::CliView(s::lang::Localizer* localizer, const std::atomic<bool>* cancel,
                  ProgressLine* progress)
@@ -28,9 +38,13 @@ CliView::~CliView() {
     for (auto* field : verify_) field->release();
 }
 
-void CliView::setEntry(const std::string& path, const std::string& shownName) {
+void CliView::setEntry(const std::string& path, const std::string& shownName,
+                       std::shared_ptr<Folder> folder, std::string name, bool listedRegular) {
     entry_ = path;
     shownName_ = shownName;
+    folder_ = std::move(folder);
+    name_ = std::move(name);
+    listedRegular_ = listedRegular;
     emptyCode_ = false;
     failure_.clear();
     resultId_ = 0;
@@ -71,6 +85,11 @@ void CliView::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std
     }
 }
 
+void CliView::passedOver(const StrBuffer* reason) {
+    // The window stays silent about a missing path or a folder; the terminal says why.
+    reportFailure(nullptr, reason);
+}
+
 void CliView::reportFailure(const StrBuffer*, const StrBuffer* reason) {
     failure_ = utf8Of(reason);
     if (failure_.empty()) failure_ = "could not be read";
@@ -80,6 +99,14 @@ s::io::IInputStream* CliView::givenInput() {
     if (entry_ != "-") return nullptr;
     // Standard input may block without end: a close signal must still end the read.
     return new InterruptibleInput(0, false);
+}
+
+bool CliView::openEntry(s::file::win::FileInputStream* stream, const StrBuffer* path) {
+    const int folder = folder_ ? folder_->descriptor() : platform::kNoFile;
+    const bool opened = folder != platform::kNoFile ? stream->openAt(folder, name_, listedRegular_)
+                                                    : stream->open(path->text());
+    folder_.reset();  // the folder closes once none of its files is still to be opened
+    return opened;
 }
 
 const char16_t* CliView::text(std::int32_t id) {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "ProgressLine.h"
@@ -16,13 +18,35 @@ namespace cli {
 
 namespace fh = s::file::gui::dialogs::filehash;
 
+// A folder whose files are opened by name inside it: opened on first use, closed when the last
+// holder lets it go (so a long list of files keeps only the folders in use open).
+class Folder {
+public:
+    explicit Folder(std::string path) : path_(std::move(path)) {}
+    ~Folder();
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    // The folder's descriptor, or platform::kNoFile when it cannot be opened.
+    int descriptor();
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::once_flag opened_;
+    int fd_ = -1;
+};
+
 class CliView : public fh::IHashJobView {
 public:
     CliView(s::lang::Localizer* localizer, const std::atomic<bool>* cancel, ProgressLine* progress);
     ~CliView() override;
 
-    // Set up one run; "-" reads standard input's descriptor.
-    void setEntry(const std::string& path, const std::string& shownName);
+    // Set up one run; "-" reads standard input's descriptor. With a folder, the file is opened
+    // as name inside it (path is the folder's path and name); listedRegular: the folder's
+    // listing showed it as a regular file.
+    void setEntry(const std::string& path, const std::string& shownName,
+                  std::shared_ptr<Folder> folder = nullptr, std::string name = {},
+                  bool listedRegular = false);
     void setAction(int index) { action_ = index; }
     void tick(fh::Row row, bool ticked) { ticked_[static_cast<int>(row)] = ticked; }
     void setSizeType(fh::SizeType type) { sizeType_ = type; }
@@ -35,7 +59,8 @@ public:
     std::string verifyText(fh::VerifyField field) const;
     std::int32_t resultTextId() const { return resultId_; }
     bool sawEmptyCode() const { return emptyCode_; }
-    // Why the file could not be hashed; empty when it was.
+    // Why the file could not be hashed (also a path the job passed over: missing, a folder);
+    // empty when it was.
     const std::string& failure() const { return failure_; }
 
     // IHashJobView
@@ -45,6 +70,9 @@ public:
     void reportFailure(const s::str::strbuffer::StrBuffer* name,
                        const s::str::strbuffer::StrBuffer* reason) override;
     s::io::IInputStream* givenInput() override;
+    void passedOver(const s::str::strbuffer::StrBuffer* reason) override;
+    bool openEntry(s::file::win::FileInputStream* stream,
+                   const s::str::strbuffer::StrBuffer* path) override;
     int actionIndex() override { return action_; }
     const char16_t* text(std::int32_t id) override;
     bool isTicked(fh::Row row) override { return ticked_[static_cast<int>(row)]; }
@@ -66,6 +94,9 @@ private:
     ProgressLine* progress_;
     std::string entry_;
     std::string shownName_;
+    std::shared_ptr<Folder> folder_;
+    std::string name_;
+    bool listedRegular_ = false;
     int action_ = 0;
     bool ticked_[fh::kRowCount] = {};
     fh::SizeType sizeType_ = fh::SizeType::Bytes;

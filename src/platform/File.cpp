@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace platform {
@@ -19,12 +20,12 @@ constexpr long kMsdosMagic = 0x4d44;
 constexpr long kNtfsMagic = 0x5346544e;   // the old read-only driver
 constexpr long kNtfs3Magic = 0x7366746e;  // the ntfs3 driver
 
-FileStatus statusOf(const std::string& path, bool followLinks) {
+constexpr unsigned kStatusMask = STATX_BASIC_STATS | STATX_BTIME;
+// From this size on the sequential-read hint is given (the default read-ahead window).
+constexpr std::uint64_t kSequentialHintFrom = 128 * 1024;
+
+FileStatus statusFromStatx(const struct statx& sx) {
     FileStatus out;
-    struct statx sx {};
-    const int flags = followLinks ? 0 : AT_SYMLINK_NOFOLLOW;
-    const unsigned mask = STATX_BASIC_STATS | STATX_BTIME;
-    if (statx(AT_FDCWD, path.c_str(), flags, mask, &sx) != 0) return out;
     out.exists = true;
     out.mode = sx.stx_mode;
     out.directory = S_ISDIR(sx.stx_mode);
@@ -34,37 +35,65 @@ FileStatus statusOf(const std::string& path, bool followLinks) {
     out.accessTime = sx.stx_atime.tv_sec;
     out.modificationTime = sx.stx_mtime.tv_sec;
     if (sx.stx_mask & STATX_BTIME) out.creationTime = sx.stx_btime.tv_sec;
+    out.deviceMajor = sx.stx_dev_major;
+    out.deviceMinor = sx.stx_dev_minor;
     return out;
+}
+
+FileStatus statusOf(const std::string& path, bool followLinks) {
+    struct statx sx {};
+    const int flags = followLinks ? 0 : AT_SYMLINK_NOFOLLOW;
+    if (statx(AT_FDCWD, path.c_str(), flags, kStatusMask, &sx) != 0) return FileStatus{};
+    return statusFromStatx(sx);
 }
 
 }  // namespace
 
-int openFileForReading(const std::string& path, int* error) {
+int openFileForReading(const std::string& path, int* error, FileStatus* status) {
+    return openFileForReadingAt(kNoFile, path, error, status);
+}
+
+int openFileForReadingAt(int folder, const std::string& name, int* error, FileStatus* status,
+                         bool listedRegular) {
+    const int at = folder >= 0 ? folder : AT_FDCWD;
     // Looked at before it is opened: opening a device can act on it (a tape rewinds, a
-    // watchdog starts), and a pipe's open may wait for a writer.
+    // watchdog starts), and a pipe's open may wait for a writer. A name that its folder's
+    // listing showed as a regular file has been looked at.
     struct stat before {};
-    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode)) {
+    if (!listedRegular && ::fstatat(at, name.c_str(), &before, 0) == 0 &&
+        !S_ISREG(before.st_mode)) {
         if (error) *error = S_ISDIR(before.st_mode) ? EISDIR : kNotRegularFile;
         return kNoFile;
     }
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        fd = ::openat(at, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         if (error) *error = errno;
         return kNoFile;
     }
-    struct stat st {};
-    // Changed in between: folders, FIFOs, devices, sockets are still refused.
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        if (error) *error = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
+    // One query on the descriptor: its kind (changed in between: folders, FIFOs, devices,
+    // sockets are still refused), and the facts the caller shows.
+    struct statx sx {};
+    if (statx(fd, "", AT_EMPTY_PATH, kStatusMask, &sx) != 0 || !S_ISREG(sx.stx_mode)) {
+        if (error) *error = S_ISDIR(sx.stx_mode) ? EISDIR : kNotRegularFile;
         ::close(fd);
         return kNoFile;
     }
-    // O_NONBLOCK stays: it changes nothing for a regular file.
-    posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (status) *status = statusFromStatx(sx);
+    // O_NONBLOCK stays: it changes nothing for a regular file. A small file is read whole by the
+    // default read-ahead; the hint would only cost a call.
+    if (sx.stx_size >= kSequentialHintFrom) posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     return fd;
+}
+
+int openFolder(const std::string& path) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd < 0 ? kNoFile : fd;
 }
 
 std::string fileErrorText(int error) {
@@ -191,6 +220,60 @@ bool listDirectory(const std::string& path, std::vector<std::string>* names) {
     }
     ::closedir(dir);
     return true;
+}
+
+bool listDirectory(const std::string& path, std::vector<DirectoryEntry>* entries) {
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir) return false;
+    while (struct dirent* entry = ::readdir(dir)) {
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) {
+            continue;
+        }
+        EntryKind kind;
+        switch (entry->d_type) {
+            case DT_REG:
+                kind = EntryKind::File;
+                break;
+            case DT_DIR:
+                kind = EntryKind::Directory;
+                break;
+            case DT_LNK:
+                kind = EntryKind::SymbolicLink;
+                break;
+            case DT_UNKNOWN:
+                kind = EntryKind::Unknown;  // the file system does not say: ask
+                break;
+            default:
+                kind = EntryKind::Other;
+                break;
+        }
+        entries->push_back({entry->d_name, kind});
+    }
+    ::closedir(dir);
+    return true;
+}
+
+bool isRotationalDevice(std::uint32_t major, std::uint32_t minor, const std::string& sysfsRoot,
+                        std::string* queue) {
+    if (queue) queue->clear();
+    const std::string device =
+        sysfsRoot + "/dev/block/" + std::to_string(major) + ":" + std::to_string(minor);
+    // A whole disk has its own queue; a partition is a folder inside its disk's folder.
+    for (const char* folder : {"/queue", "/../queue"}) {
+        const std::string path = device + folder;
+        const int fd = ::open((path + "/rotational").c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) continue;
+        char flag = 0;
+        const ssize_t n = ::read(fd, &flag, 1);
+        ::close(fd);
+        if (queue) {
+            char* real = ::realpath(path.c_str(), nullptr);
+            *queue = real ? real : path;
+            std::free(real);
+        }
+        return n == 1 && flag == '1';
+    }
+    return false;
 }
 
 }  // namespace platform

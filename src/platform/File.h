@@ -12,10 +12,20 @@ constexpr int kNoFile = -1;
 
 // Error number of a descriptor that names something other than a regular file.
 constexpr int kNotRegularFile = -2;
-// Opens an existing regular file for reading with the sequential-read hint; kNoFile on failure,
-// with the reason in *error (an errno value or kNotRegularFile) when error is given. The open
-// never waits: a FIFO without a writer is refused at once like any other special file.
-int openFileForReading(const std::string& path, int* error = nullptr);
+struct FileStatus;
+// Opens an existing regular file for reading; kNoFile on failure, with the reason in *error (an
+// errno value or kNotRegularFile) when error is given. The open never waits: a FIFO without a
+// writer is refused at once like any other special file. The facts of the opened file come from
+// the descriptor itself into *status when given. Files large enough for read-ahead to matter get
+// the sequential-read hint.
+int openFileForReading(const std::string& path, int* error = nullptr, FileStatus* status = nullptr);
+// The same for a name inside a folder opened with openFolder (or any path when folder is
+// kNoFile). The name is looked at before it is opened, unless listedRegular tells that the
+// folder's listing showed it as a regular file.
+int openFileForReadingAt(int folder, const std::string& name, int* error = nullptr,
+                         FileStatus* status = nullptr, bool listedRegular = false);
+// A descriptor of a folder for opening the files in it by name; kNoFile on failure.
+int openFolder(const std::string& path);
 // The system's text for an error number of these functions.
 std::string fileErrorText(int error);
 // Opens for reading and writing, creating the file; truncates it unless append is true.
@@ -47,6 +57,8 @@ struct FileStatus {
     std::int64_t accessTime = 0;
     std::int64_t modificationTime = 0;
     std::int64_t creationTime = 0;  // birth time; 0 when the file system does not keep it
+    std::uint32_t deviceMajor = 0;  // the device that holds the file
+    std::uint32_t deviceMinor = 0;
 };
 // Status of the file a path names, following links (linkStatus: of the link itself).
 FileStatus fileStatus(const std::string& path);
@@ -66,5 +78,21 @@ FileSystemKind fileSystemKind(const std::string& path);
 
 // The entries of a folder without "." and ".."; false when it cannot be listed.
 bool listDirectory(const std::string& path, std::vector<std::string>* names);
+
+// A folder entry with the kind the listing tells, so that most entries need no status query.
+enum class EntryKind { Unknown, File, Directory, SymbolicLink, Other };
+struct DirectoryEntry {
+    std::string name;
+    EntryKind kind = EntryKind::Unknown;
+};
+bool listDirectory(const std::string& path, std::vector<DirectoryEntry>* entries);
+
+// Whether the block device with these numbers is a spinning disk, from
+// <sysfsRoot>/dev/block/MAJOR:MINOR/queue/rotational (a partition asks its disk). A device
+// that cannot be told (no such entry: network and virtual file systems) counts as solid state.
+// *queue (when given) names the request queue that answered, the same for every partition of
+// a disk; empty when none did.
+bool isRotationalDevice(std::uint32_t major, std::uint32_t minor,
+                        const std::string& sysfsRoot = "/sys", std::string* queue = nullptr);
 
 }  // namespace platform

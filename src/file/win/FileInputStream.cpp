@@ -22,10 +22,18 @@ bool moveTo(int fd, std::int64_t* position, std::int64_t offset, platform::SeekO
 }  // namespace
 
 bool FileInputStream::open(const char16_t* path) {
+    if (!path || !*path) {
+        close();
+        return false;
+    }
+    return openAt(platform::kNoFile, osName(path));
+}
+
+bool FileInputStream::openAt(int folder, const std::string& name, bool listedRegular) {
     close();
-    if (!path || !*path) return false;
     error_ = 0;
-    fd_ = platform::openFileForReading(osName(path), &error_);
+    status_ = platform::FileStatus{};
+    fd_ = platform::openFileForReadingAt(folder, name, &error_, &status_, listedRegular);
     ownsFd_ = true;
     position_ = 0;
     return fd_ >= 0;
@@ -37,6 +45,7 @@ bool FileInputStream::readDescriptor(int fd) {
     if (fd < 0) return false;
     fd_ = fd;
     ownsFd_ = false;
+    status_ = platform::FileStatus{};
     position_ = 0;
     return true;
 }
@@ -91,6 +100,7 @@ bool FileInputStream::back(std::int64_t n) {
 void FileInputStream::reset() {
     close();
     error_ = 0;
+    status_ = platform::FileStatus{};
     position_ = 0;
 }
 

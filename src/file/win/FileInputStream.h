@@ -7,6 +7,7 @@
 
 #include "base/IObject.h"
 #include "file/IFileInputStream.h"
+#include "platform/File.h"
 #include "thread/Pooled.h"
 
 namespace s::file::win {
@@ -28,6 +29,12 @@ public:
 
     // Opens a regular file only; anything else fails with a reason.
     bool open(const char16_t* path) override;
+    // The same for a name inside a folder descriptor (platform::openFolder); listedRegular: the
+    // folder's listing showed the name as a regular file.
+    bool openAt(int folder, const std::string& name, bool listedRegular = false);
+    // The facts of the opened file, taken from its descriptor when it was opened (an input
+    // that is not an opened file reports exists false).
+    const platform::FileStatus& status() const { return status_; }
     // Reads a descriptor that stays open after the stream (standard input), from wherever its
     // position is.
     bool readDescriptor(int fd);
@@ -52,6 +59,7 @@ private:
     int error_ = 0;  // of the last open or read; 0 when it did not fail
     std::string reason_;
     std::int64_t position_ = 0;
+    platform::FileStatus status_;
 };
 
 }  // namespace s::file::win

@@ -217,9 +217,15 @@ bool PathWin::isFat() {
 
 void PathWin::fillStatus(bool refresh) {
     if (statusFilled_ && !refresh) return;
+    if (!valid_) {
+        statusFilled_ = true;
+        return;
+    }
+    takeStatus(platform::fileStatus(osPath()));
+}
+
+void PathWin::takeStatus(const platform::FileStatus& status) {
     statusFilled_ = true;
-    if (!valid_) return;
-    const platform::FileStatus status = platform::fileStatus(osPath());
     if (!status.exists) {
         size_ = 0;  // the times stay as they were
         return;

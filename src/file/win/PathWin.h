@@ -9,6 +9,10 @@
 #include "file/IPath.h"
 #include "thread/Pooled.h"
 
+namespace platform {
+struct FileStatus;
+}
+
 namespace s::file::win {
 
 class PathWin : public IPath, public thread::Pooled<PathWin> {
@@ -65,6 +69,9 @@ public:
     std::int64_t creationTime(bool refresh) override;
     std::int64_t accessTime(bool refresh) override;
     std::int64_t modificationTime(bool refresh) override;
+    // Fills the status cache with facts already known (those of a descriptor opened on this
+    // path), so that size and times need no query of their own.
+    void takeStatus(const platform::FileStatus& status);
 
     StrBuffer* fileName(StrBuffer* text, bool append) override;
     const StrBuffer* fullPath() override { return full_; }

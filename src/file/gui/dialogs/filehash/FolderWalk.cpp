@@ -8,20 +8,36 @@
 namespace s::file::gui::dialogs::filehash {
 
 bool FolderWalk::walk(const std::string& folder, std::vector<std::string>* files) {
-    std::vector<std::string> names;
-    if (!platform::listDirectory(folder, &names)) return false;
-    std::sort(names.begin(), names.end());
+    return walk(folder, files, nullptr);
+}
+
+bool FolderWalk::walk(const std::string& folder, std::vector<std::string>* files,
+                      std::vector<char>* listedRegular) {
+    std::vector<platform::DirectoryEntry> entries;
+    if (!platform::listDirectory(folder, &entries)) return false;
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.name < b.name; });
     std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     bool ok = true;
-    for (const std::string& name : names) {
-        std::string path = prefix + name;
-        platform::FileStatus own = platform::linkStatus(path);
-        if (own.directory) {
-            ok = walk(path, files) && ok;
-        } else if (own.symbolicLink && platform::fileStatus(path).directory) {
+    for (const platform::DirectoryEntry& entry : entries) {
+        std::string path = prefix + entry.name;
+        // The listing tells most entries' kinds; only links and entries of unknown kind are
+        // asked about.
+        platform::EntryKind kind = entry.kind;
+        if (kind == platform::EntryKind::Unknown) {
+            platform::FileStatus own = platform::linkStatus(path);
+            kind = own.directory      ? platform::EntryKind::Directory
+                   : own.symbolicLink ? platform::EntryKind::SymbolicLink
+                                      : platform::EntryKind::File;
+        }
+        if (kind == platform::EntryKind::Directory) {
+            ok = walk(path, files, listedRegular) && ok;
+        } else if (kind == platform::EntryKind::SymbolicLink &&
+                   platform::fileStatus(path).directory) {
             continue;
         } else {
-            files->push_back(path);
+            files->push_back(std::move(path));
+            if (listedRegular) listedRegular->push_back(entry.kind == platform::EntryKind::File);
         }
     }
     return ok;

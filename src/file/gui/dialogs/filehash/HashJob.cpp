@@ -6,7 +6,9 @@
 
 #include "digest/IDigester.h"
 #include "file/gui/dialogs/filehash/DigestFeeder.h"
+#include "file/gui/dialogs/filehash/DiskGate.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
+#include "file/gui/dialogs/filehash/ReadAhead.h"
 #include "file/win/FileInputStream.h"
 #include "file/win/PathWin.h"
 #include "str/Utf8.h"
@@ -40,13 +42,6 @@ std::uint64_t sizeOf(win::PathWin* path) {
 
 void toCrLf(StrBuffer* text) {
     text->replaceAll(u"\n", u"\r\n");
-}
-
-// The read buffer of the calling thread, made on its first run and kept for the next.
-std::uint8_t* readBuffer() {
-    thread_local std::unique_ptr<std::uint8_t[]> buffer;
-    if (!buffer) buffer.reset(new std::uint8_t[HashJob::kReadSize]);
-    return buffer.get();
 }
 
 }  // namespace
@@ -89,44 +84,68 @@ void HashJob::reportFailure(const StrBuffer* name, const char* reason) {
     text->release();
 }
 
-HashJob::ReadEnd HashJob::readFile(win::PathWin* path, io::IInputStream* given,
-                                   digest::IDigester** digesters, int count,
-                                   const StrBuffer* name) {
+win::FileInputStream* HashJob::openFile(win::PathWin* path) {
+    if (!path->isValid()) return nullptr;
+    win::FileInputStream* file = win::FileInputStream::create();
+    if (view_->openEntry(file, path->fullPath())) {
+        path->takeStatus(file->status());
+        return file;
+    }
+    // Missing or a folder: nothing is shown. Anything else that exists is shown with its facts,
+    // and reading it fails with the reason the open gave.
+    if (isReadableFile(path)) return file;
+    StrBuffer* reason = StrBuffer::create();
+    str::appendUtf8(reason, file->failureReason() ? file->failureReason() : "");
+    view_->passedOver(reason);
+    reason->release();
+    file->release();
+    return nullptr;
+}
+
+HashJob::ReadEnd HashJob::readFile(win::PathWin* path, win::FileInputStream* file,
+                                   io::IInputStream* given, digest::IDigester** digesters,
+                                   int count, const StrBuffer* name) {
     io::IInputStream* stream = given;
     std::uint64_t total = 0;  // unknown for a given input: its progress reads 100
+    std::unique_lock<std::mutex> gate;
     if (!stream) {
-        win::FileInputStream* file = win::FileInputStream::create();
-        if (!file->open(path->fullPath()->text())) {
+        if (!file->isOpen()) {
             reportFailure(name, file->failureReason());
-            file->release();
             return ReadEnd::Failed;
         }
         stream = file;
         total = sizeOf(path);
+        gate = DiskGate::pass(file->status().deviceMajor, file->status().deviceMinor);
     }
-    std::uint8_t* buffer = readBuffer();
     std::uint64_t done = 0;
     DigestFeeder feeder(digesters, count);
+    ReadAhead reader(stream, total);
+    const std::uint8_t* data = nullptr;
     std::uint32_t got = 0;
     bool cancelled = view_->isCancelled();
-    while (!cancelled && stream->read(buffer, kReadSize, &got)) {
-        feeder.update(buffer, got);
-        // One progress step per block, as if the piece had been read block by block.
-        const std::uint64_t end = done + got;
-        while (!cancelled && done < end) {
-            done = std::min(end, (done / kBlockSize + 1) * kBlockSize);
-            notify(u"ProcessStatusUpdate", kProgressScale, percentOf(done, total),
-                   reinterpret_cast<std::intptr_t>(name));
-            cancelled = view_->isCancelled();
+    while (!cancelled && reader.next(&data, &got)) {
+        // The feeder takes at most kReadSize at a time; one progress step per block, as if the
+        // piece had been read block by block.
+        for (std::uint32_t at = 0; at < got && !cancelled;) {
+            const std::uint32_t part = std::min(got - at, kReadSize);
+            feeder.update(data + at, part);
+            at += part;
+            const std::uint64_t end = done + part;
+            while (!cancelled && done < end) {
+                done = std::min(end, (done / kBlockSize + 1) * kBlockSize);
+                notify(u"ProcessStatusUpdate", kProgressScale, percentOf(done, total),
+                       reinterpret_cast<std::intptr_t>(name));
+                cancelled = view_->isCancelled();
+            }
+            done = end;
         }
-        done = end;
     }
+    reader.finish();
     feeder.finishFeeding();
     // A read that failed part way is not the end of the file.
     const char* reason = cancelled ? nullptr : stream->failureReason();
     ReadEnd result = cancelled ? ReadEnd::Cancelled : reason ? ReadEnd::Failed : ReadEnd::Done;
     if (reason) reportFailure(name, reason);
-    stream->release();
     return result;
 }
 
@@ -136,7 +155,8 @@ void HashJob::calculate(win::PathWin* path, const StrBuffer* name, io::IInputStr
     for (int row = 0; row < kRowCount; ++row) view_->setRowText(static_cast<Row>(row), empty);
     view_->setStoredSize(0);
     // 2. Only an existing file that is not a folder is shown.
-    if (!given && !isReadableFile(path)) {
+    win::FileInputStream* file = given ? nullptr : openFile(path);
+    if (!given && !file) {
         empty->release();
         return;
     }
@@ -174,8 +194,7 @@ void HashJob::calculate(win::PathWin* path, const StrBuffer* name, io::IInputStr
     // 8. Read the file once; show the codes unless the file failed to open or read, or the
     // run was cancelled.
     if (count > 0) {
-        ReadEnd end = readFile(path, given, digesters, count, name);
-        given = nullptr;
+        ReadEnd end = readFile(path, file, given, digesters, count, name);
         if (end == ReadEnd::Done) {
             for (int i = 0; i < count; ++i) {
                 digesters[i]->finish(nullptr);
@@ -194,6 +213,7 @@ void HashJob::calculate(win::PathWin* path, const StrBuffer* name, io::IInputStr
     }
     // 10. Give everything back.
     if (given) given->release();
+    if (file) file->release();
     for (int i = 0; i < count; ++i) digesters[i]->release();
     summary->release();
     empty->release();
@@ -212,10 +232,12 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name, io::IInputStream
     // 3. The entered code, unchanged.
     StrBuffer* entered = StrBuffer::create();
     view_->enteredCode(entered);
-    if (entered->length() == 0 || (!given && !isReadableFile(path))) {
+    win::FileInputStream* file = entered->length() == 0 || given ? nullptr : openFile(path);
+    if (entered->length() == 0 || (!given && !file)) {
         // 4. Only an existing file that is not a folder is read.
         if (entered->length() == 0) notify(u"EmptyVeritome");
         if (given) given->release();
+        if (file) file->release();
         entered->release();
         field->release();
         return;
@@ -251,8 +273,7 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name, io::IInputStream
     if (algorithm >= 0) {
         // 10.-11. Compute it, unless the file fails to open or the run is cancelled.
         digest::IDigester* digester = HashAlgorithms::newDigester(algorithm);
-        ReadEnd end = readFile(path, given, &digester, 1, name);
-        given = nullptr;
+        ReadEnd end = readFile(path, file, given, &digester, 1, name);
         if (end != ReadEnd::Done) {
             // Nothing was compared: back to waiting for a file.
             view_->setResultLine(3023000, kBlack, false);
@@ -280,6 +301,7 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name, io::IInputStream
     }
     // 14. Give back the detail text.
     if (given) given->release();
+    if (file) file->release();
     detail->release();
     entered->release();
     field->release();

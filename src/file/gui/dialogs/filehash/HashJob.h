@@ -12,8 +12,9 @@ namespace s::digest {
 class IDigester;
 }
 namespace s::file::win {
+class FileInputStream;
 class PathWin;
-}
+}  // namespace s::file::win
 namespace s::io {
 class IInputStream;
 }
@@ -40,10 +41,16 @@ private:
     void calculate(win::PathWin* path, const str::strbuffer::StrBuffer* name,
                    io::IInputStream* given);
     void verify(win::PathWin* path, const str::strbuffer::StrBuffer* name, io::IInputStream* given);
-    // Runs the read loop over the given input or the opened file (and releases it); a failure
-    // to open or read has been reported to the view.
-    ReadEnd readFile(win::PathWin* path, io::IInputStream* given, digest::IDigester** digesters,
-                     int count, const str::strbuffer::StrBuffer* name);
+    // Opens the entry's file. Its descriptor answers whether it can be shown and gives the
+    // facts shown (into the path's status cache); only a file that fails to open is asked about
+    // by name. Null when nothing is shown for the path (not valid, missing, a folder); else the
+    // stream, which may have failed to open (readFile reports why).
+    win::FileInputStream* openFile(win::PathWin* path);
+    // Runs the read loop over the given input or the file; a failure to open or read has been
+    // reported to the view. The caller releases the input.
+    ReadEnd readFile(win::PathWin* path, win::FileInputStream* file, io::IInputStream* given,
+                     digest::IDigester** digesters, int count,
+                     const str::strbuffer::StrBuffer* name);
     void reportFailure(const str::strbuffer::StrBuffer* name, const char* reason);
     // Appends the label text of id, the value and a line feed.
     void appendLine(str::strbuffer::StrBuffer* summary, std::int32_t id,

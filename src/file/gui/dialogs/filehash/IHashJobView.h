@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "file/gui/dialogs/filehash/FileFacts.h"
+#include "file/win/FileInputStream.h"
 #include "io/IInputStream.h"
 #include "str/strbuffer/StrBuffer.h"
 
@@ -66,6 +67,14 @@ public:
     // standard input), or null to have the job open the path. The job releases it. With a
     // given input the path's facts (size and times) are not queried.
     virtual io::IInputStream* givenInput() { return nullptr; }
+    // A path the job shows nothing for: it is missing or a folder (reason: the system's text).
+    // The window passes over it in silence.
+    virtual void passedOver(const str::strbuffer::StrBuffer* /*reason*/) {}
+    // Opens the entry's file into stream; true when it is open (the stream keeps the reason when
+    // not). A view may open it its own way, by name inside a folder it holds open.
+    virtual bool openEntry(win::FileInputStream* stream, const str::strbuffer::StrBuffer* path) {
+        return stream->open(path->text());
+    }
     // 0 calculates, any other value verifies.
     virtual int actionIndex() = 0;
     // The text of a language-pack id in the current language (terminated, never null).

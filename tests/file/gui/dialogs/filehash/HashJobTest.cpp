@@ -11,6 +11,7 @@
 #include "FakeJobView.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
+#include "file/gui/dialogs/filehash/ReadAhead.h"
 
 namespace {
 
@@ -100,6 +101,50 @@ TEST_F(HashJobTest, ProgressPerBlock) {
         if (c.size == 0) {
             EXPECT_EQ(view.row(Row::Crc32), "00000000");
             EXPECT_EQ(view.row(Row::Md5), "d41d8cd98f00b204e9800998ecf8427e");
+        }
+    }
+}
+
+// Changes the file's length right after the job has opened it and taken its size.
+class ResizingView : public FakeJobView {
+public:
+    bool openEntry(s::file::win::FileInputStream* stream, const StrBuffer* path) override {
+        const bool opened = FakeJobView::openEntry(stream, path);
+        std::filesystem::resize_file(entries.front(), newSize);
+        return opened;
+    }
+    std::uint64_t newSize = 0;
+};
+
+std::string crcOf(const std::string& bytes) {
+    s::digest::IDigester* d = fh::HashAlgorithms::newDigester(0);
+    d->update(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    d->finish(nullptr);
+    StrBuffer* code = d->toText(nullptr, false);
+    std::string text = utf8Of(code);
+    code->release();
+    d->release();
+    return text;
+}
+
+TEST_F(HashJobTest, AFileThatShrinksOrGrowsWhileReadGivesTheCodeOfWhatWasRead) {
+    // Large enough to be read ahead on a thread of its own; small to show the same.
+    for (std::uint64_t size : {std::uint64_t{100000}, fh::ReadAhead::kAheadFrom + 5}) {
+        for (std::uint64_t newSize : {size / 3, size + 40000}) {
+            std::string content(size, '\0');
+            for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 7);
+            ResizingView view;
+            view.entries = {makeFile("changing.bin", content)};
+            view.newSize = newSize;
+            view.tick({Row::Size, Row::Crc32});
+            run(view);
+            content.resize(newSize, '\0');  // what the file holds when it is read
+            EXPECT_TRUE(view.failures.empty()) << size << " to " << newSize;
+            EXPECT_EQ(view.storedSize, size) << "the size taken when it was opened";
+            EXPECT_EQ(view.row(Row::Crc32), crcOf(content)) << size << " to " << newSize;
+            std::vector<std::intptr_t> percents = view.percents();
+            ASSERT_FALSE(percents.empty());
+            EXPECT_EQ(percents.back(), newSize < size ? 33 : 100) << size << " to " << newSize;
         }
     }
 }

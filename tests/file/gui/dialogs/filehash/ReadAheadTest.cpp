@@ -1,0 +1,135 @@
+// Reading ahead on a thread of its own: the pieces, the end, a failed read and an early stop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "file/gui/dialogs/filehash/ReadAhead.h"
+#include "io/IInputStream.h"
+
+namespace {
+
+using s::file::gui::dialogs::filehash::ReadAhead;
+
+constexpr std::uint64_t kNever = std::numeric_limits<std::uint64_t>::max();
+
+std::uint8_t byteAt(std::uint64_t at) {
+    return static_cast<std::uint8_t>(at * 131 + (at >> 16));
+}
+
+// size bytes of a pattern; the read that reaches failAt fails.
+class PatternInput : public s::io::IInputStream {
+public:
+    PatternInput(std::uint64_t size, std::uint64_t failAt = kNever)
+        : size_(size), failAt_(failAt) {}
+
+    bool read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) override {
+        *count = 0;
+        ++reads;
+        if (position_ >= failAt_) {
+            failed_ = true;
+            return false;
+        }
+        const std::uint64_t n =
+            std::min<std::uint64_t>({maxBytes, size_ - position_, failAt_ - position_});
+        auto* bytes = static_cast<std::uint8_t*>(buffer);
+        for (std::uint64_t i = 0; i < n; ++i) bytes[i] = byteAt(position_ + i);
+        position_ += n;
+        *count = static_cast<std::uint32_t>(n);
+        return n > 0;
+    }
+    const char* failureReason() override { return failed_ ? "Input/output error" : nullptr; }
+    void release() override {}
+    void recycle() override {}
+    void close() override {}
+    std::int64_t position() override { return static_cast<std::int64_t>(position_); }
+    bool rewind() override { return false; }
+    bool seekToEnd() override { return false; }
+    bool seek(std::int64_t) override { return false; }
+    bool seekFromEnd(std::int64_t) override { return false; }
+    bool skip(std::int64_t) override { return false; }
+    bool back(std::int64_t) override { return false; }
+    void reset() override {}
+    void closeAndRelease() override {}
+
+    int reads = 0;
+
+private:
+    std::uint64_t size_;
+    std::uint64_t failAt_;
+    std::uint64_t position_ = 0;
+    bool failed_ = false;
+};
+
+// Takes every piece; returns the bytes and checks them against the pattern.
+std::uint64_t takeAll(ReadAhead& reader) {
+    std::uint64_t total = 0;
+    const std::uint8_t* data = nullptr;
+    std::uint32_t count = 0;
+    while (reader.next(&data, &count)) {
+        EXPECT_GT(count, 0u);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            if (data[i] != byteAt(total + i)) {
+                ADD_FAILURE() << "byte " << total + i;
+                return total;
+            }
+        }
+        total += count;
+    }
+    EXPECT_FALSE(reader.next(&data, &count)) << "an ended reader stays ended";
+    return total;
+}
+
+TEST(ReadAheadThread, PiecesCarryTheWholeInputInOrder) {
+    constexpr std::uint64_t kFrom = ReadAhead::kAheadFrom;
+    struct Case {
+        std::uint64_t expected, actual;
+        bool ahead;
+    } cases[] = {
+        {0, 300000, false},             // unknown size: read here
+        {kFrom - 1, kFrom - 1, false},  // small: read here
+        {kFrom, kFrom, true},           // exactly whole pieces
+        {kFrom + 12345, kFrom + 12345, true},
+        {3 * kFrom, kFrom / 2 + 1, true},  // shrank after its size was taken
+        {kFrom, 2 * kFrom + 5, true},      // grew after its size was taken
+    };
+    for (const Case& c : cases) {
+        PatternInput input(c.actual);
+        ReadAhead reader(&input, c.expected);
+        EXPECT_EQ(reader.isAhead(), c.ahead) << c.expected;
+        EXPECT_EQ(takeAll(reader), c.actual) << c.expected;
+        reader.finish();
+        EXPECT_EQ(input.failureReason(), nullptr);
+    }
+}
+
+TEST(ReadAheadThread, AFailedReadEndsThePiecesAndTheInputKeepsWhy) {
+    for (std::uint64_t expected : {std::uint64_t{0}, 2 * ReadAhead::kAheadFrom}) {
+        const std::uint64_t failAt = ReadAhead::kAheadFrom + 100;
+        PatternInput input(2 * ReadAhead::kAheadFrom, failAt);
+        ReadAhead reader(&input, expected);
+        EXPECT_EQ(takeAll(reader), failAt) << "every byte before the failure arrives";
+        reader.finish();
+        ASSERT_NE(input.failureReason(), nullptr) << expected;
+    }
+}
+
+TEST(ReadAheadThread, FinishStopsAReaderThatIsAhead) {
+    const std::uint64_t size = 64 * ReadAhead::kAheadFrom;
+    PatternInput input(size);
+    {
+        ReadAhead reader(&input, size);
+        const std::uint8_t* data = nullptr;
+        std::uint32_t count = 0;
+        ASSERT_TRUE(reader.next(&data, &count));
+        reader.finish();  // the reader waits for a free slot, or is about to
+        EXPECT_FALSE(reader.next(&data, &count));
+    }
+    EXPECT_LE(input.reads, ReadAhead::kSlots + 2) << "the reader stopped at the full ring";
+    PatternInput untouched(size);
+    { ReadAhead dropped(&untouched, size); }  // never asked for a piece: ends on its own
+}
+
+}  // namespace
