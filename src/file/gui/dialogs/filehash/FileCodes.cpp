@@ -1,13 +1,13 @@
 // Reading files for their codes, on two threads.
 #include "file/gui/dialogs/filehash/FileCodes.h"
 
-#include <memory>
 #include <mutex>
 #include <thread>
 
 #include "digest/IDigester.h"
+#include "file/gui/dialogs/filehash/DiskGate.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
-#include "file/gui/dialogs/filehash/HashJob.h"
+#include "file/gui/dialogs/filehash/ReadAhead.h"
 #include "file/win/FileInputStream.h"
 #include "platform/File.h"
 #include "platform/FileProbe.h"
@@ -50,15 +50,18 @@ FileCode FileCodes::compute(const FileCodeJob& job, const std::atomic<bool>* can
         const char* reason = stream->failureReason();
         result.reason = reason ? reason : probe.reason;
     } else {
-        thread_local std::unique_ptr<std::uint8_t[]> buffer;
-        if (!buffer) buffer.reset(new std::uint8_t[HashJob::kReadSize]);
+        // The hash job's reading: a large file read ahead, a spinning disk one file at a time.
+        const platform::FileStatus& facts = stream->status();
+        std::unique_lock<std::mutex> gate = DiskGate::pass(facts.deviceMajor, facts.deviceMinor);
+        ReadAhead reader(stream, static_cast<std::uint64_t>(facts.size));
+        const std::uint8_t* data = nullptr;
         std::uint32_t got = 0;
         bool cancelled = false;
-        while (!(cancelled = isCancelled(cancel)) &&
-               stream->read(buffer.get(), HashJob::kReadSize, &got)) {
-            digester->update(buffer.get(), got);
+        while (!(cancelled = isCancelled(cancel)) && reader.next(&data, &got)) {
+            digester->update(data, got);
             if (addRead) addRead(got);
         }
+        reader.finish();
         const char* reason = cancelled ? nullptr : stream->failureReason();
         if (cancelled) {
             result.status = FileCode::Status::Cancelled;
