@@ -92,20 +92,6 @@ std::uint32_t ncButtonMessage(MouseButton b, bool down, int clicks) {
     return buttonMessage(b, down, clicks) - msg::kLButtonDown + msg::kNcLButtonDown;
 }
 
-// A report of the system about a placement: false when it repeats one the layer made before its
-// latest one (the system answers late; the newer placement stands), or the latest itself.
-template <typename T>
-bool freshReport(std::deque<std::pair<T, std::int64_t>>& sent, T reported) {
-    for (std::size_t i = sent.size(); i-- > 0;) {
-        if (sent[i].first == reported) {
-            sent.erase(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-            return false;
-        }
-    }
-    sent.clear();  // moved by the user or the system itself
-    return true;
-}
-
 // The pointer in screen coordinates during the layer's own move or resize. On a screen the
 // system's pointer is exact while the window moves beneath it.
 Point dragPoint(Handle top, Point client) {
@@ -312,7 +298,7 @@ void translateInput(RawInput& in, Queue& q) {
             {
                 std::lock_guard<std::recursive_mutex> lock(treeMutex());
                 WindowRecord* r = findLocked(top);
-                if (!r || !freshReport(r->top->sentMoves, in.point)) return;
+                if (!r || !r->top->sentMoves.fresh(in.point)) return;
                 if (r->rect.x == in.point.x && r->rect.y == in.point.y) return;
                 r->rect.x = in.point.x;
                 r->rect.y = in.point.y;
@@ -325,7 +311,7 @@ void translateInput(RawInput& in, Queue& q) {
             {
                 std::lock_guard<std::recursive_mutex> lock(treeMutex());
                 WindowRecord* r = findLocked(top);
-                if (!r || !freshReport(r->top->sentSizes, in.size)) return;
+                if (!r || !r->top->sentSizes.fresh(in.size)) return;
                 if (r->rect.width == in.size.width && r->rect.height == in.size.height) return;
                 r->rect.width = std::max(0, in.size.width);
                 r->rect.height = std::max(0, in.size.height);

@@ -9,6 +9,7 @@
 
 #include "detail/Core.h"
 #include "detail/Drop.h"
+#include "detail/Paint.h"
 #include "detail/Translate.h"
 #include "detail/Tree.h"
 #include "platform/window/Window.h"

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "detail/PlacementEcho.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Types.h"
@@ -36,10 +37,9 @@ struct TopLevelState {
     std::vector<Rect> shape;  // client coordinates; empty: the whole rectangle
     Size minimumSize;         // asked for
     Size appliedMinimum;      // as the backend last heard it
-    // Placements told to the backend and not yet reported back by it (steady clock ms): a report
-    // of an older one arriving after a newer placement is stale.
-    std::deque<std::pair<Point, std::int64_t>> sentMoves;
-    std::deque<std::pair<Size, std::int64_t>> sentSizes;
+    // Placements told to the backend and not yet reported back by it.
+    PlacementEcho<Point> sentMoves;
+    PlacementEcho<Size> sentSizes;
     bool active = false;
     Handle hover = kNoWindow;  // the window that got the last mouse move
 };
@@ -167,6 +167,5 @@ void poke(Queue& q);
 void removeTimersOf(Handle window, ThreadId thread);
 // Posts kDisplayChange to every top-level window (backends call it when monitors change).
 void broadcastDisplayChange();
-std::int64_t steadyMillis();
 
 }  // namespace platform::window::detail
