@@ -1,7 +1,9 @@
 // Character rules shared by the string code: ASCII-only case folding and the whitespace set.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace s::str::strbuffer::chars {
 
@@ -49,6 +51,16 @@ inline bool isOneOf(char16_t c, const char16_t* set, std::uint32_t count) {
         if (fold<IgnoreCase>(set[i]) == f) return true;
     }
     return false;
+}
+
+// True when the n code units of a and b are the same (folded when ignoring case).
+template <bool IgnoreCase>
+bool sameUnits(const char16_t* a, const char16_t* b, std::uint32_t n) {
+    if constexpr (!IgnoreCase) return n == 0 || std::memcmp(a, b, std::size_t(n) * 2) == 0;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        if (fold<true>(a[i]) != fold<true>(b[i])) return false;
+    }
+    return true;
 }
 
 }  // namespace s::str::strbuffer::chars

@@ -1,5 +1,5 @@
-// Storage, growth, comparison, hashing, case, searching, trimming and the text writers of
-// the string, and its byte-stream faces.
+// Storage, growth, comparison, hashing, case, trimming, the text writers and the pieces of the
+// string; searching is StrBufferSearch.cpp, the byte-stream faces StrBufferStream.cpp.
 #include "str/strbuffer/StrBuffer.h"
 
 #include <algorithm>
@@ -15,6 +15,7 @@ namespace s::str::strbuffer {
 
 using chars::countOf;
 using chars::fold;
+using chars::sameUnits;
 
 StrBuffer::~StrBuffer() {
     std::free(storage_);
@@ -98,15 +99,6 @@ int compareBytes(const char16_t* a, const char16_t* b, std::uint32_t n) {
         return sign(lo != 0 ? lo : int(a[i] >> 8) - int(b[i] >> 8));
     }
     return 0;
-}
-
-template <bool IgnoreCase>
-bool sameUnits(const char16_t* a, const char16_t* b, std::uint32_t n) {
-    if constexpr (!IgnoreCase) return n == 0 || std::memcmp(a, b, std::size_t(n) * 2) == 0;
-    for (std::uint32_t i = 0; i < n; ++i) {
-        if (fold<true>(a[i]) != fold<true>(b[i])) return false;
-    }
-    return true;
 }
 
 template <bool IgnoreCase>
@@ -221,212 +213,6 @@ char16_t StrBuffer::charAtLower(std::uint32_t i) const {
 
 char16_t StrBuffer::charAtUpper(std::uint32_t i) const {
     return chars::toUpper(storage_[i]);
-}
-
-// ---- searching -------------------------------------------------------------------------------
-
-namespace {
-
-template <bool IgnoreCase>
-bool findChar(const char16_t* p, std::uint32_t length, char16_t c, std::uint32_t* index,
-              std::uint32_t from) {
-    const char16_t f = fold<IgnoreCase>(c);
-    for (std::uint32_t i = from; i < length; ++i) {
-        if (fold<IgnoreCase>(p[i]) == f) {
-            if (index) *index = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-template <bool IgnoreCase>
-bool findLastChar(const char16_t* p, std::uint32_t length, char16_t c, std::uint32_t* index,
-                  std::uint32_t before) {
-    const char16_t f = fold<IgnoreCase>(c);
-    for (std::uint32_t i = std::min(before, length); i-- > 0;) {
-        if (fold<IgnoreCase>(p[i]) == f) {
-            if (index) *index = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-template <bool IgnoreCase>
-bool findAny(const char16_t* p, std::uint32_t length, const char16_t* set, std::int32_t count,
-             std::uint32_t* index, std::uint32_t from) {
-    const std::uint32_t n = countOf(set, count);
-    for (std::uint32_t i = from; i < length; ++i) {
-        if (chars::isOneOf<IgnoreCase>(p[i], set, n)) {
-            if (index) *index = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-template <bool IgnoreCase>
-bool findLastAny(const char16_t* p, std::uint32_t length, const char16_t* set, std::int32_t count,
-                 std::uint32_t* index, std::uint32_t before) {
-    const std::uint32_t n = countOf(set, count);
-    for (std::uint32_t i = std::min(before, length); i-- > 0;) {
-        if (chars::isOneOf<IgnoreCase>(p[i], set, n)) {
-            if (index) *index = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
-bool StrBuffer::indexOf(char16_t c, std::uint32_t* index, std::uint32_t from) const {
-    return findChar<false>(storage_, length_, c, index, from);
-}
-bool StrBuffer::indexOfIgnoreCase(char16_t c, std::uint32_t* index, std::uint32_t from) const {
-    return findChar<true>(storage_, length_, c, index, from);
-}
-bool StrBuffer::indexOfAny(const char16_t* set, std::int32_t count, std::uint32_t* index,
-                           std::uint32_t from) const {
-    return findAny<false>(storage_, length_, set, count, index, from);
-}
-bool StrBuffer::indexOfAnyIgnoreCase(const char16_t* set, std::int32_t count, std::uint32_t* index,
-                                     std::uint32_t from) const {
-    return findAny<true>(storage_, length_, set, count, index, from);
-}
-bool StrBuffer::lastIndexOf(char16_t c, std::uint32_t* index, std::uint32_t before) const {
-    return findLastChar<false>(storage_, length_, c, index, before);
-}
-bool StrBuffer::lastIndexOfIgnoreCase(char16_t c, std::uint32_t* index,
-                                      std::uint32_t before) const {
-    return findLastChar<true>(storage_, length_, c, index, before);
-}
-bool StrBuffer::lastIndexOfAny(const char16_t* set, std::int32_t count, std::uint32_t* index,
-                               std::uint32_t before) const {
-    return findLastAny<false>(storage_, length_, set, count, index, before);
-}
-bool StrBuffer::lastIndexOfAnyIgnoreCase(const char16_t* set, std::int32_t count,
-                                         std::uint32_t* index, std::uint32_t before) const {
-    return findLastAny<true>(storage_, length_, set, count, index, before);
-}
-
-template <bool IgnoreCase>
-bool StrBuffer::findText(const char16_t* text, std::uint32_t* index, std::uint32_t from) const {
-    const std::uint32_t n = countOf(text, -1);
-    if (n > length_ || from > length_ - n) return false;
-    if (n == 0) {
-        if (index) *index = from;
-        return true;
-    }
-    const char16_t first = fold<IgnoreCase>(text[0]);
-    for (std::uint32_t i = from; i <= length_ - n; ++i) {
-        if (fold<IgnoreCase>(storage_[i]) == first &&
-            sameUnits<IgnoreCase>(storage_ + i + 1, text + 1, n - 1)) {
-            if (index) *index = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-template <bool IgnoreCase>
-bool StrBuffer::findLastText(const char16_t* text, std::uint32_t* index,
-                             std::uint32_t before) const {
-    const std::uint32_t n = countOf(text, -1);
-    if (n > length_) return false;
-    // Start positions i with i < before and i + n <= length.
-    std::uint32_t end = std::min<std::uint64_t>(before, std::uint64_t(length_ - n) + 1);
-    for (std::uint32_t i = end; i-- > 0;) {
-        if (sameUnits<IgnoreCase>(storage_ + i, text, n)) {
-            if (index) *index = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool StrBuffer::indexOf(const char16_t* text, std::uint32_t* index, std::uint32_t from) const {
-    return findText<false>(text, index, from);
-}
-bool StrBuffer::indexOfIgnoreCase(const char16_t* text, std::uint32_t* index,
-                                  std::uint32_t from) const {
-    return findText<true>(text, index, from);
-}
-bool StrBuffer::lastIndexOf(const char16_t* text, std::uint32_t* index,
-                            std::uint32_t before) const {
-    return findLastText<false>(text, index, before);
-}
-bool StrBuffer::lastIndexOfIgnoreCase(const char16_t* text, std::uint32_t* index,
-                                      std::uint32_t before) const {
-    return findLastText<true>(text, index, before);
-}
-
-namespace {
-
-template <bool IgnoreCase>
-bool regionMatch(const char16_t* p, std::uint32_t length, std::uint32_t at, const char16_t* text,
-                 std::uint32_t textFrom, std::int32_t count) {
-    if (at > length) return false;
-    std::uint32_t n;
-    if (count < 0) {
-        n = countOf(text, -1);
-        n = n > textFrom ? n - textFrom : 0;
-        if (n != length - at) return false;  // the match must end at this string's end
-    } else {
-        n = static_cast<std::uint32_t>(count);
-        if (n > length - at) return false;
-    }
-    return sameUnits<IgnoreCase>(p + at, text + textFrom, n);
-}
-
-template <bool IgnoreCase>
-int regionCompare(const char16_t* p, std::uint32_t length, std::uint32_t at, const char16_t* text,
-                  std::uint32_t textFrom, std::int32_t count) {
-    if (at >= length) return -1;
-    text += textFrom;
-    for (std::uint64_t i = 0; count < 0 || i < std::uint64_t(count); ++i) {
-        const char16_t a = fold<IgnoreCase>(at + i < length ? p[at + i] : char16_t(0));
-        const char16_t b = fold<IgnoreCase>(text[i]);
-        if (a != b) return a < b ? -1 : 1;
-        if (a == 0) break;
-    }
-    return 0;
-}
-
-}  // namespace
-
-bool StrBuffer::regionMatches(std::uint32_t at, const char16_t* text, std::uint32_t textFrom,
-                              std::int32_t count) const {
-    return regionMatch<false>(storage_, length_, at, text, textFrom, count);
-}
-bool StrBuffer::regionMatchesIgnoreCase(std::uint32_t at, const char16_t* text,
-                                        std::uint32_t textFrom, std::int32_t count) const {
-    return regionMatch<true>(storage_, length_, at, text, textFrom, count);
-}
-bool StrBuffer::startsWith(const char16_t* text, std::int32_t count) const {
-    const std::uint32_t n = countOf(text, count);
-    return n <= length_ && sameUnits<false>(storage_, text, n);
-}
-bool StrBuffer::startsWithIgnoreCase(const char16_t* text, std::int32_t count) const {
-    const std::uint32_t n = countOf(text, count);
-    return n <= length_ && sameUnits<true>(storage_, text, n);
-}
-bool StrBuffer::endsWith(const char16_t* text, std::int32_t count) const {
-    const std::uint32_t n = countOf(text, count);
-    return n <= length_ && sameUnits<false>(storage_ + (length_ - n), text, n);
-}
-bool StrBuffer::endsWithIgnoreCase(const char16_t* text, std::int32_t count) const {
-    const std::uint32_t n = countOf(text, count);
-    return n <= length_ && sameUnits<true>(storage_ + (length_ - n), text, n);
-}
-int StrBuffer::compareRegion(std::uint32_t at, const char16_t* text, std::uint32_t textFrom,
-                             std::int32_t count) const {
-    return regionCompare<false>(storage_, length_, at, text, textFrom, count);
-}
-int StrBuffer::compareRegionIgnoreCase(std::uint32_t at, const char16_t* text,
-                                       std::uint32_t textFrom, std::int32_t count) const {
-    return regionCompare<true>(storage_, length_, at, text, textFrom, count);
 }
 
 // ---- trimming --------------------------------------------------------------------------------
@@ -647,72 +433,6 @@ Iterator* StrBuffer::iteratorAt(std::uint32_t n) {
 }
 Iterator* StrBuffer::iteratorFromEnd(std::uint32_t n) {
     return Iterator::over(this, std::int64_t(length_) - n);
-}
-
-// ---- byte-stream faces -----------------------------------------------------------------------
-
-bool StrBuffer::read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) {
-    const std::uint64_t end = std::uint64_t(length_) * 2;
-    std::uint32_t n = 0;
-    if (cursor_ < end && buffer)
-        n = std::uint32_t(std::min<std::uint64_t>(maxBytes, end - cursor_));
-    auto* out = static_cast<std::uint8_t*>(buffer);
-    for (std::uint32_t i = 0; i < n; ++i) {
-        const std::uint64_t b = cursor_ + i;
-        const char16_t unit = storage_[b / 2];
-        out[i] = static_cast<std::uint8_t>((b & 1) ? unit >> 8 : unit & 0xFF);
-    }
-    cursor_ += n;
-    if (count) *count = n;
-    return n > 0;
-}
-
-bool StrBuffer::write(const void* bytes, std::uint32_t count, std::uint32_t* written) {
-    if (written) *written = 0;
-    if (count == 0) return true;
-    if (!bytes) return false;
-    const std::uint64_t end = cursor_ + count;
-    const std::uint64_t units = (end + 1) / 2;
-    if (units > UINT32_MAX - 1) return false;
-    if (units > length_) {
-        if (!ensure(std::uint32_t(units))) return false;
-        // Units only partly covered by the bytes start as zero.
-        std::fill(storage_ + length_, storage_ + units, char16_t(0));
-        length_ = std::uint32_t(units);
-    }
-    const auto* in = static_cast<const std::uint8_t*>(bytes);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint64_t b = cursor_ + i;
-        char16_t& unit = storage_[b / 2];
-        unit =
-            (b & 1) ? char16_t((unit & 0x00FF) | (in[i] << 8)) : char16_t((unit & 0xFF00) | in[i]);
-    }
-    cursor_ = end;
-    if (written) *written = count;
-    return true;
-}
-
-bool StrBuffer::seek(std::int64_t position) {
-    if (position < 0 || std::uint64_t(position) > std::uint64_t(length_) * 2) return false;
-    cursor_ = std::uint64_t(position);
-    return true;
-}
-
-bool StrBuffer::seekToEnd() {
-    cursor_ = std::uint64_t(length_) * 2;
-    return true;
-}
-
-bool StrBuffer::seekFromEnd(std::int64_t n) {
-    return seek(std::int64_t(length_) * 2 - n);
-}
-
-bool StrBuffer::skip(std::int64_t n) {
-    return seek(std::int64_t(cursor_) + n);
-}
-
-bool StrBuffer::back(std::int64_t n) {
-    return seek(std::int64_t(cursor_) - n);
 }
 
 }  // namespace s::str::strbuffer
