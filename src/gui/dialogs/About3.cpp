@@ -64,6 +64,9 @@ bool About3::open(win::Window* owner, app::IAppWindow* settings) {
         return false;
     }
     open_ = true;
+    // The owner's modal state: a close of the owner waits for this window, and ending every
+    // modal loop over the owner closes it.
+    if (owner_) modalToken_ = owner_->modalGuard().enter([this] { close(); });
     window_->setVisible(true, true);
     // Only a window that exists may take the owner's input away.
     if (owner_) owner_->setEnabled(false);
@@ -183,6 +186,8 @@ void About3::onEvent(void* source, std::int32_t code) {
         // 5. Every way of closing gives the owner its input back.
         if (owner_) owner_->setEnabled(true);
         open_ = false;
+        if (owner_ && modalToken_ != 0) owner_->modalGuard().leave(modalToken_);
+        modalToken_ = 0;
         return;
     }
     if (source == static_cast<IComponent*>(closeButton_) ||

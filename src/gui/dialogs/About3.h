@@ -73,6 +73,7 @@ private:
     win::Button* glyphButton_ = nullptr;
     std::int32_t donationTextId_ = 500100;
     std::atomic<bool> open_{false};
+    std::uint64_t modalToken_ = 0;  // in the owner's modal guard while open
 };
 
 }  // namespace s::gui::dialogs

@@ -6,8 +6,11 @@
 
 #include "gui/IFont.h"
 #include "gui/IWindow.h"
+#include "gui/drawer/Contrast.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
+#include "gui/win/ListPopup.h"
+#include "gui/win/ModalGuard.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Popup.h"
@@ -19,122 +22,39 @@ namespace pw = platform::window;
 using combobox::ComboBoxItem;
 
 namespace {
+
 constexpr const char* kListClass = "KavrelComboList";
 constexpr pw::Colour kField = pw::rgb(255, 255, 255);
 constexpr pw::Colour kFrame = pw::rgb(122, 122, 122);
 constexpr pw::Colour kText = pw::rgb(0, 0, 0);
 constexpr pw::Colour kGrey = pw::rgb(150, 150, 150);
-constexpr pw::Colour kHighlight = pw::rgb(0, 120, 215);
-constexpr pw::Colour kHighlightText = pw::rgb(255, 255, 255);
 constexpr std::int32_t kArrowWidth = 18;
-}  // namespace
 
-// The open list: the row under the pointer or the keys, the first row shown, and the outcome.
-struct ComboList {
-    ComboBox* box = nullptr;
-    std::int32_t hot = -1;
-    std::int32_t top = 0;
-    std::int32_t rows = 0;
+// The open list: one row per item; the outcome is the row chosen.
+class ComboList : public ListPopup {
+public:
+    explicit ComboList(ComboBox* box) : ListPopup(1, false, false), box_(box) {}
     std::int32_t chosen = -1;
 
-    void show(std::int32_t i) {
-        if (i < top) top = i;
-        if (i >= top + rows) top = i - rows + 1;
+protected:
+    std::int32_t rowCount() const override { return box_->getItemCount(); }
+    std::int32_t rowHeight(std::int32_t) const override { return ComboBox::kRowHeight; }
+    void paintRow(pw::Canvas& c, std::int32_t row, pw::Rect r, bool hot,
+                  const Colours& colours) override {
+        if (hot) c.fillRect(r, colours.highlight);
+        pw::Colour ink = hot ? drawer::Contrast::readable(colours.highlightText, colours.highlight)
+                             : drawer::Contrast::readable(colours.text, colours.face);
+        c.drawText(r.offset(4, 0), box_->getItem(row)->getText(), box_->textFont(), ink,
+                   pw::kTextMiddle | pw::kTextEllipsis);
     }
-    void setHot(pw::Handle w, std::int32_t i) {
-        std::int32_t n = box->getItemCount();
-        if (n == 0) return;
-        i = std::clamp(i, 0, n - 1);
-        show(i);
-        hot = i;
-        pw::invalidate(w);
+    void chooseRow(std::int32_t row) override {
+        chosen = row;
+        pw::closePopup(handle());
     }
-    std::int32_t rowAt(pw::Point p) const {
-        if (p.y < 1) return -1;
-        std::int32_t i = top + (p.y - 1) / ComboBox::kRowHeight;
-        return i < box->getItemCount() ? i : -1;
-    }
-    void choose(pw::Handle w, std::int32_t i) {
-        chosen = i;
-        pw::closePopup(w);
-    }
+
+private:
+    ComboBox* box_;
 };
-
-namespace {
-
-pw::Result listHandler(pw::Handle w, std::uint32_t m, pw::WParam wp, pw::LParam lp) {
-    auto* l = static_cast<ComboList*>(pw::userData(w));
-    if (!l) return pw::defaultHandler(w, m, wp, lp);
-    std::int32_t n = l->box->getItemCount();
-    switch (m) {
-        case pw::msg::kPaint: {
-            pw::Rect r = pw::windowRect(w);
-            pw::Canvas& c = *pw::paintEventOf(wp)->canvas;
-            c.fillRect({0, 0, r.width, r.height}, kField);
-            c.frameRect({0, 0, r.width, r.height}, kFrame);
-            for (std::int32_t k = 0; k < l->rows && l->top + k < n; ++k) {
-                std::int32_t i = l->top + k;
-                pw::Rect row{1, 1 + k * ComboBox::kRowHeight, r.width - 2, ComboBox::kRowHeight};
-                if (i == l->hot) c.fillRect(row, kHighlight);
-                c.drawText(row.offset(4, 0), l->box->getItem(i)->getText(), l->box->textFont(),
-                           i == l->hot ? kHighlightText : kText,
-                           pw::kTextMiddle | pw::kTextEllipsis);
-            }
-            return 0;
-        }
-        case pw::msg::kMouseMove: {
-            std::int32_t i = l->rowAt(pw::unpackPoint(lp));
-            if (i >= 0 && i != l->hot) l->setHot(w, i);
-            return 0;
-        }
-        case pw::msg::kLButtonUp: {
-            std::int32_t i = l->rowAt(pw::unpackPoint(lp));
-            if (i >= 0) l->choose(w, i);
-            return 0;
-        }
-        case pw::msg::kMouseWheel: {
-            // One row per notch, the highlight following so that Enter takes what is seen.
-            std::int32_t notches = pw::wheelDelta(wp) / 120;
-            std::int32_t maxTop = std::max(0, n - l->rows);
-            l->top = std::clamp(l->top - notches, 0, maxTop);
-            l->hot = std::clamp(l->hot - notches, l->top, l->top + l->rows - 1);
-            pw::invalidate(w);
-            return 0;
-        }
-        case pw::msg::kKeyDown:
-            switch (wp) {
-                case pw::vk::kDown:
-                    l->setHot(w, l->hot + 1);
-                    break;
-                case pw::vk::kUp:
-                    l->setHot(w, l->hot < 0 ? 0 : l->hot - 1);
-                    break;
-                case pw::vk::kPageDown:
-                    l->setHot(w, l->hot + l->rows);
-                    break;
-                case pw::vk::kPageUp:
-                    l->setHot(w, l->hot - l->rows);
-                    break;
-                case pw::vk::kHome:
-                    l->setHot(w, 0);
-                    break;
-                case pw::vk::kEnd:
-                    l->setHot(w, n - 1);
-                    break;
-                case pw::vk::kReturn:
-                    if (l->hot >= 0) l->choose(w, l->hot);
-                    break;
-                default:
-                    break;
-            }
-            return 0;
-        case pw::msg::kDestroy:
-            pw::setUserData(w, nullptr);
-            return 0;
-        default:
-            return pw::defaultHandler(w, m, wp, lp);
-    }
-}
 
 }  // namespace
 
@@ -150,6 +70,7 @@ void ComboBox::resetComboBox() {
     selected_ = previous_ = -1;
     nativeFont_ = pw::Font{};
     list_ = pw::kNoWindow;
+    reopen_.reset();
 }
 
 const pw::Font& ComboBox::textFont() const {
@@ -266,22 +187,25 @@ bool ComboBox::dropDown() {
     if (!pw::isOwnerThread(native_)) {
         return pw::callOnOwner(native_, [this]() -> pw::Result { return dropDown() ? 1 : 0; }) != 0;
     }
-    pw::registerClass(kListClass, listHandler);
-    ComboList list;
-    list.box = this;
-    list.rows = std::min(getItemCount(), kVisibleRows);
-    list.hot = std::max(selected_, 0);
-    list.show(list.hot);
+    ComboList list(this);
+    list.setHot(std::max(selected_, 0));
+    std::int32_t rows = std::min(getItemCount(), kVisibleRows);
     pw::Rect field = pw::screenRect(native_);
-    pw::Rect at = pw::popupRect({field.x, field.bottom()},
-                                {field.width, list.rows * kRowHeight + 2}, field.height);
-    list_ = pw::openPopup(kListClass, native_, at, &list);
-    if (!list_) return false;
+    pw::Rect at =
+        pw::popupRect({field.x, field.bottom()}, {field.width, rows * kRowHeight + 2}, field.height);
+    // The list's loop is one of the window's modal loops; ending them all closes the list.
+    ModalGuard::Scope modal(modalGuardOf(native_), [] { pw::closePopups(); });
+    if (!list.open(kListClass, native_, at)) return false;
+    list_ = list.handle();
     pw::Handle handle = list_;
     pw::runModalLoop([handle] { return !pw::isWindow(handle); });
     if (pw::isWindow(handle)) pw::closePopup(handle);
     list_ = pw::kNoWindow;
-    if (list.chosen < 0) return false;
+    // Closed without a choice (a press outside, Escape): that press must not open it again.
+    if (list.chosen < 0) {
+        reopen_.closed();
+        return false;
+    }
     select(list.chosen, true);
     return true;
 }
@@ -323,6 +247,9 @@ pw::Result ComboBox::handleMessage(pw::Handle window, std::uint32_t message, pw:
     switch (message) {
         case pw::msg::kLButtonDown:
             pw::setFocus(window);
+            // The press that closed the open list (handled inside the list's loop, or just
+            // after it ended) leaves it closed.
+            if (isDroppedDown() || reopen_.holds()) return 0;
             // Posted: the list's loop runs after this press is handled, not inside it.
             pw::post(window, kMsgDropDown, 0, 0);
             return 0;

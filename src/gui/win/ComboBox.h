@@ -7,6 +7,7 @@
 #include "gui/IComboBox.h"
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/win/Component.h"
+#include "gui/win/ListPopup.h"
 #include "platform/window/Text.h"
 #include "thread/Pooled.h"
 
@@ -44,6 +45,8 @@ public:
     bool dropDown();
     bool isDroppedDown() const { return list_ != platform::window::kNoWindow; }
     const platform::window::Font& textFont() const;
+    // The guard against reopening by the press that closed the list (tests set its clock).
+    ReopenGuard& reopenGuard() { return reopen_; }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -75,6 +78,7 @@ private:
     std::int32_t previous_ = -1;
     platform::window::Font nativeFont_;
     platform::window::Handle list_ = platform::window::kNoWindow;
+    ReopenGuard reopen_;
 };
 
 // A drop-down list of the given fixed width (when 0 or more) and height 23.

@@ -2,7 +2,6 @@
 #include "gui/win/MenuEx.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
@@ -46,8 +45,8 @@ void MenuEx::reset() {
     transparent_ = true;  // the window's background shows between and behind the entries
     percentWidth_ = 100;
     hovered_ = openEntry_ = switchTo_ = pointerEntry_ = pressedEntry_ = -1;
-    popupOpen_ = pressed_ = closedOnce_ = false;
-    closedAt_ = 0;
+    popupOpen_ = pressed_ = false;
+    reopen_.reset();
     popupBase_ = 0;
     oneEntry_ = flag_ = autoOpen_ = false;
     spacingA_ = 6;
@@ -56,7 +55,7 @@ void MenuEx::reset() {
     refreshListeners_.clear();
     openedListeners_.clear();
     chosen_ = nullptr;
-    clock_ = nullptr;
+    reopen_.setClock(nullptr);
 }
 
 void MenuEx::releaseEntries() {
@@ -68,15 +67,8 @@ void MenuEx::releaseEntries() {
     relayed_.clear();
 }
 
-std::int64_t MenuEx::now() const {
-    if (clock_) return clock_();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 void MenuEx::setClock(std::function<std::int64_t()> now) {
-    clock_ = std::move(now);
+    reopen_.setClock(std::move(now));
 }
 
 drawer::menu::IBasic* MenuEx::menuDrawer() const {
@@ -444,7 +436,7 @@ void MenuEx::pressed(pw::Point p) {
     if (index < 0) return;
     if (entries_[index].menu) {
         // The press that closed a popup must not open it again.
-        if (closedOnce_ && now() - closedAt_ < kReopenGuardMs) return;
+        if (reopen_.holds()) return;
         runPopups(index);
         return;
     }
@@ -492,8 +484,7 @@ void MenuEx::runPopups(std::int32_t index) {
     }
     switchTo_ = -1;
     openEntry_ = -1;
-    closedOnce_ = true;
-    closedAt_ = now();
+    reopen_.closed();
     if (pw::capture() == native_) pw::releaseCapture();
     hovered_ = -1;
     repaint();

@@ -13,6 +13,7 @@
 #include "gui/drawer/menu/IBasic.h"
 #include "gui/win/Component.h"
 #include "gui/win/Font.h"
+#include "gui/win/ListPopup.h"
 #include "thread/Pooled.h"
 
 namespace s::gui::menuitem {
@@ -24,7 +25,7 @@ namespace s::gui::win {
 class MenuEx : public Component, public IMenuEx, public thread::Pooled<MenuEx> {
 public:
     // A press within this time after a popup closed does not open one again.
-    static constexpr std::int64_t kReopenGuardMs = 500;
+    static constexpr std::int64_t kReopenGuardMs = ReopenGuard::kGuardMs;
 
     MenuEx();
     ~MenuEx() override;
@@ -119,7 +120,6 @@ private:
     void runPopups(std::int32_t index);
     void closeOpenPopup();
     void listenTo(IPopupMenu* menu);
-    std::int64_t now() const;
 
     std::vector<Entry> entries_;
     std::int32_t hovered_ = -1;
@@ -130,8 +130,7 @@ private:
     std::int32_t pressedEntry_ = -1;
     std::size_t popupBase_ = 0;  // popups of the thread already open below the bar's
     bool pressed_ = false;
-    bool closedOnce_ = false;
-    std::int64_t closedAt_ = 0;
+    ReopenGuard reopen_;
     Font* normalFont_;
     Font* highlightFont_;
     drawer::menu::IBasic* drawer_ = nullptr;
@@ -147,7 +146,6 @@ private:
     menuitem::MenuItem* chosen_ = nullptr;
     Relay relay_;
     std::set<IPopupMenu*> relayed_;
-    std::function<std::int64_t()> clock_;
 };
 
 MenuEx* newMenuEx();

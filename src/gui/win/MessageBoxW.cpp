@@ -3,6 +3,7 @@
 
 #include <mutex>
 
+#include "gui/win/ModalGuard.h"
 #include "lang/Localizer.h"
 #include "platform/window/MessageBox.h"
 
@@ -52,6 +53,10 @@ int MessageBoxW::show(const std::u16string& text, int icon, int buttons) {
     r.text = text;
     r.icon = static_cast<pw::BoxIcon>(icon);
     r.buttons = static_cast<pw::BoxButtons>(buttons);
+    // The box is a nested loop over its owner's window: a close waits for it, and ending every
+    // loop over the window closes it as its Cancel or Close.
+    pw::Handle owner = owner_;
+    ModalGuard::Scope modal(modalGuardOf(owner), [owner] { pw::closeMessageBoxes(owner); });
     return pw::messageBox(r);
 }
 

@@ -7,10 +7,9 @@
 
 #include "gui/IWindow.h"
 #include "gui/drawer/Contrast.h"
-#include "gui/drawer/Defaults.h"
-#include "gui/drawer/Skinner.h"
-#include "gui/drawer/menu/IBasic.h"
 #include "gui/win/Component.h"
+#include "gui/win/ListPopup.h"
+#include "gui/win/ModalGuard.h"
 #include "lang/Localizer.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Picture.h"
@@ -31,42 +30,10 @@ constexpr std::int32_t kSeparatorHeight = 7;
 constexpr std::int32_t kMarkColumn = 24;   // check or radio mark
 constexpr std::int32_t kArrowColumn = 22;  // sub-menu arrow
 constexpr std::int32_t kBorder = 2;
-constexpr pw::Colour kFace = pw::rgb(249, 249, 249);
-constexpr pw::Colour kFrame = pw::rgb(160, 160, 160);
-constexpr pw::Colour kText = pw::rgb(0, 0, 0);
-constexpr pw::Colour kHighlight = pw::rgb(0, 120, 215);
-constexpr pw::Colour kHighlightText = pw::rgb(255, 255, 255);
 
 pw::Font menuFont() {
     return pw::Font{};
 }
-
-struct Tracking;
-
-// One open popup window: the menu it shows, its hovered entry and its open sub-menu.
-struct MenuWindow {
-    PopupMenu* menu = nullptr;
-    Tracking* tracking = nullptr;
-    pw::Handle handle = pw::kNoWindow;
-    std::int32_t hover = -1;
-    MenuWindow* child = nullptr;
-    MenuWindow* parent = nullptr;
-    // Where the pointer was when the popup opened, and whether it has since moved or pressed
-    // in the popup. A popup pushed back over the entry that opened it (a long menu near the
-    // screen's bottom) lies under the pointer: the release of the opening click must not
-    // choose the entry it happens to land on.
-    pw::Point openedAt;
-    bool armed = false;
-};
-
-// One showAt/showAbove: every window it opened and the choice.
-struct Tracking {
-    pw::Handle owner = pw::kNoWindow;
-    std::vector<std::unique_ptr<MenuWindow>> windows;
-    MenuItem* chosen = nullptr;
-    PopupMenu* chosenMenu = nullptr;
-    pw::Handle root = pw::kNoWindow;
-};
 
 bool selectable(const MenuItem* item) {
     return item && !item->isSeparator() && item->isEnabled();
@@ -92,219 +59,142 @@ pw::Size menuSize(const PopupMenu* menu) {
     return {w + kMarkColumn + kArrowColumn + 2 * kBorder, h};
 }
 
-// The entry rectangle (client coordinates) of item i.
-pw::Rect entryRect(const PopupMenu* menu, std::int32_t index, std::int32_t width) {
-    std::int32_t y = kBorder;
-    for (std::int32_t i = 0; i < index; ++i) y += entryHeight(menu->getItem(i));
-    return {kBorder, y, width - 2 * kBorder, entryHeight(menu->getItem(index))};
-}
+struct Tracking;
 
-std::int32_t entryAt(const PopupMenu* menu, pw::Point p, std::int32_t width) {
-    for (std::int32_t i = 0; i < menu->getCount(); ++i) {
-        if (entryRect(menu, i, width).contains(p)) return i;
+// One open popup window: the menu it shows and its open sub-menu.
+class MenuWindow : public ListPopup {
+public:
+    MenuWindow(PopupMenu* menu, Tracking* tracking, MenuWindow* parent)
+        : ListPopup(kBorder, true, true), menu(menu), tracking(tracking), parent(parent) {}
+
+    PopupMenu* menu;
+    Tracking* tracking;
+    MenuWindow* parent;
+    MenuWindow* child = nullptr;
+
+    void closeChild() {
+        if (child && pw::isWindow(child->handle())) pw::closePopup(child->handle());
+        child = nullptr;
     }
-    return -1;
-}
+    void openSubMenu(std::int32_t i, bool select);
 
-// The colours of a popup: the menu drawer's of the owner window's skin, else the plain ones.
-struct MenuColours {
-    pw::Colour face = kFace, frame = kFrame, text = kText;
-    pw::Colour highlight = kHighlight, highlightText = kHighlightText;
+protected:
+    std::int32_t rowCount() const override { return menu->getCount(); }
+    std::int32_t rowHeight(std::int32_t row) const override {
+        return entryHeight(menu->getItem(row));
+    }
+    bool rowSelectable(std::int32_t row) const override { return selectable(menu->getItem(row)); }
+    void paintRow(pw::Canvas& c, std::int32_t row, pw::Rect r, bool hot,
+                  const Colours& colours) override;
+    void chooseRow(std::int32_t row) override;
+    void hoverRow(std::int32_t row) override {
+        if (menu->getItem(row)->getSubMenu()) {
+            openSubMenu(row, false);
+        } else {
+            closeChild();
+        }
+    }
+    bool extraKey(std::uint32_t key) override {
+        if (key == pw::vk::kRight) {
+            if (hot() >= 0) openSubMenu(hot(), true);
+            return true;
+        }
+        if (key == pw::vk::kLeft) {
+            if (parent) pw::closePopup(handle());
+            return true;
+        }
+        return false;
+    }
+    void closing() override {
+        if (parent && parent->child == this) parent->child = nullptr;
+    }
 };
 
-MenuColours coloursOf(pw::Handle owner) {
-    MenuColours colours;
-    Component* component = owner != pw::kNoWindow ? Component::fromNative(owner) : nullptr;
-    IWindow* window = component ? component->getWindow() : nullptr;
-    drawer::ISkin* skin = drawer::Defaults::currentSkin(window ? window->getSkinner() : nullptr);
-    if (!skin) return colours;
-    drawer::menu::IBasic* menu = skin->getMenuDrawer();
-    colours.face = menu->getBackgroundColour();
-    colours.frame = menu->getLineColour();
-    colours.text = menu->getTextColour();
-    colours.highlight = menu->getHighlightColour();
-    // Text on the highlight: whichever of the face and the text colour stands out from it.
-    auto light = [](pw::Colour x) { return (x & 0xFF) + ((x >> 8) & 0xFF) + ((x >> 16) & 0xFF); };
-    bool darkHighlight = light(colours.highlight) < 3 * 128;
-    colours.highlightText =
-        darkHighlight == (light(colours.text) > light(colours.face)) ? colours.text : colours.face;
-    return colours;
-}
+// One showAt/showAbove: every window it opened and the choice.
+struct Tracking {
+    pw::Handle owner = pw::kNoWindow;
+    std::vector<std::unique_ptr<MenuWindow>> windows;
+    MenuItem* chosen = nullptr;
+    PopupMenu* chosenMenu = nullptr;
+    pw::Handle root = pw::kNoWindow;
+};
 
-void paintMenu(pw::Canvas& c, const MenuWindow& mw, pw::Rect all) {
-    const MenuColours colours = coloursOf(mw.tracking ? mw.tracking->owner : pw::kNoWindow);
-    c.fillRect(all, colours.face);
-    c.frameRect(all, colours.frame);
+void MenuWindow::paintRow(pw::Canvas& c, std::int32_t row, pw::Rect r, bool hot,
+                          const Colours& colours) {
+    const MenuItem* item = menu->getItem(row);
+    if (item->isSeparator()) {
+        c.fillRect(r.x + 4, r.y + r.height / 2, r.width - 8, 1, colours.frame);
+        return;
+    }
+    if (hot) c.fillRect(r, colours.highlight);
+    // A skin's text colour is kept only where it stands out from the face beneath.
+    pw::Colour ink =
+        !item->isEnabled()
+            ? drawer::Contrast::dimmed(drawer::Contrast::readable(colours.text, colours.face),
+                                       colours.face)
+        : hot ? drawer::Contrast::readable(colours.highlightText, colours.highlight)
+              : drawer::Contrast::readable(colours.text, colours.face);
     pw::Font font = menuFont();
-    for (std::int32_t i = 0; i < mw.menu->getCount(); ++i) {
-        const MenuItem* item = mw.menu->getItem(i);
-        pw::Rect r = entryRect(mw.menu, i, all.width);
-        if (item->isSeparator()) {
-            c.fillRect(r.x + 4, r.y + r.height / 2, r.width - 8, 1, colours.frame);
-            continue;
-        }
-        bool hot = i == mw.hover && item->isEnabled();
-        if (hot) c.fillRect(r, colours.highlight);
-        // A skin's text colour is kept only where it stands out from the face beneath.
-        pw::Colour ink =
-            !item->isEnabled()
-                ? drawer::Contrast::dimmed(drawer::Contrast::readable(colours.text, colours.face),
-                                           colours.face)
-            : hot ? drawer::Contrast::readable(colours.highlightText, colours.highlight)
-                  : drawer::Contrast::readable(colours.text, colours.face);
-        pw::Rect mark{r.x, r.y, kMarkColumn, r.height};
-        if (item->isChecked()) {
-            c.drawText(mark, item->isRadio() ? u"\u25CF" : u"\u2713", font, ink,
-                       pw::kTextCentre | pw::kTextMiddle);
-        }
-        std::u16string text = item->getSubMenu() ? item->getSubMenu()->getTitle() : item->getText();
-        pw::Rect label{r.x + kMarkColumn, r.y, r.width - kMarkColumn - kArrowColumn, r.height};
-        c.drawText(label, text, font, ink, pw::kTextMiddle | pw::kTextEllipsis);
-        if (item->getSubMenu()) {
-            pw::Rect arrow{r.right() - kArrowColumn, r.y, kArrowColumn, r.height};
-            c.drawText(arrow, u"\u25B8", font, ink, pw::kTextCentre | pw::kTextMiddle);
-        }
+    pw::Rect mark{r.x, r.y, kMarkColumn, r.height};
+    if (item->isChecked()) {
+        c.drawText(mark, item->isRadio() ? u"\u25CF" : u"\u2713", font, ink,
+                   pw::kTextCentre | pw::kTextMiddle);
+    }
+    std::u16string text = item->getSubMenu() ? item->getSubMenu()->getTitle() : item->getText();
+    pw::Rect label{r.x + kMarkColumn, r.y, r.width - kMarkColumn - kArrowColumn, r.height};
+    c.drawText(label, text, font, ink, pw::kTextMiddle | pw::kTextEllipsis);
+    if (item->getSubMenu()) {
+        pw::Rect arrow{r.right() - kArrowColumn, r.y, kArrowColumn, r.height};
+        c.drawText(arrow, u"\u25B8", font, ink, pw::kTextCentre | pw::kTextMiddle);
     }
 }
 
-pw::Result menuHandler(pw::Handle w, std::uint32_t m, pw::WParam wp, pw::LParam lp);
-
 MenuWindow* openWindow(Tracking& t, PopupMenu* menu, pw::Rect rect, MenuWindow* parent) {
-    pw::registerClass(kMenuClass, menuHandler);
-    auto mw = std::make_unique<MenuWindow>();
-    mw->menu = menu;
-    mw->tracking = &t;
-    mw->parent = parent;
-    mw->openedAt = pw::cursorPosition();
+    auto mw = std::make_unique<MenuWindow>(menu, &t, parent);
     MenuWindow* raw = mw.get();
     t.windows.push_back(std::move(mw));
-    raw->handle = pw::openPopup(kMenuClass, t.owner, rect, raw);
-    if (!raw->handle) return nullptr;
+    if (!raw->open(kMenuClass, t.owner, rect)) return nullptr;
     if (parent) parent->child = raw;
     return raw;
 }
 
-void closeChild(MenuWindow& mw) {
-    if (mw.child && pw::isWindow(mw.child->handle)) pw::closePopup(mw.child->handle);
-    mw.child = nullptr;
-}
-
 // Opens the sub-menu of entry i beside the entry; with `select` its first entry is hovered.
-void openSubMenu(MenuWindow& mw, std::int32_t i, bool select) {
-    MenuItem* item = mw.menu->getItem(i);
+void MenuWindow::openSubMenu(std::int32_t i, bool select) {
+    MenuItem* item = menu->getItem(i);
     auto* sub = item ? static_cast<PopupMenu*>(item->getSubMenu()) : nullptr;
     if (!sub || !item->isEnabled()) return;
-    if (mw.child && mw.child->menu == sub) return;
-    closeChild(mw);
-    pw::Rect own = pw::screenRect(mw.handle);
-    pw::Rect r = entryRect(mw.menu, i, own.width);
+    if (child && child->menu == sub) return;
+    closeChild();
+    pw::Rect own = pw::screenRect(handle());
+    pw::Rect r = rowRect(i);
     pw::Size size = menuSize(sub);
     pw::Rect at = pw::popupRect({own.right() - kBorder, own.y + r.y - kBorder}, size);
-    if (at.x < own.right() - kBorder) at.x = std::max(0, own.x - size.width + kBorder);
-    MenuWindow* child = openWindow(*mw.tracking, sub, at, &mw);
-    if (child && select) {
+    if (at.x < own.right() - kBorder) {
+        // No room on the right: to the left of this menu, inside its monitor's work area.
+        pw::Rect work = pw::workArea({own.x, own.y + r.y});
+        at.x = std::max(work.x, own.x - at.width + kBorder);
+    }
+    MenuWindow* opened = openWindow(*tracking, sub, at, this);
+    if (opened && select) {
         for (std::int32_t k = 0; k < sub->getCount(); ++k) {
             if (selectable(sub->getItem(k))) {
-                child->hover = k;
+                opened->setHot(k);
                 break;
             }
         }
     }
 }
 
-void chooseEntry(MenuWindow& mw, std::int32_t i) {
-    MenuItem* item = mw.menu->getItem(i);
+void MenuWindow::chooseRow(std::int32_t i) {
+    MenuItem* item = menu->getItem(i);
     if (!selectable(item)) return;
     if (item->getSubMenu()) {
-        openSubMenu(mw, i, true);
+        openSubMenu(i, true);
         return;
     }
-    Tracking& t = *mw.tracking;
-    t.chosen = item;
-    t.chosenMenu = mw.menu;
-    pw::closePopup(t.root);
-}
-
-void setHover(MenuWindow& mw, std::int32_t i) {
-    if (mw.hover == i) return;
-    mw.hover = i;
-    pw::invalidate(mw.handle);
-}
-
-void step(MenuWindow& mw, std::int32_t direction) {
-    std::int32_t n = mw.menu->getCount();
-    std::int32_t i = mw.hover;
-    for (std::int32_t k = 0; k < n; ++k) {
-        i = i < 0 ? (direction > 0 ? 0 : n - 1) : (i + direction + n) % n;
-        if (selectable(mw.menu->getItem(i))) {
-            setHover(mw, i);
-            return;
-        }
-    }
-}
-
-pw::Result menuHandler(pw::Handle w, std::uint32_t m, pw::WParam wp, pw::LParam lp) {
-    auto* mw = static_cast<MenuWindow*>(pw::userData(w));
-    if (!mw) return pw::defaultHandler(w, m, wp, lp);
-    switch (m) {
-        case pw::msg::kPaint: {
-            pw::Rect r = pw::windowRect(w);
-            paintMenu(*pw::paintEventOf(wp)->canvas, *mw, {0, 0, r.width, r.height});
-            return 0;
-        }
-        case pw::msg::kMouseMove: {
-            if (pw::clientToScreen(w, pw::unpackPoint(lp)) != mw->openedAt) mw->armed = true;
-            std::int32_t i = entryAt(mw->menu, pw::unpackPoint(lp), pw::windowRect(w).width);
-            if (i < 0) return 0;
-            setHover(*mw, i);
-            MenuItem* item = mw->menu->getItem(i);
-            if (item->getSubMenu()) {
-                openSubMenu(*mw, i, false);
-            } else {
-                closeChild(*mw);
-            }
-            return 0;
-        }
-        case pw::msg::kLButtonDown:
-        case pw::msg::kRButtonDown:
-            mw->armed = true;
-            return 0;
-        case pw::msg::kLButtonUp:
-        case pw::msg::kRButtonUp: {
-            if (!mw->armed) return 0;
-            std::int32_t i = entryAt(mw->menu, pw::unpackPoint(lp), pw::windowRect(w).width);
-            if (i >= 0) chooseEntry(*mw, i);
-            return 0;
-        }
-        case pw::msg::kKeyDown:
-            switch (wp) {
-                case pw::vk::kDown:
-                    step(*mw, 1);
-                    break;
-                case pw::vk::kUp:
-                    step(*mw, -1);
-                    break;
-                case pw::vk::kRight:
-                    if (mw->hover >= 0) openSubMenu(*mw, mw->hover, true);
-                    break;
-                case pw::vk::kLeft:
-                    if (mw->parent) pw::closePopup(w);
-                    break;
-                case pw::vk::kReturn:
-                case pw::vk::kSpace:
-                    if (mw->hover >= 0) chooseEntry(*mw, mw->hover);
-                    break;
-                default:
-                    break;
-            }
-            return 0;
-        case pw::msg::kDestroy:
-            if (mw->parent && mw->parent->child == mw) mw->parent->child = nullptr;
-            pw::setUserData(w, nullptr);
-            return 0;
-        default:
-            return pw::defaultHandler(w, m, wp, lp);
-    }
+    tracking->chosen = item;
+    tracking->chosenMenu = menu;
+    pw::closePopup(tracking->root);
 }
 
 }  // namespace
@@ -566,9 +456,11 @@ bool PopupMenu::track(std::int32_t x, std::int32_t y, bool above, std::int32_t f
     t.owner = owner;
     pw::Size size = menuSize(this);
     pw::Rect rect = pw::popupRect({x, above ? y - size.height : y}, size, flipHeight);
+    // The menu's loop is one of the owner window's modal loops; ending them all closes it.
+    ModalGuard::Scope modal(modalGuardOf(owner), [] { pw::closePopups(); });
     MenuWindow* root = openWindow(t, this, rect, nullptr);
     if (!root) return false;
-    t.root = root->handle;
+    t.root = root->handle();
     pw::runModalLoop([&] { return !pw::isWindow(t.root); });
     // Windows left by a quit that ended the loop early.
     if (pw::isWindow(t.root)) pw::closePopup(t.root);

@@ -79,6 +79,7 @@ bool Window::makeNativeWindows() {
     x_ = params.rect.x;
     y_ = params.rect.y;
     native_ = made;
+    modal_.setWindow(made);
     return true;
 }
 
@@ -242,17 +243,25 @@ void Window::close() {
 
 void Window::handleClose() {
     if (closed_.load()) return;
-    // A modal box or popup runs on this thread over the window: the close waits for it, so
-    // that the application does not take the window away beneath it.
-    if (modalDepth_ > 0 || !pw::isEnabled(native_)) {
-        closePending_ = true;
-        return;
-    }
+    // A modal box, popup or the About window is over the window: the close waits for the
+    // outermost to end, so that the application does not take the window away beneath it.
+    if (modal_.holdClose()) return;
     closeVetoed_ = false;
     fire(windowevent::kClose);
     if (closeVetoed_) return;
     setVisible(false, false);
     closed_ = true;
+}
+
+void Window::closeOverModal() {
+    if (native_ == pw::kNoWindow) return;
+    onOwner([this] {
+        if (!modal_.holdClose()) {
+            handleClose();
+            return;
+        }
+        modal_.cancelAll();
+    });
 }
 
 void Window::waitUntilClosed() {
@@ -735,14 +744,9 @@ void Window::rightDown() {
     fire(windowevent::kContextMenu);
     pw::Point c = pw::cursorPosition();
     pw::Handle owner = contextOwner_ ? contextOwner_->getNativeWindow() : native_;
-    // The menu runs its own loop until it closes; the chosen item reaches its listeners.
-    ++modalDepth_;
+    // The menu runs its own loop (inside the modal guard) until it closes; the chosen item
+    // reaches its listeners.
     contextMenu_->showAt(c.x, c.y, owner);
-    --modalDepth_;
-    if (closePending_ && modalDepth_ == 0) {
-        closePending_ = false;
-        pw::post(native_, pw::msg::kClose);
-    }
 }
 
 void Window::applyShape() {
@@ -802,7 +806,7 @@ void Window::sendInternalNotification() {
 }
 
 int Window::showBox(std::uint32_t kind, const std::u16string& text) {
-    ++modalDepth_;
+    // The box enters the modal guard itself.
     int answer = 1;
     switch (kind) {
         case kMsgShowError:
@@ -814,12 +818,6 @@ int Window::showBox(std::uint32_t kind, const std::u16string& text) {
         default:
             informBox(native_, text);
             break;
-    }
-    --modalDepth_;
-    // A close asked for while the box was open is carried out now.
-    if (closePending_ && modalDepth_ == 0) {
-        closePending_ = false;
-        pw::post(native_, pw::msg::kClose);
     }
     return answer;
 }
@@ -1148,13 +1146,6 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             return 1;
         case pw::msg::kClose:
             handleClose();
-            return 0;
-        case pw::msg::kEnable:
-            // A modal box or popup let go of the window: a close asked meanwhile is done now.
-            if (wparam && closePending_ && modalDepth_ == 0) {
-                closePending_ = false;
-                pw::post(window, pw::msg::kClose);
-            }
             return 0;
         case pw::msg::kSize: {
             // Resized by the user or the system: take the size and lay out.

@@ -14,6 +14,7 @@
 #include "gui/IWindow.h"
 #include "gui/win/Box.h"
 #include "gui/win/InvisibleWindow.h"
+#include "gui/win/ModalGuard.h"
 #include "gui/win/UIThread.h"
 #include "platform/window/Picture.h"
 #include "thread/Pooled.h"
@@ -65,6 +66,11 @@ public:
     // Waits until `done` answers true; on the window's own thread the messages other threads
     // send to it are still handled meanwhile (a worker that reports synchronously can finish).
     void waitUntil(const std::function<bool()>& done);
+    // Closes as the close button does, first ending every modal loop over the window (message
+    // boxes as their Cancel or Close, popups, the About window). Any thread.
+    void closeOverModal();
+    // The guard every nested loop over this window enters (see ModalGuard).
+    ModalGuard& modalGuard() { return modal_; }
 
     void activate(bool active) override;
     bool isMinimized() const override;
@@ -318,8 +324,7 @@ private:
     std::map<std::int32_t, std::vector<events::IEventListener*>> listeners_;
     std::atomic<bool> closed_{false};
     bool closeVetoed_ = false;
-    bool closePending_ = false;  // asked while a modal box or popup ran
-    int modalDepth_ = 0;
+    ModalGuard modal_;
     bool iconized_ = false;
     bool dragging_ = false;
     std::int64_t lastDeactivation_ = 0;

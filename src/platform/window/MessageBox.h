@@ -38,5 +38,8 @@ struct MessageBoxRequest {
 // messages are still handled while it waits. Closing the box without a button answers cancel (no
 // when there is no cancel button, ok for a lone ok button).
 int messageBox(const MessageBoxRequest& request);
+// Closes every open box of `owner` as its Cancel or Close (the title bar's close) would: posted,
+// so it may be called on any thread.
+void closeMessageBoxes(Handle owner);
 
 }  // namespace platform::window

@@ -306,4 +306,11 @@ int runMessageBoxWindow(const MessageBoxRequest& request) {
 
 }  // namespace detail
 
+void closeMessageBoxes(Handle owner) {
+    Handle top = topLevelOf(owner);
+    for (Handle h : topLevelWindows()) {
+        if (className(h) == detail::kBoxClass && topLevelOf(ownerOf(h)) == top) post(h, msg::kClose);
+    }
+}
+
 }  // namespace platform::window

@@ -156,5 +156,46 @@ TEST_F(ComboBoxList, PointerAndWheelChoose) {
     EXPECT_EQ(box->getSelectedIndex(), 3);
 }
 
+// A click on the field while the list is open closes the list and leaves it closed, however
+// long the list was open, for a single and a double click.
+TEST_F(ComboBoxList, AClickOnTheFieldWhileOpenClosesItForGood) {
+    std::atomic<std::int64_t> now{100000};
+    box->reopenGuard().setClock([&] { return now.load(); });
+    pw::Point field = pw::screenToClient(top(), pw::clientToScreen(box->getNativeWindow(), {10, 10}));
+    auto press = [&](int clicks) {
+        pw::input::mouseButton(top(), field, pw::MouseButton::kLeft, true, clicks);
+        pw::input::mouseButton(top(), field, pw::MouseButton::kLeft, false, clicks);
+    };
+    // Everything the clicks caused (a drop-down posted by the press included) has been handled.
+    auto settle = [&] {
+        for (int i = 0; i < 3; ++i) {
+            std::atomic<bool> done{false};
+            std::function<void()> mark = [&] { done = true; };
+            pw::post(top(), win::kMsgRunOnOwner, reinterpret_cast<pw::WParam>(&mark));
+            ASSERT_TRUE(eventually([&] { return done.load(); }));
+        }
+    };
+    for (std::int64_t openFor : {200, 1000}) {
+        for (bool doubleClick : {false, true}) {
+            now += 5000;
+            pw::input::mouseMove(top(), field);
+            press(1);
+            ASSERT_TRUE(ownerSees([&] { return box->isDroppedDown(); }));
+            now += openFor;
+            if (doubleClick) {
+                press(2);
+            } else {
+                press(1);
+            }
+            ASSERT_TRUE(ownerSees([&] { return !box->isDroppedDown(); }));
+            settle();
+            EXPECT_FALSE(onOwner([&] { return box->isDroppedDown(); }))
+                << openFor << " ms, double " << doubleClick;
+        }
+    }
+    EXPECT_EQ(box->getSelectedIndex(), 1);
+    EXPECT_EQ(changes.count, 0);
+}
+
 }  // namespace
 }  // namespace s::gui::testing

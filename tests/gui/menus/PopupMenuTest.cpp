@@ -6,6 +6,7 @@
 #include "gui/HeadlessWindow.h"
 #include "gui/menuitem/MenuItem.h"
 #include "gui/menus/TestPack.h"
+#include "gui/win/ListPopup.h"
 #include "gui/win/PopupMenu.h"
 #include "platform/window/Headless.h"
 #include "platform/window/Input.h"
@@ -244,6 +245,74 @@ TEST_F(PopupMenuShown, EscapeAndAPressOutsideCancel) {
         pw::input::mouseButton(top(), {5, 5}, pw::MouseButton::kLeft, true);
     }));
     EXPECT_EQ(outer.count + inner.count, 0);
+}
+
+// A menu taller than the work area (a language menu of 35 entries on a 1366 x 768 screen)
+// scrolls, so that its last entry can be reached by the pointer.
+TEST_F(PopupMenuShown, AMenuTallerThanTheScreenScrollsToItsLastEntry) {
+    pw::headless()->setWorkArea({0, 0, 1366, 768});
+    PopupMenu* languages = win::newPopupMenu(-1, nullptr);
+    languages->addItem(newMenuItemText(u"Translate?", 100, false));
+    languages->addItem(newSeparator());
+    for (int i = 0; i < 35; ++i) languages->addItem(newMenuItemText(u"Language", 200 + i, false));
+    enum class Way { kWheel, kLowerArrow, kEndKey };
+    for (Way way : {Way::kWheel, Way::kLowerArrow, Way::kEndKey}) {
+        std::atomic<int> result{-1};
+        std::thread shower([&] { result = languages->showAt(20, 20, top()) ? 1 : 0; });
+        pw::Handle p = newestPopup();
+        ASSERT_NE(p, pw::kNoWindow);
+        pw::Rect r = pw::windowRect(p);
+        EXPECT_LE(r.height, 768);
+        const pw::Point lowerArrow{30, r.height - 2 - win::ListPopup::kArrowHeight / 2};
+        switch (way) {
+            case Way::kWheel:
+                pw::input::mouseWheel(p, {30, 100}, -120 * 40);
+                break;
+            case Way::kLowerArrow:
+                for (int i = 0; i < 40; ++i) {
+                    pw::input::mouseButton(p, lowerArrow, pw::MouseButton::kLeft, true);
+                    pw::input::mouseButton(p, lowerArrow, pw::MouseButton::kLeft, false);
+                }
+                break;
+            case Way::kEndKey:
+                key(p, pw::vk::kEnd);
+                break;
+        }
+        // The last row shown, just above the lower arrow, is the last language.
+        const pw::Point last{30, lowerArrow.y - win::ListPopup::kArrowHeight / 2 - 11};
+        pw::input::mouseMove(p, last);
+        pw::input::mouseButton(p, last, pw::MouseButton::kLeft, true);
+        pw::input::mouseButton(p, last, pw::MouseButton::kLeft, false);
+        shower.join();
+        EXPECT_EQ(result.load(), 1) << static_cast<int>(way);
+        ASSERT_NE(languages->getChosenItem(), nullptr);
+        EXPECT_EQ(languages->getChosenItem()->getCommand(), 234) << static_cast<int>(way);
+    }
+    languages->release();
+    pw::headless()->setWorkArea({0, 0, 1920, 1080});
+}
+
+// A sub-menu without room on the right of its menu flips left, staying on the menu's monitor.
+TEST_F(PopupMenuShown, ASubMenuThatFlipsLeftStaysOnItsMonitor) {
+    pw::headless()->setMonitors({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
+                                 {{1920, 0, 300, 1080}, {1920, 0, 300, 1040}}});
+    sub->addItem(newMenuItemText(u"A rather long entry of the inner menu here", 6, false));
+    std::atomic<int> result{-1};
+    std::thread shower([&] { result = menu->showAt(2100, 20, top()) ? 1 : 0; });
+    pw::Handle p = newestPopup();
+    ASSERT_NE(p, pw::kNoWindow);
+    key(p, pw::vk::kUp);  // the sub-menu entry
+    key(p, pw::vk::kRight);
+    pw::Handle inside = newestPopup(2);
+    pw::Rect outerRect = pw::screenRect(p);
+    pw::Rect innerRect = pw::screenRect(inside);
+    EXPECT_GE(innerRect.x, 1920);
+    EXPECT_LT(innerRect.x, outerRect.x);
+    key(inside, pw::vk::kEscape);
+    key(p, pw::vk::kEscape);
+    shower.join();
+    EXPECT_EQ(result.load(), 0);
+    pw::headless()->setWorkArea({0, 0, 1920, 1080});
 }
 
 }  // namespace
