@@ -154,30 +154,21 @@ public:
     const char* name() const override { return "sdl"; }
     bool hasScreen() const override { return true; }
 
+    // The system window is made when it is first needed (shown, painted, asked about), at the
+    // rectangle, title, icon and minimum size given until then: resizing a hidden window made
+    // earlier makes the display library wait for the window manager.
     bool openSurface(Handle top, const SurfaceRequest& request) override {
-        bool ok = false;
         run([&] {
-            std::string title = toUtf8(request.title);
-            SDL_Window* w = SDL_CreateWindow(
-                title.c_str(), request.rect.x, request.rect.y, std::max(1, request.rect.width),
-                std::max(1, request.rect.height), windowFlags(request.style));
-            if (!w) return;
             auto entry = std::make_unique<Entry>();
-            entry->window = w;
             entry->top = top;
             entry->style = request.style;
-            // An owned window (message box, dialog) is transient for its owner, so the window
-            // manager keeps it above the owner, also when the owner is kept on top. Popups are
-            // not managed by the window manager and need no relation.
-            if (request.owner && !(request.style & kStylePopup)) {
-                if (SDL_Window* owner = windowOf(request.owner)) SDL_SetWindowModalFor(w, owner);
-            }
+            entry->title = toUtf8(request.title);
+            entry->rect = request.rect;
+            entry->owner = request.owner;
             std::lock_guard<std::mutex> lock(mutex_);
-            byId_[SDL_GetWindowID(w)] = top;
             entries_[top] = std::move(entry);
-            ok = true;
         });
-        return ok;
+        return true;
     }
 
     void setSurfaceStyle(Handle top, std::uint32_t style) override {
@@ -186,6 +177,7 @@ public:
             if (!e) return;
             std::uint32_t before = e->style;
             e->style = style;
+            if (!e->window) return;
             constexpr std::uint32_t kAtCreation = kStyleNoTaskbar | kStyleToolWindow;
             if ((before & kAtCreation) != (style & kAtCreation)) {
                 recreate(*e);
@@ -203,6 +195,15 @@ public:
         run([&] {
             Entry* e = entryOf(top);
             if (!e) return;
+            if (!e->window) {
+                e->icon.clear();
+                if (pixels) {
+                    e->icon.assign(pixels, pixels + pic->stride() * pic->height());
+                    e->iconSize = {pic->width(), pic->height()};
+                    e->iconStride = pic->stride();
+                }
+                return;
+            }
             if (!pixels) {
                 SDL_SetWindowIcon(e->window, nullptr);
                 return;
@@ -223,7 +224,7 @@ public:
             Entry* e = entryOf(top);
             if (!e) return;
             e->shape = rects;
-            applyX11Shape(e->window, rects);
+            if (e->window) applyX11Shape(e->window, rects);
         });
     }
 
@@ -258,9 +259,9 @@ public:
                 if (it == entries_.end()) return;
                 e = std::move(it->second);
                 entries_.erase(it);
-                byId_.erase(SDL_GetWindowID(e->window));
+                if (e->window) byId_.erase(SDL_GetWindowID(e->window));
             }
-            SDL_DestroyWindow(e->window);
+            if (e->window) SDL_DestroyWindow(e->window);
         });
     }
 
@@ -302,6 +303,11 @@ public:
 
     void placeSurface(Handle top, Rect screen) override {
         run([&] {
+            Entry* e = entryOf(top);
+            if (e && !e->window) {
+                e->rect = screen;
+                return;
+            }
             if (SDL_Window* w = windowOf(top)) {
                 SDL_SetWindowPosition(w, screen.x, screen.y);
                 SDL_SetWindowSize(w, std::max(1, screen.width), std::max(1, screen.height));
@@ -312,20 +318,31 @@ public:
     void setSurfaceTitle(Handle top, std::u16string_view title) override {
         std::string t = toUtf8(title);
         run([&] {
-            if (SDL_Window* w = windowOf(top)) SDL_SetWindowTitle(w, t.c_str());
+            Entry* e = entryOf(top);
+            if (e && !e->window)
+                e->title = t;
+            else if (SDL_Window* w = windowOf(top))
+                SDL_SetWindowTitle(w, t.c_str());
         });
     }
 
     void setSurfaceOnTop(Handle top, bool onTop) override {
         run([&] {
-            if (SDL_Window* w = windowOf(top))
+            Entry* e = entryOf(top);
+            if (e && !e->window)
+                e->onTop = onTop;
+            else if (SDL_Window* w = windowOf(top))
                 SDL_SetWindowAlwaysOnTop(w, onTop ? SDL_TRUE : SDL_FALSE);
         });
     }
 
     void setSurfaceOpacity(Handle top, std::uint8_t alpha) override {
         run([&] {
-            if (SDL_Window* w = windowOf(top)) SDL_SetWindowOpacity(w, alpha / 255.0f);
+            Entry* e = entryOf(top);
+            if (e && !e->window)
+                e->opacity = alpha;
+            else if (SDL_Window* w = windowOf(top))
+                SDL_SetWindowOpacity(w, alpha / 255.0f);
         });
     }
 
@@ -352,9 +369,11 @@ public:
 
     void setSurfaceMinimumSize(Handle top, Size size) override {
         run([&] {
-            if (SDL_Window* w = windowOf(top)) {
+            Entry* e = entryOf(top);
+            if (e && !e->window)
+                e->minimum = size;
+            else if (SDL_Window* w = windowOf(top))
                 SDL_SetWindowMinimumSize(w, std::max(1, size.width), std::max(1, size.height));
-            }
         });
     }
 
@@ -482,11 +501,54 @@ public:
 
 private:
     struct Entry {
-        SDL_Window* window = nullptr;
+        SDL_Window* window = nullptr;  // null until made (materialize)
         Handle top = kNoWindow;
         std::uint32_t style = 0;
         std::vector<Rect> shape;  // given again to a window made anew
+        // What the system window is made with.
+        std::string title;
+        Rect rect;
+        Handle owner = kNoWindow;
+        bool onTop = false;
+        std::uint8_t opacity = 255;
+        Size minimum{0, 0};
+        std::vector<std::uint8_t> icon;  // ARGB rows of iconStride bytes
+        Size iconSize{0, 0};
+        std::int32_t iconStride = 0;
     };
+
+    // Makes the system window of e as it was described so far (display thread).
+    void materialize(Entry& e) {
+        Uint32 flags = windowFlags(e.style);
+        if (e.onTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+        SDL_Window* w = SDL_CreateWindow(e.title.c_str(), e.rect.x, e.rect.y,
+                                         std::max(1, e.rect.width), std::max(1, e.rect.height),
+                                         flags);
+        if (!w) return;
+        // An owned window (message box, dialog) is transient for its owner, so the window
+        // manager keeps it above the owner, also when the owner is kept on top. Popups are
+        // not managed by the window manager and need no relation.
+        if (e.owner && !(e.style & kStylePopup)) {
+            if (SDL_Window* owner = windowOf(e.owner)) SDL_SetWindowModalFor(w, owner);
+        }
+        if (!e.icon.empty()) {
+            if (SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+                    e.icon.data(), e.iconSize.width, e.iconSize.height, 32, e.iconStride,
+                    SDL_PIXELFORMAT_ARGB8888)) {
+                SDL_SetWindowIcon(w, s);
+                SDL_FreeSurface(s);
+            }
+            e.icon.clear();
+        }
+        if (e.minimum.width > 0 || e.minimum.height > 0)
+            SDL_SetWindowMinimumSize(w, std::max(1, e.minimum.width),
+                                     std::max(1, e.minimum.height));
+        if (e.opacity != 255) SDL_SetWindowOpacity(w, e.opacity / 255.0f);
+        if (!e.shape.empty()) applyX11Shape(w, e.shape);
+        std::lock_guard<std::mutex> lock(mutex_);
+        byId_[SDL_GetWindowID(w)] = e.top;
+        e.window = w;
+    }
 
     static Uint32 windowFlags(std::uint32_t style) {
         Uint32 flags = SDL_WINDOW_HIDDEN;
@@ -534,10 +596,12 @@ private:
         input::exposed(e.top);
     }
 
+    // The system window of top, made now when it was not yet (display thread).
     SDL_Window* windowOf(Handle top) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto it = entries_.find(top);
-        return it == entries_.end() ? nullptr : it->second->window;
+        Entry* e = entryOf(top);
+        if (!e) return nullptr;
+        if (!e->window) materialize(*e);
+        return e->window;
     }
 
     Handle topOf(Uint32 windowId) {
@@ -645,7 +709,8 @@ private:
         runCommands();
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            for (auto& [h, entry] : entries_) SDL_DestroyWindow(entry->window);
+            for (auto& [h, entry] : entries_)
+                if (entry->window) SDL_DestroyWindow(entry->window);
             entries_.clear();
             byId_.clear();
         }
