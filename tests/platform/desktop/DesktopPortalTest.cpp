@@ -18,11 +18,12 @@
 #include "platform/desktop/ColorScheme.h"
 #include "platform/desktop/FileChooser.h"
 
+namespace portal_testing {
 namespace {
 
 namespace fs = std::filesystem;
 using platform::desktop::ChosenFile;
-using Outcome = ChosenFile::Outcome;
+using Chosen = ChosenFile::Outcome;
 
 // A child process with its standard output read line by line; ended when dropped.
 class Child {
@@ -138,7 +139,7 @@ TEST_F(DesktopPortalThread, ThePortalsChoiceComesBackAsALocalPath) {
     ASSERT_TRUE(startPortal({"--uri", "file:///tmp/some%20dir/a%C3%A9.iso"}));
     helper("zenity", "/wrong", 0);
     const ChosenFile f = choose();
-    EXPECT_EQ(f.outcome, Outcome::kChosen);
+    EXPECT_EQ(f.outcome, Chosen::kChosen);
     EXPECT_EQ(f.path, "/tmp/some dir/a\xC3\xA9.iso");
     // Asked over our window, with the title, a request token and as a modal dialog.
     const std::string call = read(log());
@@ -150,27 +151,27 @@ TEST_F(DesktopPortalThread, ThePortalsChoiceComesBackAsALocalPath) {
 TEST_F(DesktopPortalThread, CancelInThePortalIsFinalAndNoHelperOpens) {
     ASSERT_TRUE(startPortal({"--cancel"}));
     helper("zenity", "/wrong", 0);
-    EXPECT_EQ(choose().outcome, Outcome::kCancelled);
+    EXPECT_EQ(choose().outcome, Chosen::kCancelled);
     EXPECT_FALSE(fs::exists(dir_ / "helpers.log"));
 }
 
 TEST_F(DesktopPortalThread, ARemoteChoiceIsNoFileToOpen) {
     ASSERT_TRUE(startPortal({"--uri", "sftp://host/file"}));
-    EXPECT_EQ(choose().outcome, Outcome::kCancelled);
+    EXPECT_EQ(choose().outcome, Chosen::kCancelled);
 }
 
 TEST_F(DesktopPortalThread, WithoutAPortalTheHelpersChooseInTurn) {
     struct Case {
         const char* name;
         std::vector<std::pair<std::string, int>> helpers;  // installed: name, exit status
-        Outcome outcome;
+        Chosen outcome;
         const char* path;
     };
     const Case cases[] = {
-        {"zenity chooses", {{"zenity", 0}, {"kdialog", 0}}, Outcome::kChosen, "/from/zenity"},
-        {"zenity cancelled", {{"zenity", 1}, {"kdialog", 0}}, Outcome::kCancelled, ""},
-        {"only kdialog", {{"kdialog", 0}}, Outcome::kChosen, "/from/kdialog"},
-        {"no helper at all", {}, Outcome::kNoChooser, ""},
+        {"zenity chooses", {{"zenity", 0}, {"kdialog", 0}}, Chosen::kChosen, "/from/zenity"},
+        {"zenity cancelled", {{"zenity", 1}, {"kdialog", 0}}, Chosen::kCancelled, ""},
+        {"only kdialog", {{"kdialog", 0}}, Chosen::kChosen, "/from/kdialog"},
+        {"no helper at all", {}, Chosen::kNoChooser, ""},
     };
     for (const Case& c : cases) {
         fs::remove_all(dir_ / "bin");
@@ -229,3 +230,4 @@ TEST_F(DesktopPortalThread, DarkPreferenceFromThePortalOrTheGtkTheme) {
 }
 
 }  // namespace
+}  // namespace portal_testing
