@@ -15,6 +15,7 @@
 #include "LineReader.h"
 #include "TerminalName.h"
 #include "file/gui/dialogs/filehash/ChecksumListReader.h"
+#include "file/gui/dialogs/filehash/EnteredCode.h"
 #include "file/gui/dialogs/filehash/FolderWalk.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
@@ -286,6 +287,14 @@ int Cli::verify(const CliOptions& options) {
         std::fprintf(err_, "%s\n", textOf(3001010).c_str());
         return kTrouble;
     }
+    // The code as the job takes it (a whole checksum line gives its code).
+    auto* given = s::str::strbuffer::StrBuffer::create();
+    s::str::appendUtf8(given, options.code);
+    const fh::EnteredCode read =
+        fh::EnteredCode::read(std::u16string_view(given->text(), given->length()));
+    given->release();
+    const std::string code =
+        s::str::toUtf8String(read.code.data(), static_cast<std::uint32_t>(read.code.size()));
     int status = kOk;
     bool first = true;
     for (const std::string& file : options.files) {
@@ -293,10 +302,15 @@ int Cli::verify(const CliOptions& options) {
         prepare(view, file);
         view.setAction(1);
         view.setEnteredCode(options.code);
-        view.setMatchKey(fh::HashAlgorithms::at(options.algorithm).key);
+        view.setMatchKey(options.algorithm >= 0 ? fh::HashAlgorithms::at(options.algorithm).key
+                                                : fh::HashJob::kAutoKey);
         view.setComma(options.comma);
         runJob(view);
         if (cancelled()) break;
+        if (view.sawWrongCode()) {
+            std::fprintf(err_, "%s\n", textOf(fh::EnteredCode::kWrongCodeText).c_str());
+            return kTrouble;
+        }
         std::string summary = view.verifyText(fh::VerifyField::Summary);
         if (summary.empty()) {
             complain(file, view.failure().empty() ? "could not be read" : view.failure());
@@ -309,7 +323,7 @@ int Cli::verify(const CliOptions& options) {
                                    view.verifyText(fh::VerifyField::FileName));
         std::fputs(summary.c_str(), out_);
         std::fflush(out_);
-        bool same = sameIgnoringCase(options.code, view.verifyText(fh::VerifyField::ComputedCode));
+        bool same = sameIgnoringCase(code, view.verifyText(fh::VerifyField::ComputedCode));
         if (!same && status == kOk) status = kDifferent;
     }
     return cancelled() ? kInterrupted : status;

@@ -208,9 +208,6 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         }
         if (o.files.empty()) o.files.push_back("-");
     }
-    if (o.mode == Mode::Verify && o.algorithm < 0) {
-        return fail("--verify needs --type KEY (for example --type Sha2_256)");
-    }
     bool needsFiles = o.mode == Mode::Calculate || o.mode == Mode::Verify || o.mode == Mode::Print;
     if (needsFiles && o.files.empty()) return fail("no file given");
     result.ok = true;
@@ -232,8 +229,9 @@ const char* usageText() {
            "                         Accessed; default FileName,Size,Modified,Accessed\n"
            "      --size-type TYPE   Bytes (default), KB, MB or Auto\n"
            "      --no-comma         sizes without thousands separators\n"
-           "      --verify CODE --type KEY FILE\n"
-           "                         compare FILE's code of algorithm KEY with CODE;\n"
+           "      --verify CODE [--type KEY] FILE\n"
+           "                         compare FILE's code of algorithm KEY with CODE (without\n"
+           "                         --type, of every algorithm whose codes are as long);\n"
            "                         exit status 0 on a match, 1 when different\n"
            "      --print KEY        print 'HEX  NAME' lines of algorithm KEY\n"
            "      --tag              print 'ALGO (NAME) = HEX' lines of the chosen algorithms\n"

@@ -3,6 +3,7 @@
 
 #include "InterruptibleInput.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
+#include "file/gui/dialogs/filehash/ProgressRate.h"
 #include "lang/Localizer.h"
 #include "platform/File.h"
 #include "str/Utf8.h"
@@ -29,6 +30,11 @@ int Folder::descriptor() {
 CliView::CliView(s::lang::Localizer* localizer, const std::atomic<bool>* cancel,
                  ProgressLine* progress)
     : localizer_(localizer), cancel_(cancel), progress_(progress) {
+    if (localizer_) {
+        const std::u16string label = text(fh::ProgressRate::kTimeLeftText);
+        progress_->setLeftLabel(
+            s::str::toUtf8String(label.data(), static_cast<std::uint32_t>(label.size())));
+    }
     for (auto*& row : rows_) row = StrBuffer::create();
     for (auto*& field : verify_) field = StrBuffer::create();
 }
@@ -46,6 +52,7 @@ void CliView::setEntry(const std::string& path, const std::string& shownName,
     name_ = std::move(name);
     listedRegular_ = listedRegular;
     emptyCode_ = false;
+    wrongCode_ = false;
     failure_.clear();
     resultId_ = 0;
     for (auto* row : rows_) row->clear();
@@ -70,14 +77,19 @@ void CliView::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std
     std::u16string_view event(name);
     if (event == u"ProcessStatusStart") {
         blocks_ = 0;
+        doneBytes_ = totalBytes_ = 0;
         progress_->start(shownName_);
     } else if (event == u"ProcessStatusUpdate") {
         ++blocks_;
-        progress_->update(static_cast<int>(b), blocks_ * fh::HashJob::kBlockSize);
+        // The job tells the bytes before each step; a view that was not told counts blocks.
+        std::uint64_t done = doneBytes_ ? doneBytes_ : blocks_ * fh::HashJob::kBlockSize;
+        progress_->update(static_cast<int>(b), done, totalBytes_);
     } else if (event == u"ProcessStatusEnd") {
         progress_->end();
     } else if (event == u"EmptyVeritome") {
         emptyCode_ = true;
+    } else if (event == u"WrongVeritome") {
+        wrongCode_ = true;
     } else if (event == u"VeritomeForVerify") {
         // As the dialog does: the computed code goes into its field.
         verify_[static_cast<int>(fh::VerifyField::ComputedCode)]->assign(

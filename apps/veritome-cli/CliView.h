@@ -59,6 +59,8 @@ public:
     std::string verifyText(fh::VerifyField field) const;
     std::int32_t resultTextId() const { return resultId_; }
     bool sawEmptyCode() const { return emptyCode_; }
+    // The entered code was refused under Auto: not hexadecimal, or of no algorithm's length.
+    bool sawWrongCode() const { return wrongCode_; }
     // Why the file could not be hashed (also a path the job passed over: missing, a folder);
     // empty when it was.
     const std::string& failure() const { return failure_; }
@@ -87,6 +89,10 @@ public:
     void enableVerifyField(fh::VerifyField) override {}
     bool verifyComma() override { return comma_; }
     void setVerifyStoredSize(std::uint64_t) override {}
+    void progressBytes(std::uint64_t done, std::uint64_t total) override {
+        doneBytes_ = done;
+        totalBytes_ = total;
+    }
 
 private:
     s::lang::Localizer* localizer_;
@@ -107,8 +113,11 @@ private:
     s::str::strbuffer::StrBuffer* verify_[7];
     std::int32_t resultId_ = 0;
     bool emptyCode_ = false;
+    bool wrongCode_ = false;
     std::string failure_;
     std::uint64_t blocks_ = 0;
+    std::uint64_t doneBytes_ = 0;
+    std::uint64_t totalBytes_ = 0;
 };
 
 }  // namespace cli

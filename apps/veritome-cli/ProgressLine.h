@@ -1,4 +1,5 @@
-// One self-updating progress line on standard error: percent, MB/s and the file name.
+// One self-updating progress line on standard error: percent, MB/s, the time left and the file
+// name.
 // It appears only on a terminal and only once a file has taken longer than half a second.
 #pragma once
 
@@ -16,7 +17,10 @@ public:
     ProgressLine(std::FILE* out, bool enabled) : out_(out), enabled_(enabled) {}
 
     void start(const std::string& name);
-    void update(int percent, std::uint64_t bytesDone);
+    // total: the file's size, 0 when unknown (no time left is shown then).
+    void update(int percent, std::uint64_t bytesDone, std::uint64_t total);
+    // The label before the time left, in the language of the messages ("Time left: ").
+    void setLeftLabel(std::string label) { leftLabel_ = std::move(label); }
     // Erases the line when it was shown.
     void end();
 
@@ -25,6 +29,7 @@ private:
     bool enabled_;
     bool shown_ = false;
     std::string name_;
+    std::string leftLabel_;
     std::int64_t startedAt_ = 0;
     std::int64_t drawnAt_ = 0;
 };

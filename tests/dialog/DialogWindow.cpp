@@ -144,6 +144,15 @@ void DialogWindow::drop(const fs::path& path, bool waitForEnd) {
     dropMany({path}, waitForEnd);
 }
 
+void DialogWindow::dropOnto(s::gui::IComponent* component, const fs::path& path) {
+    click(component);  // scrolls it into view
+    const int runs = frame->runsEnded;
+    const int boxes = boxes_;
+    pushDrop({path}, component);
+    ASSERT_TRUE(waitFor([&] { return frame->runsEnded > runs || boxes_ > boxes; }, 30000));
+    ASSERT_TRUE(waitIdle());
+}
+
 void DialogWindow::dropMany(const std::vector<fs::path>& paths, bool waitForEnd) {
     // The drop is taken on the window's thread, later: its end is a run that ends, or a box
     // that refuses it (then no run starts).
@@ -155,10 +164,15 @@ void DialogWindow::dropMany(const std::vector<fs::path>& paths, bool waitForEnd)
     ASSERT_TRUE(waitIdle());
 }
 
-void DialogWindow::pushDrop(const std::vector<fs::path>& paths) {
+void DialogWindow::pushDrop(const std::vector<fs::path>& paths, s::gui::IComponent* onto) {
     pw::Rect r = pw::screenRect(frame->window()->getNativeWindow());
-    // Over the content pile, away from the drop area.
-    xtest::movePointer(r.x + r.width / 2, r.y + r.height - 120);
+    if (onto) {
+        xtest::movePointer(onto->getScreenX() + onto->getWidth() / 2,
+                           onto->getScreenY() + onto->getHeight() / 2);
+    } else {
+        // Over the content pile, away from the drop area.
+        xtest::movePointer(r.x + r.width / 2, r.y + r.height - 120);
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     SDL_Event begin;
     SDL_zero(begin);

@@ -70,6 +70,8 @@ protected:
     // they started has ended (or a box refused them).
     void drop(const fs::path& path, bool waitForEnd = true);
     void dropMany(const std::vector<fs::path>& paths, bool waitForEnd = false);
+    // Drops path onto a component (scrolled into view) and waits for the run to end.
+    void dropOnto(s::gui::IComponent* component, const fs::path& path);
     bool waitIdle();
     // A left click through XTEST in the middle of a component (scrolled into view first).
     void click(s::gui::IComponent* component);
@@ -91,7 +93,7 @@ protected:
     std::unique_ptr<HostWindow> frame;
 
 private:
-    void pushDrop(const std::vector<fs::path>& paths);
+    void pushDrop(const std::vector<fs::path>& paths, s::gui::IComponent* onto = nullptr);
     void watchBoxes();
     std::thread watcher_;
     std::atomic<bool> stop_{false};

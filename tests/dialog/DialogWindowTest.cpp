@@ -31,6 +31,8 @@ namespace dialog_testing {
 namespace {
 
 constexpr const char* kAbcMd5 = "900150983cd24fb0d6963f7d28e17f72";
+constexpr const char* kAbcSha256 =
+    "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
 
 std::string withoutAccessed(std::string text) {
     const std::string::size_type at = text.find("Accessed:");
@@ -65,7 +67,7 @@ TEST_F(DialogWindow, FirstStartTicksTheUsualRowsAndGreysTheRest) {
     EXPECT_EQ(dialog->sizeTypeSelector()->getSelectedIndex(), 0);  // Bytes
     EXPECT_TRUE(dialog->sizeCommaBox()->isChecked());
     EXPECT_TRUE(dialog->sizeCommaBox()->isEnabled());
-    EXPECT_EQ(dialog->matchTypeSelector()->getSelectedIndex(), 5);  // MD5
+    EXPECT_EQ(dialog->matchTypeSelector()->getSelectedIndex(), 0);  // Auto
     EXPECT_EQ(dialog->resultLine()->getText(), u"Please Drop a File to Test.");
     for (int i = 0; i < Dialog::kVerifyFieldCount; ++i) {
         EXPECT_FALSE(dialog->verifyField(static_cast<VerifyField>(i))->isEnabled());
@@ -213,7 +215,7 @@ TEST_F(DialogWindow, TickedRowsAndChoicesSurviveARestart) {
     click(dialog->rowBox(Row::Creation));  // on
     frame->handOff([&] {
         dialog->sizeTypeSelector()->select(2, true);
-        dialog->matchTypeSelector()->select(9, true);  // SHA-256
+        dialog->matchTypeSelector()->select(10, true);  // SHA-256
     });
     close();
     open();
@@ -224,7 +226,7 @@ TEST_F(DialogWindow, TickedRowsAndChoicesSurviveARestart) {
     EXPECT_TRUE(dialog->rowBox(Row::Creation)->isChecked());
     EXPECT_TRUE(dialog->rowBox(Row::Md5)->isChecked());
     EXPECT_EQ(dialog->sizeTypeSelector()->getSelectedIndex(), 2);
-    EXPECT_EQ(dialog->matchTypeSelector()->getSelectedIndex(), 9);
+    EXPECT_EQ(dialog->matchTypeSelector()->getSelectedIndex(), 10);
 }
 
 TEST_F(DialogWindow, VerifyMatchesAPastedUpperCaseCode) {
@@ -234,6 +236,7 @@ TEST_F(DialogWindow, VerifyMatchesAPastedUpperCaseCode) {
     std::string upper = kAbcMd5;
     for (char& c : upper) c = static_cast<char>(toupper(c));
     setClipboard("  " + upper + "\r\n");
+    frame->handOff([&] { dialog->matchTypeSelector()->select(6, true); });  // MD5
     dialog->enteredField()->setText(u"typed", false);
     click(dialog->pasteButton());
     EXPECT_TRUE(waitFor([&] { return utf8(dialog->enteredField()->getText()) == upper; }));
@@ -258,11 +261,11 @@ TEST_F(DialogWindow, VerifyReportsDifferences) {
     const fs::path file = dir / "abc.txt";
     writeFile(file, "abc");
     selectAction(1);
-    frame->handOff([&] { dialog->matchTypeSelector()->select(1, true); });  // CRC32
+    frame->handOff([&] { dialog->matchTypeSelector()->select(2, true); });  // CRC32
     struct Case {
         const char* typed;
     };
-    const Case cases[] = {{"352441c3"}, {"0x352441c2"}, {"352441c2 "}};
+    const Case cases[] = {{"352441c3"}, {"0x352441c2"}, {"352441c2x"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         frame->handOff([&] { dialog->enteredField()->setText(u"", false); });
@@ -415,13 +418,16 @@ TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
               std::u16string(language) == u"German" ? 3023000 : 3021000);
         // The selectors' items follow the language; their keys stay.
         check(dialog->sizeTypeSelector()->getItem(3)->getText(), 1201050);
-        check(dialog->matchTypeSelector()->getItem(0)->getText(), 1212000);
+        check(dialog->matchTypeSelector()->getItem(0)->getText(), 3040000);
+        check(dialog->matchTypeSelector()->getItem(1)->getText(), 1212000);
         check(frame->actionText(1), 1101000);
         check(frame->statusLabel()->getText(), 609450);  // the idle frame's "Ready"
         // A message in the language: the verdict of a run.
         selectAction(1);
-        frame->handOff(
-            [&] { dialog->enteredField()->setText(u"900150983cd24fb0d6963f7d28e17f72", false); });
+        frame->handOff([&] {
+            dialog->matchTypeSelector()->select(6, true);  // MD5: the verdict names nothing
+            dialog->enteredField()->setText(u"900150983cd24fb0d6963f7d28e17f72", false);
+        });
         drop(file);
         check(dialog->resultLine()->getText(), 3021000);
         const std::vector<std::u16string> messages = takeMessages();
@@ -448,7 +454,7 @@ TEST_F(DialogWindow, PicturesForTheReadme) {
     shoot("dialog-calculate");
     selectAction(1);
     frame->handOff([&] {
-        dialog->matchTypeSelector()->select(9, true);
+        dialog->matchTypeSelector()->select(10, true);
         dialog->enteredField()->setText(dialog->rowField(Row::Sha2_256)->getText(), false);
     });
     drop(file);
@@ -520,19 +526,89 @@ TEST_F(DialogWindow, MeasureAgainstTheCli) {
     }
 }
 
-TEST(PastedCode, IsTrimmedAndCapped) {
+// A download beside its SHA256SUMS, the code field empty: the list gives the code and SHA-256.
+TEST_F(DialogWindow, VerifyFindsTheCodeInTheListBesideTheDownload) {
+    const fs::path iso = dir / "release.iso";
+    writeFile(iso, "abc");
+    writeFile(dir / "SHA256SUMS",
+              std::string(64, '0') + "  other.iso\n" + kAbcSha256 + "  release.iso\n");
+    selectAction(1);
+    drop(iso);
+    const std::u16string source = u"  \u00b7  Code from:\u00a0SHA256SUMS";
+    EXPECT_EQ(dialog->resultLine()->getText(), u"Perfect Match! (SHA-256)" + source);
+    EXPECT_EQ(utf8(dialog->enteredField()->getText()),
+              std::string("SHA256 (release.iso) = ") + kAbcSha256);
+    EXPECT_EQ(takeMessages(), std::vector<std::u16string>{
+                                  u"Perfect Match! (SHA-256)\r\nCode from:\u00a0SHA256SUMS"});
+    // A code the user types is no longer the list's.
+    click(dialog->enteredField());
+    type("0");
+    EXPECT_TRUE(waitFor([&] {
+        return dialog->resultLine()->getText() == u"Perfect Match! (SHA-256)";
+    })) << utf8(dialog->resultLine()->getText());
+}
+
+// Auto names the algorithm that matched and those tried; a code of no known form is refused.
+TEST_F(DialogWindow, AutoNamesTheAlgorithmAndRefusesWhatIsNoCode) {
+    const fs::path file = dir / "abc.txt";
+    writeFile(file, "abc");
+    selectAction(1);
     struct Case {
-        std::u16string in;
-        std::u16string out;
+        const char* typed;
+        std::u16string result;
+        std::u16string message;
+    } cases[] = {
+        {"024d0127", u"Perfect Match! (Adler32)", u"Perfect Match! (Adler32)"},
+        {"024d0128", u"Different! (Tried:\u00a0CRC32, Adler32)",
+         u"Different! (Tried:\u00a0CRC32, Adler32)"},
+        {"0x24d0127", u"Please Drop a File to Test.",
+         u"Not a hash code: a code is 8, 32, 40, 64, 96 or 128 hexadecimal digits (0-9, a-f)."},
     };
-    const Case cases[] = {
-        {u"  ABC\r\n", u"ABC"},
-        {u"\t\u00A0a b\u3000\n", u"a b"},
-        {u"", u""},
-        {u" \r\n ", u""},
-    };
-    for (const Case& c : cases) EXPECT_EQ(Dialog::cleanPastedCode(c.in), c.out);
-    EXPECT_EQ(Dialog::cleanPastedCode(std::u16string(5000, u'a')).size(), Dialog::kMaxPastedLength);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        frame->handOff([&] { dialog->enteredField()->setText(u"", false); });
+        click(dialog->enteredField());
+        type(c.typed);
+        ASSERT_TRUE(waitFor([&] { return utf8(dialog->enteredField()->getText()) == c.typed; }));
+        drop(file);
+        EXPECT_EQ(dialog->resultLine()->getText(), c.result);
+        EXPECT_EQ(takeMessages(), std::vector<std::u16string>{c.message});
+    }
+}
+
+// A file dropped onto the code field gives its code; the next drop is compared with it.
+TEST_F(DialogWindow, ComparesWithAFileDroppedOntoTheCodeField) {
+    const fs::path reference = dir / "reference.bin";
+    const fs::path copy = dir / "copy.bin";
+    writeFile(reference, "abc");
+    writeFile(copy, "abc");
+    selectAction(1);
+    dropOnto(dialog->enteredField(), reference);
+    EXPECT_EQ(utf8(dialog->enteredField()->getText()),
+              std::string("SHA256 (reference.bin) = ") + kAbcSha256);
+    const std::u16string source = u"  \u00b7  Code of:\u00a0reference.bin";
+    EXPECT_EQ(dialog->resultLine()->getText(), u"Please Drop a File to Test." + source);
+    EXPECT_TRUE(takeMessages().empty());
+    drop(copy);
+    EXPECT_EQ(dialog->resultLine()->getText(), u"Perfect Match! (SHA-256)" + source);
+    EXPECT_EQ(takeMessages(), std::vector<std::u16string>{
+                                  u"Perfect Match! (SHA-256)\r\nCode of:\u00a0reference.bin"});
+}
+
+TEST(DialogAction, TheEarlierEnglishTextStillSelectsVerify) {
+    Dialog* dialog = Dialog::create();
+    EXPECT_EQ(dialog->actionOfStoredText(u"Veryfy Hash Code"), 1);
+    EXPECT_EQ(dialog->actionOfStoredText(u"veryfy hash code"), 1);
+    EXPECT_EQ(dialog->actionOfStoredText(u"Something else"), -1);
+    dialog->release();
+}
+
+TEST(DialogAction, MatchTypeOfAStoredKey) {
+    EXPECT_EQ(Dialog::matchTypePosition(u"Auto"), 0);
+    EXPECT_EQ(Dialog::matchTypePosition(u"adler32"), 1);  // then the keys in alphabetical order
+    EXPECT_EQ(Dialog::matchTypePosition(u"Sha2_512"), 12);
+    EXPECT_EQ(Dialog::matchTypePosition(u"Md5"), 6);
+    EXPECT_EQ(Dialog::matchTypePosition(u"Whirlpool"), 6);  // unknown: MD5
 }
 
 }  // namespace

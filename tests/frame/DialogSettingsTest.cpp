@@ -81,7 +81,7 @@ TEST_F(FrameSettings, ActionIsKeptAcrossARestartAndALanguageChange) {
     EXPECT_EQ(view->selected, 0);  // nothing stored: the default action
     view->selectAction(1);
     tool->onActionSelected();
-    EXPECT_EQ(stored(u"ConvertTo"), u"Veryfy Hash Code");
+    EXPECT_EQ(stored(u"ConvertTo"), u"Verify Hash Code");
     restart();
     EXPECT_EQ(view->selected, 1);
 
@@ -96,7 +96,7 @@ TEST_F(FrameSettings, ActionIsKeptAcrossARestartAndALanguageChange) {
     EXPECT_FALSE(view->checks[command::kFirstLanguage]);
     EXPECT_TRUE(view->checks[command::kFirstLanguage + static_cast<std::int32_t>(n)]);
     EXPECT_EQ(view->actions[1], std::u16string(tool->text(1101000)));
-    EXPECT_NE(view->actions[1], u"Veryfy Hash Code");
+    EXPECT_NE(view->actions[1], u"Verify Hash Code");
     EXPECT_EQ(stored(u"ConvertTo"), view->actions[1]);
     EXPECT_GT(view->relayouts, 0);
     restart();
@@ -146,7 +146,7 @@ TEST_F(FrameSettings, UnknownStoredActionChoosesTheDefault) {
     view->selected = -1;
     tool->chooseAction();
     EXPECT_EQ(view->selected, 0);
-    settings->getStore()->setText(u"MainWindow\\View", u"ConvertTo", u"VERYFY HASH CODE");
+    settings->getStore()->setText(u"MainWindow\\View", u"ConvertTo", u"VERIFY HASH CODE");
     tool->chooseAction();
     EXPECT_EQ(view->selected, 1);
 }

@@ -94,7 +94,6 @@ TEST(CliOptions, RejectsWithAReason) {
                                                {"-a", "nope", "f"},
                                                {"-a"},
                                                {"--bogus", "f"},
-                                               {"--verify", "x", "f"},
                                                {"--size-type", "GB", "f"},
                                                {"--fields", "Colour", "f"},
                                                {"--print", "md5"},

@@ -91,11 +91,19 @@ TEST_F(CliRun, VerifyExitStatuses) {
         std::string code;
         int status;
         std::string verdict;
-    } cases[] = {{"900150983CD24FB0D6963F7D28E17F72", 0, "Perfect Match!"},
-                 {"900150983cd24fb0d6963f7d28e17f72 ", 1, "Different!"},
-                 {"", 2, "Please Enter the Hash Code to Compare!"}};
+        const char* type;
+    } cases[] = {{"900150983CD24FB0D6963F7D28E17F72", 0, "Perfect Match!", " --type Md5"},
+                 {" 900150983cd24fb0d6963f7d28e17f72  abc.txt\r\n", 0, "Perfect Match!",
+                  " --type Md5"},
+                 {"900150983cd24fb0d6963f7d28e17f73", 1, "Different!", " --type Md5"},
+                 {"", 2, "Please Enter the Hash Code to Compare!", " --type Md5"},
+                 // Without --type the code's length chooses: Adler32 is the second of 8 digits.
+                 {"024D0127", 0, "Perfect Match! (Adler32)", ""},
+                 {"024d0128", 1, "Different! (Tried:" + nb + "CRC32, Adler32)", ""},
+                 {"0x352441c2", 2, "Not a hash code", ""}};
     for (const Case& c : cases) {
-        Outcome r = sh("$CLI --lang English --verify '" + c.code + "' --type Md5 abc.txt");
+        Outcome r = sh("$CLI --lang English --verify \"$(printf '" + c.code + "')\"" + c.type +
+                       " abc.txt");
         EXPECT_EQ(r.status, c.status) << c.code;
         EXPECT_NE((r.out + r.err).find(c.verdict), std::string::npos) << r.out << r.err;
     }

@@ -64,7 +64,7 @@ TEST(TerminalName, TheProgressLineShowsNamesEscaped) {
         "n\x1b]0;title\x07\xc2\x9b"
         "2J\x9b");
     std::this_thread::sleep_for(std::chrono::milliseconds(cli::ProgressLine::kDelayMillis + 50));
-    progress.update(50, 1 << 20);
+    progress.update(50, 1 << 20, 2 << 20);
     std::rewind(out);
     std::string drawn;
     for (int c; (c = std::fgetc(out)) != EOF;) drawn += static_cast<char>(c);

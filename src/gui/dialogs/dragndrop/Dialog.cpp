@@ -312,6 +312,7 @@ void Dialog::chooseAction() {
             chosen = static_cast<std::int32_t>(i);
     }
     a->release();
+    if (chosen < 0 && !stored.empty()) chosen = actionOfStoredText(stored);
     if (chosen < 0) chosen = defaultAction();
     view_->selectAction(static_cast<std::uint32_t>(chosen));
 }

@@ -177,6 +177,9 @@ public:
     // The language-pack id of action i's shown text, so that a language change relabels the
     // selector; -1 leaves the text as it is.
     virtual std::int32_t actionTextId(std::uint32_t index) const { return -1; }
+    // The action a stored ConvertTo names that no current action text equals (a text of an
+    // earlier version); -1 for none.
+    virtual std::int32_t actionOfStoredText(const std::u16string& stored) const { return -1; }
     // Called after a run ended, once the end texts are shown.
     virtual void onRunEnded() {}
 

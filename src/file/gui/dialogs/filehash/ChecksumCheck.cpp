@@ -78,10 +78,14 @@ std::string ChecksumCheck::pathOf(const std::string& name) const {
 
 int ChecksumCheck::rankOf(CheckStatus status) {
     switch (status) {
-        case CheckStatus::Failed: return 0;
-        case CheckStatus::Unreadable: return 1;
-        case CheckStatus::Missing: return 2;
-        default: return 3;
+        case CheckStatus::Failed:
+            return 0;
+        case CheckStatus::Unreadable:
+            return 1;
+        case CheckStatus::Missing:
+            return 2;
+        default:
+            return 3;
     }
 }
 
@@ -89,7 +93,8 @@ CheckCounts ChecksumCheck::run(const std::atomic<bool>* cancel, const Batch& bat
                                const Progress& progress) {
     std::vector<FileCodeJob> jobs;
     jobs.reserve(entries_.size());
-    for (const ChecksumEntry& entry : entries_) jobs.push_back({pathOf(entry.name), entry.algorithm});
+    for (const ChecksumEntry& entry : entries_)
+        jobs.push_back({pathOf(entry.name), entry.algorithm});
     results_.assign(entries_.size(), CheckedFile{});
     auto judge = [&](std::size_t i, const FileCode& code) {
         CheckedFile& file = results_[i];
@@ -99,10 +104,14 @@ CheckCounts ChecksumCheck::run(const std::atomic<bool>* cancel, const Batch& bat
         switch (code.status) {
             case FileCode::Status::Done:
                 file.status = sameIgnoringCase(code.hex, entries_[i].hex) ? CheckStatus::Ok
-                                                                         : CheckStatus::Failed;
+                                                                          : CheckStatus::Failed;
                 break;
-            case FileCode::Status::Missing: file.status = CheckStatus::Missing; break;
-            default: file.status = CheckStatus::Unreadable; break;
+            case FileCode::Status::Missing:
+                file.status = CheckStatus::Missing;
+                break;
+            default:
+                file.status = CheckStatus::Unreadable;
+                break;
         }
     };
     std::vector<FileCode> codes = FileCodes::run(
@@ -125,10 +134,18 @@ CheckCounts ChecksumCheck::run(const std::atomic<bool>* cancel, const Batch& bat
             continue;
         }
         switch (results_[i].status) {
-            case CheckStatus::Ok: ++counts.ok; break;
-            case CheckStatus::Failed: ++counts.failed; break;
-            case CheckStatus::Missing: ++counts.missing; break;
-            case CheckStatus::Unreadable: ++counts.unreadable; break;
+            case CheckStatus::Ok:
+                ++counts.ok;
+                break;
+            case CheckStatus::Failed:
+                ++counts.failed;
+                break;
+            case CheckStatus::Missing:
+                ++counts.missing;
+                break;
+            case CheckStatus::Unreadable:
+                ++counts.unreadable;
+                break;
         }
     }
     if (counts.cancelled) {

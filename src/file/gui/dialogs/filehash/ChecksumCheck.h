@@ -50,8 +50,7 @@ public:
     using Progress = std::function<void(std::uint64_t done, std::uint64_t total)>;
     // Checks every entry (two threads); finished files go to batch in groups as they are done.
     // The results, in list order, stay for report().
-    CheckCounts run(const std::atomic<bool>* cancel, const Batch& batch,
-                    const Progress& progress);
+    CheckCounts run(const std::atomic<bool>* cancel, const Batch& batch, const Progress& progress);
     const std::vector<CheckedFile>& results() const { return results_; }
 
     // The results as a checksum tool's check prints them: "NAME: OK", "NAME: FAILED", and

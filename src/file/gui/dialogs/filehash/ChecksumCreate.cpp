@@ -33,17 +33,21 @@ std::string lastPart(const std::string& path) {
 
 std::string ChecksumCreate::listNameOf(int algorithm) {
     switch (algorithm) {
-        case kMd5: return "MD5SUMS";
-        case kSha1: return "SHA1SUMS";
-        case kSha256: return "SHA256SUMS";
-        case kSha512: return "SHA512SUMS";
-        default: return std::string(ChecksumLine::tagOf(algorithm)) + ".sums";
+        case kMd5:
+            return "MD5SUMS";
+        case kSha1:
+            return "SHA1SUMS";
+        case kSha256:
+            return "SHA256SUMS";
+        case kSha512:
+            return "SHA512SUMS";
+        default:
+            return std::string(ChecksumLine::tagOf(algorithm)) + ".sums";
     }
 }
 
 bool ChecksumCreate::taggedFor(int algorithm) {
-    return algorithm != kMd5 && algorithm != kSha1 && algorithm != kSha256 &&
-           algorithm != kSha512;
+    return algorithm != kMd5 && algorithm != kSha1 && algorithm != kSha256 && algorithm != kSha512;
 }
 
 bool ChecksumCreate::plan(const std::vector<std::string>& dropped, int algorithm, ListPlan* out,
@@ -81,9 +85,8 @@ bool ChecksumCreate::plan(const std::vector<std::string>& dropped, int algorithm
         }
     }
     for (const std::string& file : files) {
-        std::string name = file.compare(0, prefix.size(), prefix) == 0
-                               ? file.substr(prefix.size())
-                               : lastPart(file);
+        std::string name = file.compare(0, prefix.size(), prefix) == 0 ? file.substr(prefix.size())
+                                                                       : lastPart(file);
         if (name == plan.listName) continue;  // the list does not list itself
         plan.names.push_back(std::move(name));
     }
@@ -102,9 +105,9 @@ std::string ChecksumCreate::format(const ListPlan& plan, const std::vector<FileC
     return text;
 }
 
-bool ChecksumCreate::make(const ListPlan& plan, const std::atomic<bool>* cancel,
-                          const Batch& batch, const FileCodes::Progress& progress,
-                          std::string* text, std::size_t* failures) {
+bool ChecksumCreate::make(const ListPlan& plan, const std::atomic<bool>* cancel, const Batch& batch,
+                          const FileCodes::Progress& progress, std::string* text,
+                          std::size_t* failures) {
     const std::string prefix = plan.folder == "/" ? "/" : plan.folder + "/";
     std::vector<FileCodeJob> jobs;
     jobs.reserve(plan.names.size());

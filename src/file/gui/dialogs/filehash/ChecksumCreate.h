@@ -21,7 +21,9 @@ struct ListPlan {
     int algorithm = -1;
     std::vector<std::string> names;
     bool partlyListed = false;  // a folder under a dropped one could not be listed
-    std::string listPath() const { return folder == "/" ? "/" + listName : folder + "/" + listName; }
+    std::string listPath() const {
+        return folder == "/" ? "/" + listName : folder + "/" + listName;
+    }
 };
 
 struct MadeEntry {
@@ -50,8 +52,7 @@ public:
     // the list's text and answers true when every file gave its code; false when a file failed
     // or the run was cancelled (*failures counts the files that failed).
     static bool make(const ListPlan& plan, const std::atomic<bool>* cancel, const Batch& batch,
-                     const FileCodes::Progress& progress, std::string* text,
-                     std::size_t* failures);
+                     const FileCodes::Progress& progress, std::string* text, std::size_t* failures);
     // The list's text for codes in plan order.
     static std::string format(const ListPlan& plan, const std::vector<FileCode>& codes);
 

@@ -43,6 +43,7 @@ bool set(ChecksumEntry* entry, int algorithm, std::string_view hex, std::string 
     entry->hex = std::string(hex);
     entry->name = std::move(name);
     entry->tagged = tagged;
+    entry->sfv = false;
     return true;
 }
 
@@ -81,7 +82,9 @@ bool parseSfv(std::string_view line, ChecksumEntry* entry) {
     std::string_view crc = body.substr(gap + 1);
     std::string_view name = trimEnd(body.substr(0, gap), " \t");
     if (crc.size() != 8 || !ChecksumLine::isHex(crc) || name.empty()) return false;
-    return set(entry, 0, crc, std::string(name), true);
+    set(entry, 0, crc, std::string(name), true);
+    entry->sfv = true;
+    return true;
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ struct ChecksumEntry {
     std::string hex;      // as written (upper or lower case)
     std::string name;     // the file name's bytes, unescaped
     bool tagged = false;  // the algorithm came from the line itself ("ALGO (NAME) = HEX", SFV)
+    bool sfv = false;     // "NAME CRC"
 };
 
 class ChecksumLine {

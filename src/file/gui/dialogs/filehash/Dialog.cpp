@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/IAppWindow.h"
+#include "file/gui/dialogs/filehash/EnteredCode.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/win/PathWin.h"
 #include "gui/combobox/ComboBoxItem.h"
@@ -13,7 +14,9 @@
 #include "gui/win/ComboBox.h"
 #include "gui/win/EditBase.h"
 #include "gui/win/Label.h"
+#include "gui/win/TextField.h"
 #include "lang/Localizer.h"
+#include "platform/Clock.h"
 
 namespace s::file::gui::dialogs::filehash {
 
@@ -55,6 +58,15 @@ void Dialog::clearWidgets() {
     pendingName_.clear();
     pendingReason_.clear();
     texts_.clear();
+    resultId_ = 3023000;
+    resultTried_ = 0;
+    resultMatched_ = -1;
+    codeSource_.clear();
+    codeSourceId_ = 0;
+    fillingCode_ = false;
+    codeLine_ = nullptr;
+    codeOfFileNext_ = false;
+    doneBytes_ = totalBytes_ = 0;
 }
 
 map::IMappedData* Dialog::settingsStore() const {
@@ -64,6 +76,14 @@ map::IMappedData* Dialog::settingsStore() const {
 
 std::int32_t Dialog::actionTextId(std::uint32_t index) const {
     return index < std::size(kActionTexts) ? kActionTexts[index] : -1;
+}
+
+std::int32_t Dialog::actionOfStoredText(const std::u16string& stored) const {
+    StrBuffer* text = StrBuffer::create();
+    text->append(stored.data(), static_cast<std::int32_t>(stored.size()));
+    const bool old = text->equalsTextIgnoreCase(u"Veryfy Hash Code");
+    text->release();
+    return old ? 1 : -1;
 }
 
 s::gui::IComboBox* Dialog::newActionSelector() {
@@ -94,9 +114,13 @@ void Dialog::addListeners() {
     sizeComma_->addUncheckedListener(this);
     verifyComma_->addCheckedListener(this);
     verifyComma_->addUncheckedListener(this);
-    // Files dropped anywhere on the pages start a run like the drop area.
+    // Files dropped anywhere on the pages start a run like the drop area; on the entered code
+    // they give it their code.
     pile_->setAcceptDroppedFiles(true);
     pile_->addDropListener(this);
+    codeLine_->setAcceptDroppedFiles(true);
+    codeLine_->addDropListener(this);
+    entered_->addChangeListener(this);
     if (getLocalizer()) getLocalizer()->addListener(this);
 }
 
@@ -108,16 +132,7 @@ bool Dialog::onDialogEvent(void* source, std::int32_t code) {
             return false;
         }
         if (code != 2 || !notificationName()) return false;
-        const std::u16string name = notificationName();
-        if (name == u"EmptyVeritome") {
-            onEmptyCode();
-            return true;
-        }
-        if (name == u"VeritomeForVerify") {
-            onComputedCode(reinterpret_cast<const StrBuffer*>(notificationValue(0)));
-            return true;
-        }
-        return false;
+        return onJobNotice(notificationName());
     }
     if (!rows_[0].box) return false;
     if (getLocalizer() && source == getLocalizer()) {
@@ -127,6 +142,18 @@ bool Dialog::onDialogEvent(void* source, std::int32_t code) {
     if (pile_ && source == eventSource(pile_)) {
         if (code == s::gui::boxevent::kDrop) drop(pile_->getDroppedFiles());
         return true;
+    }
+    if (codeLine_ && source == eventSource(codeLine_)) {
+        if (code == s::gui::boxevent::kDrop) dropCodeFile(codeLine_->getDroppedFiles());
+        return true;
+    }
+    if (source == eventSource(entered_)) {
+        // A code the user changes no longer comes from the file named.
+        if (!fillingCode_ && !codeSource_.empty()) {
+            codeSource_.clear();
+            showResult();
+        }
+        return false;
     }
     for (int i = 0; i < kRowCount; ++i) {
         if (source != eventSource(rows_[i].copy)) continue;
@@ -167,14 +194,43 @@ bool Dialog::onDialogEvent(void* source, std::int32_t code) {
     return false;
 }
 
+bool Dialog::onJobNotice(const std::u16string& name) {
+    namespace dnd = s::gui::dialogs::dragndrop;
+    if (name == dnd::kProcessStatusStart) {
+        rate_.start(platform::monotonicMilliseconds());
+        return false;
+    }
+    if (name == dnd::kProcessStatusUpdate) {
+        showRate(notificationValue(1));
+        return false;  // the frame moves its bar
+    }
+    if (name == u"EmptyVeritome") {
+        onEmptyCode();
+        return true;
+    }
+    if (name == u"WrongVeritome") {
+        showMessageOnTop(text(EnteredCode::kWrongCodeText), true);
+        return true;
+    }
+    if (name == u"VeritomeForVerify") {
+        onComputedCode(reinterpret_cast<const StrBuffer*>(notificationValue(0)),
+                       static_cast<std::uint32_t>(notificationValue(1)),
+                       static_cast<int>(notificationValue(2)));
+        return true;
+    }
+    return false;
+}
+
 void Dialog::relabelSelectors() {
     for (const KeptText& k : texts_) k.set(text(k.id));
-    if (result_) result_->setText(text(resultId_), true);
+    showResult();
     // The items keep their keys; only the shown texts follow the language.
     if (s::gui::combobox::ComboBoxItem* item = sizeType_->getItem(3))
         item->setText(text(kAutoText));
+    if (s::gui::combobox::ComboBoxItem* item = matchType_->getItem(0))
+        item->setText(text(kMatchAutoText));
     for (int i = 0; i < HashAlgorithms::kCount; ++i)
-        if (s::gui::combobox::ComboBoxItem* item = matchType_->getItem(i))
+        if (s::gui::combobox::ComboBoxItem* item = matchType_->getItem(i + 1))
             item->setText(text(HashAlgorithms::at(HashAlgorithms::matchTypeAt(i)).labelId));
     sizeType_->repaint();
     matchType_->repaint();

@@ -13,6 +13,7 @@
 
 #include "file/gui/dialogs/filehash/HashJob.h"
 #include "file/gui/dialogs/filehash/IHashJobView.h"
+#include "file/gui/dialogs/filehash/ProgressRate.h"
 #include "gui/dialogs/dragndrop/Dialog.h"
 #include "thread/Pooled.h"
 
@@ -43,11 +44,13 @@ public:
     static constexpr const char16_t* kSection = u"View";
     // Id of the message shown when a dropped file cannot be hashed.
     static constexpr std::int32_t kCannotHashText = 3001020;
-    // Longest code "Paste" takes (a SHA-512 code is 128 digits).
-    static constexpr std::size_t kMaxPastedLength = 1024;
     static constexpr int kVerifyFieldCount = 7;
     // The pack texts of the actions, in the selector's order (the index the job is told).
     static constexpr std::int32_t kActionTexts[] = {1100000, 1101000};
+    // Texts of the verify page beyond the first version's.
+    static constexpr std::int32_t kMatchAutoText = 3040000;     // "Auto"
+    static constexpr std::int32_t kCodeFromListText = 3040200;  // "Code from:"
+    static constexpr std::int32_t kCodeOfFileText = 3040400;    // "Code of:"
 
     Dialog();
     ~Dialog() override;
@@ -63,7 +66,8 @@ public:
     // Frame hooks.
     std::int32_t largeWidth() const override { return 600; }
     std::int32_t largeHeight() const override { return 550; }
-    bool beforeRun() override { return saveSettings(); }
+    // Saves the settings and gives the entered code its clean form.
+    bool beforeRun() override;
     s::gui::IComboBox* newActionSelector() override;
     s::gui::IBox* newContent() override;
     void addListeners() override;
@@ -74,6 +78,8 @@ public:
     std::int32_t cancelButtonWidth() const override { return 80; }
     std::int32_t progressGap() const override { return 15; }
     std::int32_t actionTextId(std::uint32_t index) const override;
+    // "Veryfy Hash Code", the English text of earlier versions, still selects verify.
+    std::int32_t actionOfStoredText(const std::u16string& stored) const override;
 
     // The task: the hash job on the frame's worker.
     void run() override;
@@ -102,9 +108,20 @@ public:
     bool verifyComma() override;
     void setVerifyStoredSize(std::uint64_t size) override;
 
-    // The text "Paste" puts in the entered-code field: surrounding blanks and line breaks
-    // dropped, at most kMaxPastedLength characters.
-    static std::u16string cleanPastedCode(const std::u16string& text);
+    void showFoundCode(const str::strbuffer::StrBuffer* entered,
+                       const str::strbuffer::StrBuffer* source, bool fromList) override;
+    bool takeCodeOfFile() override { return codeOfFileNext_.exchange(false); }
+    void progressBytes(std::uint64_t done, std::uint64_t total) override {
+        doneBytes_ = done;
+        totalBytes_ = total;
+    }
+
+    // Files dropped onto the entered-code field: the first one's code fills the field (the
+    // chosen algorithm, SHA-256 under Auto) for the next drop to be compared with.
+    void dropCodeFile(str::strarray::StrArray* files);
+    // The match-type item of a stored key: Auto (the first item) for "Auto", Md5 for a key of
+    // no algorithm.
+    static std::int32_t matchTypePosition(const char16_t* key);
 
     // Widgets, for tests (null before newContent).
     s::gui::win::CheckBox* rowBox(Row row) const { return rows_[static_cast<int>(row)].box; }
@@ -115,6 +132,8 @@ public:
     s::gui::win::TextField* enteredField() const { return entered_; }
     s::gui::win::ComboBox* matchTypeSelector() const { return matchType_; }
     s::gui::win::Button* pasteButton() const { return paste_; }
+    // The entered-code field with its "Paste" button: files dropped there fill the field.
+    s::gui::win::Box* codeLine() const { return codeLine_; }
     s::gui::win::Label* resultLine() const { return result_; }
     s::gui::win::EditBase* verifyField(VerifyField f) const {
         return verify_[static_cast<int>(f)].field;
@@ -176,6 +195,8 @@ private:
     s::gui::IBox* verifyRow(VerifyField field, std::int32_t labelId, bool withComma);
     void applyRowStates();
     void relabelSelectors();
+    // The job's notifications on the window's thread; true when handled here.
+    bool onJobNotice(const std::u16string& name);
     void reformatSize();
     void reformatVerifySize();
     // Copies the field's text (with the suffix; line ends as "\r\n" when crlf) and selects it.
@@ -184,8 +205,18 @@ private:
     // A message box over the window; returns when it is closed.
     void showMessage(const std::u16string& text, bool error);
     void setResultText(std::int32_t id);
+    // The result line: its text (with the algorithms when the code chose them) and where the
+    // entered code came from.
+    void showResult();
+    // A message box that does not hide behind a window kept on top.
+    void showMessageOnTop(const std::u16string& text, bool error);
     void onEmptyCode();
-    void onComputedCode(const str::strbuffer::StrBuffer* code);
+    // The job's verdict: tried holds bit i for each algorithm tried when the code chose them
+    // (0 when the user did), matched is the matching one's index plus one, 0 for none.
+    void onComputedCode(const str::strbuffer::StrBuffer* code, std::uint32_t tried, int matched);
+    // The run's speed and time left beside the percent (after its first second).
+    void showRate(std::intptr_t percent);
+    void setEnteredText(const std::u16string& text);
     bool sameCode(const str::strbuffer::StrBuffer* code) const;
     std::u16string sizeTypeKey() const;
     map::IMappedData* settingsStore() const;
@@ -200,6 +231,18 @@ private:
     s::gui::win::Button* paste_ = nullptr;
     s::gui::win::Label* result_ = nullptr;
     std::int32_t resultId_ = 3023000;
+    std::uint32_t resultTried_ = 0;
+    int resultMatched_ = -1;
+    // The file the entered code came from and the label before it (0: typed or pasted).
+    std::u16string codeSource_;
+    std::int32_t codeSourceId_ = 0;
+    // The dialog itself is changing the entered code: its source stays.
+    bool fillingCode_ = false;
+    s::gui::win::Box* codeLine_ = nullptr;
+    std::atomic<bool> codeOfFileNext_{false};
+    std::atomic<std::uint64_t> doneBytes_{0};
+    std::atomic<std::uint64_t> totalBytes_{0};
+    ProgressRate rate_;
     VerifyWidgets verify_[kVerifyFieldCount];
     s::gui::win::CheckBox* verifyComma_ = nullptr;
     s::gui::win::Box* pile_ = nullptr;

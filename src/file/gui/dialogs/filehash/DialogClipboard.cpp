@@ -1,6 +1,7 @@
 // Copy buttons and "Paste".
 #include "file/gui/dialogs/filehash/Dialog.h"
 
+#include "file/gui/dialogs/filehash/EnteredCode.h"
 #include "gui/win/EditBase.h"
 #include "gui/win/TextField.h"
 #include "platform/window/Clipboard.h"
@@ -29,11 +30,6 @@ std::u16string toCrLf(const std::u16string& text) {
     return out;
 }
 
-bool isBlank(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f' ||
-           c == 0x00A0 || c == 0x3000 || c == 0xFEFF || c == 0x2028 || c == 0x2029;
-}
-
 }  // namespace
 
 void Dialog::copyField(gw::EditBase* field, const std::u16string& suffix, bool crlf) {
@@ -48,21 +44,11 @@ void Dialog::copyField(gw::EditBase* field, const std::u16string& suffix, bool c
     field->selectAll();
 }
 
-std::u16string Dialog::cleanPastedCode(const std::u16string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
-    std::u16string code = text.substr(begin, end - begin);
-    if (code.size() > kMaxPastedLength) code.resize(kMaxPastedLength);
-    return code;
-}
-
 void Dialog::paste() {
     std::u16string text;
     // A clipboard without text leaves what the user typed.
     if (!platform::window::clipboardText(&text) || text.empty()) return;
-    entered_->setText(cleanPastedCode(text), true);
+    entered_->setText(EnteredCode::clean(text), true);
 }
 
 }  // namespace s::file::gui::dialogs::filehash

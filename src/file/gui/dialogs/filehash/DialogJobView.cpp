@@ -12,6 +12,7 @@
 #include "gui/win/EditBase.h"
 #include "gui/win/Label.h"
 #include "gui/win/TextField.h"
+#include "platform/Clock.h"
 #include "platform/FileProbe.h"
 #include "str/Utf8.h"
 
@@ -180,6 +181,40 @@ bool Dialog::verifyComma() {
 
 void Dialog::setVerifyStoredSize(std::uint64_t size) {
     verifyStoredSize_ = size;
+}
+
+void Dialog::showFoundCode(const StrBuffer* entered, const StrBuffer* source, bool fromList) {
+    const std::u16string line = textOf(entered);
+    const std::u16string name = textOf(source);
+    onUi([&] {
+        setEnteredText(line);
+        codeSource_ = name;
+        codeSourceId_ = fromList ? kCodeFromListText : kCodeOfFileText;
+        if (fromList) {
+            showResult();
+            return;
+        }
+        // Another file's code: the page waits for the file to compare with it.
+        setResultText(3023000);
+        result_->setTextColour(0, 0, 0);
+        result_->setBold(false);
+    });
+}
+
+void Dialog::showRate(std::intptr_t percent) {
+    double speed = 0;
+    std::int64_t left = -1;
+    if (!getView() ||
+        !rate_.measure(doneBytes_, totalBytes_, platform::monotonicMilliseconds(), &speed, &left))
+        return;
+    std::string head = std::to_string(percent) + "%  " + ProgressRate::speedText(speed);
+    std::u16string line(head.begin(), head.end());  // ASCII
+    if (left >= 0) {
+        const std::string time = ProgressRate::timeText(left);
+        line += u"  " + std::u16string(text(ProgressRate::kTimeLeftText)) +
+                std::u16string(time.begin(), time.end());
+    }
+    getView()->setSecondStatusText(line.c_str());
 }
 
 }  // namespace s::file::gui::dialogs::filehash

@@ -63,6 +63,19 @@ gw::Box* labelCell(s::gui::IComponent* inside) {
 
 }  // namespace
 
+std::int32_t Dialog::matchTypePosition(const char16_t* key) {
+    StrBuffer* text = StrBuffer::create();
+    text->appendText(key);
+    const bool automatic = text->equalsTextIgnoreCase(HashJob::kAutoKey);
+    const int algorithm = HashAlgorithms::indexOfKey(text);
+    text->release();
+    if (automatic) return 0;
+    for (int i = 0; i < HashAlgorithms::kCount; ++i) {
+        if (HashAlgorithms::matchTypeAt(i) == (algorithm < 0 ? 3 : algorithm)) return i + 1;
+    }
+    return 0;
+}
+
 s::gui::IBox* Dialog::newContent() {
     map::IMappedData* store = settingsStore();
     // 1. The size-type selector.
@@ -79,19 +92,17 @@ s::gui::IBox* Dialog::newContent() {
         key->release();
     }
     // 2. The match-type selector.
+    // Auto first, the default of a new settings file; then the twelve algorithms.
     matchType_ = gw::newComboBox(100, true);
+    matchType_->addItem(s::gui::combobox::newComboBoxItem(text(kMatchAutoText), HashJob::kAutoKey));
     for (int i = 0; i < HashAlgorithms::kCount; ++i) {
         const HashAlgorithm& a = HashAlgorithms::at(HashAlgorithms::matchTypeAt(i));
         matchType_->addItem(s::gui::combobox::newComboBoxItem(text(a.labelId), a.key));
     }
-    {
-        const int stored = HashAlgorithms::indexOfKey(
-            store ? store->getText(kSection, u"MatchType", u"Md5") : u"Md5");
-        std::int32_t position = 5;
-        for (int i = 0; i < HashAlgorithms::kCount; ++i)
-            if (HashAlgorithms::matchTypeAt(i) == stored) position = i;
-        matchType_->select(position, false);
-    }
+    matchType_->select(
+        matchTypePosition(store ? store->getText(kSection, u"MatchType", HashJob::kAutoKey)
+                                : HashJob::kAutoKey),
+        false);
     // 3. Both pages.
     s::gui::IBox* calculate = buildCalculatePage();
     s::gui::IBox* verify = buildVerifyPage();
@@ -262,11 +273,11 @@ s::gui::IBox* Dialog::buildVerifyPage() {
 
     entered_ = gw::newTextField(100);
     paste_ = button(kPasteText, 75, -1);
-    gw::Box* codeLine = newRow();
-    codeLine->add(entered_);
-    codeLine->add(gapH(2));
-    codeLine->add(paste_);
-    column->add(codeLine);
+    codeLine_ = newRow();
+    codeLine_->add(entered_);
+    codeLine_->add(gapH(2));
+    codeLine_->add(paste_);
+    column->add(codeLine_);
     column->add(gapV(15));
 
     gw::GroupBox* dropped = groupBox(3010000);

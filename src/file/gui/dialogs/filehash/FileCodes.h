@@ -12,7 +12,7 @@
 namespace s::file::gui::dialogs::filehash {
 
 struct FileCodeJob {
-    std::string path;  // the file name's bytes
+    std::string path;    // the file name's bytes
     int algorithm = -1;  // feeding order of HashAlgorithms
 };
 

@@ -1,6 +1,7 @@
 // The twelve algorithms of the hash job: feeding order, row keys, label ids, digester classes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "digest/IDigester.h"
@@ -13,6 +14,7 @@ struct HashAlgorithm {
     std::int32_t labelId;  // language-pack id of the row's label, e.g. 1207000 "SHA-256:"
     digest::IDigester* (*prototype)();  // the class's shared instance (never fed)
     const char* commonName;             // the usual lower-case name, e.g. "sha256"
+    int hexDigits;                      // length of the code's text
 };
 
 class HashAlgorithms {
@@ -30,6 +32,12 @@ public:
     static int indexOfKey(const char16_t* key);
     // Feeding-order index of the algorithm whose digesters report typeName; -1 when none.
     static int indexOfTypeName(const char16_t* typeName);
+    // The algorithms whose code has this many hex digits, in the order Auto tries them (CRC32
+    // before Adler32; MD2, MD4, MD5, RIPEMD-128; SHA-1, RIPEMD-160; SHA-256, GOST); returns the
+    // count written to out (at most kCount).
+    static int withHexDigits(std::size_t digits, int* out);
+    // Rank of the algorithm's strength against collisions: the higher the stronger.
+    static int strength(int index);
     // A new digester of the algorithm, from its class pool (the caller releases it).
     static digest::IDigester* newDigester(int index);
 };

@@ -5,10 +5,14 @@
 #include <memory>
 
 #include "digest/IDigester.h"
+#include "file/gui/dialogs/filehash/ChecksumLine.h"
+#include "file/gui/dialogs/filehash/CodeFileLookup.h"
 #include "file/gui/dialogs/filehash/DigestFeeder.h"
 #include "file/gui/dialogs/filehash/DiskGate.h"
+#include "file/gui/dialogs/filehash/EnteredCode.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/ReadAhead.h"
+#include "file/gui/dialogs/filehash/VerdictText.h"
 #include "file/win/FileInputStream.h"
 #include "file/win/PathWin.h"
 #include "str/Utf8.h"
@@ -31,6 +35,10 @@ constexpr TimeRow kTimeRows[] = {
     {Row::Modified, VerifyField::Modified, 1203000, &win::PathWin::modificationTime},
     {Row::Accessed, VerifyField::Accessed, 1203500, &win::PathWin::accessTime},
 };
+
+std::string utf8Of(const StrBuffer* text) {
+    return str::toUtf8String(text->text(), static_cast<std::uint32_t>(text->length()));
+}
 
 bool isReadableFile(win::PathWin* path) {
     return path->isValid() && path->exists() && !path->isDirectory();
@@ -133,6 +141,7 @@ HashJob::ReadEnd HashJob::readFile(win::PathWin* path, win::FileInputStream* fil
             const std::uint64_t end = done + part;
             while (!cancelled && done < end) {
                 done = std::min(end, (done / kBlockSize + 1) * kBlockSize);
+                view_->progressBytes(done, total);
                 notify(u"ProcessStatusUpdate", kProgressScale, percentOf(done, total),
                        reinterpret_cast<std::intptr_t>(name));
                 cancelled = view_->isCancelled();
@@ -219,7 +228,66 @@ void HashJob::calculate(win::PathWin* path, const StrBuffer* name, io::IInputStr
     empty->release();
 }
 
+bool HashJob::chooseAlgorithms(win::PathWin* path, io::IInputStream* given, StrBuffer* code,
+                               int* algorithms, int* count, bool* named) {
+    *count = 0;
+    *named = true;
+    view_->enteredCode(code);
+    const std::u16string enteredText(code->text(), code->length());
+    EnteredCode entered = EnteredCode::read(enteredText);
+    code->clear();
+    code->appendText(entered.code.c_str());
+    // An empty code: the one a code file beside the file gives, if any.
+    if (entered.code.empty() && !given && isReadableFile(path)) {
+        FoundCode found;
+        if (CodeFileLookup::find(utf8Of(path->fullPath()), &found)) {
+            StrBuffer* line = StrBuffer::create();
+            StrBuffer* source = StrBuffer::create();
+            StrBuffer* name = path->fileName(nullptr, false);
+            str::appendUtf8(line,
+                            ChecksumLine::formatTagged(found.algorithm, found.hex, utf8Of(name)));
+            str::appendUtf8(source, found.source);
+            view_->showFoundCode(line, source, true);
+            name->release();
+            source->release();
+            line->release();
+            str::appendUtf8(code, found.hex);
+            entered.algorithm = found.algorithm;
+        }
+    }
+    if (code->length() == 0) {
+        notify(u"EmptyVeritome");
+        return false;
+    }
+    // 9. The algorithm the code names, else that of the selected match type; under Auto every
+    // algorithm whose code is as long as the entered one.
+    if (entered.algorithm >= 0) {
+        algorithms[(*count)++] = entered.algorithm;
+        return true;
+    }
+    StrBuffer* key = StrBuffer::create();
+    view_->matchTypeKey(key);
+    const bool automatic = key->equalsTextIgnoreCase(kAutoKey);
+    const int chosen = HashAlgorithms::indexOfKey(key);
+    key->release();
+    if (!automatic) {
+        *named = false;
+        if (chosen >= 0) algorithms[(*count)++] = chosen;
+        return chosen >= 0;
+    }
+    if (!entered.hasKnownForm()) {
+        notify(u"WrongVeritome");
+        return false;
+    }
+    *count = HashAlgorithms::withHexDigits(entered.code.size(), algorithms);
+    return true;
+}
+
 void HashJob::verify(win::PathWin* path, const StrBuffer* name, io::IInputStream* given) {
+    if (view_->takeCodeOfFile()) {
+        codeOfFile(path, name, given);
+        return;
+    }
     // 1.-2. The waiting state and empty fields; the stored size goes with the size field.
     view_->setResultLine(3023000, kBlack, false);
     view_->setVerifyStoredSize(0);
@@ -229,13 +297,15 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name, io::IInputStream
           VerifyField::Modified, VerifyField::Accessed, VerifyField::Summary}) {
         view_->setVerifyText(f, field);
     }
-    // 3. The entered code, unchanged.
+    // 3. The entered code and the algorithms to compute.
     StrBuffer* entered = StrBuffer::create();
-    view_->enteredCode(entered);
-    win::FileInputStream* file = entered->length() == 0 || given ? nullptr : openFile(path);
-    if (entered->length() == 0 || (!given && !file)) {
-        // 4. Only an existing file that is not a folder is read.
-        if (entered->length() == 0) notify(u"EmptyVeritome");
+    int algorithms[HashAlgorithms::kCount];
+    int count = 0;
+    bool named = true;
+    const bool chosen = chooseAlgorithms(path, given, entered, algorithms, &count, &named);
+    // 4. Only an existing file that is not a folder is read.
+    win::FileInputStream* file = !chosen || given ? nullptr : openFile(path);
+    if (!chosen || (!given && !file)) {
         if (given) given->release();
         if (file) file->release();
         entered->release();
@@ -265,46 +335,77 @@ void HashJob::verify(win::PathWin* path, const StrBuffer* name, io::IInputStream
         view_->enableVerifyField(time.verifyField);
         appendLine(detail, time.labelId, field);
     }
-    // 9. The algorithm of the selected match type.
-    StrBuffer* key = StrBuffer::create();
-    view_->matchTypeKey(key);
-    int algorithm = HashAlgorithms::indexOfKey(key);
-    key->release();
-    if (algorithm >= 0) {
-        // 10.-11. Compute it, unless the file fails to open or the run is cancelled.
-        digest::IDigester* digester = HashAlgorithms::newDigester(algorithm);
-        ReadEnd end = readFile(path, file, given, &digester, 1, name);
-        if (end != ReadEnd::Done) {
-            // Nothing was compared: back to waiting for a file.
-            view_->setResultLine(3023000, kBlack, false);
-        } else {
-            // 12. Compare ignoring case and write the verify summary.
-            digester->finish(nullptr);
-            StrBuffer* code = digester->toText(nullptr, false);
-            bool same = entered->equalsIgnoreCase(code);
-            StrBuffer* summary = StrBuffer::create();
-            appendLine(summary, 3001000, entered);
-            appendLine(summary, 3030000, code);
-            summary->appendText(view_->text(3020000));
-            summary->appendText(view_->text(same ? 3021000 : 3022000));
-            summary->appendChar(u'\n');
-            summary->appendString(detail);
-            toCrLf(summary);
-            view_->setVerifyText(VerifyField::Summary, summary);
-            view_->enableVerifyField(VerifyField::Summary);
-            summary->release();
-            // 13. The result goes to the dialog.
-            notify(u"VeritomeForVerify", reinterpret_cast<std::intptr_t>(code));
-            code->release();
+    // 10.-11. Compute them in one pass, unless the file fails to open or the run is cancelled.
+    digest::IDigester* digesters[HashAlgorithms::kCount];
+    for (int i = 0; i < count; ++i) digesters[i] = HashAlgorithms::newDigester(algorithms[i]);
+    ReadEnd end = readFile(path, file, given, digesters, count, name);
+    if (end != ReadEnd::Done) {
+        // Nothing was compared: back to waiting for a file.
+        view_->setResultLine(3023000, kBlack, false);
+    } else {
+        // 12. Compare ignoring case; the code shown is the matching one, else the first tried.
+        StrBuffer* codes[HashAlgorithms::kCount] = {};
+        int matched = -1;
+        std::uint32_t tried = 0;
+        for (int i = 0; i < count; ++i) {
+            digesters[i]->finish(nullptr);
+            codes[i] = digesters[i]->toText(nullptr, false);
+            tried |= 1u << algorithms[i];
+            if (matched < 0 && entered->equalsIgnoreCase(codes[i])) matched = i;
         }
-        digester->release();
+        const StrBuffer* code = codes[matched < 0 ? 0 : matched];
+        const int algorithm = matched < 0 ? -1 : algorithms[matched];
+        StrBuffer* summary = StrBuffer::create();
+        appendLine(summary, 3001000, entered);
+        appendLine(summary, 3030000, code);
+        summary->appendText(view_->text(3020000));
+        const std::u16string verdict =
+            VerdictText::of([this](std::int32_t id) { return std::u16string(view_->text(id)); },
+                            named ? tried : 0, algorithm);
+        summary->appendText(verdict.c_str());
+        summary->appendChar(u'\n');
+        summary->appendString(detail);
+        toCrLf(summary);
+        view_->setVerifyText(VerifyField::Summary, summary);
+        view_->enableVerifyField(VerifyField::Summary);
+        summary->release();
+        // 13. The result goes to the dialog: the code, the algorithms tried when the user did
+        // not choose one, and the one that matched (its index plus one; 0 for none).
+        notify(u"VeritomeForVerify", reinterpret_cast<std::intptr_t>(code),
+               static_cast<std::intptr_t>(named ? tried : 0), algorithm + 1);
+        for (int i = 0; i < count; ++i) codes[i]->release();
     }
-    // 14. Give back the detail text.
+    for (int i = 0; i < count; ++i) digesters[i]->release();
+    // 14. Give back the detail text and the input.
     if (given) given->release();
     if (file) file->release();
     detail->release();
     entered->release();
     field->release();
+}
+
+void HashJob::codeOfFile(win::PathWin* path, const StrBuffer* name, io::IInputStream* given) {
+    win::FileInputStream* file = given ? nullptr : openFile(path);
+    if (!given && !file) return;
+    // The chosen algorithm; SHA-256 under Auto.
+    StrBuffer* key = StrBuffer::create();
+    view_->matchTypeKey(key);
+    int algorithm = HashAlgorithms::indexOfKey(key);
+    key->release();
+    if (algorithm < 0) algorithm = kAutoFileAlgorithm;
+    digest::IDigester* digester = HashAlgorithms::newDigester(algorithm);
+    if (readFile(path, file, given, &digester, 1, name) == ReadEnd::Done) {
+        digester->finish(nullptr);
+        StrBuffer* code = digester->toText(nullptr, false);
+        StrBuffer* line = StrBuffer::create();
+        str::appendUtf8(line, ChecksumLine::formatTagged(algorithm, utf8Of(code), utf8Of(name)));
+        view_->showFoundCode(line, name, false);
+        line->release();
+        code->release();
+    }
+    digester->release();
+    if (given) given->release();
+    if (file) file->release();
 }
 
 }  // namespace s::file::gui::dialogs::filehash

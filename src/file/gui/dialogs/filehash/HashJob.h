@@ -28,6 +28,10 @@ public:
     static constexpr std::uint32_t kBlockSize = 16384;
     static constexpr std::uint32_t kReadSize = 8 * kBlockSize;  // the feeder's largest piece
     static constexpr std::intptr_t kProgressScale = 100;
+    // The match-type key that lets the code's length choose the algorithms.
+    static constexpr const char16_t* kAutoKey = u"Auto";
+    // The algorithm of a file's code taken for the entered-code field under Auto: SHA-256.
+    static constexpr int kAutoFileAlgorithm = 5;
 
     explicit HashJob(IHashJobView* view) : view_(view) {}
     void run() override;
@@ -41,6 +45,14 @@ private:
     void calculate(win::PathWin* path, const str::strbuffer::StrBuffer* name,
                    io::IInputStream* given);
     void verify(win::PathWin* path, const str::strbuffer::StrBuffer* name, io::IInputStream* given);
+    // The algorithms a verification computes for the entered code (and the code itself, taken
+    // from a code file beside the file when none was entered); false ends the run.
+    bool chooseAlgorithms(win::PathWin* path, io::IInputStream* given,
+                          str::strbuffer::StrBuffer* code, int* algorithms, int* count,
+                          bool* named);
+    // A file dropped onto the entered-code field: its code goes into that field.
+    void codeOfFile(win::PathWin* path, const str::strbuffer::StrBuffer* name,
+                    io::IInputStream* given);
     // Opens the entry's file. Its descriptor answers whether it can be shown and gives the
     // facts shown (into the path's status cache); only a file that fails to open is asked about
     // by name. Null when nothing is shown for the path (not valid, missing, a folder); else the

@@ -97,6 +97,16 @@ public:
     virtual void enableVerifyField(VerifyField field) = 0;
     virtual bool verifyComma() = 0;
     virtual void setVerifyStoredSize(std::uint64_t size) = 0;
+    // A code the job found for an empty entered code in a code file beside the file (fromList)
+    // or computed from the dropped file itself (see takeCodeOfFile): entered is the text for the
+    // entered-code field ("ALGO (NAME) = HEX"), source the name of the file it came from.
+    virtual void showFoundCode(const str::strbuffer::StrBuffer* entered,
+                               const str::strbuffer::StrBuffer* source, bool fromList) {}
+    // True when this verify run computes the dropped file's code for the entered-code field
+    // instead of comparing (a file dropped onto that field); asked once per run.
+    virtual bool takeCodeOfFile() { return false; }
+    // Bytes read so far of total (0 when unknown), told before each progress notification.
+    virtual void progressBytes(std::uint64_t done, std::uint64_t total) {}
 };
 
 }  // namespace s::file::gui::dialogs::filehash

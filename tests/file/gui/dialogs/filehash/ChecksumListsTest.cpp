@@ -57,18 +57,21 @@ TEST(ChecksumCheckTest, ReadsEveryListForm) {
     folder.write("with space", "abc");
     const std::vector<ListForm> forms = {
         {"text mode", kAbcSha256 + "  a.txt\n", 1, 0, 0, 0},
-        {"binary mode, upper case", "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD *a.txt\n", 1, 0, 0, 0},
-        {"tagged", "MD5 (a.txt) = " + kAbcMd5 + "\nSHA1 (with space) = " + kAbcSha1 + "\n", 2, 0, 0, 0},
+        {"binary mode, upper case",
+         "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD *a.txt\n", 1, 0, 0, 0},
+        {"tagged", "MD5 (a.txt) = " + kAbcMd5 + "\nSHA1 (with space) = " + kAbcSha1 + "\n", 2, 0, 0,
+         0},
         {"sfv with comment", "; made by hand\na.txt " + kAbcCrc + "\n", 1, 0, 0, 0},
         {"crlf and blank lines", "\r\n" + kAbcSha256 + "  a.txt\r\n# note\r\n", 1, 0, 0, 0},
         {"escaped name", "\\" + kAbcSha256 + "  back\\\\slash\n", 1, 0, 0, 0},
-        {"clear-signed", "-----BEGIN PGP SIGNED MESSAGE-----\nHash: SHA256\n\n" + kAbcSha256 +
-                             "  a.txt\n-----BEGIN PGP SIGNATURE-----\n\nabcd\n-----END PGP "
-                             "SIGNATURE-----\n",
+        {"clear-signed",
+         "-----BEGIN PGP SIGNED MESSAGE-----\nHash: SHA256\n\n" + kAbcSha256 +
+             "  a.txt\n-----BEGIN PGP SIGNATURE-----\n\nabcd\n-----END PGP "
+             "SIGNATURE-----\n",
          1, 0, 0, 0},
-        {"wrong code, missing file, junk", kAbcMd5.substr(0, 31) + "0  a.txt\n" + kAbcMd5 +
-                                              "  gone\nnot a checksum line\n",
-         0, 1, 1, 1},
+        {"wrong code, missing file, junk",
+         kAbcMd5.substr(0, 31) + "0  a.txt\n" + kAbcMd5 + "  gone\nnot a checksum line\n", 0, 1, 1,
+         1},
     };
     for (const ListForm& form : forms) {
         SCOPED_TRACE(form.what);
@@ -114,11 +117,11 @@ TEST(ChecksumCheckTest, ATreeWithAChangedAMissingAndAnUnreadableFile) {
     folder.write("d/e/changed", "abd");
     std::filesystem::create_directory(folder.file("unreadable"));  // a folder is not read
     std::vector<CheckedFile> results;
-    CheckCounts counts = checkList(folder,
-                                   kAbcSha256 + "  one\n" + kAbcSha256 + "  d/two\n" + kAbcSha256 +
-                                       "  d/e/changed\n" + kAbcSha256 + "  gone\n" + kAbcSha256 +
-                                       "  unreadable\n",
-                                   &results);
+    CheckCounts counts =
+        checkList(folder,
+                  kAbcSha256 + "  one\n" + kAbcSha256 + "  d/two\n" + kAbcSha256 +
+                      "  d/e/changed\n" + kAbcSha256 + "  gone\n" + kAbcSha256 + "  unreadable\n",
+                  &results);
     EXPECT_EQ(counts.ok, 2u);
     EXPECT_EQ(counts.failed, 1u);
     EXPECT_EQ(counts.missing, 1u);

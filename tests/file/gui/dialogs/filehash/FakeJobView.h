@@ -20,6 +20,7 @@ struct Notification {
     std::string name;
     std::intptr_t a, b;
     std::string text;  // c for "ProcessStatusUpdate", a for "VeritomeForVerify"
+    std::intptr_t c = 0;
 };
 
 class FakeJobView : public fh::IHashJobView {
@@ -48,7 +49,17 @@ public:
                                                     {1203500, u"Accessed:\u00a0"},
                                                     {1204000, u"CRC32:\u00a0"},
                                                     {1205000, u"MD5:\u00a0"},
+                                                    {1205100, u"MD4:\u00a0"},
+                                                    {1205200, u"MD2:\u00a0"},
                                                     {1206000, u"SHA-1:\u00a0"},
+                                                    {1207000, u"SHA-256:\u00a0"},
+                                                    {1208000, u"SHA-384:\u00a0"},
+                                                    {1209000, u"SHA-512:\u00a0"},
+                                                    {1210000, u"RIPEMD-128:\u00a0"},
+                                                    {1211000, u"RIPEMD-160:\u00a0"},
+                                                    {1212000, u"Adler32:\u00a0"},
+                                                    {1213000, u"GOST:\u00a0"},
+                                                    {3040300, u"Tried:\u00a0"},
                                                     {3001000, u"Enter Hash Code to Match:\u00a0"},
                                                     {3030000, u"Hash Code:\u00a0"},
                                                     {3020000, u"Result:\u00a0"},
@@ -91,7 +102,7 @@ public:
     }
     void notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c) override {
         std::u16string n(name);
-        Notification note{std::string(n.begin(), n.end()), a, b, {}};
+        Notification note{std::string(n.begin(), n.end()), a, b, {}, c};
         if (note.name == "ProcessStatusUpdate") note.text = utf8Of(reinterpret_cast<StrBuffer*>(c));
         if (note.name == "VeritomeForVerify") note.text = utf8Of(reinterpret_cast<StrBuffer*>(a));
         notes.push_back(note);
@@ -124,6 +135,16 @@ public:
     void enableVerifyField(fh::VerifyField f) override { enabled.push_back(f); }
     bool verifyComma() override { return comma; }
     void setVerifyStoredSize(std::uint64_t size) override { verifyStoredSize = size; }
+    void showFoundCode(const StrBuffer* line, const StrBuffer* source, bool fromList) override {
+        found.push_back({utf8Of(line), utf8Of(source), fromList});
+    }
+    bool takeCodeOfFile() override { return codeOfFile; }
+    struct Found {
+        std::string line, source;
+        bool fromList;
+    };
+    std::vector<Found> found;
+    bool codeOfFile = false;
 
     std::vector<std::string> failures;  // "name: reason"
     s::io::IInputStream* given = nullptr;

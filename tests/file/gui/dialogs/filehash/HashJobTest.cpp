@@ -189,38 +189,6 @@ TEST_F(HashJobTest, CancelLeavesCodesEmptyButKeepsTheFacts) {
     EXPECT_EQ(view.names().back(), "ProcessStatusEnd");
 }
 
-TEST_F(HashJobTest, VerifyComparesIgnoringCaseOnly) {
-    struct Case {
-        std::string entered;
-        bool match;
-    } cases[] = {{"900150983CD24FB0D6963F7D28E17F72", true},
-                 {"900150983cd24fb0d6963f7d28e17f72 ", false},
-                 {"0x900150983cd24fb0d6963f7d28e17f72", false}};
-    for (const Case& c : cases) {
-        FakeJobView view;
-        view.action = 1;
-        view.entries = {makeFile("abc.txt", "abc")};
-        view.entered = c.entered;
-        view.matchKey = u"md5";  // keys compare ignoring case
-        run(view);
-        ASSERT_EQ(view.names(),
-                  (std::vector<std::string>{"ProcessStatusStart", "ProcessStatusUpdate",
-                                            "VeritomeForVerify", "ProcessStatusEnd"}));
-        EXPECT_EQ(view.notes[2].text, "900150983cd24fb0d6963f7d28e17f72");
-        EXPECT_EQ(view.resultId, 3023010);  // the dialog sets the verdict
-        const std::string& summary = view.verify[VerifyField::Summary];
-        EXPECT_EQ(summary.rfind("Enter Hash Code to Match:\u00a0" + c.entered +
-                                    "\r\nHash Code:\u00a0900150983cd24fb0d6963f7d28e17f72\r\n"
-                                    "Result:\u00a0" +
-                                    (c.match ? "Perfect Match!" : "Different!") +
-                                    "\r\nFile Name:\u00a0abc.txt\r\nSize:\u00a03 Bytes\r\n",
-                                0),
-                  0u)
-            << summary;
-        EXPECT_EQ(view.verify[VerifyField::Size], "3");
-    }
-}
-
 TEST_F(HashJobTest, VerifyWithEmptyCodeDoesNotReadTheFile) {
     FakeJobView view;
     view.action = 1;
