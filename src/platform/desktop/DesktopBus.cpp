@@ -43,14 +43,30 @@ DesktopBus::~DesktopBus() {
 }
 
 void DesktopBus::post(std::function<void()> work) {
-    auto* job = new std::function<void()>(std::move(work));
-    g_main_context_invoke_full(
-        context_, G_PRIORITY_DEFAULT,
-        [](gpointer data) -> gboolean {
-            (*static_cast<std::function<void()>*>(data))();
+    {
+        std::lock_guard<std::mutex> hold(postedLock_);
+        posted_.push_back(std::move(work));
+    }
+    g_main_context_invoke(
+        context_,
+        [](gpointer bus) -> gboolean {
+            static_cast<DesktopBus*>(bus)->runPosted();
             return G_SOURCE_REMOVE;
         },
-        job, [](gpointer data) { delete static_cast<std::function<void()>*>(data); });
+        this);
+}
+
+void DesktopBus::runPosted() {
+    for (;;) {
+        std::function<void()> work;
+        {
+            std::lock_guard<std::mutex> hold(postedLock_);
+            if (posted_.empty()) return;
+            work = std::move(posted_.front());
+            posted_.pop_front();
+        }
+        work();
+    }
 }
 
 std::string DesktopBus::sessionAddress() {

@@ -3,7 +3,9 @@
 // Callers hand work over with post() and never wait for it on a window's thread.
 #pragma once
 
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 
 typedef struct _GDBusConnection GDBusConnection;
@@ -34,7 +36,14 @@ public:
 private:
     DesktopBus();
     ~DesktopBus();
+    // Runs what was posted (bus thread).
+    void runPosted();
     struct Thread;
+
+    // Work waiting for the bus thread; handed over under a lock of ours, so that the thread
+    // checkers see the hand-over (GLib's own locks are invisible to them).
+    std::mutex postedLock_;
+    std::deque<std::function<void()>> posted_;
 
     GMainContext* context_;
     Thread* thread_;
