@@ -20,6 +20,10 @@ Arguments Arguments::parse(const std::vector<std::string>& args) {
                 out.mode = Mode::kVersion;
                 return out;
             }
+            if (arg == "--compare") {
+                out.compare = true;
+                continue;
+            }
             const Action action = arg == "--calculate" ? Action::kCalculate
                                   : arg == "--verify"  ? Action::kVerify
                                                        : Action::kStored;
@@ -36,6 +40,10 @@ Arguments Arguments::parse(const std::vector<std::string>& args) {
             out.error = "unknown option '" + arg + "'";
             return out;
         }
+        if (!out.file.empty() && out.compare && out.compareWith.empty() && !arg.empty()) {
+            out.compareWith = arg;
+            continue;
+        }
         if (!out.file.empty()) {
             out.mode = Mode::kError;
             out.error = "only one FILE can be given";
@@ -48,11 +56,22 @@ Arguments Arguments::parse(const std::vector<std::string>& args) {
         }
         out.file = arg;
     }
+    if (out.compare) {
+        if (out.action == Action::kCalculate) {
+            out.mode = Mode::kError;
+            out.error = "--compare verifies; it excludes --calculate";
+        } else if (out.compareWith.empty()) {
+            out.mode = Mode::kError;
+            out.error = "--compare needs two files";
+        }
+        out.action = Action::kVerify;
+    }
     return out;
 }
 
 const char* Arguments::usage() {
     return "Usage: veritome [--calculate | --verify] [--] [FILE]\n"
+           "       veritome --compare FILE OTHER\n"
            "       veritome --help | --version\n"
            "Opens the window that computes the hash codes of a dropped file and verifies a file\n"
            "against a code. A FILE given here is processed as if it had been dropped on the\n"
@@ -62,6 +81,8 @@ const char* Arguments::usage() {
            "  --calculate  open in the calculate action (the codes of the ticked algorithms)\n"
            "  --verify     open in the verify action (FILE's code compared with the entered\n"
            "               one)\n"
+           "  --compare    open in the verify action with FILE's code as the code to match\n"
+           "               (SHA-256 under Auto) and compare OTHER with it\n"
            "  --help       show this text and exit\n"
            "  --version    show the version and exit\n"
            "\n"

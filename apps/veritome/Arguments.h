@@ -1,5 +1,5 @@
 // The command line of the window program:
-// veritome [--calculate | --verify] [--] [FILE] | --help | --version.
+// veritome [--calculate | --verify] [--] [FILE] | --compare FILE OTHER | --help | --version.
 #pragma once
 
 #include <string>
@@ -14,7 +14,10 @@ struct Arguments {
     enum class Action { kStored, kCalculate, kVerify };
     Mode mode = Mode::kRun;
     Action action = Action::kStored;
-    std::string file;   // the file to process as if dropped; empty for none
+    std::string file;  // the file to process as if dropped; empty for none
+    // --compare: file's code fills the entered code and this file is compared with it.
+    std::string compareWith;
+    bool compare = false;
     std::string error;  // what was wrong, for kError
 
     // Reads the arguments after the program name. "--" ends the options, so that a file whose

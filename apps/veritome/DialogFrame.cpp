@@ -34,9 +34,8 @@ DialogFrame::~DialogFrame() {
 
 void DialogFrame::open() {
     // A first start follows the desktop: dark themes where it prefers a dark look.
-    dialog_->setFirstStartTheme([] {
-        return std::u16string(platform::desktop::prefersDark() ? u"Black" : u"White");
-    });
+    dialog_->setFirstStartTheme(
+        [] { return std::u16string(platform::desktop::prefersDark() ? u"Black" : u"White"); });
     frame_ = std::make_unique<s::gui::dialogs::dragndrop::FrameWindow>(dialog_);
     frame_->build();
     frame_->show();
@@ -52,6 +51,15 @@ void DialogFrame::drop(const std::string& file) {
     s::str::appendUtf8(path, file);
     paths->add(path);
     frame_->handOff([&] { dialog_->drop(paths); });
+    paths->release();
+}
+
+void DialogFrame::dropCodeFile(const std::string& file) {
+    s::str::strarray::StrArray* paths = s::str::strarray::StrArray::create();
+    s::str::strbuffer::StrBuffer* path = s::str::strbuffer::StrBuffer::create();
+    s::str::appendUtf8(path, file);
+    paths->add(path);
+    frame_->handOff([&] { dialog_->dropCodeFile(paths); });
     paths->release();
 }
 

@@ -22,6 +22,7 @@ public:
     void open() override;
     s::gui::win::Window* window() const override;
     void drop(const std::string& file) override;
+    void dropCodeFile(const std::string& file) override;
     void showAction(int index) override;
     bool isBusy() const override;
     std::u16string summary() override;

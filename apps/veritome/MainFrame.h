@@ -26,6 +26,9 @@ public:
     // Takes file (an absolute path, the operating system's bytes) as if it had been dropped on
     // the window. Called from a thread other than the window's.
     virtual void drop(const std::string& file) = 0;
+    // Takes file as if dropped onto the entered-code field: its code becomes the code to match.
+    // Called from a thread other than the window's.
+    virtual void dropCodeFile(const std::string& file) {}
     // Shows action index (0 calculate, 1 verify) for what comes next; the stored choice stays.
     // Called from a thread other than the window's.
     virtual void showAction(int index) {}

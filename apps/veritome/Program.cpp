@@ -2,8 +2,8 @@
 #include "Program.h"
 
 #include <cstdio>
-#include <deque>
 #include <cstdlib>
+#include <deque>
 #include <memory>
 #include <optional>
 
@@ -95,12 +95,12 @@ int Program::run(int argc, char** argv) {
     const int action = args.action == Arguments::Action::kCalculate ? 0
                        : args.action == Arguments::Action::kVerify  ? 1
                                                                     : -1;
-    const int status = runWindow(args.file, action);
+    const int status = runWindow(args.file, action, args.compareWith);
     pw::stopBackend();
     return status;
 }
 
-int Program::runWindow(const std::string& file, int action) {
+int Program::runWindow(const std::string& file, int action, const std::string& compareWith) {
     // 3. The system check.
     if (!systemSupported()) {
         std::fprintf(stderr, "veritome: this system lacks the file status the program needs.\n");
@@ -118,8 +118,16 @@ int Program::runWindow(const std::string& file, int action) {
                      file.c_str());
         return kFailure;
     }
+    // --compare: the second file, compared once the first one's code is taken.
+    const std::string other = SingleInstance::absolutePath(compareWith);
+    if (other.empty() && !compareWith.empty()) {
+        std::fprintf(stderr, "veritome: cannot tell where '%s' is (give it with its full path).\n",
+                     compareWith.c_str());
+        return kFailure;
+    }
     SingleInstance instance;
-    switch (instance.start(SingleInstance::defaultName(kName), path,
+    // A window already open is brought to the front; the comparison needs a window of its own.
+    switch (instance.start(SingleInstance::defaultName(kName), other.empty() ? path : "",
                            [this](const std::string& handed) { return onSecondStart(handed); })) {
         case SingleInstance::Outcome::kForeign:
             std::fputs(
@@ -128,7 +136,10 @@ int Program::runWindow(const std::string& file, int action) {
                 stderr);
             break;
         case SingleInstance::Outcome::kHandedOver:
-            return kOk;
+            if (other.empty()) return kOk;
+            std::fputs("veritome: a veritome window is already open; close it to compare.\n",
+                       stderr);
+            return kFailure;
         case SingleInstance::Outcome::kNoAnswer:
             std::fputs(
                 "veritome: another veritome window is running on this display but does not "
@@ -178,8 +189,12 @@ int Program::runWindow(const std::string& file, int action) {
             if (action >= 0) frame->showAction(action);
             // The start-up writes are done before the first file is processed.
             startWrites.reset();
-            if (!path.empty()) frame->drop(path);
-            serve(frame.get(), !path.empty());
+            if (!other.empty()) {
+                frame->dropCodeFile(path);
+            } else if (!path.empty()) {
+                frame->drop(path);
+            }
+            serve(frame.get(), !path.empty(), other);
         }
         // A start from now on finds no window to hand over to and opens its own.
         instance.stop();
@@ -240,10 +255,11 @@ void Program::CloseWatch::onEvent(void*, std::int32_t) {
     program_->changed_.notify_all();
 }
 
-void Program::serve(MainFrame* frame, bool dropped) {
+void Program::serve(MainFrame* frame, bool dropped, const std::string& next) {
     s::gui::win::Window* window = frame->window();
     window->addCloseListener(&closeWatch_);
     std::deque<std::string> waiting;  // handed over, for the window once it is free
+    if (!next.empty()) waiting.push_back(next);
     // A report is owed once the run of a file given here has ended.
     bool reportOwed = dropped && !reportFile_.empty();
     // Looks after a close event: the window is closed right after it (or the close was refused).
@@ -268,8 +284,10 @@ void Program::serve(MainFrame* frame, bool dropped) {
                 changed_.notify_all();
                 return;
             }
-            if (closeSeen_) closeLooks = 20;
-            else if (closeLooks > 0) --closeLooks;
+            if (closeSeen_)
+                closeLooks = 20;
+            else if (closeLooks > 0)
+                --closeLooks;
             closeSeen_ = false;
             std::swap(requests, requests_);
             taken_ = asked_;

@@ -48,7 +48,8 @@ private:
         std::vector<std::string> files;
     };
 
-    int runWindow(const std::string& file, int action);
+    // compareWith: --compare's second file (file's code is the one to match).
+    int runWindow(const std::string& file, int action, const std::string& compareWith);
     // Wakes the main thread when the window is being closed.
     class CloseWatch final : public s::gui::events::IEventListener {
     public:
@@ -74,7 +75,8 @@ private:
     // Serves requests on the main thread until the window has been closed; dropped: a FILE of
     // the command line was dropped. Files handed over while the window is busy (a run, a box)
     // wait for it in order.
-    void serve(MainFrame* frame, bool dropped);
+    // next: a file to drop once the window is free.
+    void serve(MainFrame* frame, bool dropped, const std::string& next = {});
     // Appends the summary the window shows to the report file (VERITOME_REPORT_FILE): what a
     // script or a test that started the program with a FILE reads back.
     void report(MainFrame* frame);

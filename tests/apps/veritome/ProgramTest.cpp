@@ -78,8 +78,8 @@ TEST_P(ProgramCommandLine, AnswersAtOnceWithoutADisplay) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProgramCommandLine,
     ::testing::Values(
-        CommandLineCase{"help", {"--help"}, 0, "Usage: veritome [--calculate | --verify] [--] [FILE]",
-                        ""},
+        CommandLineCase{
+            "help", {"--help"}, 0, "Usage: veritome [--calculate | --verify] [--] [FILE]", ""},
         CommandLineCase{"version", {"--version"}, 0, "veritome " VERITOME_VERSION "\n", ""},
         CommandLineCase{"nothing", {}, 1, "", "veritome: no display"},
         CommandLineCase{"file", {"some-file"}, 1, "", "veritome: no display"},
@@ -87,10 +87,21 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"twoFiles", {"a", "b"}, 2, "", "only one FILE"},
         CommandLineCase{"dashFile", {"--", "--help"}, 1, "", "veritome: no display"},
         CommandLineCase{"verifyFile", {"--verify", "--", "-f"}, 1, "", "veritome: no display"},
-        CommandLineCase{"calculateTwice", {"--calculate", "--calculate", "f"}, 1, "",
-                        "veritome: no display"},
-        CommandLineCase{"bothActions", {"--verify", "--calculate", "f"}, 2, "",
-                        "--calculate and --verify exclude each other"}),
+        CommandLineCase{
+            "calculateTwice", {"--calculate", "--calculate", "f"}, 1, "", "veritome: no display"},
+        CommandLineCase{"bothActions",
+                        {"--verify", "--calculate", "f"},
+                        2,
+                        "",
+                        "--calculate and --verify exclude each other"},
+        CommandLineCase{"compare", {"--compare", "a", "b"}, 1, "", "veritome: no display"},
+        CommandLineCase{"compareOne", {"--compare", "a"}, 2, "", "--compare needs two files"},
+        CommandLineCase{"compareThree", {"--compare", "a", "b", "c"}, 2, "", "only one FILE"},
+        CommandLineCase{"compareCalculate",
+                        {"--calculate", "--compare", "a", "b"},
+                        2,
+                        "",
+                        "--compare verifies"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramDisplay, UnreachableDisplayFailsAtOnceWithOneLine) {
@@ -336,8 +347,8 @@ TEST_F(ProgramOnDisplay, AFileHandedToABusyWindowIsProcessedAfterTheRun) {
     auto second = start({(dir / "abc.txt").string()});
     EXPECT_EQ(second->wait(5s), 0) << second->err();
     EXPECT_EQ(second->err(), "");
-    EXPECT_TRUE(waitFor([&] { return readFile(report()).find("abc.txt") != std::string::npos; },
-                        60s))
+    EXPECT_TRUE(
+        waitFor([&] { return readFile(report()).find("abc.txt") != std::string::npos; }, 60s))
         << readFile(report());
     EXPECT_TRUE(reported(kAbcMd5)) << readFile(report());
     first->signal(SIGTERM);
