@@ -70,6 +70,10 @@ void DialogFrame::showAction(int index) {
     });
 }
 
+bool DialogFrame::settle(unsigned limitMs) {
+    return !dialog_->worker() || dialog_->worker()->waitIdle(limitMs);
+}
+
 bool DialogFrame::isBusy() const {
     return dialog_->isBusy();
 }

@@ -25,6 +25,7 @@ public:
     void dropCodeFile(const std::string& file) override;
     void showAction(int index) override;
     bool isBusy() const override;
+    bool settle(unsigned limitMs) override;
     std::u16string summary() override;
 
 private:

@@ -34,6 +34,9 @@ public:
     virtual void showAction(int index) {}
     // A file is being processed.
     virtual bool isBusy() const = 0;
+    // Waits up to limitMs for a run that was cancelled to end; false when its worker is still
+    // held (a read that does not return): then the frame must not be destroyed.
+    virtual bool settle(unsigned limitMs) = 0;
     // The summary of the last file the window shows.
     virtual std::u16string summary() = 0;
 

@@ -181,6 +181,7 @@ int Program::runWindow(const std::string& file, int action, const std::string& c
     // 7. The dialog in its frame (which wears the saved theme), the FILE as if dropped, and
     // the requests of later starts and signals until the window is closed.
     bool opened = false;
+    bool leftBehind = false;
     {
         std::unique_ptr<MainFrame> frame = MainFrame::create(settings);
         frame->open();
@@ -198,6 +199,12 @@ int Program::runWindow(const std::string& file, int action, const std::string& c
         }
         // A start from now on finds no window to hand over to and opens its own.
         instance.stop();
+        // A worker held in a read that does not return keeps what it uses: the frame stays,
+        // and the process ends without waiting for it.
+        if (opened && !frame->settle(kSettleMs)) {
+            leftBehind = true;
+            (void)frame.release();
+        }
     }  // the worker waited for, the dialog given back
     startWrites.reset();
     if (!opened) {
@@ -215,6 +222,11 @@ int Program::runWindow(const std::string& file, int action, const std::string& c
         platform::store::Registry::Batch exitWrites;
         settings->release();
         base->release();  // writes the settings store
+    }
+    if (leftBehind) {
+        platform::store::Registry::instance().writeNow(kSettleMs);
+        std::fflush(nullptr);
+        std::_Exit(kOk);
     }
     skinner->release();
     return kOk;

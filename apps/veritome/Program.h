@@ -66,6 +66,8 @@ private:
     // How often the main thread looks whether a busy window has become free, while files wait
     // for it or a report is owed (never while idle).
     static constexpr std::chrono::milliseconds kBusyLook{50};
+    // How long the end waits for the worker of a cancelled run (the close waited already).
+    static constexpr unsigned kSettleMs = 500;
 
     // From the instance listener: raise the window and take file (absolute; may be empty).
     // Returns once the main thread has taken the request (true), or gave up waiting (false).

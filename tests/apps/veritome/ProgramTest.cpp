@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "HungMount.h"
 #include "ProgramProcess.h"
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
@@ -322,6 +323,15 @@ long mainThreadWakeups(pid_t pid) {
     return -1;
 }
 
+// The state letter of a process's main thread (R, S, D, Z ...); '?' when gone.
+char mainThreadState(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("State:", 0) == 0 && line.size() > 7) return line[7];
+    }
+    return '?';
+}
+
 TEST_F(ProgramOnDisplay, TheIdleMainThreadSleepsUntilSomethingHappens) {
     auto p = start();
     ASSERT_NE(waitForWindow(kClass, 10s), 0u) << p->err();
@@ -375,6 +385,31 @@ TEST_F(ProgramOnDisplay, ADamagedSettingsFileIsMovedAsideAndTheUserToldOnce) {
     EXPECT_FALSE(fs::exists(db.string() + ".damaged"));
     again->signal(SIGTERM);
     EXPECT_EQ(again->wait(10s), 0) << again->err();
+}
+
+TEST_F(ProgramOnDisplay, ACloseDuringAReadThatHangsEndsTheProgram) {
+    HungMount mount(dir / "hung");
+    if (!mount.mounted()) GTEST_SKIP() << "cannot mount a FUSE file system here";
+    auto p = start({mount.file().string()});
+    ASSERT_NE(waitForWindow(kClass, 10s), 0u) << p->err();
+    // The worker waits in read() for an answer that never comes.
+    ASSERT_TRUE(waitFor([&] { return mount.readsWaiting() > 0; }, 10s));
+    p->signal(SIGTERM);
+    // The window goes and the program ends (its main thread has exited), leaving the worker
+    // behind: the system lets a read of a hung mount go only when the mount answers or ends.
+    // (The window is hidden; the system closes the display connection only with the worker.)
+    EXPECT_TRUE(waitFor(
+        [] {
+            for (unsigned long w : windowsOfClass(kClass)) {
+                if (isViewable(w)) return false;
+            }
+            return true;
+        },
+        10s));
+    EXPECT_TRUE(waitFor([&] { return mainThreadState(p->pid()) == 'Z'; }, 10s))
+        << mainThreadState(p->pid());
+    mount.unmount();
+    EXPECT_EQ(p->wait(10s), 0) << p->err();
 }
 
 }  // namespace

@@ -31,6 +31,9 @@ constexpr const char16_t* kCanceling = u"Canceling..";
 constexpr std::int64_t kProgressLimit = 32767;
 // Below normal: the worker must not slow the desktop while it reads large files.
 constexpr int kWorkerPriority = -1;
+// How long a close waits for a cancelled run to end: a worker held in a read that does not
+// return (a hung network mount) is left behind after that.
+constexpr std::int64_t kCloseWaitMs = 1500;
 
 bool sameText(const char16_t* a, const char16_t* b) {
     return a && b && std::u16string_view(a) == std::u16string_view(b);
@@ -277,10 +280,13 @@ void Dialog::closeRequested() {
     if (!isBusy()) return;
     cancel();
     // The task ends after its current block; its notifications still need this thread.
+    const std::int64_t until = platform::monotonicMilliseconds() + kCloseWaitMs;
     if (view_) {
-        view_->serveUntil([this] { return worker_->isIdle(); });
+        view_->serveUntil([this, until] {
+            return worker_->isIdle() || platform::monotonicMilliseconds() >= until;
+        });
     } else {
-        worker_->waitIdle();
+        worker_->waitIdle(static_cast<std::uint32_t>(kCloseWaitMs));
     }
 }
 
