@@ -59,24 +59,32 @@ run_ctest build/tsan --timeout 900 -R 'Thread'
 # The toolkit's tests change widget trees from several threads: all of them run under TSan.
 run_ctest build/tsan --timeout 900 -L '^gui_tests$' -E 'Thread'
 
-# ---- fuzz stage (settings area): libFuzzer over the XML parser -------------------------------
-# Built with clang in its own directory; runs 60 seconds from the seeds in tests/data/xml/corpus
-# (new inputs go to build/fuzz/corpus). A crashing input is left in build/fuzz/artifacts: copy
-# it into tests/data/xml/, where XmlParser.FixtureDocumentsParseAndRewrite runs it.
-echo "== libFuzzer: XML parser, 60 seconds"
+# ---- fuzz stage: libFuzzer over the parsers of outside input --------------------------------
+# Built with clang in its own directory; the fuzzing minute is shared by the targets, each
+# starting from its seeds in tests/data/<folder>/corpus (new inputs go to build/fuzz/corpus/).
+# A failing input is left in build/fuzz/artifacts: copy it into tests/data/<folder>/, where
+# the target's replay test (and for XML, XmlParser.FixtureDocumentsParseAndRewrite) runs it.
+fuzz_targets=(xml:xml checksum_line:checksum lang_pack:lang registry_value:reg jpeg_decode:jpeg
+  drop_paths:drop)
+fuzz_seconds=$((60 / ${#fuzz_targets[@]}))
+echo "== libFuzzer: ${#fuzz_targets[@]} targets, ${fuzz_seconds} seconds each"
 CC=clang CXX=clang++ configure build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERITOME_FUZZ=ON \
   -DVERITOME_BENCH=OFF
-quiet_build build/fuzz --target fuzz_xml
-mkdir -p build/fuzz/corpus build/fuzz/artifacts
-if ! build/fuzz/fuzz_xml -max_total_time=60 -print_final_stats=0 \
-    -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus tests/data/xml/corpus \
-    >build/fuzz/fuzz.log 2>&1; then
-  tail -n 40 build/fuzz/fuzz.log
-  echo "fuzz_xml found a failing input: see build/fuzz/artifacts/"
-  failed=$((failed + 1)); status=1
-else
-  tail -n 1 build/fuzz/fuzz.log
-fi
+quiet_build build/fuzz --target $(printf 'fuzz_%s ' "${fuzz_targets[@]%%:*}")
+mkdir -p build/fuzz/artifacts
+for target in "${fuzz_targets[@]}"; do
+  name=${target%%:*} data=tests/data/${target#*:}
+  mkdir -p "build/fuzz/corpus/$name"
+  if ! "build/fuzz/fuzz_$name" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
+      -artifact_prefix="build/fuzz/artifacts/$name-" "build/fuzz/corpus/$name" "$data/corpus" \
+      >"build/fuzz/$name.log" 2>&1; then
+    tail -n 40 "build/fuzz/$name.log"
+    echo "fuzz_$name found a failing input: see build/fuzz/artifacts/ (a fixture goes to $data/)"
+    failed=$((failed + 1)); status=1
+  else
+    echo "fuzz_$name: $(tail -n 1 "build/fuzz/$name.log")"
+  fi
+done
 # ---- end of fuzz stage ------------------------------------------------------------------------
 
 # ---- package stage (desktop area): the Debian package of the normal build ----------------------

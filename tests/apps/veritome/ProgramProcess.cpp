@@ -233,4 +233,13 @@ void resizeWindow(unsigned long window, int width, int height) {
     XFlush(dpy);
 }
 
+std::uint32_t windowPixel(unsigned long window, int x, int y) {
+    ::Display* dpy = xtest::connection();
+    XImage* image = XGetImage(dpy, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image) return 0xFFFFFFFF;
+    const unsigned long p = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
+}
+
 }  // namespace program_testing

@@ -54,6 +54,8 @@ void iconify(unsigned long window);
 // The size of a client window.
 void windowSize(unsigned long window, int* width, int* height);
 void resizeWindow(unsigned long window, int width, int height);
+// The colour (0xBBGGRR) of one pixel of a client window's content as the X server holds it.
+std::uint32_t windowPixel(unsigned long window, int x, int y);
 
 bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit);
 std::string readFile(const fs::path& path);

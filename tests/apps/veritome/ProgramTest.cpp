@@ -183,9 +183,13 @@ TEST_F(ProgramOnDisplay, OpensItsWindowAndSigtermClosesItWithTheSizeSaved) {
             std::printf("idle window, peak memory %s\n", line.c_str() + 6);
     }
 
-    resizeWindow(w, 660, 720);
+    // The bottom right corner of the frame's edge: drawn there again once the window's own
+    // thread has taken its new size (the X server knows it first).
     int width = 0;
     int height = 0;
+    windowSize(w, &width, &height);
+    const std::uint32_t edge = windowPixel(w, width - 1, height - 1);
+    resizeWindow(w, 660, 720);
     ASSERT_TRUE(waitFor(
         [&] {
             windowSize(w, &width, &height);
@@ -193,7 +197,8 @@ TEST_F(ProgramOnDisplay, OpensItsWindowAndSigtermClosesItWithTheSizeSaved) {
         },
         5s))
         << width << " x " << height;
-    std::this_thread::sleep_for(200ms);  // the window takes its new size on its own thread
+    ASSERT_TRUE(waitFor([&] { return windowPixel(w, 659, 719) == edge; }, 10s))
+        << std::hex << windowPixel(w, 659, 719) << " for " << edge;
     p->signal(SIGTERM);
     EXPECT_EQ(p->wait(10s), 0) << p->err();
     EXPECT_EQ(p->err(), "");
