@@ -358,6 +358,12 @@ bool Registry::write(int waitMillis, bool wait) {
         std::lock_guard<std::mutex> guard(lock_);
         if (changes_.empty()) return true;
         if (batchDepth_ > 0 || !db_) return false;  // a batch is written when it ends
+        // While the file refuses writes, a caller does not wait for it again and again (a drop
+        // changes many values): the retrying thread writes them all once it can.
+        if (!wait && refusing_) {
+            retry_.notify_all();
+            return false;
+        }
         run.assign(changes_.begin(), changes_.end());
     }
     sqlite3_busy_timeout(db_, waitMillis);
@@ -367,10 +373,15 @@ bool Registry::write(int waitMillis, bool wait) {
     if (!ok) {
         if (!sqlite3_get_autocommit(db_)) execute("ROLLBACK;");
         connection.unlock();
+        {
+            std::lock_guard<std::mutex> guard(lock_);
+            refusing_ = true;
+        }
         writeLater();
         return false;
     }
     std::lock_guard<std::mutex> guard(lock_);
+    refusing_ = false;
     changes_.erase(changes_.begin(), changes_.begin() + static_cast<std::ptrdiff_t>(run.size()));
     return changes_.empty();
 }

@@ -149,6 +149,7 @@ private:
     std::condition_variable retry_;  // wakes the retrying thread
     std::thread retrier_;
     bool stopping_ = false;
+    bool refusing_ = false;  // the last write found the file locked or read-only
     int batchDepth_ = 0;
     std::map<KeyId, Node> keys_;
     std::map<std::pair<KeyId, std::u16string>, KeyId> children_;  // (parent, folded name)
