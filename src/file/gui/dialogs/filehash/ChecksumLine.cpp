@@ -182,7 +182,11 @@ std::string ChecksumLine::formatTagged(int algorithm, const std::string& hex,
                                        const std::string& name) {
     bool escaped;
     std::string shown = escapeName(name, &escaped);
-    return (escaped ? "\\" : "") + std::string(tagOf(algorithm)) + " (" + shown + ") = " + hex;
+    // Appended piece by piece: a literal put before a temporary string draws GCC 12's false
+    // -Wrestrict warning in optimised builds.
+    std::string line = escaped ? "\\" : "";
+    line.append(tagOf(algorithm)).append(" (").append(shown).append(") = ").append(hex);
+    return line;
 }
 
 std::string ChecksumLine::formatCheck(const std::string& name, const char* word) {
