@@ -45,6 +45,14 @@ bool decodeInto(JpegState& s, const std::uint8_t* data, std::size_t size, window
     jpeg_create_decompress(&s.info);
     jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&s.info, TRUE);
+    // A header may claim up to 65535 x 65535 pixels: a picture larger than any the program
+    // shows is refused before its pixels are allocated (gigabytes for a file of a few bytes).
+    if (static_cast<std::uint64_t>(s.info.image_width) * s.info.image_height > kMaxJpegPixels) {
+        std::snprintf(s.errors.message, sizeof s.errors.message, "picture too large (%u x %u)",
+                      static_cast<unsigned>(s.info.image_width),
+                      static_cast<unsigned>(s.info.image_height));
+        return false;
+    }
     if (s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK) {
         s.info.out_color_space = JCS_CMYK;
     } else {
@@ -101,6 +109,9 @@ bool decodeJpeg(const std::uint8_t* data, std::size_t size, window::Picture* out
     bool ok = false;
     if (setjmp(state.errors.back) == 0) {
         state.done = decodeInto(state, data, size, &state.result);
+        if (!state.done && error) {
+            *error = state.errors.message[0] ? state.errors.message : "picture not decoded";
+        }
     } else if (error) {
         *error = state.errors.message;
     }

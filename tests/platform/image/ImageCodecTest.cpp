@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,14 @@ TEST(ImageCodecTest, DamagedPicturesAreRefusedWithoutEndingTheProgram) {
     EXPECT_FALSE(decodePng(junk, sizeof junk, &keep));
     EXPECT_FALSE(decodePng(nullptr, 0, &keep));
     EXPECT_EQ(keep.width(), 3);  // left alone on failure
+
+    // A few hundred bytes whose header claims 30000 x 30000 pixels: refused before gigabytes
+    // are allocated.
+    std::ifstream in(VERITOME_TEST_DATA "/jpeg/claims-30000x30000.jpg", std::ios::binary);
+    const std::vector<std::uint8_t> huge{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_FALSE(huge.empty());
+    EXPECT_FALSE(decodeJpeg(huge.data(), huge.size(), &keep, &error));
+    EXPECT_EQ(error, "picture too large (30000 x 30000)");
 
     // Cut short: a JPEG decodes what it has (libjpeg pads the rest), a PNG is refused; header
     // bytes flipped in the middle must not crash either.
