@@ -2,10 +2,13 @@
 // to every chosen digester. Used by peers.sh until the hash job's terminal front end replaces it.
 //
 //   digestfile [-a md5,sha256,...] FILE      (default: all twelve algorithms)
+//   digestfile [-a ...] --memory MIB          the digests alone: MIB mebibytes from memory
+//                                             (one 128 KiB block given again and again)
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -63,19 +66,42 @@ int main(int argc, char** argv) {
     std::string wanted;
     int arg = 1;
     if (arg + 1 < argc && std::strcmp(argv[arg], "-a") == 0) {
-        wanted = "," + std::string(argv[arg + 1]) + ",";
+        wanted.append(",").append(argv[arg + 1]).append(",");
         arg += 2;
     }
-    if (arg + 1 != argc) return usage();
+    std::uint64_t memoryBytes = 0;
+    if (arg + 2 == argc && std::strcmp(argv[arg], "--memory") == 0) {
+        memoryBytes = std::strtoull(argv[arg + 1], nullptr, 10) * 1024 * 1024;
+        ++arg;
+    } else if (arg + 1 != argc) {
+        return usage();
+    }
 
     std::vector<std::pair<const char*, IDigester*>> list;
     for (const Choice& c : choices()) {
-        if (wanted.empty() || wanted.find("," + std::string(c.name) + ",") != std::string::npos) {
+        std::string key = ",";
+        key.append(c.name).append(",");
+        if (wanted.empty() || wanted.find(key) != std::string::npos) {
             list.emplace_back(c.name, static_cast<IDigester*>(c.prototype->newInstance()));
         }
     }
     if (list.empty()) return usage();
 
+    if (memoryBytes > 0) {
+        static std::vector<unsigned char> block(128 * 1024);
+        for (std::size_t i = 0; i < block.size(); ++i)
+            block[i] = static_cast<unsigned char>(i * 131);
+        for (std::uint64_t done = 0; done < memoryBytes; done += block.size()) {
+            for (auto& entry : list) {
+                entry.second->update(block.data(), static_cast<std::uint32_t>(block.size()));
+            }
+        }
+        for (auto& [name, d] : list) {
+            d->finish();
+            d->release();
+        }
+        return 0;
+    }
     const int fd = ::open(argv[arg], O_RDONLY);
     if (fd < 0) {
         std::perror(argv[arg]);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "io/IInputStream.h"
+#include "platform/Processors.h"
 
 namespace s::file::gui::dialogs::filehash {
 
@@ -17,15 +18,25 @@ std::uint8_t* directBuffer() {
 }
 
 // Asked once: the answer comes from reading a system file.
-bool severalCores() {
-    static const bool several = std::thread::hardware_concurrency() > 1;
-    return several;
+int cores() {
+    static const int n = static_cast<int>(std::thread::hardware_concurrency());
+    return n;
 }
 
 }  // namespace
 
-ReadAhead::ReadAhead(io::IInputStream* input, std::uint64_t expectedSize) : input_(input) {
-    if (expectedSize >= kAheadFrom && severalCores()) {
+bool ReadAhead::isCoreFree() {
+    if (cores() < 2) return false;
+    const int runnable = platform::runnableThreads();  // this thread included
+    return runnable < cores();
+}
+
+ReadAhead::ReadAhead(io::IInputStream* input, std::uint64_t expectedSize)
+    : ReadAhead(input, expectedSize, expectedSize >= kAheadFrom && isCoreFree()) {}
+
+ReadAhead::ReadAhead(io::IInputStream* input, std::uint64_t expectedSize, bool coreFree)
+    : input_(input) {
+    if (expectedSize >= kAheadFrom && coreFree) {
         ring_.reset(new Slot[kSlots]);
         for (int i = 0; i < kSlots; ++i) ring_[i].bytes.reset(new std::uint8_t[kAheadPiece]);
         try {

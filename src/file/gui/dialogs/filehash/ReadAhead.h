@@ -22,14 +22,21 @@ public:
     // the digests read them.
     static constexpr std::uint32_t kDirectPiece = 128 * 1024;
     // Pieces of the reading thread: large enough that the hand-offs cost next to nothing.
-    static constexpr std::uint32_t kAheadPiece = 512 * 1024;
+    static constexpr std::uint32_t kAheadPiece = 256 * 1024;
     static constexpr int kSlots = 4;
-    // From this expected size on (and with more than one core) a thread reads ahead.
+    // From this expected size on a thread reads ahead, when a core is free for it: on a busy
+    // machine the two threads wait for each other's turns and read slower than one.
     static constexpr std::uint64_t kAheadFrom = 4 * 1024 * 1024;
 
     // The input stays the caller's; it is read only through this object until finish().
     // expectedSize 0 (unknown) reads on the caller's thread.
     ReadAhead(io::IInputStream* input, std::uint64_t expectedSize);
+    // The same, with the choice made by the caller (ahead when the size allows).
+    ReadAhead(io::IInputStream* input, std::uint64_t expectedSize, bool coreFree);
+
+    // Whether a core is free for a reading thread now: several cores, and fewer threads that
+    // want one than cores.
+    static bool isCoreFree();
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;

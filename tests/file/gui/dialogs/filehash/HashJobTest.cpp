@@ -128,7 +128,7 @@ std::string crcOf(const std::string& bytes) {
 }
 
 TEST_F(HashJobTest, AFileThatShrinksOrGrowsWhileReadGivesTheCodeOfWhatWasRead) {
-    // Large enough to be read ahead on a thread of its own; small to show the same.
+    // Large enough to be read ahead on a thread of its own when a core is free; small.
     for (std::uint64_t size : {std::uint64_t{100000}, fh::ReadAhead::kAheadFrom + 5}) {
         for (std::uint64_t newSize : {size / 3, size + 40000}) {
             std::string content(size, '\0');

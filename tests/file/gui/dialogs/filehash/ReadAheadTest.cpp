@@ -97,7 +97,7 @@ TEST(ReadAheadThread, PiecesCarryTheWholeInputInOrder) {
     };
     for (const Case& c : cases) {
         PatternInput input(c.actual);
-        ReadAhead reader(&input, c.expected);
+        ReadAhead reader(&input, c.expected, true);
         EXPECT_EQ(reader.isAhead(), c.ahead) << c.expected;
         EXPECT_EQ(takeAll(reader), c.actual) << c.expected;
         reader.finish();
@@ -105,11 +105,18 @@ TEST(ReadAheadThread, PiecesCarryTheWholeInputInOrder) {
     }
 }
 
+TEST(ReadAheadThread, ABusyMachineReadsOnTheCallersThread) {
+    PatternInput input(2 * ReadAhead::kAheadFrom);
+    ReadAhead reader(&input, 2 * ReadAhead::kAheadFrom, false);
+    EXPECT_FALSE(reader.isAhead());
+    EXPECT_EQ(takeAll(reader), 2 * ReadAhead::kAheadFrom);
+}
+
 TEST(ReadAheadThread, AFailedReadEndsThePiecesAndTheInputKeepsWhy) {
     for (std::uint64_t expected : {std::uint64_t{0}, 2 * ReadAhead::kAheadFrom}) {
         const std::uint64_t failAt = ReadAhead::kAheadFrom + 100;
         PatternInput input(2 * ReadAhead::kAheadFrom, failAt);
-        ReadAhead reader(&input, expected);
+        ReadAhead reader(&input, expected, true);
         EXPECT_EQ(takeAll(reader), failAt) << "every byte before the failure arrives";
         reader.finish();
         ASSERT_NE(input.failureReason(), nullptr) << expected;
@@ -120,7 +127,7 @@ TEST(ReadAheadThread, FinishStopsAReaderThatIsAhead) {
     const std::uint64_t size = 64 * ReadAhead::kAheadFrom;
     PatternInput input(size);
     {
-        ReadAhead reader(&input, size);
+        ReadAhead reader(&input, size, true);
         const std::uint8_t* data = nullptr;
         std::uint32_t count = 0;
         ASSERT_TRUE(reader.next(&data, &count));
@@ -129,7 +136,7 @@ TEST(ReadAheadThread, FinishStopsAReaderThatIsAhead) {
     }
     EXPECT_LE(input.reads, ReadAhead::kSlots + 2) << "the reader stopped at the full ring";
     PatternInput untouched(size);
-    { ReadAhead dropped(&untouched, size); }  // never asked for a piece: ends on its own
+    { ReadAhead dropped(&untouched, size, true); }  // never asked for a piece: ends on its own
 }
 
 }  // namespace
