@@ -255,6 +255,9 @@ void translateInput(RawInput& in, Queue& q) {
             return;
         }
         case RawInput::Kind::kText: {
+            // Ctrl or Alt with a key is a shortcut, never typing, whatever character the layout
+            // gives the key. Text typed with the right Alt (AltGr) is kept.
+            if (keys[vk::kControl].load() || keys[vk::kAlt].load()) return;
             Handle f = q.focus.load();
             Handle target = inTree(f, top) ? f : top;
             if (!isEnabled(target)) return;

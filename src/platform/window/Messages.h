@@ -155,6 +155,8 @@ constexpr std::uint32_t kInsert = 0x2D;
 constexpr std::uint32_t kDelete = 0x2E;
 constexpr std::uint32_t kSuper = 0x5B;
 constexpr std::uint32_t kApps = 0x5D;
+// The right Alt key, kept apart from kAlt: many layouts type characters with it (AltGr).
+constexpr std::uint32_t kRightAlt = 0xA5;
 constexpr std::uint32_t kF1 = 0x70;  // kF1 + n - 1 for Fn, up to F24
 }  // namespace vk
 

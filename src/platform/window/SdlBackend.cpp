@@ -27,73 +27,12 @@
 #include "detail/X11Shape.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Input.h"
+#include "platform/window/SdlKeys.h"
 #include "platform/window/Text.h"
 
 namespace platform::window {
 
 namespace {
-
-std::uint32_t virtualKey(SDL_Keycode k) {
-    if (k >= SDLK_a && k <= SDLK_z) return 'A' + static_cast<std::uint32_t>(k - SDLK_a);
-    if (k >= SDLK_0 && k <= SDLK_9) return '0' + static_cast<std::uint32_t>(k - SDLK_0);
-    if (k >= SDLK_F1 && k <= SDLK_F12) return vk::kF1 + static_cast<std::uint32_t>(k - SDLK_F1);
-    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return 0x61 + static_cast<std::uint32_t>(k - SDLK_KP_1);
-    switch (k) {
-        case SDLK_KP_0:
-            return 0x60;
-        case SDLK_BACKSPACE:
-            return vk::kBack;
-        case SDLK_TAB:
-            return vk::kTab;
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return vk::kReturn;
-        case SDLK_LSHIFT:
-        case SDLK_RSHIFT:
-            return vk::kShift;
-        case SDLK_LCTRL:
-        case SDLK_RCTRL:
-            return vk::kControl;
-        case SDLK_LALT:
-        case SDLK_RALT:
-            return vk::kAlt;
-        case SDLK_PAUSE:
-            return vk::kPause;
-        case SDLK_CAPSLOCK:
-            return vk::kCapital;
-        case SDLK_ESCAPE:
-            return vk::kEscape;
-        case SDLK_SPACE:
-            return vk::kSpace;
-        case SDLK_PAGEUP:
-            return vk::kPageUp;
-        case SDLK_PAGEDOWN:
-            return vk::kPageDown;
-        case SDLK_END:
-            return vk::kEnd;
-        case SDLK_HOME:
-            return vk::kHome;
-        case SDLK_LEFT:
-            return vk::kLeft;
-        case SDLK_UP:
-            return vk::kUp;
-        case SDLK_RIGHT:
-            return vk::kRight;
-        case SDLK_DOWN:
-            return vk::kDown;
-        case SDLK_INSERT:
-            return vk::kInsert;
-        case SDLK_DELETE:
-            return vk::kDelete;
-        case SDLK_LGUI:
-        case SDLK_RGUI:
-            return vk::kSuper;
-        case SDLK_APPLICATION:
-            return vk::kApps;
-        default:
-            return 0;
-    }
-}
 
 SDL_SystemCursor sdlCursor(Cursor c) {
     switch (c) {
@@ -771,7 +710,7 @@ private:
             case SDL_KEYDOWN:
             case SDL_KEYUP:
                 if (Handle t = topOf(e.key.windowID)) {
-                    if (std::uint32_t k = virtualKey(e.key.keysym.sym)) {
+                    if (std::uint32_t k = sdlVirtualKey(e.key.keysym.sym, e.key.keysym.scancode)) {
                         input::key(t, k, e.type == SDL_KEYDOWN, e.key.repeat != 0);
                     }
                 }

@@ -131,6 +131,31 @@ TEST_F(EditControl, TypedTextEntersAndPreeditDoesNotChangeIt) {
     EXPECT_FALSE(pw::headless()->textInputOn(hTop));
 }
 
+// The display library reports the character of a key pressed with Ctrl or Alt as typed text
+// too (Alt+V as "v", Ctrl+C on a Cyrillic layout as its letter): only AltGr's text is typing.
+TEST_F(EditControl, TextTypedWithCtrlOrAltIsNoTyping) {
+    using namespace pw::vk;
+    pw::Handle e = make(0);
+    type(u"code");
+    struct Case {
+        std::uint32_t held;
+        std::u16string typed;
+        std::u16string after;
+    } cases[] = {
+        {kAlt, u"v", u"code"},
+        {kControl, u"\u0441", u"code"},
+        {kRightAlt, u"@", u"code@"},
+        {kShift, u"X", u"code@X"},
+    };
+    for (const Case& c : cases) {
+        pw::input::key(hTop, c.held, true);
+        type(c.typed);
+        pw::input::key(hTop, c.held, false);
+        pump();
+        EXPECT_EQ(pw::editText(e), c.after) << "held key " << c.held;
+    }
+}
+
 TEST_F(EditControl, ArrowSelectionsFollowGraphemesAndWords) {
     using pw::vk::kControl;
     using pw::vk::kShift;
