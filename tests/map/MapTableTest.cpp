@@ -54,7 +54,7 @@ TEST(MapTable, AllocatesOnFirstInsertAndGrowsAtHalfLoad) {
     EXPECT_EQ(table.bucketCount(), 0u);
     std::vector<Key*> inserted;
     for (std::uint32_t i = 0; i < 106; ++i) {
-        auto* k = new Key("k" + std::to_string(i), i * 7919u);
+        auto* k = new Key(std::string("k").append(std::to_string(i)), i * 7919u);
         ASSERT_TRUE(table.insert(k, k->hashValue(), nullptr));
         inserted.push_back(k);
         // Insertion 106 meets count 105 >= 211 / 2 and grows first.

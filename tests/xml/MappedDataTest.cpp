@@ -221,17 +221,16 @@ TEST_F(XmlStore, NamesThatAreNotXmlNamesAreRefusedAndTheFileStaysReadable) {
 
 TEST_F(XmlStore, ElementTextKeepsOuterTabsAndIdeographicSpaces) {
     const char16_t* texts[] = {u"\tlead", u"trail\t", u"wide\u3000", u"\t\u3000 both \u3000\t"};
+    auto key = [](int i) { return std::u16string{u'T', static_cast<char16_t>(u'0' + i)}; };
     MappedData* store = open();
     for (int i = 0; i < 4; ++i) {
-        store->setText((u"T" + std::u16string(1, u'0' + i)).c_str(), u"", texts[i]);
+        store->setText(key(i).c_str(), u"", texts[i]);
     }
     ASSERT_TRUE(store->flush());
     store->release();
     MappedData* back = open();
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(
-            std::u16string(back->getText((u"T" + std::u16string(1, u'0' + i)).c_str(), u"", u"")),
-            texts[i]);
+        EXPECT_EQ(std::u16string(back->getText(key(i).c_str(), u"", u"")), texts[i]);
     }
     back->release();
 }
