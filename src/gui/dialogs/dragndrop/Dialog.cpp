@@ -88,6 +88,8 @@ void Dialog::reset() {
     outputFolderSetting_ = 11;
     compact_ = false;
     noteName_ = nullptr;
+    // The first-start choice belongs to the use that set it, not to the next one from the pool.
+    firstStartTheme_ = nullptr;
 }
 
 void Dialog::onEvent(void* source, std::int32_t code) {

@@ -194,7 +194,8 @@ public:
     void setWindowSource(void* source) { windowSource_ = source; }
 
 protected:
-    // Clears the run state; a tool's recycle calls it. The worker must be idle.
+    // Clears the run state and the first-start theme choice; a tool's recycle calls it. The
+    // worker must be idle.
     void reset();
 
 private:
