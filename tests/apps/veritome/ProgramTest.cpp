@@ -53,13 +53,13 @@ class ProgramCommandLine : public ::testing::TestWithParam<CommandLineCase> {};
 TEST_P(ProgramCommandLine, AnswersAtOnceWithoutADisplay) {
     const CommandLineCase& c = GetParam();
     const fs::path dir = freshFolder(std::string("cl-") + c.name);
-    const auto start = std::chrono::steady_clock::now();
     ProgramProcess p(
         dir, c.args,
         {{"DISPLAY", ProgramProcess::kUnset}, {"WAYLAND_DISPLAY", ProgramProcess::kUnset}});
     ASSERT_TRUE(p.started());
+    // The end itself is the event: no display to wait for, so a program that waited would not
+    // end within the limit (a second bound on the clock only failed under load).
     EXPECT_EQ(p.wait(5s), c.status);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
     if (*c.out) {
         EXPECT_NE(p.out().find(c.out), std::string::npos) << p.out();
     } else {
