@@ -122,7 +122,7 @@ void ListView::addRows(std::vector<ListRow> rows) {
     if (native_ == pw::kNoWindow || pw::isOwnerThread(native_)) {
         takeQueuedRows();
     } else if (post) {
-        pw::post(native_, kMsgRows);
+        pw::post(native_, kMsgListRows);
     }
 }
 
@@ -446,7 +446,7 @@ bool ListView::onKey(std::uint32_t key) {
 pw::Result ListView::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
                                    pw::LParam lparam) {
     switch (message) {
-        case kMsgRows:
+        case kMsgListRows:
             takeQueuedRows();
             return 0;
         case pw::msg::kLButtonDown:

@@ -28,8 +28,6 @@ constexpr std::int32_t kSorted = 2;     // the user sorted by a heading
 
 class ListView : public Component, public thread::Pooled<ListView> {
 public:
-    // Posted to the view's own window when queued rows wait.
-    static constexpr std::uint32_t kMsgRows = 0x8030;
     static constexpr std::int32_t kMinColumnWidth = 16;
     // Pixels either side of a heading's right edge that grab it for resizing.
     static constexpr std::int32_t kGrip = 3;

@@ -45,6 +45,8 @@ constexpr std::uint32_t kMsgEditFont = 0x1404;
 constexpr std::uint32_t kMsgEditSelectAll = 0x1405;
 // ComboBox::kMsgDropDown: opens the list once the press on the field is handled.
 constexpr std::uint32_t kMsgComboDropDown = 0x1440;
+// ListView: rows queued by another thread wait to be taken.
+constexpr std::uint32_t kMsgListRows = 0x1450;
 
 inline constexpr std::uint32_t kPrivateMessages[] = {
     kMsgDestroyWindow, kMsgAttach,
@@ -56,6 +58,7 @@ inline constexpr std::uint32_t kPrivateMessages[] = {
     kMsgLabelSetText,  kMsgLabelShowTextFor,
     kMsgEditSetText,   kMsgEditFont,
     kMsgEditSelectAll, kMsgComboDropDown,
+    kMsgListRows,
 };
 
 // True when every private number is its own and lies above the layer's numbers.
