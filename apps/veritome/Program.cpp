@@ -11,6 +11,8 @@
 #include "MainFrame.h"
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
+#include "file/gui/dialogs/filehash/ChecksumCheck.h"
+#include "file/gui/dialogs/filehash/Dialog.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/win/MessageBoxW.h"
 #include "gui/win/Window.h"
@@ -92,9 +94,14 @@ int Program::run(int argc, char** argv) {
         pw::stopBackend();
         return kFailure;
     }
-    const int action = args.action == Arguments::Action::kCalculate ? 0
-                       : args.action == Arguments::Action::kVerify  ? 1
-                                                                    : -1;
+    int action = args.action == Arguments::Action::kCalculate ? 0
+                 : args.action == Arguments::Action::kVerify  ? 1
+                                                              : -1;
+    // A checksum list handed over opens in the check action.
+    if (action < 0 && !args.file.empty() &&
+        s::file::gui::dialogs::filehash::ChecksumCheck::isListName(args.file)) {
+        action = s::file::gui::dialogs::filehash::Dialog::kCheckAction;
+    }
     const int status = runWindow(args.file, action, args.compareWith);
     pw::stopBackend();
     return status;

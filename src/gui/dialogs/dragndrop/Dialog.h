@@ -130,6 +130,8 @@ public:
     // The run state, for the task on the worker thread and for tests.
     bool isBusy() const { return busy_.load(std::memory_order_acquire); }
     bool isCancelled() const { return cancel_.load(std::memory_order_acquire); }
+    // The cancel flag itself, for work that polls it on threads of its own.
+    const std::atomic<bool>& cancelFlag() const { return cancel_; }
     std::uint32_t entryCount();
     // Copies entry i into path under the frame lock; false when there is none.
     bool entryAt(std::uint32_t i, str::strbuffer::StrBuffer* path);

@@ -76,6 +76,18 @@ std::string ChecksumCheck::pathOf(const std::string& name) const {
     return folder_ == "/" ? "/" + name : folder_ + "/" + name;
 }
 
+bool ChecksumCheck::isListName(const std::string& path) {
+    std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    static const char* const kEndings[] = {"sums", ".sha1", ".sha224", ".sha256", ".sha384",
+                                           ".sha512", ".md5", ".sfv", ".crc32", ".sum"};
+    for (const char* ending : kEndings) {
+        const std::size_t n = std::char_traits<char>::length(ending);
+        if (name.size() > n && name.compare(name.size() - n, n, ending) == 0) return true;
+    }
+    return false;
+}
+
 int ChecksumCheck::rankOf(CheckStatus status) {
     switch (status) {
         case CheckStatus::Failed:
@@ -99,6 +111,7 @@ CheckCounts ChecksumCheck::run(const std::atomic<bool>* cancel, const Batch& bat
     auto judge = [&](std::size_t i, const FileCode& code) {
         CheckedFile& file = results_[i];
         file.name = entries_[i].name;
+        file.index = i;
         file.algorithm = entries_[i].algorithm;
         file.reason = code.reason;
         switch (code.status) {

@@ -19,6 +19,7 @@ enum class CheckStatus { Ok, Failed, Missing, Unreadable };
 
 struct CheckedFile {
     std::string name;  // as listed
+    std::size_t index = 0;  // of the entry in the list
     int algorithm = -1;
     CheckStatus status = CheckStatus::Failed;
     std::string reason;  // the system's words for Missing and Unreadable
@@ -59,6 +60,9 @@ public:
     // The count line: %1, %2 and %3 of the pattern become the OK, FAILED (read failures
     // included) and missing counts.
     static std::u16string countLine(std::u16string_view pattern, const CheckCounts& counts);
+    // Whether a file name is a checksum list's usual one: SHA256SUMS, MD5SUMS and the like,
+    // or an ending such as ".sha256", ".md5", ".sums", ".sfv" (letter case ignored).
+    static bool isListName(const std::string& path);
     // Failures first: a rank for each result (lower shows first).
     static int rankOf(CheckStatus status);
 

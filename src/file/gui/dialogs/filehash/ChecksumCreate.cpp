@@ -119,7 +119,7 @@ bool ChecksumCreate::make(const ListPlan& plan, const std::atomic<bool>* cancel,
             std::vector<MadeEntry> entries;
             entries.reserve(indexes.size());
             for (std::size_t k = 0; k < indexes.size(); ++k) {
-                entries.push_back({plan.names[indexes[k]], done[k]});
+                entries.push_back({plan.names[indexes[k]], indexes[k], done[k]});
             }
             batch(entries);
         },

@@ -28,6 +28,7 @@ struct ListPlan {
 
 struct MadeEntry {
     std::string name;
+    std::size_t index = 0;  // in the plan
     FileCode code;
 };
 

@@ -51,6 +51,13 @@ void Dialog::clearWidgets() {
     result_ = nullptr;
     pile_ = nullptr;
     calculatePage_ = verifyPage_ = nullptr;
+    checkList_ = createList_ = nullptr;
+    checkCount_ = createStatus_ = nullptr;
+    listType_ = nullptr;
+    copyReport_ = copyRows_ = nullptr;
+    report_.clear();
+    checkCounts_ = CheckCounts();
+    checkCounted_ = false;
     storedSize_ = 0;
     verifyStoredSize_ = 0;
     sizeShown_ = verifySizeShown_ = false;
@@ -109,6 +116,10 @@ void Dialog::addListeners() {
     for (RowWidgets& r : rows_) r.copy->addClickListener(this);
     for (VerifyWidgets& v : verify_) v.copy->addClickListener(this);
     paste_->addClickListener(this);
+    copyReport_->addClickListener(this);
+    copyRows_->addClickListener(this);
+    listType_->addChangeListener(this);
+    matchType_->addChangeListener(this);
     sizeType_->addChangeListener(this);
     sizeComma_->addCheckedListener(this);
     sizeComma_->addUncheckedListener(this);
@@ -139,6 +150,7 @@ bool Dialog::onDialogEvent(void* source, std::int32_t code) {
         relabelSelectors();
         return true;
     }
+    if (onListEvent(source, code)) return true;
     if (pile_ && source == eventSource(pile_)) {
         if (code == s::gui::boxevent::kDrop) drop(pile_->getDroppedFiles());
         return true;
@@ -232,8 +244,12 @@ void Dialog::relabelSelectors() {
     for (int i = 0; i < HashAlgorithms::kCount; ++i)
         if (s::gui::combobox::ComboBoxItem* item = matchType_->getItem(i + 1))
             item->setText(text(HashAlgorithms::at(HashAlgorithms::matchTypeAt(i)).labelId));
+    for (int i = 0; i < HashAlgorithms::kCount && listType_; ++i)
+        if (s::gui::combobox::ComboBoxItem* item = listType_->getItem(i))
+            item->setText(text(HashAlgorithms::at(HashAlgorithms::matchTypeAt(i)).labelId));
     sizeType_->repaint();
     matchType_->repaint();
+    if (listType_) listType_->repaint();
 }
 
 }  // namespace s::file::gui::dialogs::filehash

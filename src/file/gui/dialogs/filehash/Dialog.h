@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "file/gui/dialogs/filehash/ChecksumCheck.h"
 #include "file/gui/dialogs/filehash/HashJob.h"
 #include "file/gui/dialogs/filehash/IHashJobView.h"
 #include "file/gui/dialogs/filehash/ProgressRate.h"
@@ -30,6 +31,7 @@ class ComboBox;
 class EditBase;
 class GroupBox;
 class Label;
+class ListView;
 class ScrollBox;
 class TextField;
 }  // namespace s::gui::win
@@ -46,11 +48,15 @@ public:
     static constexpr std::int32_t kCannotHashText = 3001020;
     static constexpr int kVerifyFieldCount = 7;
     // The pack texts of the actions, in the selector's order (the index the job is told).
-    static constexpr std::int32_t kActionTexts[] = {1100000, 1101000};
+    static constexpr std::int32_t kActionTexts[] = {1100000, 1101000, 3100000, 3101000};
     // Texts of the verify page beyond the first version's.
     static constexpr std::int32_t kMatchAutoText = 3040000;     // "Auto"
     static constexpr std::int32_t kCodeFromListText = 3040200;  // "Code from:"
     static constexpr std::int32_t kCodeOfFileText = 3040400;    // "Code of:"
+    // The actions that take several dropped files and folders: checking a checksum list and
+    // making one.
+    static constexpr int kCheckAction = 2;
+    static constexpr int kCreateAction = 3;
 
     Dialog();
     ~Dialog() override;
@@ -146,6 +152,15 @@ public:
     s::gui::win::ScrollBox* page(int index) const {
         return index == 0 ? calculatePage_ : verifyPage_;
     }
+    // The check and create pages' widgets (tests).
+    s::gui::win::ListView* checkList() const { return checkList_; }
+    s::gui::win::ListView* createList() const { return createList_; }
+    s::gui::win::Label* checkCountLine() const { return checkCount_; }
+    s::gui::win::Label* createStatusLine() const { return createStatus_; }
+    s::gui::win::ComboBox* listTypeSelector() const { return listType_; }
+    s::gui::win::Button* copyReportButton() const { return copyReport_; }
+    // The last check's report in a checksum tool's form (window's thread).
+    const std::string& checkReport() const { return report_; }
     // Told the text of every message box the dialog opens, just before it opens (tests).
     void setMessageObserver(std::function<void(const std::u16string&)> observer) {
         messageObserver_ = std::move(observer);
@@ -184,6 +199,18 @@ private:
     void onUi(const std::function<void()>& call);
     s::gui::IBox* buildCalculatePage();
     s::gui::IBox* buildVerifyPage();
+    s::gui::IBox* buildCheckPage();
+    s::gui::IBox* buildCreatePage();
+    // The check and create runs on the worker.
+    void runCheck();
+    void runCreate();
+    // Events of the check and create pages; true when handled.
+    bool onListEvent(void* source, std::int32_t code);
+    // The dropped paths of the run (worker).
+    std::vector<std::string> droppedPaths();
+    // Overall progress of a list run with its speed in the status bar (worker threads, one at
+    // a time).
+    void listProgress(std::uint64_t done, std::uint64_t total);
     // A row of the label column: the name (a check box or a label), a field, the extras each
     // after a small gap, and "Copy".
     s::gui::win::Box* fieldRow(s::gui::IComponent* name, s::gui::win::EditBase** field,
@@ -251,6 +278,17 @@ private:
     std::function<void(const std::u16string&)> messageObserver_;
     std::vector<KeptText> texts_;
     s::gui::win::ComboBox* actions_ = nullptr;
+    s::gui::win::ListView* checkList_ = nullptr;
+    s::gui::win::ListView* createList_ = nullptr;
+    s::gui::win::Label* checkCount_ = nullptr;
+    s::gui::win::Label* createStatus_ = nullptr;
+    s::gui::win::ComboBox* listType_ = nullptr;
+    s::gui::win::Button* copyReport_ = nullptr;
+    s::gui::win::Button* copyRows_ = nullptr;
+    std::string report_;
+    CheckCounts checkCounts_;
+    bool checkCounted_ = false;
+    std::chrono::steady_clock::time_point listStartedAt_;
 
     // Written by the worker, read on the window's thread.
     std::atomic<std::uint64_t> storedSize_{0};

@@ -30,7 +30,17 @@ void Dialog::onUi(const std::function<void()>& call) {
 }
 
 void Dialog::run() {
-    job_.run();
+    switch (actionIndex()) {
+        case kCheckAction:
+            runCheck();
+            break;
+        case kCreateAction:
+            runCreate();
+            break;
+        default:
+            job_.run();
+            break;
+    }
 }
 
 bool Dialog::firstEntry(StrBuffer* path) {

@@ -125,6 +125,8 @@ s::gui::IBox* Dialog::newContent() {
     pile_ = gw::newBox(100, 100, layout::kStart, layout::kStart, 0, 0, 0, 0, layout::kPile);
     pile_->add(calculate);
     pile_->add(verify);
+    pile_->add(buildCheckPage());
+    pile_->add(buildCreatePage());
     // Both pages stay shown until the frame picks the action, so that every text is measured
     // while it is on screen.
     return pile_;

@@ -172,6 +172,16 @@ TEST(ChecksumCheckTest, BatchesCoverEveryFileAndCancelStopsTheRun) {
     EXPECT_FALSE(reason.empty());
 }
 
+TEST(ChecksumCheckTest, KnowsTheUsualListNames) {
+    for (const char* name : {"SHA256SUMS", "dir/MD5SUMS", "x.sha256", "X.SHA1", "a.md5", "b.sums",
+                             "c.sfv"}) {
+        EXPECT_TRUE(ChecksumCheck::isListName(name)) << name;
+    }
+    for (const char* name : {"sums", "notes.txt", "SHA256SUMS/readme", "archive.tar"}) {
+        EXPECT_FALSE(ChecksumCheck::isListName(name)) << name;
+    }
+}
+
 std::string runTool(const std::string& folder, const std::string& command) {
     std::string out;
     std::FILE* pipe = popen(("cd '" + folder + "' && " + command).c_str(), "r");
