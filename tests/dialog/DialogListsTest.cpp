@@ -20,7 +20,7 @@
 namespace dialog_testing {
 namespace {
 
-constexpr const char* kAbcSha256 =
+constexpr const char* kListedSha256 =
     "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
 
 std::string readAll(const fs::path& path) {
@@ -51,8 +51,8 @@ TEST_F(DialogWindow, CheckHashFileCountsAndListsFailuresFirst) {
     writeFile(tree / "sub" / "two", "abc");
     writeFile(tree / "changed", "abd");
     fs::create_directory(tree / "unreadable");
-    const std::string sums = std::string(kAbcSha256) + "  one\n" + kAbcSha256 + "  sub/two\n" +
-                             kAbcSha256 + "  changed\n" + kAbcSha256 + "  gone\n" + kAbcSha256 +
+    const std::string sums = std::string(kListedSha256) + "  one\n" + kListedSha256 + "  sub/two\n" +
+                             kListedSha256 + "  changed\n" + kListedSha256 + "  gone\n" + kListedSha256 +
                              "  unreadable\n";
     writeFile(tree / "SHA256SUMS", sums);
     selectAction(Dialog::kCheckAction);

@@ -19,10 +19,10 @@ namespace {
 
 using testing_files::TempFolder;
 
-const std::string kAbcSha256 = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
-const std::string kAbcMd5 = "900150983cd24fb0d6963f7d28e17f72";
-const std::string kAbcSha1 = "a9993e364706816aba3e25717850c26c9cd0d89d";
-const std::string kAbcCrc = "352441c2";
+const std::string kListSha256 = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+const std::string kListMd5 = "900150983cd24fb0d6963f7d28e17f72";
+const std::string kListSha1 = "a9993e364706816aba3e25717850c26c9cd0d89d";
+const std::string kListCrc = "352441c2";
 
 std::vector<std::string> filesUnder(const std::string& folder) {
     std::vector<std::string> all;
@@ -56,21 +56,21 @@ TEST(ChecksumCheckTest, ReadsEveryListForm) {
     folder.write("back\\slash", "abc");
     folder.write("with space", "abc");
     const std::vector<ListForm> forms = {
-        {"text mode", kAbcSha256 + "  a.txt\n", 1, 0, 0, 0},
+        {"text mode", kListSha256 + "  a.txt\n", 1, 0, 0, 0},
         {"binary mode, upper case",
          "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD *a.txt\n", 1, 0, 0, 0},
-        {"tagged", "MD5 (a.txt) = " + kAbcMd5 + "\nSHA1 (with space) = " + kAbcSha1 + "\n", 2, 0, 0,
+        {"tagged", "MD5 (a.txt) = " + kListMd5 + "\nSHA1 (with space) = " + kListSha1 + "\n", 2, 0, 0,
          0},
-        {"sfv with comment", "; made by hand\na.txt " + kAbcCrc + "\n", 1, 0, 0, 0},
-        {"crlf and blank lines", "\r\n" + kAbcSha256 + "  a.txt\r\n# note\r\n", 1, 0, 0, 0},
-        {"escaped name", "\\" + kAbcSha256 + "  back\\\\slash\n", 1, 0, 0, 0},
+        {"sfv with comment", "; made by hand\na.txt " + kListCrc + "\n", 1, 0, 0, 0},
+        {"crlf and blank lines", "\r\n" + kListSha256 + "  a.txt\r\n# note\r\n", 1, 0, 0, 0},
+        {"escaped name", "\\" + kListSha256 + "  back\\\\slash\n", 1, 0, 0, 0},
         {"clear-signed",
-         "-----BEGIN PGP SIGNED MESSAGE-----\nHash: SHA256\n\n" + kAbcSha256 +
+         "-----BEGIN PGP SIGNED MESSAGE-----\nHash: SHA256\n\n" + kListSha256 +
              "  a.txt\n-----BEGIN PGP SIGNATURE-----\n\nabcd\n-----END PGP "
              "SIGNATURE-----\n",
          1, 0, 0, 0},
         {"wrong code, missing file, junk",
-         kAbcMd5.substr(0, 31) + "0  a.txt\n" + kAbcMd5 + "  gone\nnot a checksum line\n", 0, 1, 1,
+         kListMd5.substr(0, 31) + "0  a.txt\n" + kListMd5 + "  gone\nnot a checksum line\n", 0, 1, 1,
          1},
     };
     for (const ListForm& form : forms) {
@@ -90,11 +90,11 @@ TEST(ChecksumCheckTest, HostileListsAreReadSafelyAndWriteNothing) {
     std::filesystem::create_directory(outer.file("sub"));
     outer.write("outside", "abc");
     outer.write("sub/a", "abc");
-    const std::string nul = std::string(kAbcMd5) + "  a" + std::string(1, '\0') + "b\n";
-    const std::string huge = kAbcMd5 + "  " + std::string(1 << 20, 'x') + "\n";
-    const std::string list = nul + huge + std::string("\0\0\0\n", 4) + "\\" + kAbcMd5 +
-                             "  \\q\\\n" + kAbcMd5 + "  ../outside\n" + kAbcMd5 + "  " +
-                             outer.file("outside") + "\n" + kAbcMd5 + "  a\n";
+    const std::string nul = std::string(kListMd5) + "  a" + std::string(1, '\0') + "b\n";
+    const std::string huge = kListMd5 + "  " + std::string(1 << 20, 'x') + "\n";
+    const std::string list = nul + huge + std::string("\0\0\0\n", 4) + "\\" + kListMd5 +
+                             "  \\q\\\n" + kListMd5 + "  ../outside\n" + kListMd5 + "  " +
+                             outer.file("outside") + "\n" + kListMd5 + "  a\n";
     outer.write("sub/list", list);
     std::vector<std::string> before = filesUnder(outer.file(""));
     ChecksumCheck check;
@@ -119,8 +119,8 @@ TEST(ChecksumCheckTest, ATreeWithAChangedAMissingAndAnUnreadableFile) {
     std::vector<CheckedFile> results;
     CheckCounts counts =
         checkList(folder,
-                  kAbcSha256 + "  one\n" + kAbcSha256 + "  d/two\n" + kAbcSha256 +
-                      "  d/e/changed\n" + kAbcSha256 + "  gone\n" + kAbcSha256 + "  unreadable\n",
+                  kListSha256 + "  one\n" + kListSha256 + "  d/two\n" + kListSha256 +
+                      "  d/e/changed\n" + kListSha256 + "  gone\n" + kListSha256 + "  unreadable\n",
                   &results);
     EXPECT_EQ(counts.ok, 2u);
     EXPECT_EQ(counts.failed, 1u);
@@ -147,7 +147,7 @@ TEST(ChecksumCheckTest, BatchesCoverEveryFileAndCancelStopsTheRun) {
         // Appended, not "f" + a temporary: that draws GCC 12's false -Wrestrict warning.
         const std::string name = std::string("f").append(std::to_string(i));
         folder.write(name, "abc");
-        list.append(kAbcMd5).append("  ").append(name).append("\n");
+        list.append(kListMd5).append("  ").append(name).append("\n");
     }
     folder.write("list", list);
     ChecksumCheck check;
