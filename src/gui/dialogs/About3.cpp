@@ -175,6 +175,8 @@ void About3::build() {
     closeButton_->addClickListener(this);
     glyphButton_->addClickListener(this);
     window_->addCloseListener(this);
+    window_->setDefaultButton(closeButton_);
+    window_->setEscapeCloses(true);
     window_->layout();
     window_->growToMinimum();
     window_->keepOnScreen();

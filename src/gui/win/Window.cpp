@@ -13,6 +13,7 @@
 #include "gui/drawer/Skinner.h"
 #include "gui/drawer/window/IThin.h"
 #include "gui/layout/Vertical.h"
+#include "gui/win/Button.h"
 #include "gui/win/MessageBoxW.h"
 #include "lang/Localizer.h"
 #include "platform/window/MessageBox.h"
@@ -251,6 +252,22 @@ void Window::handleClose() {
     if (closeVetoed_) return;
     setVisible(false, false);
     closed_ = true;
+}
+
+void Window::windowKey(std::uint32_t key) {
+    if (closed_.load()) return;
+    bool ctrl = pw::isKeyDown(pw::vk::kControl);
+    bool alt = pw::isKeyDown(pw::vk::kAlt);
+    if (ctrl && !alt && (key == 'W' || key == 'Q')) {
+        close();
+    } else if (ctrl || alt) {
+        return;
+    } else if (key == pw::vk::kReturn && defaultButton_ && defaultButton_->isEnabled() &&
+               defaultButton_->isShown()) {
+        defaultButton_->click();
+    } else if (key == pw::vk::kEscape && escapeCloses_) {
+        close();
+    }
 }
 
 void Window::closeOverModal() {
@@ -1242,6 +1259,7 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
         case pw::msg::kKeyDown:
             keyCode_ = static_cast<std::uint32_t>(wparam);
             fire(windowevent::kKeyDown);
+            windowKey(keyCode_);
             return 0;
         case pw::msg::kMouseWheel:
             wheelLineCount_ = pw::wheelDelta(wparam) * kWheelScrollLines / 120;

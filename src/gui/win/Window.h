@@ -26,6 +26,8 @@ namespace s::gui::win {
 // std::u16string* (kMsgAsk answers 1 for yes); kMsgInternalNotification fires code 15;
 // kMsgRunOnOwner a std::function<void()>*.
 
+class Button;
+
 class Window : public BoxBase, public virtual IWindow, public thread::Pooled<Window, 0> {
 public:
     Window();
@@ -261,6 +263,10 @@ public:
     std::int32_t getTimerNumber() const override { return timerNumber_; }
 
     std::uint32_t getKeyCode() const override { return keyCode_; }
+    // Enter anywhere in the window (no widget took it) presses this button.
+    void setDefaultButton(Button* button) { defaultButton_ = button; }
+    // Escape closes the window as its close box does (a dialog's cancel).
+    void setEscapeCloses(bool on) { escapeCloses_ = on; }
     std::int32_t getWheelLineCount() const override { return wheelLineCount_; }
 
     // The back buffer a window with a drawer paints its frame into (tests look at its size).
@@ -296,6 +302,8 @@ private:
     void listen(std::int32_t code, events::IEventListener* listener);
     void fire(std::int32_t code);
     void handleClose();
+    // The keys of the window itself, after its key listeners: closing, Enter and Escape.
+    void windowKey(std::uint32_t key);
     void handleNotification(Notification* n);
     int showBox(std::uint32_t kind, const std::u16string& text);
     void applyTransparency(std::int32_t percent);
@@ -362,6 +370,8 @@ private:
     platform::window::Rect sizingRect_;
     std::int32_t timerNumber_ = -1;
     std::uint32_t keyCode_ = 0;
+    Button* defaultButton_ = nullptr;
+    bool escapeCloses_ = false;
     std::int32_t wheelLineCount_ = 0;
     std::map<std::u16string, std::uint32_t> hotKeys_;
     std::uint32_t pressedHotKey_ = 0;

@@ -42,6 +42,12 @@ Result defaultHandler(Handle window, std::uint32_t message, WParam wparam, LPara
             Rect r = windowRect(window);
             return send(parent, message, wparam, packPoint(p.x + r.x, p.y + r.y));
         }
+        case msg::kKeyDown:
+        case msg::kKeyUp: {
+            // A key no child used is the parent's: window shortcuts work wherever the focus is.
+            Handle parent = parentOf(window);
+            return parent ? send(parent, message, wparam, lparam) : 0;
+        }
         case msg::kClose:
             destroy(window);
             return 0;

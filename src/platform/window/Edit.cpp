@@ -352,8 +352,9 @@ bool handleKey(EditState& st, std::uint32_t key) {
             if (shift && !ctrl && canEdit) pasteText(st, false);
             return true;
         case vk::kReturn:
-            if (!st.multiLine) notifyParent(st, kEditReturn);
-            return true;  // a new line comes with the kChar that follows
+            if (st.multiLine) return true;  // a new line comes with the kChar that follows
+            notifyParent(st, kEditReturn);
+            return false;  // and the window's default button takes it
         default:
             break;
     }

@@ -240,13 +240,12 @@ Result boxHandler(Handle w, std::uint32_t m, WParam wp, LParam lp) {
                     break;
                 case vk::kTab:
                 case vk::kRight:
-                    s->focused = (s->focused + 1) % n;
+                case vk::kLeft: {
+                    bool back = wp == vk::kLeft || (wp == vk::kTab && isKeyDown(vk::kShift));
+                    s->focused = (s->focused + (back ? n - 1 : 1)) % n;
                     invalidate(w);
                     break;
-                case vk::kLeft:
-                    s->focused = (s->focused + n - 1) % n;
-                    invalidate(w);
-                    break;
+                }
                 default:
                     break;
             }

@@ -59,6 +59,7 @@ protected:
 
 TEST_F(LayerMessageBox, KeysAndClosingGiveTheAnswers) {
     using K = std::vector<std::uint32_t>;
+    constexpr std::uint32_t kShiftTab = 0x10000;  // Tab with Shift held
     struct Case {
         pw::BoxButtons buttons;
         K keys;  // empty: the box is closed
@@ -69,6 +70,8 @@ TEST_F(LayerMessageBox, KeysAndClosingGiveTheAnswers) {
         {pw::BoxButtons::kYesNo, {pw::vk::kRight, pw::vk::kReturn}, pw::kAnswerNo},
         {pw::BoxButtons::kYesNo, {pw::vk::kEscape}, pw::kAnswerNo},
         {pw::BoxButtons::kYesNoCancel, {pw::vk::kLeft, pw::vk::kSpace}, pw::kAnswerCancel},
+        {pw::BoxButtons::kYesNoCancel, {pw::vk::kTab, pw::vk::kReturn}, pw::kAnswerNo},
+        {pw::BoxButtons::kYesNoCancel, {kShiftTab, pw::vk::kReturn}, pw::kAnswerCancel},
         {pw::BoxButtons::kOkCancel, {}, pw::kAnswerCancel},
         {pw::BoxButtons::kOk, {}, pw::kAnswerOk},
     };
@@ -76,8 +79,11 @@ TEST_F(LayerMessageBox, KeysAndClosingGiveTheAnswers) {
         int got = answer(c.buttons, [&](pw::Handle box) {
             if (c.keys.empty()) pw::input::closeRequest(box);
             for (std::uint32_t k : c.keys) {
+                bool shift = k == kShiftTab;
+                if (shift) k = pw::vk::kTab, pw::input::key(box, pw::vk::kShift, true);
                 pw::input::key(box, k, true);
                 pw::input::key(box, k, false);
+                if (shift) pw::input::key(box, pw::vk::kShift, false);
             }
         });
         EXPECT_EQ(got, c.expected) << static_cast<int>(c.buttons) << " " << c.keys.size();
