@@ -123,6 +123,22 @@ TEST_F(FrameWindowRun, DropRunsIgnoresASecondDropAndCancelEndsReady) {
     }));
 }
 
+TEST_F(FrameWindowRun, EscapeDuringARunIsItsCancel) {
+    pw::Handle top = frame->window()->getNativeWindow();
+    pw::input::key(top, pw::vk::kEscape, true);  // idle: nothing to cancel
+    pw::input::key(top, pw::vk::kEscape, false);
+    dropFile();
+    ASSERT_TRUE(eventually([&] { return tool->isBusy(); }));
+    tool->allowed = 2;
+    ASSERT_TRUE(eventually([&] { return status() == file.u16string(); }));
+    EXPECT_FALSE(tool->isCancelled());
+    pw::input::key(top, pw::vk::kEscape, true);
+    pw::input::key(top, pw::vk::kEscape, false);
+    ASSERT_TRUE(eventually([&] { return !tool->isBusy(); }));
+    EXPECT_TRUE(eventually([&] { return status() == u"Ready"; }));
+    EXPECT_EQ(tool->beforeRuns, 1);
+}
+
 TEST_F(FrameWindowRun, DropsOnTheMenuBarAndTheStatusBarStartARunToo) {
     gui::win::MenuEx* bar = frame->menuBar();
     gui::win::StatusBar* status = frame->statusBar();

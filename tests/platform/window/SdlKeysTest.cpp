@@ -16,14 +16,14 @@ TEST(SdlKeys, LatinLettersFromTheLayoutOthersFromTheKeysPlace) {
         std::uint32_t want;
     } cases[] = {
         {SDLK_c, SDL_SCANCODE_C, 'C'},
-        {SDLK_a, SDL_SCANCODE_Q, 'A'},           // a Latin layout of other places keeps its own
-        {SDLK_z, SDL_SCANCODE_Y, 'Z'},           // letters
-        {0x0444, SDL_SCANCODE_A, 'A'},           // Cyrillic ef on the A key
-        {0x0441, SDL_SCANCODE_C, 'C'},           // Cyrillic es on the C key
-        {0x044F, SDL_SCANCODE_Z, 'Z'},           // Cyrillic ya on the Z key
-        {0x03B6, SDL_SCANCODE_Z, 'Z'},           // Greek zeta
-        {0x0431, SDL_SCANCODE_COMMA, 0},         // a letter on a punctuation key names nothing
-        {0x00E9, SDL_SCANCODE_2, '2'},           // a digit key that types a letter
+        {SDLK_a, SDL_SCANCODE_Q, 'A'},    // a Latin layout of other places keeps its own
+        {SDLK_z, SDL_SCANCODE_Y, 'Z'},    // letters
+        {0x0444, SDL_SCANCODE_A, 'A'},    // Cyrillic ef on the A key
+        {0x0441, SDL_SCANCODE_C, 'C'},    // Cyrillic es on the C key
+        {0x044F, SDL_SCANCODE_Z, 'Z'},    // Cyrillic ya on the Z key
+        {0x03B6, SDL_SCANCODE_Z, 'Z'},    // Greek zeta
+        {0x0431, SDL_SCANCODE_COMMA, 0},  // a letter on a punctuation key names nothing
+        {0x00E9, SDL_SCANCODE_2, '2'},    // a digit key that types a letter
         {SDLK_7, SDL_SCANCODE_7, '7'},
         {SDLK_ESCAPE, SDL_SCANCODE_ESCAPE, pw::vk::kEscape},
         {SDLK_LALT, SDL_SCANCODE_LALT, pw::vk::kAlt},

@@ -315,7 +315,12 @@ void FrameWindow::onEvent(void* source, std::int32_t code) {
         }
         if (code == windowevent::kKeyDown) {
             namespace pw = platform::window;
-            if (window_->getKeyCode() == 'O' && pw::isKeyDown(pw::vk::kControl)) openFileChooser();
+            std::uint32_t key = window_->getKeyCode();
+            if (key == 'O' && pw::isKeyDown(pw::vk::kControl)) openFileChooser();
+            // Escape during a run is its Cancel.
+            if (key == pw::vk::kEscape && progressArea_->isVisibleFlag() && cancel_->isEnabled()) {
+                dialog_->cancel();
+            }
             return;
         }
         if (code == windowevent::kClose) {
