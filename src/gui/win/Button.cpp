@@ -224,6 +224,13 @@ pw::Result Button::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             if (pressed_) cancelPress();
             return 0;
         case pw::msg::kKeyDown:
+            // Space and Enter press the button that has the focus.
+            if ((wparam == pw::vk::kSpace || wparam == pw::vk::kReturn) &&
+                !pw::isKeyDown(pw::vk::kControl) && !pw::isKeyDown(pw::vk::kAlt)) {
+                if (isEnabled()) clickStep();
+                return 0;
+            }
+            [[fallthrough]];
         case pw::msg::kKeyUp:
         case pw::msg::kChar:
             if (parent_ && parent_->getNativeWindow() != pw::kNoWindow) {

@@ -49,23 +49,25 @@ TEST_F(WindowKeys, EnterEscapeAndCloseKeysFromTheWindowOrAField) {
     constexpr std::uint32_t kMarker = kF1 + 11;  // F12: nobody's key
     struct Case {
         const char* what;
-        bool inField;
+        int focus;  // 0 the window, 1 the field, 2 the button
         bool escapeCloses;
         bool buttonEnabled;
         std::vector<Press> keys;
         int clicks;
         bool closed;
     } cases[] = {
-        {"Enter on the window", false, true, true, {{{}, kReturn, u""}}, 1, false},
-        {"Enter in a one-line field", true, true, true, {{{}, kReturn, u""}}, 1, false},
-        {"Enter with the default disabled", true, true, false, {{{}, kReturn, u""}}, 0, false},
-        {"Escape in a field", true, true, true, {{{}, kEscape, u""}}, 0, true},
-        {"Escape where it closes nothing", true, false, true, {{{}, kEscape, u""}}, 0, false},
-        {"Ctrl+W in a field", true, false, true, {{{kControl}, 'W', u""}}, 0, true},
-        {"Ctrl+Q on the window", false, false, true, {{{kControl}, 'Q', u""}}, 0, true},
-        {"Alt+V and Ctrl+Cyrillic es type nothing", true, false, true,
+        {"Enter on the window", 0, true, true, {{{}, kReturn, u""}}, 1, false},
+        {"Enter in a one-line field", 1, true, true, {{{}, kReturn, u""}}, 1, false},
+        {"Enter with the default disabled", 1, true, false, {{{}, kReturn, u""}}, 0, false},
+        {"Escape in a field", 1, true, true, {{{}, kEscape, u""}}, 0, true},
+        {"Escape where it closes nothing", 1, false, true, {{{}, kEscape, u""}}, 0, false},
+        {"Ctrl+W in a field", 1, false, true, {{{kControl}, 'W', u""}}, 0, true},
+        {"Ctrl+Q on the window", 0, false, true, {{{kControl}, 'Q', u""}}, 0, true},
+        {"Alt+V and Ctrl+Cyrillic es type nothing", 1, false, true,
          {{{kAlt}, 'V', u"v"}, {{kControl}, 'C', u"\u0441"}}, 0, false},
-        {"AltGr types", true, false, true, {{{kRightAlt}, 'Q', u"@"}}, 0, false},
+        {"AltGr types", 1, false, true, {{{kRightAlt}, 'Q', u"@"}}, 0, false},
+        {"Space on the button", 2, true, true, {{{}, kSpace, u" "}}, 1, false},
+        {"Escape on the button", 2, true, true, {{{}, kEscape, u""}}, 0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -84,7 +86,9 @@ TEST_F(WindowKeys, EnterEscapeAndCloseKeysFromTheWindowOrAField) {
         button->setEnabled(c.buttonEnabled);
         pw::Handle top = w->getNativeWindow();
         std::function<void()> focus = [&] {
-            pw::setFocus(c.inField ? field->getEditControl() : top);
+            pw::setFocus(c.focus == 1 ? field->getEditControl()
+                         : c.focus == 2 ? button->getNativeWindow()
+                                        : top);
         };
         pw::send(top, kMsgRun, reinterpret_cast<pw::WParam>(&focus));
 
