@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "gui/HeadlessWindow.h"
+#include "gui/combobox/ComboBoxItem.h"
 #include "gui/win/Box.h"
+#include "gui/win/ComboBox.h"
 #include "gui/win/Label.h"
 #include "platform/window/Input.h"
 
@@ -142,6 +144,46 @@ TEST_F(HandOffThread, TreeChangedFromWorkerWhileTheWindowIsResized) {
     stop = true;
     resizer.join();
     EXPECT_EQ(box->getChildCount(), 0u);
+    window->removeAll(true);
+}
+
+// A worker changes a drop-down list while its list is open, and a box's visibility and size,
+// while the window is resized: every change runs on the window's thread.
+TEST_F(HandOffThread, ListAndBoxChangedFromWorkerWhileTheListIsOpen) {
+    Box* row = newPlainBox();
+    row->layoutRow();
+    Box* side = newPlainBox();
+    ComboBox* list = newComboBox(80, true);
+    for (int i = 0; i < 3; ++i) list->addItem(s::gui::combobox::newComboBoxItem(u"item", nullptr));
+    row->add(list);
+    row->add(side);
+    window->add(row);
+    window->setVisible(true, false);
+    std::thread dropper([&] { list->dropDown(); });
+    ASSERT_TRUE(ownerSees([&] { return list->isDroppedDown(); }));
+    std::atomic<bool> stop{false};
+    std::thread resizer([&] {
+        for (int i = 0; !stop.load(); ++i) {
+            pw::input::resized(top(), {100 + i % 40, 60 + i % 20});
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    std::thread worker([&] {
+        for (int i = 0; i < 60; ++i) {
+            list->addItem(s::gui::combobox::newComboBoxItem(u"more", nullptr));
+            list->select(i % list->getItemCount(), true);
+            if (list->getItemCount() > 5) list->deleteItemAt(0);
+            side->setVisible(i % 2 == 0, true);
+            side->setPercentWidth(10 + i % 50, true);
+        }
+    });
+    worker.join();
+    stop = true;
+    resizer.join();
+    EXPECT_TRUE(list->isDroppedDown());
+    pw::input::key(top(), pw::vk::kEscape, true);
+    dropper.join();
+    EXPECT_EQ(list->getItemCount(), 5);
     window->removeAll(true);
 }
 

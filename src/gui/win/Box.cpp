@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "gui/events/Listeners.h"
 #include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
@@ -133,6 +134,7 @@ std::int32_t BoxBase::getMaxClientHeight() const {
 }
 
 void BoxBase::setVisible(bool show, bool relayout) {
+    if (handOff([&] { setVisible(show, relayout); })) return;
     if (show) {
         Component::setVisible(true, false);
         // A flow's height depends on the width its parent gives it: the parent lays out twice.
@@ -294,9 +296,7 @@ ILayoutManager* BoxBase::getLayoutManager() const {
 }
 
 void BoxBase::fire(const std::vector<events::IEventListener*>& listeners, std::int32_t code) {
-    // A listener may add listeners; walk a copy.
-    std::vector<events::IEventListener*> copy = listeners;
-    for (events::IEventListener* l : copy) l->onEvent(eventSource(this), code);
+    events::fireListeners(listeners, eventSource(this), code);
 }
 
 void BoxBase::placeChildrenOrigin() {
@@ -341,29 +341,35 @@ void BoxBase::setMargins(std::int32_t m) {
 }
 
 std::int32_t BoxBase::resetPercentSize() {
+    if (handOff([&] { resetPercentSize(); })) return 100;
     percentWidth_ = percentHeight_ = 100;
     return 100;
 }
 
+// The size settings of an attached box change on its owner thread, which lays out with them.
 void BoxBase::setPercentWidth(std::int32_t percent, bool relayout) {
+    if (handOff([&] { setPercentWidth(percent, relayout); })) return;
     percentWidth_ = percent;
     fixedWidth_ = -1;
     if (relayout && parent_) parent_->relayout();
 }
 
 void BoxBase::setPercentHeight(std::int32_t percent, bool relayout) {
+    if (handOff([&] { setPercentHeight(percent, relayout); })) return;
     percentHeight_ = percent;
     fixedHeight_ = -1;
     if (relayout && parent_) parent_->relayout();
 }
 
 void BoxBase::setFixedWidth(std::int32_t width, bool relayout) {
+    if (handOff([&] { setFixedWidth(width, relayout); })) return;
     fixedWidth_ = width;
     percentWidth_ = -1;
     if (relayout && parent_) parent_->relayout();
 }
 
 void BoxBase::setFixedHeight(std::int32_t height, bool relayout) {
+    if (handOff([&] { setFixedHeight(height, relayout); })) return;
     fixedHeight_ = height;
     percentHeight_ = -1;
     if (relayout && parent_) parent_->relayout();

@@ -49,8 +49,9 @@ public:
     void layout() override;
     ILayoutManager* getLayoutManager() const override;
     void setLayoutManager(ILayoutManager* manager) override { manager_ = manager; }
-    void setHorizontalGap(std::int32_t gap) override { hGap_ = gap; }
-    void setVerticalGap(std::int32_t gap) override { vGap_ = gap; }
+    // Gaps and alignments change on the owner thread, which lays out with them.
+    void setHorizontalGap(std::int32_t gap) override { onOwner([&] { hGap_ = gap; }); }
+    void setVerticalGap(std::int32_t gap) override { onOwner([&] { vGap_ = gap; }); }
     void setMarginLeft(std::int32_t m) override;
     void setMarginRight(std::int32_t m) override;
     void setMarginTop(std::int32_t m) override;
@@ -58,12 +59,12 @@ public:
     void setMarginsHorizontal(std::int32_t m) override;
     void setMarginsVertical(std::int32_t m) override;
     void setMargins(std::int32_t m) override;
-    void alignTop() override { vAlign_ = layout::kStart; }
-    void alignMiddle() override { vAlign_ = layout::kCentre; }
-    void alignBottom() override { vAlign_ = layout::kEnd; }
-    void alignLeft() override { hAlign_ = layout::kStart; }
-    void alignCentre() override { hAlign_ = layout::kCentre; }
-    void alignRight() override { hAlign_ = layout::kEnd; }
+    void alignTop() override { onOwner([&] { vAlign_ = layout::kStart; }); }
+    void alignMiddle() override { onOwner([&] { vAlign_ = layout::kCentre; }); }
+    void alignBottom() override { onOwner([&] { vAlign_ = layout::kEnd; }); }
+    void alignLeft() override { onOwner([&] { hAlign_ = layout::kStart; }); }
+    void alignCentre() override { onOwner([&] { hAlign_ = layout::kCentre; }); }
+    void alignRight() override { onOwner([&] { hAlign_ = layout::kEnd; }); }
     std::int32_t getLayoutKind() const override { return kind_; }
     void layoutRow() override { kind_ = layout::kRow; }
     void layoutColumn() override { kind_ = layout::kColumn; }
@@ -74,25 +75,25 @@ public:
     void setPercentHeight(std::int32_t percent, bool relayout) override;
     void setFixedWidth(std::int32_t width, bool relayout) override;
     void setFixedHeight(std::int32_t height, bool relayout) override;
-    void setMinWidth(std::int32_t width) override { minWidthFloor_ = width; }
+    void setMinWidth(std::int32_t width) override { onOwner([&] { minWidthFloor_ = width; }); }
     void setAcceptDroppedFiles(bool accept) override;
     void addDropListener(events::IEventListener* listener) override {
-        dropListeners_.push_back(listener);
+        addListenerTo(dropListeners_, listener);
     }
     str::strarray::StrArray* getDroppedFiles() const override { return dropped_; }
     void addBoxWheelListener(events::IEventListener* listener) override {
-        wheelListeners_.push_back(listener);
+        addListenerTo(wheelListeners_, listener);
     }
     std::int32_t getWheelLines() const override { return wheelLines_; }
     void addLayoutListener(events::IEventListener* listener) override {
-        layoutListeners_.push_back(listener);
+        addListenerTo(layoutListeners_, listener);
     }
     void showOnly(std::uint32_t index) override;
     void showOnlyPage(std::uint32_t index) override;
     void setOwnBackground(std::int32_t red, std::int32_t green, std::int32_t blue) override;
     void setBorder(drawer::border::IBorder* border, bool owned) override;
     void addBoxClickListener(events::IEventListener* listener) override {
-        clickListeners_.push_back(listener);
+        addListenerTo(clickListeners_, listener);
     }
 
     std::int32_t getHorizontalAlignment() const override { return hAlign_; }
@@ -107,11 +108,13 @@ public:
     void setFrozen(bool frozen) override { frozen_ = frozen; }
     // The parent measured this box by the old rule: it lays out again.
     void setNoMinWidth(bool on) override {
+        if (handOff([&] { setNoMinWidth(on); })) return;
         if (on == noMinWidth_) return;
         noMinWidth_ = on;
         if (parent_) parent_->relayout();
     }
     void setNoMinHeight(bool on) override {
+        if (handOff([&] { setNoMinHeight(on); })) return;
         if (on == noMinHeight_) return;
         noMinHeight_ = on;
         if (parent_) parent_->relayout();

@@ -28,10 +28,13 @@ public:
     void recycle() override { resetButton(); }
 
     void setText(const std::u16string& text);
-    std::u16string getText() const { return text_; }
-    void addClickListener(events::IEventListener* l) { clickListeners_.push_back(l); }
-    void addAfterClickListener(events::IEventListener* l) { afterClickListeners_.push_back(l); }
-    void addPressListener(events::IEventListener* l) { pressListeners_.push_back(l); }
+    // Read on the owner thread, where the text is set.
+    std::u16string getText() const {
+        return onOwnerThread([this] { return text_; });
+    }
+    void addClickListener(events::IEventListener* l) { addListenerTo(clickListeners_, l); }
+    void addAfterClickListener(events::IEventListener* l) { addListenerTo(afterClickListeners_, l); }
+    void addPressListener(events::IEventListener* l) { addListenerTo(pressListeners_, l); }
     void setAutoRepeat(bool on) { autoRepeat_ = on; }
     void setButtonDrawer(drawer::button::IThin* drawer, bool owned);
     void setShowFocus(bool on) { showFocus_ = on; }

@@ -22,12 +22,12 @@ public:
 
     void setText(const std::u16string& text);
     std::u16string getText() const { return text_; }
-    void addCheckedListener(events::IEventListener* l) { checkedListeners_.push_back(l); }
-    void addUncheckedListener(events::IEventListener* l) { uncheckedListeners_.push_back(l); }
+    void addCheckedListener(events::IEventListener* l) { addListenerTo(checkedListeners_, l); }
+    void addUncheckedListener(events::IEventListener* l) { addListenerTo(uncheckedListeners_, l); }
     // The two further lists: told of every user change (code 1 checked, 2 unchecked), and of
     // every change, the program's included.
-    void addChangeListener(events::IEventListener* l) { changeListeners_.push_back(l); }
-    void addAnyChangeListener(events::IEventListener* l) { anyChangeListeners_.push_back(l); }
+    void addChangeListener(events::IEventListener* l) { addListenerTo(changeListeners_, l); }
+    void addAnyChangeListener(events::IEventListener* l) { addListenerTo(anyChangeListeners_, l); }
     bool isChecked() const { return checked_; }
     void setChecked(bool on);
     void setCheckedSilently(bool on);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "gui/events/Listeners.h"
 #include "gui/IFont.h"
 #include "gui/IWindow.h"
 #include "gui/drawer/Contrast.h"
@@ -77,13 +78,47 @@ const pw::Font& ComboBox::textFont() const {
     return font_ ? font_->nativeFont() : nativeFont_;
 }
 
+std::int32_t ComboBox::getItemCount() const {
+    return onOwnerThread([this] { return static_cast<std::int32_t>(items_.size()); });
+}
+
 ComboBoxItem* ComboBox::getItem(std::int32_t index) const {
-    return index >= 0 && index < getItemCount() ? items_[index] : nullptr;
+    return onOwnerThread([&]() -> ComboBoxItem* {
+        return index >= 0 && index < static_cast<std::int32_t>(items_.size()) ? items_[index]
+                                                                              : nullptr;
+    });
+}
+
+std::int32_t ComboBox::getSelectedIndex() const {
+    return onOwnerThread([this] { return selected_; });
+}
+
+ComboBoxItem* ComboBox::getSelectedItem() const {
+    return onOwnerThread([this] { return getItem(selected_); });
+}
+
+std::int32_t ComboBox::getPreviousIndex() const {
+    return onOwnerThread([this] { return previous_; });
+}
+
+ComboBoxItem* ComboBox::getPreviousItem() const {
+    return onOwnerThread([this] { return getItem(previous_); });
+}
+
+bool ComboBox::isDroppedDown() const {
+    return onOwnerThread([this] { return list_ != pw::kNoWindow; });
+}
+
+void ComboBox::addItem(ComboBoxItem* item) {
+    onOwner([&] { insertItem(getItemCount(), item); });
+}
+
+bool ComboBox::deleteSelected() {
+    return onOwnerThread([this] { return deleteItemAt(selected_); });
 }
 
 void ComboBox::fire() {
-    std::vector<events::IEventListener*> listeners = listeners_;
-    for (events::IEventListener* l : listeners) l->onEvent(eventSource(this), 0);
+    events::fireListeners(listeners_, eventSource(this), 0);
 }
 
 void ComboBox::repaintField() {
@@ -91,11 +126,12 @@ void ComboBox::repaintField() {
 }
 
 void ComboBox::addChangeListener(events::IEventListener* listener) {
-    if (listener) listeners_.push_back(listener);
+    addListenerTo(listeners_, listener);
 }
 
 void ComboBox::insertItem(std::int32_t index, ComboBoxItem* item) {
     if (!item) return;
+    if (handOff([&] { insertItem(index, item); })) return;
     index = std::clamp(index, 0, getItemCount());
     items_.insert(items_.begin() + index, item);
     if (selected_ >= index) ++selected_;
@@ -119,6 +155,9 @@ ComboBoxItem* ComboBox::removeAt(std::int32_t index, bool* wasSelected) {
 }
 
 ComboBoxItem* ComboBox::takeItemAt(std::int32_t index) {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        return onOwnerThread([&] { return takeItemAt(index); });
+    }
     if (index < 0 || index >= getItemCount()) return nullptr;
     bool wasSelected = false;
     ComboBoxItem* item = removeAt(index, &wasSelected);
@@ -127,11 +166,17 @@ ComboBoxItem* ComboBox::takeItemAt(std::int32_t index) {
 }
 
 bool ComboBox::takeItem(ComboBoxItem* item) {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        return onOwnerThread([&] { return takeItem(item); });
+    }
     auto it = std::find(items_.begin(), items_.end(), item);
     return it != items_.end() && takeItemAt(static_cast<std::int32_t>(it - items_.begin()));
 }
 
 bool ComboBox::deleteItemAt(std::int32_t index) {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        return onOwnerThread([&] { return deleteItemAt(index); });
+    }
     if (index < 0 || index >= getItemCount()) return false;
     bool wasSelected = false;
     ComboBoxItem* item = removeAt(index, &wasSelected);
@@ -148,11 +193,17 @@ bool ComboBox::deleteItemAt(std::int32_t index) {
 }
 
 bool ComboBox::deleteItem(ComboBoxItem* item) {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        return onOwnerThread([&] { return deleteItem(item); });
+    }
     auto it = std::find(items_.begin(), items_.end(), item);
     return it != items_.end() && deleteItemAt(static_cast<std::int32_t>(it - items_.begin()));
 }
 
 bool ComboBox::deleteItemByValue(const void* value) {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        return onOwnerThread([&] { return deleteItemByValue(value); });
+    }
     for (std::int32_t i = 0; i < getItemCount(); ++i) {
         if (items_[i]->getValue() == value) return deleteItemAt(i);
     }
@@ -160,6 +211,7 @@ bool ComboBox::deleteItemByValue(const void* value) {
 }
 
 void ComboBox::select(std::int32_t index, bool notify) {
+    if (handOff([&] { select(index, notify); })) return;
     if (items_.empty()) {
         selected_ = -1;  // nothing to select, nothing to tell
         return;
@@ -173,6 +225,9 @@ void ComboBox::select(std::int32_t index, bool notify) {
 }
 
 bool ComboBox::selectByValue(const void* value, bool notify) {
+    if (native_ != pw::kNoWindow && !pw::isOwnerThread(native_)) {
+        return onOwnerThread([&] { return selectByValue(value, notify); });
+    }
     for (std::int32_t i = 0; i < getItemCount(); ++i) {
         if (items_[i]->getValue() == value) {
             select(i, notify);
@@ -185,7 +240,10 @@ bool ComboBox::selectByValue(const void* value, bool notify) {
 bool ComboBox::dropDown() {
     if (native_ == pw::kNoWindow || items_.empty() || list_ != pw::kNoWindow) return false;
     if (!pw::isOwnerThread(native_)) {
-        return pw::callOnOwner(native_, [this]() -> pw::Result { return dropDown() ? 1 : 0; }) != 0;
+        // Only on the owner thread: a window gone meanwhile drops nothing down.
+        return pw::callOnOwner(native_, [this]() -> pw::Result {
+                   return pw::isOwnerThread(native_) && dropDown() ? 1 : 0;
+               }) != 0;
     }
     ComboList list(this);
     list.setHot(std::max(selected_, 0));

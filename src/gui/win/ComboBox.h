@@ -22,28 +22,30 @@ public:
     void release() override { thread::Pooled<ComboBox>::release(); }
     void recycle() override { resetComboBox(); }
 
-    std::int32_t getItemCount() const override { return static_cast<std::int32_t>(items_.size()); }
+    // Every operation runs on the owner thread (the caller waits), where the list is painted
+    // and dropped down: any thread may call them.
+    std::int32_t getItemCount() const override;
     combobox::ComboBoxItem* getItem(std::int32_t index) const override;
-    void addItem(combobox::ComboBoxItem* item) override { insertItem(getItemCount(), item); }
+    void addItem(combobox::ComboBoxItem* item) override;
     void insertItem(std::int32_t index, combobox::ComboBoxItem* item) override;
     bool takeItem(combobox::ComboBoxItem* item) override;
     combobox::ComboBoxItem* takeItemAt(std::int32_t index) override;
     bool deleteItem(combobox::ComboBoxItem* item) override;
     bool deleteItemAt(std::int32_t index) override;
     bool deleteItemByValue(const void* value) override;
-    bool deleteSelected() override { return deleteItemAt(selected_); }
+    bool deleteSelected() override;
     void select(std::int32_t index, bool notify) override;
     bool selectByValue(const void* value, bool notify) override;
-    std::int32_t getSelectedIndex() const override { return selected_; }
-    combobox::ComboBoxItem* getSelectedItem() const override { return getItem(selected_); }
-    std::int32_t getPreviousIndex() const override { return previous_; }
-    combobox::ComboBoxItem* getPreviousItem() const override { return getItem(previous_); }
+    std::int32_t getSelectedIndex() const override;
+    combobox::ComboBoxItem* getSelectedItem() const override;
+    std::int32_t getPreviousIndex() const override;
+    combobox::ComboBoxItem* getPreviousItem() const override;
     void addChangeListener(events::IEventListener* listener) override;
 
     // Opens the list below the field (above when it does not fit) and waits on the owner thread
     // until an item is chosen (selected with notification) or the list is cancelled.
     bool dropDown();
-    bool isDroppedDown() const { return list_ != platform::window::kNoWindow; }
+    bool isDroppedDown() const;
     const platform::window::Font& textFont() const;
     // The guard against reopening by the press that closed the list (tests set its clock).
     ReopenGuard& reopenGuard() { return reopen_; }

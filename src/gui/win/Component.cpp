@@ -8,6 +8,7 @@
 #include "gui/IWindow.h"
 #include "gui/drawer/Skinner.h"
 #include "lang/Localizer.h"
+#include "platform/window/Popup.h"
 
 namespace pw = platform::window;
 
@@ -197,7 +198,9 @@ std::int32_t Component::getMaxHeight() const {
     return std::max(minHeight_, naturalHeight_);
 }
 
+// Shown, hidden, enabled and disabled on the owner thread, which paints and lays out.
 void Component::setVisible(bool show, bool relayout) {
+    if (handOff([&] { setVisible(show, relayout); })) return;
     shown_ = show;
     if (native_ != pw::kNoWindow) pw::show(native_, show);
     if (relayout && parent_) parent_->relayout();
@@ -209,6 +212,7 @@ bool Component::isEnabled() const {
 }
 
 void Component::setEnabled(bool enable) {
+    if (handOff([&] { setEnabled(enable); })) return;
     enabled_ = enable;
     if (native_ != pw::kNoWindow) pw::enable(native_, enable);
 }
@@ -376,13 +380,22 @@ void Component::paint(pw::Canvas& canvas, pw::Rect area) {
 bool Component::handOff(const std::function<void()>& work) {
     pw::Handle native = native_;
     if (native == pw::kNoWindow || pw::isOwnerThread(native)) return false;
-    if (pw::send(native, kMsgRun, reinterpret_cast<pw::WParam>(&work)) != 0) return true;
-    // Not delivered: the native window went with its top-level window, whose thread may have
-    // ended too. Nothing would ever run the work there, so the component forgets the dead
-    // window and the caller does the work itself (a release after the window's end).
-    if (pw::isWindow(native)) return true;
-    forgetNative();
-    return false;
+    pw::callOnOwner(native, [&]() -> pw::Result {
+        // Run on the caller: the native window went with its top-level window, whose thread
+        // may have ended too. The component forgets the dead window, so that the work (which
+        // asks handOff again) is done here (a release after the window's end).
+        if (!pw::isOwnerThread(native)) forgetNative();
+        work();
+        return 1;
+    });
+    return true;
+}
+
+void Component::addListenerTo(std::vector<events::IEventListener*>& list,
+                              events::IEventListener* listener) {
+    if (!listener) return;
+    if (handOff([&] { addListenerTo(list, listener); })) return;
+    list.push_back(listener);
 }
 
 pw::Result Component::forwardToParent(std::uint32_t message, pw::WParam wparam, pw::LParam lparam) {

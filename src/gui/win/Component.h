@@ -9,6 +9,7 @@
 #include "gui/IComponent.h"
 #include "gui/win/Messages.h"
 #include "platform/window/Picture.h"
+#include "platform/window/Popup.h"
 #include "platform/window/Window.h"
 
 namespace s::lang {
@@ -189,9 +190,21 @@ protected:
     platform::window::Result forwardToParent(std::uint32_t message, platform::window::WParam wparam,
                                              platform::window::LParam lparam);
     // When the component is attached and the caller is not its owner thread, runs `work` on
-    // the owner thread while the caller waits, and answers true; otherwise answers false and
-    // the caller does the work itself.
+    // the owner thread through the window layer's hand-off (callOnOwner) while the caller
+    // waits, and answers true; otherwise answers false and the caller does the work itself.
+    // `work` calls the operation again, which then finds itself on the right thread.
     bool handOff(const std::function<void()>& work);
+    // Runs `work` on the owner thread (on the caller when there is none) while the caller waits.
+    void onOwner(const std::function<void()>& work) {
+        if (!handOff(work)) work();
+    }
+    // The value `read` answers on the owner thread (on the caller when there is none).
+    template <typename Read>
+    auto onOwnerThread(const Read& read) const -> decltype(read());
+    // Adds a listener to one of the component's lists on its owner thread, where the lists
+    // are fired; a null listener is ignored.
+    void addListenerTo(std::vector<events::IEventListener*>& list,
+                       events::IEventListener* listener);
     std::int32_t parentClientWidth() const;
     std::int32_t parentClientHeight() const;
 
@@ -221,5 +234,21 @@ private:
     drawer::Skinner* followedSkinner_ = nullptr;
     bool enabled_ = true;
 };
+
+template <typename Read>
+auto Component::onOwnerThread(const Read& read) const -> decltype(read()) {
+    platform::window::Handle native = native_;
+    if (native == platform::window::kNoWindow || platform::window::isOwnerThread(native)) {
+        return read();
+    }
+    decltype(read()) value{};
+    platform::window::callOnOwner(native, [&]() -> platform::window::Result {
+        // Run on the caller: the window is gone, and so is the component's part in it.
+        if (!platform::window::isOwnerThread(native)) const_cast<Component*>(this)->forgetNative();
+        value = read();
+        return 1;
+    });
+    return value;
+}
 
 }  // namespace s::gui::win

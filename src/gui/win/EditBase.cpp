@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "gui/events/Listeners.h"
 #include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
@@ -68,11 +69,11 @@ void EditBase::setFont(IFont* font) {
 }
 
 void EditBase::addChangeListener(events::IEventListener* listener) {
-    if (listener) changeListeners_.push_back(listener);
+    addListenerTo(changeListeners_, listener);
 }
 
 void EditBase::addNotifyListener(events::IEventListener* listener) {
-    if (listener) notifyListeners_.push_back(listener);
+    addListenerTo(notifyListeners_, listener);
 }
 
 void EditBase::selectAll() {
@@ -166,8 +167,7 @@ void EditBase::onEvent(void* source, std::int32_t code) {
 }
 
 void EditBase::fire(const std::vector<events::IEventListener*>& listeners, std::int32_t code) {
-    std::vector<events::IEventListener*> copy = listeners;  // a listener may add another
-    for (events::IEventListener* l : copy) l->onEvent(eventSource(this), code);
+    events::fireListeners(listeners, eventSource(this), code);
 }
 
 pw::Result EditBase::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,

@@ -99,6 +99,7 @@ void GroupBox::setTitleColour(std::int32_t red, std::int32_t green, std::int32_t
 }
 
 void GroupBox::setEnabled(bool enable) {
+    if (handOff([&] { setEnabled(enable); })) return;
     Component::setEnabled(enable);
     if (tracksEnabled_ && content_box_) content_box_->setEnabled(enable);
 }

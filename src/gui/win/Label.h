@@ -35,7 +35,7 @@ public:
     void setStateFonts(bool on);
     // Opened on a click when it is an http, https or mailto address.
     void setLinkTarget(const std::u16string& target) { linkTarget_ = target; }
-    void addClickListener(events::IEventListener* listener) { clickListeners_.push_back(listener); }
+    void addClickListener(events::IEventListener* listener) { addListenerTo(clickListeners_, listener); }
     IFont* getDisabledFont();
     IFont* getHoveredFont();
     IFont* getPressedFont();

@@ -288,7 +288,7 @@ bool MenuEx::setItemText(std::int32_t command, const std::u16string& text) {
 }
 
 void MenuEx::addCommandListener(events::IEventListener* listener) {
-    if (listener) commandListeners_.push_back(listener);
+    addListenerTo(commandListeners_, listener);
 }
 
 void MenuEx::choose(MenuItem* item) {
@@ -314,11 +314,11 @@ bool MenuEx::chooseCommand(std::int32_t command) {
 }
 
 void MenuEx::addRefreshListener(events::IEventListener* listener) {
-    if (listener) refreshListeners_.push_back(listener);
+    addListenerTo(refreshListeners_, listener);
 }
 
 void MenuEx::addPopupOpenedListener(events::IEventListener* listener) {
-    if (listener) openedListeners_.push_back(listener);
+    addListenerTo(openedListeners_, listener);
 }
 
 void MenuEx::setLanguagePack(lang::Localizer* pack) {

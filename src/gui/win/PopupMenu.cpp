@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "gui/events/Listeners.h"
 #include "gui/IWindow.h"
 #include "gui/drawer/Contrast.h"
 #include "gui/win/Component.h"
@@ -428,8 +429,7 @@ void PopupMenu::addCommandListener(events::IEventListener* listener) {
 
 void PopupMenu::choose(MenuItem* item) {
     chosen_ = item;
-    std::vector<events::IEventListener*> listeners = listeners_;
-    for (events::IEventListener* l : listeners) l->onEvent(static_cast<IPopupMenu*>(this), 0);
+    events::fireListeners(listeners_, static_cast<IPopupMenu*>(this), 0);
 }
 
 MenuItem* PopupMenu::getItem(std::int32_t position) const {
@@ -447,8 +447,9 @@ bool PopupMenu::showAt(std::int32_t x, std::int32_t y, pw::Handle owner) {
 bool PopupMenu::track(std::int32_t x, std::int32_t y, bool above, std::int32_t flipHeight,
                       pw::Handle owner) {
     if (!pw::isOwnerThread(owner)) {
+        // Only on the owner thread: a window gone meanwhile shows nothing.
         return pw::callOnOwner(owner, [&]() -> pw::Result {
-                   return track(x, y, above, flipHeight, owner) ? 1 : 0;
+                   return pw::isOwnerThread(owner) && track(x, y, above, flipHeight, owner) ? 1 : 0;
                }) != 0;
     }
     if (items_.empty()) return false;

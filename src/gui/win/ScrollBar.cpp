@@ -53,6 +53,7 @@ std::int32_t ScrollBar::getMaxHeight() const {
 }
 
 void ScrollBar::setVisible(bool show, bool relayout) {
+    if (handOff([&] { setVisible(show, relayout); })) return;
     Component::setVisible(show, relayout);
     if (!show) setPosition(-10000, 10000);
 }

@@ -60,7 +60,7 @@ public:
     void setFrozen(bool on) override;
     void setDragScroll(bool on) { dragScroll_ = on; }
     void addWheelListener(events::IEventListener* listener) {
-        scrollWheelListeners_.push_back(listener);
+        addListenerTo(scrollWheelListeners_, listener);
     }
     // Recomputes both axes (after a layout and after the content changed).
     void updateBars();

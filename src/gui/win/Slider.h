@@ -22,7 +22,7 @@ public:
     std::int32_t getPosition() const { return position_; }
     void setVertical(bool on) { vertical_ = on; }
     // Code 1 on every change the user makes.
-    void addChangeListener(events::IEventListener* l) { listeners_.push_back(l); }
+    void addChangeListener(events::IEventListener* l) { addListenerTo(listeners_, l); }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,

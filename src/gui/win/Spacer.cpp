@@ -63,6 +63,7 @@ std::int32_t Spacer::getMaxHeight() const {
 }
 
 void Spacer::setVisible(bool show, bool relayout) {
+    if (handOff([&] { setVisible(show, relayout); })) return;
     Component::setVisible(show, false);
     if (!show) {
         setPosition(-10000, 10000);

@@ -108,10 +108,4 @@ drawer::text::TextFormat TextComponent::formatOf(const IFont* font) const {
     return format;
 }
 
-void fireListeners(const std::vector<events::IEventListener*>& listeners, void* source,
-                   std::int32_t code) {
-    std::vector<events::IEventListener*> copy = listeners;
-    for (events::IEventListener* l : copy) l->onEvent(source, code);
-}
-
 }  // namespace s::gui::win

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui/drawer/text/IBasic.h"
+#include "gui/events/Listeners.h"
 #include "gui/win/Component.h"
 #include "gui/win/Font.h"
 #include "gui/win/FontOperations.h"
@@ -59,8 +60,6 @@ protected:
     Font* ownFont_;
 };
 
-// Fires code to a copy of the listeners (a listener may add listeners).
-void fireListeners(const std::vector<events::IEventListener*>& listeners, void* source,
-                   std::int32_t code);
+using events::fireListeners;
 
 }  // namespace s::gui::win

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "gui/events/Listeners.h"
 #include "app/IAppWindow.h"
 #include "gui/IMenuEx.h"
 #include "gui/IPopupMenu.h"
@@ -17,6 +18,7 @@
 #include "gui/win/MessageBoxW.h"
 #include "lang/Localizer.h"
 #include "platform/window/MessageBox.h"
+#include "platform/window/Popup.h"
 
 namespace pw = platform::window;
 
@@ -115,12 +117,11 @@ bool Window::isOwnerThread() const {
 }
 
 void Window::onOwner(const std::function<void()>& work) const {
-    if (native_ == pw::kNoWindow) return;
-    if (pw::isOwnerThread(native_)) {
+    // Without a native window (or after it) the work is done on the caller.
+    pw::callOnOwner(native_, [&]() -> pw::Result {
         work();
-        return;
-    }
-    pw::send(native_, kMsgRunOnOwner, reinterpret_cast<pw::WParam>(&work));
+        return 1;
+    });
 }
 
 void Window::onEvent(void* source, std::int32_t code) {
@@ -134,15 +135,12 @@ void Window::onEvent(void* source, std::int32_t code) {
 
 void Window::listen(std::int32_t code, events::IEventListener* listener) {
     onOwner([&] { listeners_[code].push_back(listener); });
-    if (native_ == pw::kNoWindow) listeners_[code].push_back(listener);
 }
 
 void Window::fire(std::int32_t code) {
     auto it = listeners_.find(code);
     if (it == listeners_.end()) return;
-    // A listener may add listeners; walk a copy.
-    std::vector<events::IEventListener*> copy = it->second;
-    for (events::IEventListener* l : copy) l->onEvent(eventSource(this), code);
+    events::fireListeners(it->second, eventSource(this), code);
 }
 
 // ---- tree -----------------------------------------------------------------------------------
@@ -716,7 +714,6 @@ void Window::setSkinner(drawer::Skinner* skinner) {
         if (skinner) skinner->registerListener(this);
         takeSkin();
     });
-    if (native_ == pw::kNoWindow) skinner_ = skinner;
 }
 
 void Window::takeSkin() {
@@ -752,7 +749,6 @@ void Window::setContextMenu(IPopupMenu* menu, IWindow* owner) {
         contextMenu_ = menu;
         contextOwner_ = owner;
     });
-    if (native_ == pw::kNoWindow) contextMenu_ = menu, contextOwner_ = owner;
 }
 
 void Window::rightDown() {

@@ -132,7 +132,14 @@ bool runModalLoop(const std::function<bool()>& done) {
 }
 
 Result callOnOwner(Handle window, const std::function<Result()>& work) {
-    return runOnOwner(window, work);
+    // `ran` is written on the owner thread before the send returns (the send's handshake
+    // orders it); unset, the window or its thread was gone and the caller does the work.
+    bool ran = false;
+    Result result = runOnOwner(window, [&]() -> Result {
+        ran = true;
+        return work();
+    });
+    return ran ? result : work();
 }
 
 }  // namespace platform::window

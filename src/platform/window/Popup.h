@@ -38,8 +38,9 @@ std::vector<Handle> openPopups();
 // loop ends as well.
 bool runModalLoop(const std::function<bool()>& done);
 
-// Runs work on the window's thread (directly when already there) and answers its result; 0 when
-// the window or its thread is gone.
+// The one hand-off to a window's thread: runs work there (directly when already there) while the
+// caller waits, and answers its result. When the window or its thread is gone, the work runs on
+// the caller (there is no other thread left to touch what it changes).
 Result callOnOwner(Handle window, const std::function<Result()>& work);
 
 }  // namespace platform::window
