@@ -217,6 +217,7 @@ int Program::runWindow(const std::string& file, int action, const std::string& c
     if (!opened) {
         std::fputs("veritome: the window could not be made on this display.\n", stderr);
         signals.uninstall();
+        endCloseWatch();
         settings->release();
         base->release();
         skinner->release();
@@ -225,6 +226,7 @@ int Program::runWindow(const std::string& file, int action, const std::string& c
 
     // 8. The settings written (in one transaction), everything given back.
     signals.uninstall();
+    endCloseWatch();
     {
         platform::store::Registry::Batch exitWrites;
         settings->release();
@@ -264,8 +266,31 @@ bool Program::onSecondStart(const std::string& file) {
 
 void Program::onCloseSignal() {
     std::lock_guard<std::mutex> hold(lock_);
+    if (++closeSignals_ > 1) exitNow();
     requests_.close = true;
+    if (!closeLimit_.joinable()) closeLimit_ = std::thread([this] { watchCloseLimit(); });
     changed_.notify_all();
+}
+
+void Program::watchCloseLimit() {
+    std::unique_lock<std::mutex> hold(lock_);
+    if (changed_.wait_for(hold, kCloseLimit, [&] { return !serving_; })) return;
+    exitNow();
+}
+
+void Program::endCloseWatch() {
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        serving_ = false;
+        changed_.notify_all();
+    }
+    if (closeLimit_.joinable()) closeLimit_.join();
+}
+
+void Program::exitNow() {
+    platform::store::Registry::instance().writeNow(static_cast<int>(kSettleMs));
+    std::fflush(nullptr);
+    std::_Exit(kOk);
 }
 
 void Program::CloseWatch::onEvent(void*, std::int32_t) {
@@ -312,7 +337,7 @@ void Program::serve(MainFrame* frame, bool dropped, const std::string& next) {
             taken_ = asked_;
             changed_.notify_all();
         }
-        if (requests.close) window->close();
+        if (requests.close) window->closeOverModal();
         if (requests.raise) raise(window);
         for (std::string& file : requests.files) waiting.push_back(std::move(file));
         // One file at a time, when the window is free: no run, no box over it.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "gui/events/IEventListener.h"
@@ -72,8 +73,17 @@ private:
     // From the instance listener: raise the window and take file (absolute; may be empty).
     // Returns once the main thread has taken the request (true), or gave up waiting (false).
     bool onSecondStart(const std::string& file);
-    // From the signal watcher: close the window as its close button does.
+    // From the signal watcher: close the window as its close button does, ending the About
+    // window and open boxes first (as their Close or Cancel). A second signal, or a close not
+    // carried out within kCloseLimit, ends the process at once (exitNow).
     void onCloseSignal();
+    static constexpr std::chrono::seconds kCloseLimit{5};
+    // Ends the process after a best-effort settings write, without waiting for anything else.
+    [[noreturn]] static void exitNow();
+    // The close limit's watch: ends the process unless serving ended in time.
+    void watchCloseLimit();
+    // Stops the watch (serving has ended) and waits for it.
+    void endCloseWatch();
     // Serves requests on the main thread until the window has been closed; dropped: a FILE of
     // the command line was dropped. Files handed over while the window is busy (a run, a box)
     // wait for it in order.
@@ -97,6 +107,8 @@ private:
     bool closeSeen_ = false;
     bool serving_ = true;
     CloseWatch closeWatch_{this};
+    int closeSignals_ = 0;
+    std::thread closeLimit_;
 };
 
 }  // namespace veritome

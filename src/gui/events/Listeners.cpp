@@ -3,8 +3,7 @@
 
 namespace s::gui::events {
 
-void fireListeners(const std::vector<IEventListener*>& listeners, void* source,
-                   std::int32_t code) {
+void fireListeners(const std::vector<IEventListener*>& listeners, void* source, std::int32_t code) {
     const std::vector<IEventListener*> copy = listeners;
     for (IEventListener* l : copy) l->onEvent(source, code);
 }

@@ -7,11 +7,11 @@
 #include <mutex>
 #include <string>
 
-#include "gui/events/Listeners.h"
 #include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/drawer/border/IBorder.h"
+#include "gui/events/Listeners.h"
 #include "gui/layout/FlowH.h"
 #include "str/strarray/StrArray.h"
 

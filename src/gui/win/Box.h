@@ -50,8 +50,12 @@ public:
     ILayoutManager* getLayoutManager() const override;
     void setLayoutManager(ILayoutManager* manager) override { manager_ = manager; }
     // Gaps and alignments change on the owner thread, which lays out with them.
-    void setHorizontalGap(std::int32_t gap) override { onOwner([&] { hGap_ = gap; }); }
-    void setVerticalGap(std::int32_t gap) override { onOwner([&] { vGap_ = gap; }); }
+    void setHorizontalGap(std::int32_t gap) override {
+        onOwner([&] { hGap_ = gap; });
+    }
+    void setVerticalGap(std::int32_t gap) override {
+        onOwner([&] { vGap_ = gap; });
+    }
     void setMarginLeft(std::int32_t m) override;
     void setMarginRight(std::int32_t m) override;
     void setMarginTop(std::int32_t m) override;
@@ -59,12 +63,24 @@ public:
     void setMarginsHorizontal(std::int32_t m) override;
     void setMarginsVertical(std::int32_t m) override;
     void setMargins(std::int32_t m) override;
-    void alignTop() override { onOwner([&] { vAlign_ = layout::kStart; }); }
-    void alignMiddle() override { onOwner([&] { vAlign_ = layout::kCentre; }); }
-    void alignBottom() override { onOwner([&] { vAlign_ = layout::kEnd; }); }
-    void alignLeft() override { onOwner([&] { hAlign_ = layout::kStart; }); }
-    void alignCentre() override { onOwner([&] { hAlign_ = layout::kCentre; }); }
-    void alignRight() override { onOwner([&] { hAlign_ = layout::kEnd; }); }
+    void alignTop() override {
+        onOwner([&] { vAlign_ = layout::kStart; });
+    }
+    void alignMiddle() override {
+        onOwner([&] { vAlign_ = layout::kCentre; });
+    }
+    void alignBottom() override {
+        onOwner([&] { vAlign_ = layout::kEnd; });
+    }
+    void alignLeft() override {
+        onOwner([&] { hAlign_ = layout::kStart; });
+    }
+    void alignCentre() override {
+        onOwner([&] { hAlign_ = layout::kCentre; });
+    }
+    void alignRight() override {
+        onOwner([&] { hAlign_ = layout::kEnd; });
+    }
     std::int32_t getLayoutKind() const override { return kind_; }
     void layoutRow() override { kind_ = layout::kRow; }
     void layoutColumn() override { kind_ = layout::kColumn; }
@@ -75,7 +91,9 @@ public:
     void setPercentHeight(std::int32_t percent, bool relayout) override;
     void setFixedWidth(std::int32_t width, bool relayout) override;
     void setFixedHeight(std::int32_t height, bool relayout) override;
-    void setMinWidth(std::int32_t width) override { onOwner([&] { minWidthFloor_ = width; }); }
+    void setMinWidth(std::int32_t width) override {
+        onOwner([&] { minWidthFloor_ = width; });
+    }
     void setAcceptDroppedFiles(bool accept) override;
     void addDropListener(events::IEventListener* listener) override {
         addListenerTo(dropListeners_, listener);

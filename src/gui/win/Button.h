@@ -33,7 +33,9 @@ public:
         return onOwnerThread([this] { return text_; });
     }
     void addClickListener(events::IEventListener* l) { addListenerTo(clickListeners_, l); }
-    void addAfterClickListener(events::IEventListener* l) { addListenerTo(afterClickListeners_, l); }
+    void addAfterClickListener(events::IEventListener* l) {
+        addListenerTo(afterClickListeners_, l);
+    }
     void addPressListener(events::IEventListener* l) { addListenerTo(pressListeners_, l); }
     void setAutoRepeat(bool on) { autoRepeat_ = on; }
     void setButtonDrawer(drawer::button::IThin* drawer, bool owned);

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "gui/events/Listeners.h"
 #include "gui/IFont.h"
 #include "gui/IWindow.h"
 #include "gui/drawer/Contrast.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
+#include "gui/events/Listeners.h"
 #include "gui/win/ListPopup.h"
 #include "gui/win/ModalGuard.h"
 #include "platform/window/Messages.h"
@@ -249,8 +249,8 @@ bool ComboBox::dropDown() {
     list.setHot(std::max(selected_, 0));
     std::int32_t rows = std::min(getItemCount(), kVisibleRows);
     pw::Rect field = pw::screenRect(native_);
-    pw::Rect at =
-        pw::popupRect({field.x, field.bottom()}, {field.width, rows * kRowHeight + 2}, field.height);
+    pw::Rect at = pw::popupRect({field.x, field.bottom()}, {field.width, rows * kRowHeight + 2},
+                                field.height);
     // The list's loop is one of the window's modal loops; ending them all closes the list.
     ModalGuard::Scope modal(modalGuardOf(native_), [] { pw::closePopups(); });
     if (!list.open(kListClass, native_, at)) return false;

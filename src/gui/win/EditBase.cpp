@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "gui/events/Listeners.h"
 #include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
+#include "gui/events/Listeners.h"
 #include "platform/window/Edit.h"
 
 namespace pw = platform::window;

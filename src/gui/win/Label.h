@@ -35,7 +35,9 @@ public:
     void setStateFonts(bool on);
     // Opened on a click when it is an http, https or mailto address.
     void setLinkTarget(const std::u16string& target) { linkTarget_ = target; }
-    void addClickListener(events::IEventListener* listener) { addListenerTo(clickListeners_, listener); }
+    void addClickListener(events::IEventListener* listener) {
+        addListenerTo(clickListeners_, listener);
+    }
     IFont* getDisabledFont();
     IFont* getHoveredFont();
     IFont* getPressedFont();

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "gui/events/Listeners.h"
 #include "gui/IWindow.h"
 #include "gui/drawer/Contrast.h"
+#include "gui/events/Listeners.h"
 #include "gui/win/Component.h"
 #include "gui/win/ListPopup.h"
 #include "gui/win/ModalGuard.h"
@@ -129,12 +129,11 @@ void MenuWindow::paintRow(pw::Canvas& c, std::int32_t row, pw::Rect r, bool hot,
     }
     if (hot) c.fillRect(r, colours.highlight);
     // A skin's text colour is kept only where it stands out from the face beneath.
-    pw::Colour ink =
-        !item->isEnabled()
-            ? drawer::Contrast::dimmed(drawer::Contrast::readable(colours.text, colours.face),
-                                       colours.face)
-        : hot ? drawer::Contrast::readable(colours.highlightText, colours.highlight)
-              : drawer::Contrast::readable(colours.text, colours.face);
+    pw::Colour ink = !item->isEnabled()
+                         ? drawer::Contrast::dimmed(
+                               drawer::Contrast::readable(colours.text, colours.face), colours.face)
+                     : hot ? drawer::Contrast::readable(colours.highlightText, colours.highlight)
+                           : drawer::Contrast::readable(colours.text, colours.face);
     pw::Font font = menuFont();
     pw::Rect mark{r.x, r.y, kMarkColumn, r.height};
     if (item->isChecked()) {

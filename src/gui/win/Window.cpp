@@ -7,12 +7,12 @@
 #include <mutex>
 #include <thread>
 
-#include "gui/events/Listeners.h"
 #include "app/IAppWindow.h"
 #include "gui/IMenuEx.h"
 #include "gui/IPopupMenu.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/drawer/window/IThin.h"
+#include "gui/events/Listeners.h"
 #include "gui/layout/Vertical.h"
 #include "gui/win/Button.h"
 #include "gui/win/MessageBoxW.h"

@@ -242,6 +242,19 @@ TEST_F(ProgramOnDisplay, SignalsCloseTheWindowLikeItsCloseButton) {
     }
 }
 
+// A close signal while a box is open over the window closes the box (as its Close) and then
+// the window as its close button does; a second signal ends the program at once.
+TEST_F(ProgramOnDisplay, ACloseSignalEndsAnOpenBoxAndTheProgram) {
+    for (int signals : {1, 2}) {
+        auto p = start({(dir / "missing.txt").string()});
+        // The failure box over the main window: two windows of the program.
+        ASSERT_TRUE(waitFor([] { return windowsOfClass(kClass).size() >= 2; }, 10s)) << p->err();
+        for (int i = 0; i < signals; ++i) p->signal(SIGTERM);
+        EXPECT_EQ(p->wait(10s), 0) << signals << " signals: " << p->err();
+        ASSERT_TRUE(waitFor([] { return windowsOfClass(kClass).empty(); }, 5s));
+    }
+}
+
 TEST_F(ProgramOnDisplay, SecondStartRaisesTheMinimisedWindowAndEnds) {
     auto first = start();
     const unsigned long w = waitForWindow(kClass, 10s);
