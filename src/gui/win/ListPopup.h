@@ -116,7 +116,11 @@ public:
     void closed();
     // A press now is the one that closed the popup.
     bool holds() const;
-    void reset() { closed_ = false; }
+    // Back to new (pool recycling): no close remembered, the system clock.
+    void reset() {
+        closed_ = false;
+        clock_ = nullptr;
+    }
 
 private:
     std::int64_t now() const;
