@@ -87,7 +87,8 @@ TEST_F(DialogWindow, DropShowsTheCodesOfAFileWithAnOddNameAndTheSummaryOfTheCli)
     EXPECT_EQ(text(Row::Size), u"3");
     EXPECT_EQ(text(Row::FileName).substr(0, 3), u"\u4E2D\u6587-");
     EXPECT_EQ(text(Row::Sha2_256), u"");  // not ticked
-    EXPECT_EQ(lf(text(Row::Summary)), withoutAccessed(cli("'" + file.string() + "'")));
+    EXPECT_EQ(lf(text(Row::Summary)),
+              withoutAccessed(cli(std::string("'").append(file.string()).append("'"))));
     EXPECT_TRUE(takeMessages().empty());
     // The byte that is not UTF-8 reaches other programs as U+FFFD, as Ctrl+C in the field
     // copies it, never raw.
@@ -359,7 +360,8 @@ TEST_F(DialogWindow, AFileThatCannotBeHashedGetsAMessageNamingIt) {
         const std::vector<std::u16string> messages = takeMessages();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].rfind(u"The file could not be hashed.", 0), 0u) << utf8(messages[0]);
-        EXPECT_NE(messages[0].find(u"\"" + u16(c.path.filename().string()) + u"\""),
+        EXPECT_NE(messages[0].find(
+                      std::u16string(u"\"").append(u16(c.path.filename().string())).append(u"\"")),
                   std::u16string::npos)
             << utf8(messages[0]);
         EXPECT_EQ(messages[0].substr(messages[0].rfind(u"\r\n") + 2), c.reason)
