@@ -2,7 +2,6 @@
 #include "Cli.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -14,6 +13,7 @@
 #include "InterruptibleInput.h"
 #include "LineReader.h"
 #include "TerminalName.h"
+#include "file/gui/dialogs/filehash/ChecksumLine.h"
 #include "file/gui/dialogs/filehash/ChecksumListReader.h"
 #include "file/gui/dialogs/filehash/EnteredCode.h"
 #include "file/gui/dialogs/filehash/FolderWalk.h"
@@ -33,17 +33,6 @@ constexpr fh::Row kFactRows[5] = {fh::Row::FileName, fh::Row::Size, fh::Row::Cre
 
 // Results of one checked line.
 enum CheckResult { kMatched, kMismatched, kUnreadable, kSkipped };
-
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string plural(std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -323,7 +312,7 @@ int Cli::verify(const CliOptions& options) {
                                    view.verifyText(fh::VerifyField::FileName));
         std::fputs(summary.c_str(), out_);
         std::fflush(out_);
-        bool same = sameIgnoringCase(code, view.verifyText(fh::VerifyField::ComputedCode));
+        bool same = fh::ChecksumLine::sameCode(code, view.verifyText(fh::VerifyField::ComputedCode));
         if (!same && status == kOk) status = kDifferent;
     }
     return cancelled() ? kInterrupted : status;
@@ -445,7 +434,7 @@ int Cli::checkOne(const CliOptions& options, const std::string& sumFile) {
             return;
         }
         std::string code = view.rowText(fh::codeRow(entry.algorithm));
-        bool same = sameIgnoringCase(code, entry.hex);
+        bool same = fh::ChecksumLine::sameCode(code, entry.hex);
         piece->result = same ? kMatched : kMismatched;
         if (!same || !options.quiet) {
             piece->out = terminalCheckLine(entry.name, same ? "OK" : "FAILED") + "\n";

@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "file/gui/dialogs/filehash/ChecksumLine.h"
 #include "file/gui/dialogs/filehash/ChecksumListReader.h"
 #include "file/gui/dialogs/filehash/FileCodes.h"
 #include "platform/AtomicFile.h"
@@ -12,17 +13,6 @@
 namespace s::file::gui::dialogs::filehash {
 
 namespace {
-
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string folderOf(const std::string& path) {
     std::size_t slash = path.rfind('/');
@@ -116,7 +106,7 @@ CheckCounts ChecksumCheck::run(const std::atomic<bool>* cancel, const Batch& bat
         file.reason = code.reason;
         switch (code.status) {
             case FileCode::Status::Done:
-                file.status = sameIgnoringCase(code.hex, entries_[i].hex) ? CheckStatus::Ok
+                file.status = ChecksumLine::sameCode(code.hex, entries_[i].hex) ? CheckStatus::Ok
                                                                           : CheckStatus::Failed;
                 break;
             case FileCode::Status::Missing:

@@ -89,6 +89,14 @@ bool parseSfv(std::string_view line, ChecksumEntry* entry) {
 
 }  // namespace
 
+bool ChecksumLine::sameCode(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
 bool ChecksumLine::isHex(std::string_view text) {
     if (text.empty()) return false;
     for (char c : text) {

@@ -33,6 +33,8 @@ public:
     static const char* tagOf(int algorithm);
     // True when text is one or more hexadecimal digits.
     static bool isHex(std::string_view text);
+    // True when two codes are the same, upper and lower case taken as one.
+    static bool sameCode(std::string_view a, std::string_view b);
 
     // "HEX  NAME" as checksum tools write it.
     static std::string format(const std::string& hex, const std::string& name);
