@@ -4,6 +4,7 @@
 
 #include "gui/drawer/window/win/Thin.h"
 #include "gui/win/TopWindow.h"
+#include "platform/window/Popup.h"
 
 namespace s::gui::testing {
 namespace {
@@ -47,11 +48,18 @@ TEST_F(TopWindow, RoundedFrameShapesTheWindowUnlessMaximised) {
     window->restore();
     EXPECT_FALSE(surfaceShape(wm, top()).empty());
 
-    // Square corners and no drawer leave the window unshaped.
-    frame->setCornerStyles(drawer::window::kSquare, drawer::window::kSquare);
+    // Square corners and no drawer leave the window unshaped. The window's thread paints with
+    // the drawer, so its corners change there.
+    const auto corners = [&](std::int32_t style) {
+        pw::callOnOwner(top(), [&] {
+            frame->setCornerStyles(style, style);
+            return pw::Result{0};
+        });
+    };
+    corners(drawer::window::kSquare);
     window->setWindowDrawer(frame, true);
     EXPECT_TRUE(surfaceShape(wm, top()).empty());
-    frame->setCornerStyles(drawer::window::kRound, drawer::window::kRound);
+    corners(drawer::window::kRound);
     window->setWindowDrawer(frame, true);
     EXPECT_FALSE(surfaceShape(wm, top()).empty());
     window->setWindowDrawer(nullptr, false);
