@@ -5,7 +5,6 @@ activating an item starts veritome in that action on that file; folders, remote 
 several files get no items.
 
 Usage: nautilus_menu_test.py EXTENSION.py"""
-import importlib.util
 import os
 import sys
 import types
@@ -48,9 +47,10 @@ def load(path):
                                                 MenuItem=MenuItem)
     gi.repository = repository
     sys.modules["gi"], sys.modules["gi.repository"] = gi, repository
-    spec = importlib.util.spec_from_file_location("veritome_extension", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = types.ModuleType("veritome_extension")
+    module.__file__ = path
+    with open(path, encoding="utf-8") as source:
+        exec(compile(source.read(), path, "exec"), module.__dict__)
     return module
 
 
