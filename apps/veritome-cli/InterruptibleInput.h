@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "io/IInputStream.h"
+#include "io/ForwardInputStream.h"
 
 namespace cli {
 
-class InterruptibleInput : public s::io::IInputStream {
+class InterruptibleInput : public s::io::ForwardInputStream {
 public:
     // Reads fd; closes it at the end when owned.
     InterruptibleInput(int fd, bool owned) : fd_(fd), owned_(owned) {}
@@ -23,13 +23,6 @@ public:
     void closeAndRelease() override { delete this; }
     std::int64_t position() override { return position_; }
     // A descriptor is read once, from where it stands.
-    bool rewind() override { return false; }
-    bool seekToEnd() override { return false; }
-    bool seek(std::int64_t) override { return false; }
-    bool seekFromEnd(std::int64_t) override { return false; }
-    bool skip(std::int64_t) override { return false; }
-    bool back(std::int64_t) override { return false; }
-    void reset() override { close(); }
 
 private:
     int fd_;

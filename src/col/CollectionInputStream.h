@@ -6,14 +6,14 @@
 #include "base/IObject.h"
 #include "col/ICollection.h"
 #include "col/IEnumerable.h"
-#include "io/IInputStream.h"
+#include "io/ForwardInputStream.h"
 #include "thread/Pooled.h"
 
 namespace s::col {
 
 // Sequential only: the seek operations do nothing (and report false) and position() is
 // always 0. The iterator is made on the first read and released by close.
-class CollectionInputStream final : public io::IInputStream,
+class CollectionInputStream final : public io::ForwardInputStream,
                                     public base::IObject,
                                     public thread::Pooled<CollectionInputStream> {
 public:
@@ -30,13 +30,6 @@ public:
     bool read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) override;
     void close() override;
     std::int64_t position() override { return 0; }
-    bool rewind() override { return false; }
-    bool seekToEnd() override { return false; }
-    bool seek(std::int64_t) override { return false; }
-    bool seekFromEnd(std::int64_t) override { return false; }
-    bool skip(std::int64_t) override { return false; }
-    bool back(std::int64_t) override { return false; }
-    void reset() override { close(); }
     void closeAndRelease() override {
         close();
         release();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "file/gui/dialogs/filehash/ReadAhead.h"
-#include "io/IInputStream.h"
+#include "io/ForwardInputStream.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ std::uint8_t byteAt(std::uint64_t at) {
 }
 
 // size bytes of a pattern; the read that reaches failAt fails.
-class PatternInput : public s::io::IInputStream {
+class PatternInput : public s::io::ForwardInputStream {
 public:
     PatternInput(std::uint64_t size, std::uint64_t failAt = kNever)
         : size_(size), failAt_(failAt) {}
@@ -45,13 +45,6 @@ public:
     void recycle() override {}
     void close() override {}
     std::int64_t position() override { return static_cast<std::int64_t>(position_); }
-    bool rewind() override { return false; }
-    bool seekToEnd() override { return false; }
-    bool seek(std::int64_t) override { return false; }
-    bool seekFromEnd(std::int64_t) override { return false; }
-    bool skip(std::int64_t) override { return false; }
-    bool back(std::int64_t) override { return false; }
-    void reset() override {}
     void closeAndRelease() override {}
 
     int reads = 0;
