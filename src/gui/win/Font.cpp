@@ -2,6 +2,7 @@
 #include "gui/win/Font.h"
 
 #include "gui/win/FontSetting.h"
+#include "gui/win/Scale.h"
 
 namespace pw = platform::window;
 
@@ -18,6 +19,7 @@ std::u16string defaultFace() {
 
 void Font::resetFont() {
     props_ = FontProps{};
+    props_.cellHeight = -px(-props_.cellHeight);
     props_.face = defaultFace();
     effect_ = 0;
     centred_ = false;

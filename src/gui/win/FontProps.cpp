@@ -1,6 +1,10 @@
 // Size codes and inheritance of font properties.
 #include "gui/win/FontProps.h"
 
+#include <cmath>
+
+#include "platform/window/Scale.h"
+
 namespace s::gui::win {
 
 using P = IFontSetting::Property;
@@ -27,8 +31,9 @@ bool sizeCodeToPoints(std::int32_t code, std::int32_t* points, std::int32_t* wei
 }
 
 std::int32_t pointsToPixels(std::int32_t points) {
-    // Points are 1/72 inch; the screen has 96 pixels per inch. Rounded to the nearest pixel.
-    return (points * 96 + 36) / 72;
+    // Points are 1/72 inch; the screen has 96 pixels per inch times the scale factor. Rounded
+    // to the nearest pixel.
+    return static_cast<std::int32_t>(std::lround(points * 96.0 * platform::window::scale() / 72.0));
 }
 
 void FontProps::setFace(const std::u16string& name) {

@@ -42,7 +42,8 @@ struct FontProps {
 
 // Points and weight of a size code; false when the code is ignored.
 bool sizeCodeToPoints(std::int32_t code, std::int32_t* points, std::int32_t* weight);
-// The character height in pixels of a point size at the screen resolution (96 dpi).
+// The character height in pixels of a point size at the screen resolution (96 dpi times the
+// scale factor).
 std::int32_t pointsToPixels(std::int32_t points);
 
 }  // namespace s::gui::win

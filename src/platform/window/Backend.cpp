@@ -7,6 +7,7 @@
 #include "platform/window/Clipboard.h"
 #include "platform/window/Headless.h"
 #include "platform/window/MessageBox.h"
+#include "platform/window/Scale.h"
 
 namespace platform::window {
 
@@ -25,8 +26,12 @@ Backend& startBackend(BackendKind kind) {
     Chosen& c = chosen();
     std::lock_guard<std::mutex> lock(c.mutex);
     if (!c.backend) {
+        // The desktop's settings are read before the display library starts its X11 driver
+        // (which installs an X error handler of its own).
+        double desktop = kind != BackendKind::kHeadless ? decideScale(scaleSources(true)) : 1.0;
         if (kind != BackendKind::kHeadless) c.backend = makeSdlBackend();
         if (!c.backend) c.backend = std::make_unique<HeadlessBackend>();
+        setScale(c.backend->hasScreen() ? desktop : decideScale(scaleSources(false)));
     }
     return *c.backend;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "detail/PangoText.h"
+#include "platform/window/Scale.h"
 
 namespace platform::window {
 
@@ -22,7 +23,6 @@ PangoContext* newContext(bool smooth) {
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
     pango_cairo_context_set_font_options(ctx, options);
     cairo_font_options_destroy(options);
-    pango_cairo_context_set_resolution(ctx, 96.0);
     // Windows are laid out left to right, and so is every paragraph: a right-to-left word is
     // ordered within its line ("<Arabic name> (Partial)" keeps its words in that order).
     pango_context_set_base_dir(ctx, PANGO_DIRECTION_LTR);
@@ -39,6 +39,9 @@ struct ThreadContexts {
     PangoContext* get(bool s) {
         PangoContext*& c = s ? smooth : sharp;
         if (!c) c = newContext(s);
+        // Sizes given in points follow the scale factor, which may change while the program runs.
+        double dpi = 96.0 * scale();
+        if (pango_cairo_context_get_resolution(c) != dpi) pango_cairo_context_set_resolution(c, dpi);
         return c;
     }
 };
