@@ -17,6 +17,7 @@
 #include "platform/window/Popup.h"
 #include "platform/window/Text.h"
 #include "platform/window/Window.h"
+#include "platform/window/WorkArea.h"
 
 namespace s::gui::win {
 
@@ -171,8 +172,8 @@ void MenuWindow::openSubMenu(std::int32_t i, bool select) {
     pw::Rect at = pw::popupRect({own.right() - kBorder, own.y + r.y - kBorder}, size);
     if (at.x < own.right() - kBorder) {
         // No room on the right: to the left of this menu, inside its monitor's work area.
-        pw::Rect work = pw::workArea({own.x, own.y + r.y});
-        at.x = std::max(work.x, own.x - at.width + kBorder);
+        at.x = own.x - at.width + kBorder;
+        at = pw::keepInside(at, pw::workArea({own.x, own.y + r.y}));
     }
     MenuWindow* opened = openWindow(*tracking, sub, at, this);
     if (opened && select) {

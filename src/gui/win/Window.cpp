@@ -1,10 +1,12 @@
-// The top-level window: its thread and native windows, closing, state, styles, events, the
-// self-painted frame, sizing, placement and the settings it keeps through IAppWindow.
+// The top-level window: its thread and native windows, closing, state, styles, events and
+// sizing. Its parts live beside it: the automatic fade and shrink (AutoHide), where it may be
+// and what the settings keep of it (WindowPlacement), and the self-painted frame (FrameChrome).
 #include "gui/win/Window.h"
 
 #include <algorithm>
 #include <chrono>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "app/IAppWindow.h"
@@ -105,7 +107,6 @@ Window::~Window() {
         forgetNative();
     }
     thread_.stop();
-    if (ownsDrawer_ && drawer_) drawer_->release();
     if (ownsSmallIcon_) delete smallIcon_;
     if (ownsLargeIcon_) delete largeIcon_;
     if (localizer_) localizer_->removeListener(this);
@@ -301,14 +302,15 @@ void Window::setVisible(bool show, bool activate) {
     onOwner([&] {
         if (show) {
             if (shown_ && pw::isShown(native_)) return;
-            if (followCursor_) {
+            if (placement_.followsCursor()) {
                 pw::Point c = pw::cursorPosition();
                 setPosition(c.x - width_ / 2, c.y - height_ / 2);
             }
             if (!isMaximized()) {
                 if (appWindow_ && appWindow_->isMaximized()) {
                     maximize();
-                } else if (validatePlacement_ && !keepInsideScreen_ && !followCursor_) {
+                } else if (placement_.validates() && !placement_.keepsInside() &&
+                           !placement_.followsCursor()) {
                     bool noPosition = appWindow_ && !appWindow_->hasPosition();
                     if (noPosition || !isPlacementValid()) centre();
                 }
@@ -461,38 +463,13 @@ void Window::setKeepOnTop(bool on) {
         bool was = keptOnTop_;
         keptOnTop_ = on;
         pw::setOnTop(native_, on);
-        // Taken off the top while the automatic hiding works only on top: undo it.
-        if (was && !on && autoHide_ && autoOnlyOnTop_) {
-            setAutoHide(autoHide_, autoShrink_, autoOnlyOnTop_, autoDelay_, autoTargetWidth_,
-                        autoTargetHeight_, restoreWithShift_);
-        }
-        if (transparency_ < 100 && transparentOnlyOnTop_)
-            applyTransparency(on ? transparency_ : 100);
+        autoHide_.keptOnTopChanged(was, on);
         if (appWindow_) appWindow_->setKeepOnTop(on);
     });
 }
 
 void Window::setTransparency(std::int32_t percent, bool onlyWhileOnTop) {
-    onOwner([&] {
-        transparency_ = std::clamp(percent, 0, 100);
-        transparentOnlyOnTop_ = onlyWhileOnTop;
-        applyTransparency(onlyWhileOnTop && !keptOnTop_ ? 100 : transparency_);
-    });
-}
-
-void Window::applyTransparency(std::int32_t percent) {
-    if (percent == appliedTransparency_) return;
-    std::int32_t alpha = std::clamp(percent * 255 / 100, 0, 255);
-    pw::setOpacity(native_, static_cast<std::uint8_t>(alpha));
-    appliedTransparency_ = percent;
-}
-
-std::int32_t Window::targetTransparency() const {
-    return keptOnTop_ || !transparentOnlyOnTop_ ? transparency_ : 100;
-}
-
-bool Window::isFaded() const {
-    return appliedTransparency_ != targetTransparency();
+    onOwner([&] { autoHide_.setTransparency(percent, onlyWhileOnTop); });
 }
 
 // ---- automatic fade and shrink --------------------------------------------------------------
@@ -501,147 +478,34 @@ void Window::setAutoHide(bool enabled, bool shrink, bool onlyWhileOnTop, std::in
                          std::int32_t targetWidth, std::int32_t targetHeight,
                          bool restoreWithShift) {
     onOwner([&] {
-        // What runs now is undone first.
-        stopAutoHideTimers();
-        undoShrink();
-        if (appliedTransparency_ < targetTransparency()) applyTransparency(targetTransparency());
-        autoHide_ = enabled;
-        autoShrink_ = shrink;
-        autoOnlyOnTop_ = onlyWhileOnTop;
-        autoDelay_ = enabled ? std::max(delaySeconds, 0) : 5;
-        autoTargetWidth_ = targetWidth;
-        autoTargetHeight_ = targetHeight;
-        restoreWithShift_ = restoreWithShift;
+        autoHide_.setAutoHide(enabled, shrink, onlyWhileOnTop, delaySeconds, targetWidth,
+                              targetHeight, restoreWithShift);
     });
 }
 
-void Window::stopAutoHideTimers() {
-    for (std::uint32_t id = kFadeWaitTimer; id <= kShrinkTimer; ++id) pw::killTimer(native_, id);
+void Window::AutoHideHost::setTimer(std::uint32_t id, std::uint32_t milliseconds) {
+    pw::setTimer(window_.native_, id, milliseconds);
 }
 
-void Window::undoShrink() {
-    pw::killTimer(native_, kShrinkWaitTimer);
-    pw::killTimer(native_, kGrowTimer);
-    pw::killTimer(native_, kShrinkTimer);
-    if (fullWidth_ == -1) return;
-    std::int32_t w = fullWidth_;
-    std::int32_t h = fullHeight_;
-    fullWidth_ = fullHeight_ = -1;
-    setSize(w, h);
+void Window::AutoHideHost::killTimer(std::uint32_t id) {
+    pw::killTimer(window_.native_, id);
 }
 
-bool Window::cursorInside(pw::Rect r) const {
+void Window::AutoHideHost::setOpacity(std::int32_t percent) {
+    std::int32_t alpha = std::clamp(percent * 255 / 100, 0, 255);
+    pw::setOpacity(window_.native_, static_cast<std::uint8_t>(alpha));
+}
+
+void Window::AutoHideHost::setSize(std::int32_t width, std::int32_t height) {
+    window_.setSize(width, height);
+}
+
+bool Window::AutoHideHost::pointerIn(pw::Rect r) const {
     return r.contains(pw::cursorPosition());
 }
 
-void Window::onPointerMoved() {
-    if (!autoHide_ || (autoOnlyOnTop_ && !keptOnTop_)) return;
-    stopAutoHideTimers();
-    if (fullWidth_ != -1) undoShrink();
-    bool shift = restoreWithShift_ && pw::isKeyDown(pw::vk::kShift);
-    if (!autoShrink_) {
-        if (shift) {
-            applyTransparency(targetTransparency());
-            return;
-        }
-        pw::setTimer(native_, kFadeOutTimer, 10);
-        return;
-    }
-    if (shift) return;
-    fullWidth_ = width_;
-    fullHeight_ = height_;
-    pw::setTimer(native_, kShrinkTimer, 10);
-}
-
-void Window::onAutoHideTimer(std::uint32_t id) {
-    bool shift = restoreWithShift_ && pw::isKeyDown(pw::vk::kShift);
-    std::int32_t target = targetTransparency();
-    auto startWaiting = [&] {
-        pw::killTimer(native_, kFadeOutTimer);
-        fadeCountdown_ = autoDelay_ * 1000;
-        pw::setTimer(native_, kFadeWaitTimer, 500);
-    };
-    switch (id) {
-        case kFadeOutTimer: {
-            if (shift) {
-                startWaiting();
-                return;
-            }
-            std::int32_t next = appliedTransparency_ - std::max(target / 5, 1);
-            if (next <= 0) {
-                applyTransparency(0);
-                startWaiting();
-                return;
-            }
-            applyTransparency(next);
-            return;
-        }
-        case kFadeWaitTimer: {
-            bool back = shift;
-            if (!back) {
-                if (cursorInside({x_, y_, width_, height_})) return;
-                fadeCountdown_ -= 500;
-                back = fadeCountdown_ < 1;
-            }
-            if (!back) return;
-            pw::killTimer(native_, kFadeWaitTimer);
-            pw::setTimer(native_, kFadeInTimer, 25);
-            return;
-        }
-        case kFadeInTimer: {
-            std::int32_t next = std::min(appliedTransparency_ + std::max(target / 10, 1), target);
-            applyTransparency(next);
-            if (next >= target) pw::killTimer(native_, kFadeInTimer);
-            return;
-        }
-        case kShrinkTimer: {
-            if (fullWidth_ == -1) {
-                pw::killTimer(native_, kShrinkTimer);
-                return;
-            }
-            std::int32_t w = width_;
-            std::int32_t h = height_;
-            bool more = false;
-            if (autoTargetWidth_ >= 0) {
-                std::int32_t next = w - std::max(fullWidth_ / 5, 1);
-                if (next > autoTargetWidth_) w = next, more = true;
-            }
-            if (autoTargetHeight_ >= 0) {
-                std::int32_t next = h - std::max(fullHeight_ / 5, 1);
-                if (next > autoTargetHeight_) h = next, more = true;
-            }
-            if (!more) {
-                if (autoTargetWidth_ >= 0) w = autoTargetWidth_;
-                if (autoTargetHeight_ >= 0) h = autoTargetHeight_;
-                pw::killTimer(native_, kShrinkTimer);
-                pw::setTimer(native_, kShrinkWaitTimer,
-                             static_cast<std::uint32_t>(std::max(autoDelay_, 0)) * 1000);
-            }
-            setSize(w, h);
-            return;
-        }
-        case kShrinkWaitTimer:
-            if (fullWidth_ == -1 || cursorInside({x_, y_, fullWidth_, fullHeight_})) return;
-            pw::killTimer(native_, kShrinkWaitTimer);
-            pw::setTimer(native_, kGrowTimer, 25);
-            return;
-        case kGrowTimer: {
-            if (fullWidth_ == -1) {
-                pw::killTimer(native_, kGrowTimer);
-                return;
-            }
-            std::int32_t w = std::min(width_ + std::max(fullWidth_ / 15, 1), fullWidth_);
-            std::int32_t h = std::min(height_ + std::max(fullHeight_ / 15, 1), fullHeight_);
-            if (w >= fullWidth_ && h >= fullHeight_) {
-                pw::killTimer(native_, kGrowTimer);
-                fullWidth_ = fullHeight_ = -1;
-            }
-            setSize(w, h);
-            return;
-        }
-        default:
-            return;
-    }
+bool Window::AutoHideHost::shiftDown() const {
+    return pw::isKeyDown(pw::vk::kShift);
 }
 
 // ---- title, icons, language, drawer ---------------------------------------------------------
@@ -725,12 +589,9 @@ void Window::takeSkin() {
 
 void Window::setWindowDrawer(drawer::window::IThin* drawer, bool owned) {
     onOwner([&] {
-        if (ownsDrawer_ && drawer_ && drawer_ != drawer) drawer_->release();
-        drawer_ = drawer;
-        ownsDrawer_ = owned && drawer;
+        chrome_.setDrawer(drawer, owned);
         // With a drawer the window paints its own frame.
         setFramed(drawer == nullptr);
-        if (!drawer) backBuffer_.reset();
         applyShape();
         pw::invalidate(native_);
     });
@@ -763,14 +624,7 @@ void Window::rightDown() {
 }
 
 void Window::applyShape() {
-    // The drawer's corners cut the window; a maximised window fills its area square.
-    drawer::window::Region shape;
-    if (drawer_ && width_ > 0 && height_ > 0 && !isMaximized()) {
-        shape = drawer_->region(0, 0, width_, height_);
-        // One rectangle over the whole window is no shape at all.
-        if (shape.size() == 1 && shape[0] == pw::Rect{0, 0, width_, height_}) shape.clear();
-    }
-    pw::setShape(native_, shape);
+    pw::setShape(native_, chrome_.shape(width_, height_, chrome_.drawer() && isMaximized()));
 }
 
 bool Window::dispatchCommand(std::int32_t command) {
@@ -864,8 +718,8 @@ void Window::attachAppWindow(app::IAppWindow* settings, bool withVersion) {
     easyDrag_ = settings->getEasyDrag();
     setKeepOnTop(settings->isKeepOnTop());
     middleAction_ = settings->getMiddleClickAction();
-    if (settings->hasPosition() && settings->hasWidth() && settings->hasHeight()) {
-        setBounds(settings->getX(), settings->getY(), settings->getWidth(), settings->getHeight());
+    if (std::optional<pw::Rect> r = WindowPlacement::saved(*settings)) {
+        setBounds(r->x, r->y, r->width, r->height);
         if (!isPlacementValid()) centre();
     } else {
         setSize(settings->getWidth(), settings->getHeight());
@@ -883,14 +737,7 @@ void Window::saveGeometry(bool undoShrinkFirst) {
         appWindow_->setMaximized(false);
         if (undoShrinkFirst) undoShrink();
         if (isTransformed()) return;
-        if (!appWindow_->hasX() || appWindow_->getX() != x_) appWindow_->setX(x_);
-        if (!appWindow_->hasY() || appWindow_->getY() != y_) appWindow_->setY(y_);
-        if (!appWindow_->hasWidth() || appWindow_->getWidth() != width_) {
-            appWindow_->setWidth(width_);
-        }
-        if (!appWindow_->hasHeight() || appWindow_->getHeight() != height_) {
-            appWindow_->setHeight(height_);
-        }
+        WindowPlacement::save(*appWindow_, bounds());
     });
 }
 
@@ -915,29 +762,13 @@ void Window::middleAction() {
 // ---- placement ------------------------------------------------------------------------------
 
 bool Window::isPlacementValid() const {
-    if (!validatePlacement_) return true;
-    if (width_ <= 10 || height_ <= 10) return false;
-    pw::Rect vs = pw::virtualScreen();
-    if (x_ > vs.right() + 10 || x_ + width_ <= vs.x + 9) return false;
-    if (y_ > vs.bottom() + 10 || y_ + height_ <= vs.y + 9) return false;
-    return true;
-}
-
-pw::Rect Window::insideScreen(pw::Rect r) const {
-    std::vector<pw::Monitor> all = pw::monitors();
-    pw::Rect bounds = all.size() == 1 ? all[0].work : pw::virtualScreen();
-    if (bounds.empty()) return r;
-    if (r.right() > bounds.right()) r.x = bounds.right() - r.width;
-    if (r.bottom() > bounds.bottom()) r.y = bounds.bottom() - r.height;
-    if (r.x < bounds.x) r.x = bounds.x;
-    if (r.y < bounds.y) r.y = bounds.y;
-    return r;
+    return placement_.isValid(bounds());
 }
 
 void Window::keepOnScreen() {
     onOwner([this] {
         if (isMaximized()) return;
-        pw::Rect r = insideScreen({x_, y_, width_, height_});
+        pw::Rect r = WindowPlacement::insideScreen(bounds());
         if (r.x != x_ || r.y != y_) setPosition(r.x, r.y);
     });
 }
@@ -946,23 +777,7 @@ void Window::keepOnScreen() {
 // away) is brought into the work area of the nearest one.
 void Window::keepReachable() {
     if (isMaximized()) return;
-    pw::Rect r{x_, y_, width_, height_};
-    if (keepInsideScreen_) {
-        keepOnScreen();
-        return;
-    }
-    for (const pw::Monitor& m : pw::monitors()) {
-        pw::Rect seen = r.intersect(m.work);
-        // Its top-left part (where a caption is) must be on a monitor to be grabbed.
-        if (!seen.empty() && seen.width >= std::min(r.width, 50) &&
-            seen.height >= std::min(r.height, 30) && seen.y == r.y) {
-            return;
-        }
-    }
-    pw::Rect work = pw::workArea({r.x + r.width / 2, r.y + r.height / 2});
-    r.x = std::clamp(r.x, work.x, std::max(work.x, work.right() - r.width));
-    r.y = std::clamp(r.y, work.y, std::max(work.y, work.bottom() - r.height));
-    setPosition(r.x, r.y);
+    if (std::optional<pw::Rect> r = placement_.reachable(bounds())) setPosition(r->x, r->y);
 }
 
 // ---- sizing ---------------------------------------------------------------------------------
@@ -1073,65 +888,25 @@ void Window::stopTimer(std::int32_t number) {
 // ---- painting and hit testing ---------------------------------------------------------------
 
 pw::Size Window::backBufferSize() const {
-    if (!backBuffer_) return {};
-    return {backBuffer_->width(), backBuffer_->height()};
+    return chrome_.backBufferSize();
 }
 
 void Window::paint(pw::Canvas& canvas, pw::Rect area) {
-    if (!drawer_) {
+    if (!chrome_.drawer()) {
         Component::paint(canvas, area);
         return;
     }
-    // Double-buffered: a picture smaller than 0.7 of the kept one's area replaces it at the
-    // exact size; one that fits is reused; otherwise the picture grows to what is needed.
-    std::int32_t w = width_;
-    std::int32_t h = height_;
-    if (w <= 0 || h <= 0) return;
-    if (!backBuffer_) backBuffer_ = std::make_unique<pw::Picture>();
-    std::int64_t needed = std::int64_t{w} * h;
-    std::int64_t kept = std::int64_t{backBuffer_->width()} * backBuffer_->height();
-    bool fits = backBuffer_->width() >= w && backBuffer_->height() >= h;
-    if (!backBuffer_->valid() || needed * 10 < kept * 7 || !fits) backBuffer_->reset(w, h);
-    pw::Canvas buffer(*backBuffer_, {0, 0}, {0, 0, w, h});
-    drawer_->paint(buffer, 0, 0, w, h);
-    canvas.copyPicture(*backBuffer_, {0, 0, w, h}, {0, 0});
-}
-
-pw::HitTest Window::frameHitTest(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
-    if (x > w - kBorder) {
-        if (y < kCorner) return pw::kHitTopRight;
-        if (y > h - kCorner) return pw::kHitBottomRight;
-        return pw::kHitRight;
-    }
-    if (y > h - kBorder) {
-        if (x < kCorner) return pw::kHitBottomLeft;
-        if (x > w - kCorner) return pw::kHitBottomRight;
-        return pw::kHitBottom;
-    }
-    if (x < kBorder) {
-        if (y < kCorner) return pw::kHitTopLeft;
-        if (y > h - kCorner) return pw::kHitBottomLeft;
-        return pw::kHitLeft;
-    }
-    if (y < kBorder) {
-        if (x < kCorner) return pw::kHitTopLeft;
-        if (x > w - kCorner) return pw::kHitTopRight;
-        return pw::kHitTop;
-    }
-    return pw::kHitClient;
+    chrome_.paint(canvas, width_, height_);
 }
 
 pw::HitTest Window::hitTest(pw::Point screen) {
     pw::Rect r = pw::screenRect(native_);
-    pw::HitTest code = pw::kHitClient;
-    if (drawer_ && resizable_ && !isMaximized()) {
-        code = frameHitTest(screen.x - r.x, screen.y - r.y, r.width, r.height);
-    }
-    // Easy drag: the body moves the window, but right clicks still reach it.
-    if (code == pw::kHitClient && easyDrag_ && !(pw::mouseButtonsDown() & pw::kMouseRight)) {
-        code = pw::kHitCaption;
-    }
-    return code;
+    FrameChrome::Hit state;
+    state.resizable = resizable_;
+    state.maximized = chrome_.drawer() && resizable_ && isMaximized();
+    state.easyDrag = easyDrag_;
+    state.rightButtonDown = easyDrag_ && (pw::mouseButtonsDown() & pw::kMouseRight);
+    return chrome_.hitTest({screen.x - r.x, screen.y - r.y}, {r.width, r.height}, state);
 }
 
 // ---- messages -------------------------------------------------------------------------------
@@ -1181,7 +956,7 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
         case pw::msg::kWindowPosChanging: {
             auto* r = reinterpret_cast<pw::Rect*>(lparam);
             fire(windowevent::kMoving);
-            if (keepInsideScreen_ && !isMaximized()) *r = insideScreen(*r);
+            if (placement_.keepsInside() && !isMaximized()) *r = WindowPlacement::insideScreen(*r);
             return 0;
         }
         case pw::msg::kSizing: {
@@ -1224,7 +999,7 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
         case pw::msg::kMouseMove:
         case pw::msg::kNcMouseMove:
             fire(windowevent::kMouseMove);
-            onPointerMoved();
+            autoHide_.pointerMoved();
             if (message == pw::msg::kMouseMove) break;
             return 0;
         case pw::msg::kLButtonDown:
@@ -1279,7 +1054,7 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
                 fire(windowevent::kTimer);
                 return 0;
             }
-            onAutoHideTimer(id);
+            autoHide_.onTimer(id);
             return 0;
         }
         default:

@@ -12,10 +12,13 @@
 #include <vector>
 
 #include "gui/IWindow.h"
+#include "gui/win/AutoHide.h"
 #include "gui/win/Box.h"
+#include "gui/win/FrameChrome.h"
 #include "gui/win/InvisibleWindow.h"
 #include "gui/win/ModalGuard.h"
 #include "gui/win/UIThread.h"
+#include "gui/win/WindowPlacement.h"
 #include "platform/window/Picture.h"
 #include "thread/Pooled.h"
 
@@ -125,7 +128,7 @@ public:
     // every change of skin.
     void setSkinner(drawer::Skinner* skinner) override;
     void setWindowDrawer(drawer::window::IThin* drawer, bool owned) override;
-    drawer::window::IThin* getWindowDrawer() const override { return drawer_; }
+    drawer::window::IThin* getWindowDrawer() const override { return chrome_.drawer(); }
 
     void addOwnedWindow(IWindow* window) override;
     IWindow* getOwnerWindow() const override { return ownerWindow_; }
@@ -231,19 +234,19 @@ public:
 
     bool isPlacementValid() const override;
     void keepOnScreen() override;
-    void setValidatePlacement(bool on) override { validatePlacement_ = on; }
-    void setKeepInsideScreen(bool on) override { keepInsideScreen_ = on; }
-    void setFollowCursor(bool on) override { followCursor_ = on; }
+    void setValidatePlacement(bool on) override { placement_.setValidate(on); }
+    void setKeepInsideScreen(bool on) override { placement_.setKeepInside(on); }
+    void setFollowCursor(bool on) override { placement_.setFollowCursor(on); }
     void setHideCursor(bool on) override { hideCursor_ = on; }
 
     void setTransparency(std::int32_t percent, bool onlyWhileOnTop) override;
-    std::int32_t getTransparency() const override { return transparency_; }
-    std::int32_t getAppliedTransparency() const override { return appliedTransparency_; }
+    std::int32_t getTransparency() const override { return autoHide_.transparency(); }
+    std::int32_t getAppliedTransparency() const override { return autoHide_.appliedTransparency(); }
     void setAutoHide(bool enabled, bool shrink, bool onlyWhileOnTop, std::int32_t delaySeconds,
                      std::int32_t targetWidth, std::int32_t targetHeight,
                      bool restoreWithShift) override;
-    bool isShrunk() const override { return fullWidth_ != -1; }
-    bool isFaded() const override;
+    bool isShrunk() const override { return autoHide_.isShrunk(); }
+    bool isFaded() const override { return autoHide_.isFaded(); }
     bool isTransformed() const override { return isShrunk() || isFaded(); }
 
     void beginCapture() override;
@@ -272,16 +275,15 @@ public:
     // The back buffer a window with a drawer paints its frame into (tests look at its size).
     platform::window::Size backBufferSize() const;
     // Native timers of the automatic fade and shrink; user timers are offset by kUserTimerBase.
-    static constexpr std::uint32_t kFadeWaitTimer = 1, kFadeInTimer = 2, kFadeOutTimer = 3,
-                                   kShrinkWaitTimer = 4, kGrowTimer = 5, kShrinkTimer = 6;
+    static constexpr std::uint32_t kFadeWaitTimer = AutoHide::kFadeWaitTimer,
+                                   kFadeInTimer = AutoHide::kFadeInTimer,
+                                   kFadeOutTimer = AutoHide::kFadeOutTimer,
+                                   kShrinkWaitTimer = AutoHide::kShrinkWaitTimer,
+                                   kGrowTimer = AutoHide::kGrowTimer,
+                                   kShrinkTimer = AutoHide::kShrinkTimer;
     static constexpr std::uint32_t kUserTimerBase = 10000;
-    // Width of the sizing border and length of the corner zones of a self-painted frame.
-    static constexpr std::int32_t kBorder = 5;
-    static constexpr std::int32_t kCorner = 30;
-    // The sizing zone of a point (relative to the window's top-left corner) of a window w x h
-    // with a self-painted frame; kHitClient inside.
-    static platform::window::HitTest frameHitTest(std::int32_t x, std::int32_t y, std::int32_t w,
-                                                  std::int32_t h);
+    // The self-painted frame (drawer, back buffer, shape, hit test).
+    const FrameChrome& frameChrome() const { return chrome_; }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -306,12 +308,7 @@ private:
     void windowKey(std::uint32_t key);
     void handleNotification(Notification* n);
     int showBox(std::uint32_t kind, const std::u16string& text);
-    void applyTransparency(std::int32_t percent);
-    std::int32_t targetTransparency() const;
-    void onPointerMoved();
-    void onAutoHideTimer(std::uint32_t id);
-    void stopAutoHideTimers();
-    void undoShrink();
+    void undoShrink() { autoHide_.undoShrink(); }
     void rebuildTitle();
     void takeSkin();
     // The window drawer's shape for the current size, given to the native window.
@@ -322,8 +319,7 @@ private:
     void middleAction();
     void rightDown();
     void keepReachable();
-    platform::window::Rect insideScreen(platform::window::Rect r) const;
-    bool cursorInside(platform::window::Rect r) const;
+    platform::window::Rect bounds() const { return {x_, y_, width_, height_}; }
     platform::window::HitTest hitTest(platform::window::Point screen);
 
     UIThread thread_;
@@ -341,8 +337,8 @@ private:
     bool minimizeBox_ = true, maximizeBox_ = true, systemMenu_ = true, caption_ = true;
     bool toolWindow_ = false, framed_ = true, clientEdge_ = true;
     bool closeToNotificationArea_ = false, keepNotificationIcon_ = false;
-    bool notificationClickToggles_ = true, followCursor_ = false, hideCursor_ = false;
-    bool validatePlacement_ = true, keepInsideScreen_ = false;
+    bool notificationClickToggles_ = true, hideCursor_ = false;
+    WindowPlacement placement_;
     bool enforceMinWidth_ = true, enforceMinHeight_ = true;
     std::int32_t fixedClientWidth_ = -1, fixedClientHeight_ = -1;
     std::u16string middleAction_ = kMiddleDoNothing;
@@ -353,8 +349,7 @@ private:
     bool ownsSmallIcon_ = false, ownsLargeIcon_ = false;
     lang::Localizer* localizer_ = nullptr;
     drawer::Skinner* skinner_ = nullptr;
-    drawer::window::IThin* drawer_ = nullptr;
-    bool ownsDrawer_ = false;
+    FrameChrome chrome_;
     app::IAppWindow* appWindow_ = nullptr;
     IWindow* ownerWindow_ = nullptr;
     std::vector<IWindow*> ownedWindows_;
@@ -376,14 +371,24 @@ private:
     std::map<std::u16string, std::uint32_t> hotKeys_;
     std::uint32_t pressedHotKey_ = 0;
 
-    // Transparency and the automatic fade or shrink.
-    std::int32_t transparency_ = 100;
-    bool transparentOnlyOnTop_ = false;
-    std::int32_t appliedTransparency_ = 100;
-    bool autoHide_ = false, autoShrink_ = false, autoOnlyOnTop_ = true, restoreWithShift_ = false;
-    std::int32_t autoDelay_ = 5, autoTargetWidth_ = 23, autoTargetHeight_ = 23;
-    std::int32_t fadeCountdown_ = 0;
-    std::int32_t fullWidth_ = -1, fullHeight_ = -1;
+    // Transparency and the automatic fade or shrink, on the window's native timers.
+    class AutoHideHost : public AutoHide::Host {
+    public:
+        explicit AutoHideHost(Window& window) : window_(window) {}
+        void setTimer(std::uint32_t id, std::uint32_t milliseconds) override;
+        void killTimer(std::uint32_t id) override;
+        void setOpacity(std::int32_t percent) override;
+        platform::window::Rect bounds() const override { return window_.bounds(); }
+        void setSize(std::int32_t width, std::int32_t height) override;
+        bool pointerIn(platform::window::Rect r) const override;
+        bool shiftDown() const override;
+        bool keptOnTop() const override { return window_.keptOnTop_; }
+
+    private:
+        Window& window_;
+    };
+    AutoHideHost autoHideHost_{*this};
+    AutoHide autoHide_{autoHideHost_};
 };
 
 // A window of the given client size at (x, y), hidden until setVisible(true, ...).

@@ -6,6 +6,7 @@
 
 #include "detail/Core.h"
 #include "detail/Translate.h"
+#include "platform/window/WorkArea.h"
 
 namespace platform::window {
 
@@ -20,9 +21,7 @@ Rect popupRect(Point at, Size size, std::int32_t flipHeight) {
     }
     r.width = std::min(r.width, work.width);
     r.height = std::min(r.height, work.height);
-    r.x = std::max(work.x, std::min(r.x, work.right() - r.width));
-    r.y = std::max(work.y, std::min(r.y, work.bottom() - r.height));
-    return r;
+    return keepInside(r, work);
 }
 
 Handle openPopup(std::string_view className, Handle owner, Rect rect, void* userData) {
