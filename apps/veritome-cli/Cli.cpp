@@ -186,6 +186,7 @@ void Cli::runAll(std::size_t count, const Work& work, const Emit& emit) {
     auto worker = [&] {
         ProgressLine quiet(err_, false);
         CliView view(localizer_, cancel_, &quiet);
+        view.setJobThreads(2);
         for (;;) {
             const std::size_t i = next.fetch_add(1);
             if (i >= count) return;

@@ -53,6 +53,7 @@ public:
     void setComma(bool comma) { comma_ = comma; }
     void setEnteredCode(const std::string& code) { entered_ = code; }
     void setMatchKey(const char16_t* key) { matchKey_ = key; }
+    void setJobThreads(int threads) { jobThreads_ = threads; }
 
     // What the run produced (UTF-8).
     std::string rowText(fh::Row row) const;
@@ -93,6 +94,7 @@ public:
         doneBytes_ = done;
         totalBytes_ = total;
     }
+    int jobThreads() override { return jobThreads_; }
 
 private:
     s::lang::Localizer* localizer_;
@@ -104,6 +106,7 @@ private:
     std::string name_;
     bool listedRegular_ = false;
     int action_ = 0;
+    int jobThreads_ = 1;
     bool ticked_[fh::kRowCount] = {};
     fh::SizeType sizeType_ = fh::SizeType::Bytes;
     bool comma_ = true;

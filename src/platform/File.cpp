@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -127,6 +128,19 @@ std::int64_t readFile(int fd, void* buffer, std::uint32_t count, int* error) {
     } while (n < 0 && errno == EINTR);
     if (n < 0 && error) *error = errno;
     return n;
+}
+
+std::int64_t readCachedFile(int fd, void* buffer, std::uint32_t count, int* error) {
+    iovec part{buffer, count};
+    ssize_t n;
+    do {
+        n = ::preadv2(fd, &part, 1, -1, RWF_NOWAIT);  // -1: at and past the file position
+    } while (n < 0 && errno == EINTR);
+    if (n >= 0) return n;
+    // Not supported here (an old system, a pipe, some file systems): it cannot tell.
+    const int reason = errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL ? EAGAIN : errno;
+    if (error) *error = reason;
+    return -1;
 }
 
 std::uint32_t writeFile(int fd, const void* data, std::uint32_t count) {

@@ -37,6 +37,9 @@ bool closeFileChecked(int fd);
 // One read(2) of up to count bytes (retried on EINTR); -1 on failure (errno value in *error
 // when given), 0 at the end.
 std::int64_t readFile(int fd, void* buffer, std::uint32_t count, int* error = nullptr);
+// The same, answered from the page cache only: a read that would wait for the device fails with
+// EAGAIN and reads nothing (as does any read on a system or file that cannot tell).
+std::int64_t readCachedFile(int fd, void* buffer, std::uint32_t count, int* error = nullptr);
 // Writes as much as it can; returns the number of bytes written (less than count on failure).
 std::uint32_t writeFile(int fd, const void* data, std::uint32_t count);
 

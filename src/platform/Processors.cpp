@@ -1,31 +1,29 @@
-// The run queue from /proc/loadavg ("0.52 0.58 0.59 3/467 12345": 3 runnable of 467).
+// The processors of the affinity mask (taskset and containers narrow it below the online count).
 #include "platform/Processors.h"
 
-#include <fcntl.h>
+#include <sched.h>
 #include <unistd.h>
-
-#include <cstdlib>
 
 namespace platform {
 
-int runnableThreads() {
-    const int fd = ::open("/proc/loadavg", O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    char text[128];
-    const ssize_t n = ::read(fd, text, sizeof text - 1);
-    ::close(fd);
-    if (n <= 0) return -1;
-    text[n] = '\0';
-    // The fourth field: runnable/total.
-    const char* at = text;
-    for (int field = 0; field < 3; ++field) {
-        while (*at && *at != ' ') ++at;
-        while (*at == ' ') ++at;
+namespace {
+
+int countCores() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (::sched_getaffinity(0, sizeof set, &set) == 0) {
+        const int n = CPU_COUNT(&set);
+        if (n > 0) return n;
     }
-    char* end = nullptr;
-    const long runnable = std::strtol(at, &end, 10);
-    if (end == at || *end != '/' || runnable < 0) return -1;
-    return static_cast<int>(runnable);
+    const long online = ::sysconf(_SC_NPROCESSORS_ONLN);
+    return online > 0 ? static_cast<int>(online) : 1;
+}
+
+}  // namespace
+
+int usableCores() {
+    static const int n = countCores();
+    return n;
 }
 
 }  // namespace platform

@@ -1,10 +1,10 @@
-// How busy the processors are, for work that only pays with a core of its own.
+// How many processors this process may run on, for work that only pays with a core of its own.
 #pragma once
 
 namespace platform {
 
-// Threads that run or wait for a processor right now, across the system (the caller included);
-// -1 when the system does not tell.
-int runnableThreads();
+// The processors the process may be scheduled on (its affinity mask; the online processors when
+// the system does not tell); at least 1. Asked once.
+int usableCores();
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // File input through the platform's descriptors.
 #include "file/win/FileInputStream.h"
 
+#include <cerrno>
 #include <string>
 
 #include "file/win/OsName.h"
@@ -61,6 +62,24 @@ bool FileInputStream::read(void* buffer, std::uint32_t maxBytes, std::uint32_t* 
     if (fd_ < 0 || maxBytes == 0) return false;
     error_ = 0;
     const std::int64_t n = platform::readFile(fd_, buffer, maxBytes, &error_);
+    if (n <= 0) return false;
+    position_ += n;
+    if (count) *count = static_cast<std::uint32_t>(n);
+    return true;
+}
+
+bool FileInputStream::readCached(void* buffer, std::uint32_t maxBytes, std::uint32_t* count,
+                                 bool* waits) {
+    *waits = false;
+    if (count) *count = 0;
+    if (fd_ < 0 || maxBytes == 0) return false;
+    error_ = 0;
+    const std::int64_t n = platform::readCachedFile(fd_, buffer, maxBytes, &error_);
+    if (n < 0 && error_ == EAGAIN) {
+        error_ = 0;
+        *waits = true;
+        return false;
+    }
     if (n <= 0) return false;
     position_ += n;
     if (count) *count = static_cast<std::uint32_t>(n);

@@ -41,6 +41,9 @@ public:
     bool isOpen() const override { return fd_ >= 0; }
 
     bool read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) override;
+    // read() answered from memory only: false with *waits set (and no failure) when the next
+    // bytes would have to come from the device.
+    bool readCached(void* buffer, std::uint32_t maxBytes, std::uint32_t* count, bool* waits);
     void close() override;
     std::int64_t position() override { return position_; }
     bool rewind() override { return seek(0); }

@@ -70,7 +70,7 @@ DigestFeeder::DigestFeeder(digest::IDigester** digesters, int count) {
             if (toHelper[i]) helped_.push_back(digesters[i]);
         }
         ring_.resize(kRingSlots);
-        for (Slot& slot : ring_) slot.bytes.reset(new std::uint8_t[kMaxBlock]);
+        for (Slot& slot : ring_) slot.bytes = PageBuffer(kMaxBlock);
         try {
             helper_ = std::thread(&DigestFeeder::helperLoop, this);
         } catch (const std::system_error&) {

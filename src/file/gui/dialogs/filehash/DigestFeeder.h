@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "file/gui/dialogs/filehash/PageBuffer.h"
+
 namespace s::digest {
 class IDigester;
 }
@@ -45,7 +47,7 @@ private:
     std::vector<digest::IDigester*> helped_;  // fed by the helper thread
 
     struct Slot {
-        std::unique_ptr<std::uint8_t[]> bytes;  // kMaxBlock, left uninitialised
+        PageBuffer bytes;  // kMaxBlock, left uninitialised
         std::uint32_t count = 0;
     };
     std::vector<Slot> ring_;

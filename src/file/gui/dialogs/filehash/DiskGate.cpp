@@ -1,8 +1,10 @@
 // The gates by device number, learnt once per device from the system's device facts.
 #include "file/gui/dialogs/filehash/DiskGate.h"
 
+#include <atomic>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <utility>
 
 #include "platform/File.h"
@@ -14,18 +16,20 @@ namespace {
 // One gate per request queue: the partitions of a disk share their disk's gate.
 struct Gates {
     std::mutex mutex;
+    // Counts the forgettings: a thread's remembered answer holds while it is unchanged.
+    std::atomic<std::uint64_t> generation{0};
     std::string sysfsRoot = "/sys";
-    std::map<std::pair<std::uint32_t, std::uint32_t>, std::mutex*>
+    std::map<std::pair<std::uint32_t, std::uint32_t>, std::binary_semaphore*>
         byDevice;  // null: not rotational
-    std::map<std::string, std::unique_ptr<std::mutex>> byQueue;
+    std::map<std::string, std::unique_ptr<std::binary_semaphore>> byQueue;
 };
 
-std::mutex* learn(Gates& all, std::uint32_t major, std::uint32_t minor) {
+std::binary_semaphore* learn(Gates& all, std::uint32_t major, std::uint32_t minor) {
     std::string queue;
     if (!platform::isRotationalDevice(major, minor, all.sysfsRoot, &queue)) return nullptr;
-    std::unique_ptr<std::mutex>& turn = all.byQueue[queue];
-    if (!turn) turn = std::make_unique<std::mutex>();
-    return turn.get();
+    std::unique_ptr<std::binary_semaphore>& gate = all.byQueue[queue];
+    if (!gate) gate = std::make_unique<std::binary_semaphore>(1);
+    return gate.get();
 }
 
 Gates& gates() {
@@ -35,19 +39,58 @@ Gates& gates() {
 
 }  // namespace
 
-std::unique_lock<std::mutex> DiskGate::pass(std::uint32_t major, std::uint32_t minor) {
+DiskGate::Turn::Turn(Turn&& other) noexcept : gate_(other.gate_), held_(other.held_) {
+    other.held_ = false;
+}
+
+DiskGate::Turn& DiskGate::Turn::operator=(Turn&& other) noexcept {
+    if (this != &other) {
+        give();
+        gate_ = other.gate_;
+        held_ = other.held_;
+        other.held_ = false;
+    }
+    return *this;
+}
+
+void DiskGate::Turn::take() {
+    if (!gate_ || held_) return;
+    gate_->acquire();
+    held_ = true;
+}
+
+void DiskGate::Turn::give() {
+    if (!held_) return;
+    held_ = false;
+    gate_->release();
+}
+
+DiskGate::Turn DiskGate::turnOf(std::uint32_t major, std::uint32_t minor) {
     Gates& all = gates();
-    std::mutex* turn;
-    {
+    // The files of a run mostly share one device: each thread keeps the last answer, so that
+    // the threads do not queue for the table once per file.
+    struct Last {
+        std::uint64_t generation = ~std::uint64_t{0};
+        std::uint32_t major = 0, minor = 0;
+        std::binary_semaphore* gate = nullptr;
+    };
+    thread_local Last last;
+    if (last.generation != all.generation.load(std::memory_order_acquire) ||
+        last.major != major || last.minor != minor) {
         std::lock_guard lock(all.mutex);
         auto known = all.byDevice.find({major, minor});
         if (known == all.byDevice.end()) {
             known = all.byDevice.emplace(std::pair{major, minor}, learn(all, major, minor)).first;
         }
-        turn = known->second;
+        last = {all.generation.load(std::memory_order_relaxed), major, minor, known->second};
     }
-    if (!turn) return {};
-    return std::unique_lock(*turn);
+    return Turn(last.gate);
+}
+
+DiskGate::Turn DiskGate::pass(std::uint32_t major, std::uint32_t minor) {
+    Turn turn = turnOf(major, minor);
+    turn.take();
+    return turn;
 }
 
 void DiskGate::setSysfsRoot(const std::string& root) {
@@ -56,6 +99,7 @@ void DiskGate::setSysfsRoot(const std::string& root) {
     all.sysfsRoot = root;
     // A gate may be held right now: the gates stay, the devices are learnt anew.
     all.byDevice.clear();
+    all.generation.fetch_add(1, std::memory_order_release);
 }
 
 }  // namespace s::file::gui::dialogs::filehash

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "digest/IDigester.h"
-#include "file/gui/dialogs/filehash/DiskGate.h"
+#include "file/gui/dialogs/filehash/GatedFile.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/ReadAhead.h"
 #include "file/win/FileInputStream.h"
@@ -25,7 +25,7 @@ bool isCancelled(const std::atomic<bool>* cancel) {
 }  // namespace
 
 FileCode FileCodes::compute(const FileCodeJob& job, const std::atomic<bool>* cancel,
-                            const std::function<void(std::uint64_t)>& addRead) {
+                            const std::function<void(std::uint64_t)>& addRead, int jobThreads) {
     FileCode result;
     if (isCancelled(cancel)) return result;
     // No file name holds a NUL byte: such a name is cut short by the system and would name
@@ -52,8 +52,9 @@ FileCode FileCodes::compute(const FileCodeJob& job, const std::atomic<bool>* can
     } else {
         // The hash job's reading: a large file read ahead, a spinning disk one file at a time.
         const platform::FileStatus& facts = stream->status();
-        std::unique_lock<std::mutex> gate = DiskGate::pass(facts.deviceMajor, facts.deviceMinor);
-        ReadAhead reader(stream, static_cast<std::uint64_t>(facts.size));
+        GatedFile gated(stream);
+        ReadAhead reader(&gated, static_cast<std::uint64_t>(facts.size),
+                         ReadAhead::isCoreFree(jobThreads));
         const std::uint8_t* data = nullptr;
         std::uint32_t got = 0;
         bool cancelled = false;
@@ -99,6 +100,8 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
     std::mutex lock;
     std::atomic<std::size_t> next{0};
     std::uint64_t done = 0;
+    // One file is read on the caller's thread alone; more share two threads.
+    const int threads = jobs.size() > 1 ? 2 : 1;
     auto work = [&] {
         std::vector<std::size_t> indexes;
         std::vector<FileCode> finished;
@@ -115,7 +118,7 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
             if (progress) progress(done, std::max(total, done));
         };
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
-            FileCode code = compute(jobs[i], cancel, addRead);
+            FileCode code = compute(jobs[i], cancel, addRead, threads);
             if (code.status == FileCode::Status::Cancelled) break;
             codes[i] = code;
             indexes.push_back(i);
@@ -124,9 +127,8 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
         }
         flush();
     };
-    // One file is read on the caller's thread alone; more share two threads.
     std::thread helper;
-    if (jobs.size() > 1) {
+    if (threads > 1) {
         try {
             helper = std::thread(work);
         } catch (...) {

@@ -42,8 +42,10 @@ public:
                                      const Progress& progress);
 
     // One file's code (the caller's thread). addRead gets the count of each piece read.
+    // jobThreads: the threads computing files side by side, this one included.
     static FileCode compute(const FileCodeJob& job, const std::atomic<bool>* cancel,
-                            const std::function<void(std::uint64_t)>& addRead);
+                            const std::function<void(std::uint64_t)>& addRead,
+                            int jobThreads = 1);
 };
 
 }  // namespace s::file::gui::dialogs::filehash

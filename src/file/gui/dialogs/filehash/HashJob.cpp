@@ -3,12 +3,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "digest/IDigester.h"
 #include "file/gui/dialogs/filehash/ChecksumLine.h"
 #include "file/gui/dialogs/filehash/CodeFileLookup.h"
 #include "file/gui/dialogs/filehash/DigestFeeder.h"
-#include "file/gui/dialogs/filehash/DiskGate.h"
+#include "file/gui/dialogs/filehash/GatedFile.h"
 #include "file/gui/dialogs/filehash/EnteredCode.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/ReadAhead.h"
@@ -115,19 +116,20 @@ HashJob::ReadEnd HashJob::readFile(win::PathWin* path, win::FileInputStream* fil
                                    int count, const StrBuffer* name) {
     io::IInputStream* stream = given;
     std::uint64_t total = 0;  // unknown for a given input: its progress reads 100
-    std::unique_lock<std::mutex> gate;
+    std::optional<GatedFile> gated;  // a file: read through its device's gate
     if (!stream) {
         if (!file->isOpen()) {
             reportFailure(name, file->failureReason());
             return ReadEnd::Failed;
         }
-        stream = file;
+        stream = &gated.emplace(file);
         total = sizeOf(path);
-        gate = DiskGate::pass(file->status().deviceMajor, file->status().deviceMinor);
     }
     std::uint64_t done = 0;
     DigestFeeder feeder(digesters, count);
-    ReadAhead reader(stream, total);
+    // The reading thread needs a core of its own beside the job's and the feeder's threads.
+    const int threads = view_->jobThreads() + (feeder.isParallel() ? 1 : 0);
+    ReadAhead reader(stream, total, ReadAhead::isCoreFree(threads));
     const std::uint8_t* data = nullptr;
     std::uint32_t got = 0;
     bool cancelled = view_->isCancelled();

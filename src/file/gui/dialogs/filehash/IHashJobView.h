@@ -107,6 +107,9 @@ public:
     virtual bool takeCodeOfFile() { return false; }
     // Bytes read so far of total (0 when unknown), told before each progress notification.
     virtual void progressBytes(std::uint64_t done, std::uint64_t total) {}
+    // The threads that hash files side by side with this run, its own included (a terminal
+    // run over many files); a large file is read ahead only when they leave a core free.
+    virtual int jobThreads() { return 1; }
 };
 
 }  // namespace s::file::gui::dialogs::filehash

@@ -12,33 +12,22 @@ namespace {
 
 // The reused buffer of the calling thread, made on its first use.
 std::uint8_t* directBuffer() {
-    thread_local std::unique_ptr<std::uint8_t[]> buffer;
-    if (!buffer) buffer.reset(new std::uint8_t[ReadAhead::kDirectPiece]);
+    thread_local PageBuffer buffer;
+    if (!buffer) buffer = PageBuffer(ReadAhead::kDirectPiece);
     return buffer.get();
-}
-
-// Asked once: the answer comes from reading a system file.
-int cores() {
-    static const int n = static_cast<int>(std::thread::hardware_concurrency());
-    return n;
 }
 
 }  // namespace
 
-bool ReadAhead::isCoreFree() {
-    if (cores() < 2) return false;
-    const int runnable = platform::runnableThreads();  // this thread included
-    return runnable < cores();
+bool ReadAhead::isCoreFree(int jobThreads) {
+    return jobThreads < platform::usableCores();
 }
-
-ReadAhead::ReadAhead(io::IInputStream* input, std::uint64_t expectedSize)
-    : ReadAhead(input, expectedSize, expectedSize >= kAheadFrom && isCoreFree()) {}
 
 ReadAhead::ReadAhead(io::IInputStream* input, std::uint64_t expectedSize, bool coreFree)
     : input_(input) {
     if (expectedSize >= kAheadFrom && coreFree) {
         ring_.reset(new Slot[kSlots]);
-        for (int i = 0; i < kSlots; ++i) ring_[i].bytes.reset(new std::uint8_t[kAheadPiece]);
+        for (int i = 0; i < kSlots; ++i) ring_[i].bytes = PageBuffer(kAheadPiece);
         try {
             reader_ = std::thread(&ReadAhead::readLoop, this);
             return;
@@ -64,16 +53,19 @@ bool ReadAhead::next(const std::uint8_t** data, std::uint32_t* count) {
         ended_ = true;
         return false;
     }
+    std::unique_lock<std::mutex> lock(mutex_);
     if (holding_) {
         // The piece taken before is done with: its slot is the reader's again.
-        freed_.store(taken_, std::memory_order_release);
-        freed_.notify_one();
+        freed_ = taken_;
         holding_ = false;
+        if (readerWaits_) changed_.notify_one();
     }
-    std::uint64_t filled;
-    while ((filled = filled_.load(std::memory_order_acquire)) == taken_) {
-        filled_.wait(filled, std::memory_order_acquire);
+    while (filled_ == taken_) {
+        takerWaits_ = true;
+        changed_.wait(lock);
+        takerWaits_ = false;
     }
+    lock.unlock();
     const Slot& slot = ring_[taken_ % kSlots];
     ++taken_;
     if (slot.count == 0) {
@@ -89,28 +81,34 @@ bool ReadAhead::next(const std::uint8_t** data, std::uint32_t* count) {
 void ReadAhead::finish() {
     ended_ = true;
     if (!isAhead()) return;
-    stopping_.store(true);
-    freed_.fetch_add(1);  // wakes a reader that waits for a free slot
-    freed_.notify_one();
+    {
+        std::lock_guard<std::mutex> hold(mutex_);
+        stopping_ = true;
+        changed_.notify_one();
+    }
     reader_.join();
 }
 
 void ReadAhead::readLoop() {
     for (std::uint64_t piece = 0;; ++piece) {
-        // Wait until the slot of this piece has been given back.
-        for (;;) {
-            const std::uint64_t freed = freed_.load(std::memory_order_acquire);
-            if (stopping_.load()) return;
-            if (piece - freed < kSlots) break;
-            freed_.wait(freed, std::memory_order_acquire);
+        {
+            // Wait until the slot of this piece has been given back.
+            std::unique_lock<std::mutex> lock(mutex_);
+            while (!stopping_ && piece - freed_ >= kSlots) {
+                readerWaits_ = true;
+                changed_.wait(lock);
+                readerWaits_ = false;
+            }
+            if (stopping_) return;
         }
         Slot& slot = ring_[piece % kSlots];
         std::uint32_t count = 0;
         // The end of the data and a failed read both end the ring; the input keeps the reason.
         if (!input_->read(slot.bytes.get(), kAheadPiece, &count)) count = 0;
+        std::lock_guard<std::mutex> hold(mutex_);
         slot.count = count;
-        filled_.store(piece + 1, std::memory_order_release);
-        filled_.notify_one();
+        filled_ = piece + 1;
+        if (takerWaits_) changed_.notify_one();
         if (count == 0) return;
     }
 }

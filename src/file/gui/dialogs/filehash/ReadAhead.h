@@ -5,10 +5,13 @@
 // end the pieces, and the input tells which it was once finish() has returned.
 #pragma once
 
-#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <thread>
+
+#include "file/gui/dialogs/filehash/PageBuffer.h"
 
 namespace s::io {
 class IInputStream;
@@ -18,28 +21,27 @@ namespace s::file::gui::dialogs::filehash {
 
 class ReadAhead {
 public:
-    // Pieces read on the caller's thread: small enough to stay in the second-level cache while
-    // the digests read them.
-    static constexpr std::uint32_t kDirectPiece = 128 * 1024;
-    // Pieces of the reading thread: large enough that the hand-offs cost next to nothing.
-    static constexpr std::uint32_t kAheadPiece = 256 * 1024;
+    // Both kinds of piece: from 1 MiB on, a read from the page cache costs little more than the
+    // copy (a 128 KiB read costs a third more).
+    static constexpr std::uint32_t kDirectPiece = 1024 * 1024;
+    static constexpr std::uint32_t kAheadPiece = 1024 * 1024;
     static constexpr int kSlots = 4;
-    // From this expected size on a thread reads ahead, when a core is free for it: on a busy
-    // machine the two threads wait for each other's turns and read slower than one.
+    // From this expected size on a thread reads ahead, when a core is free for it.
     static constexpr std::uint64_t kAheadFrom = 4 * 1024 * 1024;
 
     // The input stays the caller's; it is read only through this object until finish().
-    // expectedSize 0 (unknown) reads on the caller's thread.
-    ReadAhead(io::IInputStream* input, std::uint64_t expectedSize);
-    // The same, with the choice made by the caller (ahead when the size allows).
+    // A reading thread is used when coreFree and the expected size (0: unknown) is large
+    // enough.
     ReadAhead(io::IInputStream* input, std::uint64_t expectedSize, bool coreFree);
-
-    // Whether a core is free for a reading thread now: several cores, and fewer threads that
-    // want one than cores.
-    static bool isCoreFree();
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // Whether a core is left for a reading thread beside jobThreads threads that compute for
+    // the job (the caller's own, its digest helper and the other files' workers). A fixed rule:
+    // the system's load changes from one moment to the next, and a reading thread that has to
+    // share a core with the job makes both wait for each other's turns.
+    static bool isCoreFree(int jobThreads);
 
     // The next piece, valid until the next call; false at the end of the data or after a read
     // failed.
@@ -58,14 +60,19 @@ private:
     bool ended_ = false;
 
     struct Slot {
-        std::unique_ptr<std::uint8_t[]> bytes;
+        PageBuffer bytes;
         std::uint32_t count = 0;  // 0: the data ended here
     };
     std::unique_ptr<Slot[]> ring_;
-    std::atomic<std::uint64_t> filled_{0};  // pieces the reader has put into the ring
-    std::atomic<std::uint64_t> freed_{0};   // pieces the caller has given back
-    std::atomic<bool> stopping_{false};
-    std::uint64_t taken_ = 0;  // pieces the caller has taken
+    // The hand-off: a side that waits is woken, and only then (no system call otherwise).
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::uint64_t filled_ = 0;  // pieces the reader has put into the ring
+    std::uint64_t freed_ = 0;   // pieces the caller has given back
+    bool stopping_ = false;
+    bool readerWaits_ = false;
+    bool takerWaits_ = false;
+    std::uint64_t taken_ = 0;  // pieces the caller has taken (the caller's own)
     bool holding_ = false;     // the caller still uses piece taken_ - 1
     std::thread reader_;
 };

@@ -1,6 +1,12 @@
 // The gates of spinning disks and of everything else, over a made-up device tree.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -9,11 +15,15 @@
 #include <vector>
 
 #include "file/gui/dialogs/filehash/DiskGate.h"
+#include "file/gui/dialogs/filehash/GatedFile.h"
+#include "file/win/FileInputStream.h"
 #include "platform/File.h"
 
 namespace {
 
 using s::file::gui::dialogs::filehash::DiskGate;
+using s::file::gui::dialogs::filehash::GatedFile;
+using s::file::win::FileInputStream;
 namespace fs = std::filesystem;
 
 // A device tree laid out as the system's: /dev/block/MAJOR:MINOR links to the device's folder,
@@ -70,7 +80,7 @@ TEST_F(DiskGateTest, RotationalFromTheQueueOfTheDiskOrItsPartitionsDisk) {
     for (const Case& c : cases) {
         EXPECT_EQ(platform::isRotationalDevice(c.major, c.minor, root_.string()), c.rotational)
             << c.major << ":" << c.minor;
-        EXPECT_EQ(DiskGate::pass(c.major, c.minor).owns_lock(), c.rotational)
+        EXPECT_EQ(DiskGate::pass(c.major, c.minor).isHeld(), c.rotational)
             << c.major << ":" << c.minor;
     }
 }
@@ -95,6 +105,83 @@ TEST_F(DiskGateThread, ReadersOfASpinningDiskTakeTurns) {
     a.join();
     b.join();
     EXPECT_EQ(most.load(), 1);
+}
+
+// A file of a pattern on a device made rotational in the fake tree, read through its gate.
+class GatedFileTest : public DiskGateTest {
+protected:
+    void SetUp() override {
+        DiskGateTest::SetUp();
+        bytes_.resize(300 * 1024);
+        for (std::size_t i = 0; i < bytes_.size(); ++i) bytes_[i] = static_cast<char>(i * 7 + i / 4096);
+        std::ofstream(root_ / "data", std::ios::binary).write(bytes_.data(), bytes_.size());
+        struct stat facts {};
+        ASSERT_EQ(::stat((root_ / "data").c_str(), &facts), 0);
+        const fs::path link = root_ / "dev/block" /
+                              (std::to_string(major(facts.st_dev)) + ":" +
+                               std::to_string(minor(facts.st_dev)));
+        fs::remove(link);
+        fs::create_directories(root_ / "devices/spinning/queue");
+        std::ofstream(root_ / "devices/spinning/queue/rotational") << "1\n";
+        fs::create_directory_symlink(root_ / "devices/spinning", link);
+        DiskGate::setSysfsRoot(root_.string());
+    }
+    // Reads the file through a gate in 64 KiB pieces; checks the bytes and calls seen(gated)
+    // after each piece.
+    template <typename Seen>
+    void readAll(FileInputStream* file, Seen seen) {
+        GatedFile gated(file);
+        std::vector<char> got, piece(64 * 1024);
+        std::uint32_t count = 0;
+        while (gated.read(piece.data(), static_cast<std::uint32_t>(piece.size()), &count)) {
+            got.insert(got.end(), piece.begin(), piece.begin() + count);
+            seen(gated);
+        }
+        EXPECT_EQ(gated.failureReason(), nullptr);
+        EXPECT_FALSE(gated.holdsTurn()) << "the end gives the turn back";
+        EXPECT_TRUE(got == bytes_);
+    }
+    bool firstPageInMemory() {
+        const int fd = ::open((root_ / "data").c_str(), O_RDONLY);
+        void* map = ::mmap(nullptr, 4096, PROT_READ, MAP_SHARED, fd, 0);
+        unsigned char resident = 1;
+        if (map != MAP_FAILED) {
+            ::mincore(map, 4096, &resident);
+            ::munmap(map, 4096);
+        }
+        ::close(fd);
+        return resident & 1;
+    }
+    FileInputStream* open() {
+        FileInputStream* file = FileInputStream::create();
+        const int folder = platform::openFolder(root_.string());
+        EXPECT_TRUE(file->openAt(folder, "data"));
+        platform::closeFile(folder);
+        return file;
+    }
+    std::vector<char> bytes_;
+};
+
+TEST_F(GatedFileTest, BytesInMemoryNeedNoTurn) {
+    FileInputStream* file = open();
+    readAll(file, [](const GatedFile& gated) { EXPECT_FALSE(gated.holdsTurn()); });
+    file->release();
+}
+
+TEST_F(GatedFileTest, AReadFromTheDeviceTakesTheTurnToTheEnd) {
+    // Out of the page cache, where the file system lets a clean file go.
+    const int fd = ::open((root_ / "data").c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ::fdatasync(fd);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+    if (firstPageInMemory()) GTEST_SKIP() << "this file system keeps the file in memory";
+    FileInputStream* file = open();
+    int pieces = 0;
+    readAll(file, [&](const GatedFile& gated) {
+        EXPECT_TRUE(gated.holdsTurn()) << "held to the end, piece " << ++pieces;
+    });
+    file->release();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "file/gui/dialogs/filehash/ReadAhead.h"
 #include "io/ForwardInputStream.h"
+#include "platform/Processors.h"
 
 namespace {
 
@@ -98,7 +99,15 @@ TEST(ReadAheadThread, PiecesCarryTheWholeInputInOrder) {
     }
 }
 
-TEST(ReadAheadThread, ABusyMachineReadsOnTheCallersThread) {
+TEST(ReadAheadThread, AReadingThreadOnlyWhereTheJobLeavesACore) {
+    const int cores = platform::usableCores();
+    ASSERT_GE(cores, 1);
+    EXPECT_EQ(ReadAhead::isCoreFree(1), cores > 1) << "one thread: a second core is free";
+    EXPECT_FALSE(ReadAhead::isCoreFree(cores)) << "every core computes";
+    EXPECT_FALSE(ReadAhead::isCoreFree(cores + 1));
+}
+
+TEST(ReadAheadThread, NoFreeCoreReadsOnTheCallersThread) {
     PatternInput input(2 * ReadAhead::kAheadFrom);
     ReadAhead reader(&input, 2 * ReadAhead::kAheadFrom, false);
     EXPECT_FALSE(reader.isAhead());
