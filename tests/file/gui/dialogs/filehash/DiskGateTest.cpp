@@ -3,8 +3,6 @@
 
 #include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -115,11 +113,11 @@ protected:
         bytes_.resize(300 * 1024);
         for (std::size_t i = 0; i < bytes_.size(); ++i) bytes_[i] = static_cast<char>(i * 7 + i / 4096);
         std::ofstream(root_ / "data", std::ios::binary).write(bytes_.data(), bytes_.size());
-        struct stat facts {};
-        ASSERT_EQ(::stat((root_ / "data").c_str(), &facts), 0);
+        FileInputStream* file = open();
         const fs::path link = root_ / "dev/block" /
-                              (std::to_string(major(facts.st_dev)) + ":" +
-                               std::to_string(minor(facts.st_dev)));
+                              (std::to_string(file->status().deviceMajor) + ":" +
+                               std::to_string(file->status().deviceMinor));
+        file->release();
         fs::remove(link);
         fs::create_directories(root_ / "devices/spinning/queue");
         std::ofstream(root_ / "devices/spinning/queue/rotational") << "1\n";
