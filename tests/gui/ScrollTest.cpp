@@ -153,6 +153,20 @@ TEST_F(ScrollBoxInWindow, HeldPageAreaRepeatsUntilTheThumbIsUnderThePointer) {
     pw::input::mouseButton(top(), at, pw::MouseButton::kLeft, false);
 }
 
+TEST_F(ScrollBoxInWindow, HoverHighlightsWithoutTakingThePointer) {
+    // Over the thumb (x 85..100, y 15..38) with no button held: the thumb lights up, and the
+    // pointer stays free for the rest of the window. (The button goes up first: a window
+    // closed before an earlier test's release was handled leaves it down.)
+    pw::input::mouseButton(top(), {20, 20}, pw::MouseButton::kLeft, false);
+    pw::input::mouseMove(top(), {92, 20});
+    ASSERT_TRUE(ownerSees([&] { return vbar()->lookOf(G::kThumb) == 1; }));
+    EXPECT_EQ(pw::captureOf(pw::threadOf(top())), pw::kNoWindow);
+    // Off the bar: the highlight goes with the pointer.
+    pw::input::mouseMove(top(), {20, 20});
+    EXPECT_TRUE(ownerSees([&] { return vbar()->lookOf(G::kThumb) == 0; }));
+    EXPECT_EQ(pw::captureOf(pw::threadOf(top())), pw::kNoWindow);
+}
+
 TEST_F(ScrollBoxInWindow, ThumbDragFollowsTheDragRule) {
     // The thumb lies at 15..38 of the bar (x 85..100); dragging it 10 pixels down moves the
     // position by round(10 * 200 / 47).

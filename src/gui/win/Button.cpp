@@ -32,8 +32,7 @@ void Button::resetButton() {
     autoRepeat_ = repeating_ = showFocus_ = false;
     toggleMode_ = toggled_ = false;
     canUncheck_ = toggleEnabled_ = true;
-    pressed_ = pointerInside_ = false;
-    state_ = 0;
+    press_.reset();
 }
 
 drawer::button::IThin* Button::buttonDrawer() const {
@@ -92,28 +91,27 @@ void Button::measure(bool relayout) {
 
 void Button::paint(pw::Canvas& canvas, pw::Rect area) {
     const IFont* font = ownFont_;
-    if (state_ == 1 && hoveredFont_->isAnySet()) font = hoveredFont_;
-    if (state_ == 2 && pressedFont_->isAnySet()) font = pressedFont_;
+    std::int32_t state = getState();
+    if (state == PressTracker::kHovered && hoveredFont_->isAnySet()) font = hoveredFont_;
+    if (state == PressTracker::kPressed && pressedFont_->isAnySet()) font = pressedFont_;
     bool focus = showFocus_ && native_ != pw::kNoWindow && pw::focus() == native_;
-    buttonDrawer()->paint(canvas, 0, 0, width_, height_, state_, text_, isEnabled(), font, focus,
+    buttonDrawer()->paint(canvas, 0, 0, width_, height_, state, text_, isEnabled(), font, focus,
                           toggled_);
 }
 
-void Button::setState(std::int32_t state) {
-    if (state == state_) return;
-    state_ = state;
-    repaint();
+void Button::lookChanged(bool changed) {
+    if (changed) repaint();
 }
 
-bool Button::inside(pw::LParam point) const {
+std::int32_t Button::partAt(pw::LParam point) const {
     pw::Point p = pw::unpackPoint(point);
-    return p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
+    bool in = p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
+    return in ? PressTracker::kWhole : PressTracker::kNone;
 }
 
-void Button::press() {
-    pressed_ = true;
-    pointerInside_ = true;
-    setState(2);
+void Button::press(pw::Handle capturer) {
+    press_.press(capturer, PressTracker::kWhole);
+    repaint();
     fireListeners(pressListeners_, eventSource(this), 0);
     if (autoRepeat_ && native_ != pw::kNoWindow) {
         repeating_ = false;
@@ -124,11 +122,7 @@ void Button::press() {
 void Button::cancelPress() {
     if (native_ != pw::kNoWindow) pw::killTimer(native_, kRepeatTimer);
     repeating_ = false;
-    bool wasPressed = pressed_;
-    pressed_ = false;
-    pointerInside_ = false;
-    setState(0);
-    if (wasPressed && native_ != pw::kNoWindow && pw::capture() == native_) pw::releaseCapture();
+    lookChanged(press_.cancel(native_));
 }
 
 void Button::clickStep() {
@@ -166,13 +160,13 @@ pw::Result Button::handleMessage(pw::Handle window, std::uint32_t message, pw::W
     switch (message) {
         case kMsgClick:
             // A program click: the press step, then release and the click step.
-            press();
+            press(pw::kNoWindow);
             cancelPress();
             clickStep();
             return 1;
         case pw::msg::kTimer:
             if (wparam != kRepeatTimer) break;
-            if (!pressed_) {
+            if (!press_.isPressed()) {
                 pw::killTimer(window, kRepeatTimer);
                 return 0;
             }
@@ -180,7 +174,7 @@ pw::Result Button::handleMessage(pw::Handle window, std::uint32_t message, pw::W
                 repeating_ = true;
                 pw::setTimer(window, kRepeatTimer, kRepeatMs);
             }
-            if (pointerInside_) fireListeners(pressListeners_, eventSource(this), 0);
+            if (press_.pressedInside()) fireListeners(pressListeners_, eventSource(this), 0);
             return 0;
         case pw::msg::kSetCursor:
             if (text_ == u"#Resizer") {
@@ -189,15 +183,10 @@ pw::Result Button::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             }
             break;
         case pw::msg::kMouseMove:
-            if (pressed_) {
-                pointerInside_ = inside(lparam);
-                setState(pointerInside_ ? 2 : 0);
-            } else {
-                setState(inside(lparam) ? 1 : 0);
-            }
+            lookChanged(press_.move(partAt(lparam), (wparam & pw::kMouseLeft) != 0));
             return 0;
         case pw::msg::kMouseLeave:
-            if (!pressed_) setState(0);
+            lookChanged(press_.leave());
             return 0;
         case pw::msg::kLButtonDown:
         case pw::msg::kLButtonDblClk:
@@ -207,21 +196,19 @@ pw::Result Button::handleMessage(pw::Handle window, std::uint32_t message, pw::W
                 pw::beginSizeMove(pw::topLevelOf(window), pw::kHitBottomRight, screen);
                 return 0;
             }
-            pw::setCapture(window);
-            press();
+            press(window);
             return 0;
         case pw::msg::kLButtonUp: {
-            if (!pressed_) return 0;
-            bool hit = inside(lparam);
-            cancelPress();
-            if (hit) {
-                setState(1);
-                clickStep();
-            }
+            if (!press_.isPressed()) return 0;
+            pw::killTimer(window, kRepeatTimer);
+            repeating_ = false;
+            bool click = press_.release(window, partAt(lparam));
+            repaint();
+            if (click) clickStep();
             return 0;
         }
         case pw::msg::kCaptureChanged:
-            if (pressed_) cancelPress();
+            if (press_.isPressed()) cancelPress();
             return 0;
         case pw::msg::kKeyDown:
             // Space and Enter press the button that has the focus.

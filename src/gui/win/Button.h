@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui/drawer/button/IThin.h"
+#include "gui/win/PressTracker.h"
 #include "gui/win/TextComponent.h"
 #include "thread/Pooled.h"
 
@@ -52,8 +53,8 @@ public:
     IFont* getHoveredFont() { return hoveredFont_; }
     IFont* getPressedFont() { return pressedFont_; }
     // 0 normal, 1 hovered, 2 pressed.
-    std::int32_t getState() const { return state_; }
-    bool isPressed() const { return pressed_; }
+    std::int32_t getState() const { return press_.lookOf(PressTracker::kWhole); }
+    bool isPressed() const { return press_.isPressed(); }
 
     void setEnabled(bool enable) override;
     void setVisible(bool show, bool relayout) override;
@@ -70,12 +71,14 @@ protected:
 private:
     void resetButton();
     drawer::button::IThin* buttonDrawer() const;
-    void setState(std::int32_t state);
-    void press();
+    void lookChanged(bool changed);
+    // A press; `capturer` takes the pointer (kNoWindow for a program's click).
+    void press(platform::window::Handle capturer);
     // Ends a press without a click (release outside, capture lost, disabled, hidden).
     void cancelPress();
     void clickStep();
-    bool inside(platform::window::LParam point) const;
+    // PressTracker::kWhole when the point lies on the button, else kNone.
+    std::int32_t partAt(platform::window::LParam point) const;
 
     drawer::button::IThin* drawer_ = nullptr;
     bool drawerOwned_ = false;
@@ -86,9 +89,7 @@ private:
     bool repeating_ = false;  // the 100 ms timer replaced the first one
     bool showFocus_ = false;
     bool toggleMode_ = false, canUncheck_ = true, toggled_ = false, toggleEnabled_ = true;
-    bool pressed_ = false;
-    bool pointerInside_ = false;
-    std::int32_t state_ = 0;
+    PressTracker press_;
 };
 
 // Enabled; fixed width and height when they are 0 or more.

@@ -21,7 +21,8 @@ void CheckBoxBase::resetCheckBox() {
     resetText();
     for (events::TargetListener* l : owned_) dynamic_cast<thread::IPoolable*>(l)->release();
     owned_.clear();
-    checked_ = pressed_ = false;
+    checked_ = false;
+    press_.reset();
     eventsEnabled_ = true;
     checkedListeners_.clear();
     uncheckedListeners_.clear();
@@ -118,19 +119,19 @@ pw::Result CheckBoxBase::handleMessage(pw::Handle window, std::uint32_t message,
     switch (message) {
         case pw::msg::kLButtonDown:
         case pw::msg::kLButtonDblClk:
-            pressed_ = true;
-            pw::setCapture(window);
+            press_.press(window, PressTracker::kWhole);
             return 0;
         case pw::msg::kLButtonUp: {
-            if (!pressed_) return 0;
-            pressed_ = false;
-            if (pw::capture() == window) pw::releaseCapture();
+            if (!press_.isPressed()) return 0;
             pw::Point p = pw::unpackPoint(lparam);
-            if (p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_) userSet(clickedState());
+            bool in = p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
+            if (press_.release(window, in ? PressTracker::kWhole : PressTracker::kNone)) {
+                userSet(clickedState());
+            }
             return 0;
         }
         case pw::msg::kCaptureChanged:
-            pressed_ = false;
+            press_.captureLost();
             return 0;
         case pw::msg::kKeyDown:
             if (wparam == pw::vk::kSpace) {

@@ -8,6 +8,7 @@
 
 #include "gui/drawer/checkbox/IThin.h"
 #include "gui/events/TargetListener.h"
+#include "gui/win/PressTracker.h"
 #include "gui/win/TextComponent.h"
 #include "thread/Pooled.h"
 
@@ -61,7 +62,7 @@ protected:
 
     bool checked_ = false;
     bool eventsEnabled_ = true;
-    bool pressed_ = false;
+    PressTracker press_;
     std::vector<events::IEventListener*> checkedListeners_, uncheckedListeners_, changeListeners_,
         anyChangeListeners_;
     std::vector<events::TargetListener*> owned_;  // links made here, released with the box

@@ -23,8 +23,8 @@ void Label::resetLabel() {
         if (*f) (*f)->release();
         *f = nullptr;
     }
-    stateFonts_ = pressed_ = temporary_ = false;
-    state_ = 0;
+    stateFonts_ = temporary_ = false;
+    press_.reset();
     linkTarget_.clear();
     clickListeners_.clear();
     savedText_.clear();
@@ -103,7 +103,7 @@ void Label::setTextDrawer(drawer::text::IBasic* drawer, bool owned) {
 void Label::setStateFonts(bool on) {
     if (handOff([&] { setStateFonts(on); })) return;
     stateFonts_ = on;
-    if (!on) state_ = 0;
+    if (!on) press_.cancel(native_);
     measure(true);
     repaint();
 }
@@ -134,8 +134,9 @@ void Label::forEachStateFont(const std::function<void(Font*)>& change) {
 const IFont* Label::paintFont() const {
     if (!isEnabled() && disabledFont_) return disabledFont_;
     if (!stateFonts_) return ownFont_;
-    if (state_ == 1 && hoveredFont_) return hoveredFont_;
-    if (state_ == 2 && pressedFont_) return pressedFont_;
+    std::int32_t state = getState();
+    if (state == PressTracker::kHovered && hoveredFont_) return hoveredFont_;
+    if (state == PressTracker::kPressed && pressedFont_) return pressedFont_;
     return ownFont_;
 }
 
@@ -165,15 +166,10 @@ void Label::paint(pw::Canvas& canvas, pw::Rect area) {
     d->paint(canvas, 0, 0, width_, height_, text_, font, formatOf(font));
 }
 
-void Label::setState(std::int32_t state) {
-    if (state == state_) return;
-    state_ = state;
-    repaint();
-}
-
-bool Label::inside(pw::LParam point) const {
+std::int32_t Label::partAt(pw::LParam point) const {
     pw::Point p = pw::unpackPoint(point);
-    return p.x >= 0 && p.y >= 0 && p.x <= width_ && p.y <= height_;  // edges included
+    bool in = p.x >= 0 && p.y >= 0 && p.x <= width_ && p.y <= height_;  // edges included
+    return in ? PressTracker::kWhole : PressTracker::kNone;
 }
 
 bool isOpenableLink(const std::u16string& target) {
@@ -206,27 +202,22 @@ pw::Result Label::handleMessage(pw::Handle window, std::uint32_t message, pw::WP
         }
         case pw::msg::kMouseMove:
             if (!stateFonts_) break;
-            if (pressed_) {
-                setState(inside(lparam) ? 2 : 0);
-            } else if (!(wparam & pw::kMouseLeft)) {
-                setState(inside(lparam) ? 1 : 0);
-            }
+            if (press_.move(partAt(lparam), (wparam & pw::kMouseLeft) != 0)) repaint();
             return 0;
         case pw::msg::kMouseLeave:
-            if (!pressed_) setState(0);
+            if (press_.leave()) repaint();
             return 0;
         case pw::msg::kLButtonDown:
             if (!stateFonts_) break;
-            pressed_ = true;
-            pw::setCapture(window);
-            setState(2);
+            press_.press(window, PressTracker::kWhole);
+            repaint();
             return 0;
         case pw::msg::kLButtonUp: {
-            if (!pressed_) break;
-            pressed_ = false;
-            bool hit = inside(lparam);
-            if (pw::capture() == window) pw::releaseCapture();
-            setState(0);
+            if (!press_.isPressed()) break;
+            bool hit = press_.release(window, partAt(lparam));
+            // A followed link looks plain until the pointer moves again.
+            press_.leave();
+            repaint();
             if (hit) {
                 if (isOpenableLink(linkTarget_)) pw::openLink(linkTarget_);
                 fireListeners(clickListeners_, eventSource(this), 1);
@@ -234,8 +225,7 @@ pw::Result Label::handleMessage(pw::Handle window, std::uint32_t message, pw::WP
             return 0;
         }
         case pw::msg::kCaptureChanged:
-            pressed_ = false;
-            setState(0);
+            if (press_.captureLost()) repaint();
             return 0;
         default:
             break;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/win/PressTracker.h"
 #include "gui/win/TextComponent.h"
 #include "thread/Pooled.h"
 
@@ -42,7 +43,7 @@ public:
     IFont* getHoveredFont();
     IFont* getPressedFont();
     // 0 normal, 1 hovered, 2 pressed.
-    std::int32_t getState() const { return state_; }
+    std::int32_t getState() const { return press_.lookOf(PressTracker::kWhole); }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -59,15 +60,14 @@ private:
     void releaseDrawer();
     Font* stateFont(Font*& font);
     const IFont* paintFont() const;
-    void setState(std::int32_t state);
-    bool inside(platform::window::LParam point) const;
+    // PressTracker::kWhole when the point lies on the label (edges included), else kNone.
+    std::int32_t partAt(platform::window::LParam point) const;
     void revertText();
 
     drawer::text::IBasic* drawer_ = nullptr;
     bool drawerOwned_ = false;
     bool stateFonts_ = false;
-    std::int32_t state_ = 0;
-    bool pressed_ = false;
+    PressTracker press_;
     Font* disabledFont_ = nullptr;
     Font* hoveredFont_ = nullptr;
     Font* pressedFont_ = nullptr;

@@ -44,8 +44,9 @@ void MenuEx::reset() {
     font_ = normalFont_;
     transparent_ = true;  // the window's background shows between and behind the entries
     percentWidth_ = 100;
-    hovered_ = openEntry_ = switchTo_ = pointerEntry_ = pressedEntry_ = -1;
-    popupOpen_ = pressed_ = false;
+    hovered_ = openEntry_ = switchTo_ = pointerEntry_ = -1;
+    popupOpen_ = false;
+    press_.reset();
     reopen_.reset();
     popupBase_ = 0;
     oneEntry_ = flag_ = autoOpen_ = false;
@@ -440,20 +441,13 @@ void MenuEx::pressed(pw::Point p) {
         runPopups(index);
         return;
     }
-    pressed_ = true;
-    pressedEntry_ = index;
-    pw::setCapture(native_);
+    press_.press(native_, index);
 }
 
 void MenuEx::released(pw::Point p) {
-    if (!pressed_) return;
-    std::int32_t pressedOn = pressedEntry_;
-    pressed_ = false;
-    pressedEntry_ = -1;
-    // Releasing the capture tells this bar kCaptureChanged, which forgets the press.
-    if (pw::capture() == native_) pw::releaseCapture();
+    if (!press_.isPressed()) return;
     std::int32_t index = entryAt(p);
-    if (index >= 0 && index == pressedOn && entries_[index].item &&
+    if (press_.release(native_, index) && entries_[index].item &&
         entries_[index].item->isCommand()) {
         choose(entries_[index].item);
     }
@@ -509,7 +503,7 @@ pw::Result MenuEx::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             pointerEntry_ = -1;
             if (popupOpen_) return 0;
             setHovered(-1);
-            if (pw::capture() == window && !pressed_) pw::releaseCapture();
+            if (pw::capture() == window && !press_.isPressed()) pw::releaseCapture();
             return 0;
         case pw::msg::kLButtonDown:
             pressed(pw::unpackPoint(lparam));
@@ -518,8 +512,7 @@ pw::Result MenuEx::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             released(pw::unpackPoint(lparam));
             return 0;
         case pw::msg::kCaptureChanged:
-            pressed_ = false;
-            pressedEntry_ = -1;
+            press_.captureLost();
             return 0;
         default:
             break;

@@ -14,6 +14,7 @@
 #include "gui/win/Component.h"
 #include "gui/win/Font.h"
 #include "gui/win/ListPopup.h"
+#include "gui/win/PressTracker.h"
 #include "thread/Pooled.h"
 
 namespace s::gui::menuitem {
@@ -127,9 +128,8 @@ private:
     std::int32_t openEntry_ = -1;
     std::int32_t switchTo_ = -1;
     std::int32_t pointerEntry_ = -1;  // the entry the pointer was last over
-    std::int32_t pressedEntry_ = -1;
-    std::size_t popupBase_ = 0;  // popups of the thread already open below the bar's
-    bool pressed_ = false;
+    std::size_t popupBase_ = 0;       // popups of the thread already open below the bar's
+    PressTracker press_;              // a press on a command entry
     ReopenGuard reopen_;
     Font* normalFont_;
     Font* highlightFont_;

@@ -30,9 +30,8 @@ void ScrollBar::resetBar() {
     other_ = nullptr;
     info_.reset();
     info_.bind(nullptr, this, false);
-    active_ = G::kNone;
-    look_ = 0;
-    pressed_ = dragging_ = false;
+    press_.reset();
+    dragging_ = false;
     dragStart_ = dragPosition_ = 0;
     hasPageColour_ = false;
     pageColour_ = 0;
@@ -101,19 +100,20 @@ void ScrollBar::setScrollBarDrawer(drawer::scrollbar::IThin* drawer) {
 }
 
 std::int32_t ScrollBar::lookOf(std::int32_t part) const {
-    return part == active_ ? look_ : 0;
+    // Only the arrows and the thumb light up; a dragged thumb looks pressed wherever the
+    // pointer goes.
+    if (part != G::kFirstArrow && part != G::kThumb && part != G::kSecondArrow) return 0;
+    if (dragging_ && part == G::kThumb) return PressTracker::kPressed;
+    return press_.lookOf(part);
+}
+
+std::int32_t ScrollBar::activePart() const {
+    return press_.isPressed() ? press_.pressedPart() : press_.pointerPart();
 }
 
 void ScrollBar::scrollBy(std::int32_t step) {
     if (handOff([&] { info_.scrollBy(step); })) return;
     info_.scrollBy(step);
-}
-
-void ScrollBar::setLook(std::int32_t part, std::int32_t look) {
-    if (part == active_ && look == look_) return;
-    active_ = part;
-    look_ = look;
-    repaint();
 }
 
 void ScrollBar::stepFor(std::int32_t part) {
@@ -145,9 +145,8 @@ void ScrollBar::onPress(pw::Point p) {
     pointer_ = p;
     std::int32_t part = geometry().hitTest(p);
     if (part == G::kNone) return;
-    active_ = part;
-    pressed_ = true;
-    pw::setCapture(native_);
+    press_.press(native_, part);
+    repaint();
     if (part == G::kThumb) {
         dragging_ = true;
         dragStart_ = along(p);
@@ -156,8 +155,6 @@ void ScrollBar::onPress(pw::Point p) {
         stepFor(part);
         pw::setTimer(native_, 1, kFirstRepeatMs);
     }
-    bool pressedLook = part == G::kFirstArrow || part == G::kThumb || part == G::kSecondArrow;
-    setLook(part, pressedLook ? 2 : 0);
 }
 
 void ScrollBar::onMove(pw::Point p, bool leftHeld) {
@@ -170,29 +167,23 @@ void ScrollBar::onMove(pw::Point p, bool leftHeld) {
         if (pos != info_.getPosition()) info_.scrollBy(pos - info_.getPosition());
         return;
     }
-    std::int32_t part = geometry().hitTest(p);
-    if (pressed_) {
-        // The pressed look shows only while the pointer is over the active part.
-        bool pressedLook = active_ != G::kPageBefore && active_ != G::kPageAfter;
-        setLook(active_, part == active_ && pressedLook ? 2 : 0);
-        return;
-    }
-    if (leftHeld) return;
-    if (part == G::kFirstArrow || part == G::kThumb || part == G::kSecondArrow) {
-        setLook(part, 1);
-        if (pw::capture() != native_) pw::setCapture(native_);
-    } else {
-        setLook(G::kNone, 0);
-        if (pw::capture() == native_) pw::releaseCapture();
-    }
+    if (press_.move(geometry().hitTest(p), leftHeld)) repaint();
 }
 
-void ScrollBar::onRelease() {
+void ScrollBar::onRelease(pw::Point p) {
+    if (!press_.isPressed()) return;
     stopTimers();
     dragging_ = false;
-    pressed_ = false;
-    setLook(G::kNone, 0);
-    if (pw::capture() == native_) pw::releaseCapture();
+    press_.release(native_, geometry().hitTest(p));
+    repaint();
+}
+
+void ScrollBar::endPress() {
+    if (!press_.isPressed()) return;
+    stopTimers();
+    dragging_ = false;
+    press_.captureLost();
+    repaint();
 }
 
 void ScrollBar::onTimer(std::uint32_t id) {
@@ -216,13 +207,19 @@ pw::Result ScrollBar::handleMessage(pw::Handle window, std::uint32_t message, pw
             onMove(pw::unpackPoint(lparam), (wparam & pw::kMouseLeft) != 0);
             return 0;
         case pw::msg::kLButtonUp:
-            onRelease();
+            onRelease(pw::unpackPoint(lparam));
+            return 0;
+        case pw::msg::kMouseLeave:
+            if (press_.leave()) repaint();
+            return 0;
+        case pw::msg::kCaptureChanged:
+            endPress();
             return 0;
         case pw::msg::kTimer:
             if (wparam == 1 || wparam == 2) onTimer(static_cast<std::uint32_t>(wparam));
             return 0;
         case pw::msg::kMouseWheel: {
-            std::int32_t lines = pw::wheelDelta(wparam) * 3 / 120;
+            std::int32_t lines = pw::wheelLines(wparam);
             std::int32_t before = info_.getPosition();
             info_.scrollBy(-wheelLine_ * lines);
             // A bar at its end passes the turn on, so the page around it scrolls.

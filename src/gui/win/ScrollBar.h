@@ -8,6 +8,7 @@
 #include "gui/drawer/scrollbar/IThin.h"
 #include "gui/scrollbar/win/ScrollInfo.h"
 #include "gui/win/Component.h"
+#include "gui/win/PressTracker.h"
 #include "thread/Pooled.h"
 
 namespace s::gui::win {
@@ -60,7 +61,8 @@ public:
     drawer::scrollbar::IThin* getScrollBarDrawer() const { return drawer_; }
     // Look of the first arrow, the thumb and the second arrow: 0 normal, 1 hovered, 2 pressed.
     std::int32_t lookOf(std::int32_t part) const;
-    std::int32_t activePart() const { return active_; }
+    // The part pressed, or else the part under the pointer.
+    std::int32_t activePart() const;
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -81,18 +83,17 @@ private:
     std::int32_t along(platform::window::Point p) const { return horizontal_ ? p.x : p.y; }
     void onPress(platform::window::Point p);
     void onMove(platform::window::Point p, bool leftHeld);
-    void onRelease();
+    void onRelease(platform::window::Point p);
+    // Ends a press without a release over the bar (the capture went elsewhere).
+    void endPress();
     void onTimer(std::uint32_t id);
-    void setLook(std::int32_t part, std::int32_t look);
 
     bool horizontal_ = false;
     std::int32_t lineStep_ = kLineStep;
     std::int32_t wheelLine_ = kWheelLine;
     ScrollBar* other_ = nullptr;
     scrollbar::win::ScrollInfo info_;
-    std::int32_t active_ = ScrollBarGeometry::kNone;
-    std::int32_t look_ = 0;
-    bool pressed_ = false;
+    PressTracker press_;
     bool dragging_ = false;
     std::int32_t dragStart_ = 0, dragPosition_ = 0;
     platform::window::Point pointer_;
