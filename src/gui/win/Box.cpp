@@ -3,11 +3,11 @@
 #include "gui/win/Box.h"
 
 #include <algorithm>
-#include <cmath>
 #include <mutex>
 #include <string>
 
 #include "gui/IWindow.h"
+#include "gui/RoundAway.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/drawer/border/IBorder.h"
@@ -23,11 +23,6 @@ namespace {
 
 // The boxes laying out on this thread, outermost first.
 thread_local std::vector<BoxBase*> arranging;
-
-// Halves away from zero.
-std::int32_t roundAway(double v) {
-    return static_cast<std::int32_t>(std::lround(v));
-}
 
 }  // namespace
 
@@ -461,7 +456,7 @@ pw::Result BoxBase::handleMessage(pw::Handle window, std::uint32_t message, pw::
         case pw::msg::kMouseWheel:
             if (wheelListeners_.empty()) return forwardToParent(message, wparam, lparam);
             // Lines are negative when the wheel turns towards the user.
-            wheelLines_ = pw::wheelDelta(wparam) * kWheelScrollLines / 120;
+            wheelLines_ = pw::wheelLines(wparam);
             fire(wheelListeners_, boxevent::kWheel);
             return 1;
         case pw::msg::kLButtonDown:

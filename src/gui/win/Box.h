@@ -152,9 +152,6 @@ public:
                                            platform::window::WParam wparam,
                                            platform::window::LParam lparam) override;
 
-    // Wheel-scroll lines per notch (the system setting of other platforms; 3 is its default).
-    static constexpr std::int32_t kWheelScrollLines = 3;
-
 protected:
     void resetBox();
     void onResized() override { layout(); }

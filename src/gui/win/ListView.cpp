@@ -465,7 +465,7 @@ pw::Result ListView::handleMessage(pw::Handle window, std::uint32_t message, pw:
             return 0;
         case pw::msg::kMouseWheel:
             // A turn away from the user moves towards the start.
-            scrollRows(-static_cast<std::int64_t>(pw::wheelDelta(wparam)) * kWheelRows / 120);
+            scrollRows(-static_cast<std::int64_t>(pw::wheelLines(wparam)));
             return 1;
         case pw::msg::kKeyDown:
             if (onKey(static_cast<std::uint32_t>(wparam))) return 0;

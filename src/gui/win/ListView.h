@@ -31,7 +31,6 @@ public:
     static constexpr std::int32_t kMinColumnWidth = 16;
     // Pixels either side of a heading's right edge that grab it for resizing.
     static constexpr std::int32_t kGrip = 3;
-    static constexpr std::int32_t kWheelRows = 3;
 
     ListView() { resetList(); }
     ~ListView() override;

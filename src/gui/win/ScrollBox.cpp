@@ -154,7 +154,7 @@ bool ScrollBox::onViewPointer(std::uint32_t message, pw::Point screen) {
 pw::Result ScrollBox::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
                                     pw::LParam lparam) {
     if (message == pw::msg::kMouseWheel) {
-        wheel(pw::wheelDelta(wparam) * kWheelScrollLines / 120);
+        wheel(pw::wheelLines(wparam));
         return 1;
     }
     return BoxBase::handleMessage(window, message, wparam, lparam);

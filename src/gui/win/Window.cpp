@@ -1033,7 +1033,7 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             windowKey(keyCode_);
             return 0;
         case pw::msg::kMouseWheel:
-            wheelLineCount_ = pw::wheelDelta(wparam) * kWheelScrollLines / 120;
+            wheelLineCount_ = pw::wheelLines(wparam);
             fire(windowevent::kWheel);
             return 0;
         case pw::msg::kCaptureChanged:

@@ -30,7 +30,6 @@ using Kind = EditModel::Kind;
 constexpr std::int32_t kPad = 2;  // between the frame and the text
 constexpr std::uint32_t kBlinkTimer = 0xED17;
 constexpr std::uint32_t kBlinkMs = 530;
-constexpr int kWheelLines = 3;
 
 bool isHigh(char16_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
@@ -584,7 +583,7 @@ Result handler(Handle h, std::uint32_t m, WParam wp, LParam lp) {
             const EditLayout& s = plainLayout(*st);
             std::int32_t most = std::max(0, s.extents().height - innerRect(*st).height);
             std::int32_t to = std::clamp(
-                st->scroll.y - wheelDelta(wp) * kWheelLines * s.lineHeight() / 120, 0, most);
+                st->scroll.y - wheelDelta(wp) * kWheelLinesPerNotch * s.lineHeight() / 120, 0, most);
             // At either end the turn goes on to the parent, so the page around scrolls.
             if (to == st->scroll.y) return defaultHandler(h, m, wp, lp);
             st->scroll.y = to;

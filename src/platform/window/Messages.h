@@ -180,5 +180,11 @@ constexpr Point unpackPoint(LParam l) {
 constexpr std::int32_t wheelDelta(WParam w) {
     return static_cast<std::int16_t>((w >> 16) & 0xFFFF);
 }
+// Lines one notch of the wheel (a turn of 120) scrolls: the usual desktop setting.
+constexpr std::int32_t kWheelLinesPerNotch = 3;
+// The lines a wheel message's turn scrolls, positive away from the user.
+constexpr std::int32_t wheelLines(WParam w) {
+    return wheelDelta(w) * kWheelLinesPerNotch / 120;
+}
 
 }  // namespace platform::window

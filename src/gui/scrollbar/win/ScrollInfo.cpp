@@ -2,20 +2,12 @@
 #include "gui/scrollbar/win/ScrollInfo.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "gui/RoundAway.h"
 #include "gui/win/ScrollBar.h"
 #include "platform/window/Window.h"
 
 namespace s::gui::scrollbar::win {
-
-namespace {
-
-std::int32_t roundAway(double v) {
-    return static_cast<std::int32_t>(std::lround(v));
-}
-
-}  // namespace
 
 void ScrollInfo::reset() {
     content_ = page_ = position_ = 0;

@@ -2,7 +2,8 @@
 #include "gui/drawer/scrollbar/win/Thin.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "gui/RoundAway.h"
 
 namespace pw = platform::window;
 
@@ -11,11 +12,6 @@ namespace s::gui::drawer::scrollbar::win {
 namespace {
 
 using G = Geometry;
-
-// To the nearest integer, halves away from zero.
-std::int32_t roundAway(double v) {
-    return static_cast<std::int32_t>(std::lround(v));
-}
 
 struct Axis {
     bool horizontal;

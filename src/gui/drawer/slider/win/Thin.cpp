@@ -2,7 +2,8 @@
 #include "gui/drawer/slider/win/Thin.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "gui/RoundAway.h"
 
 namespace pw = platform::window;
 
@@ -32,7 +33,7 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     const std::int32_t p =
         std::clamp(position, std::min(minimum, maximum), std::max(minimum, maximum));
     const std::int32_t offset =
-        range > 0 ? static_cast<std::int32_t>(std::lround(double(p - minimum) * track / range)) : 0;
+        range > 0 ? roundAway(double(p - minimum) * track / range) : 0;
     auto fill = [&](std::int32_t along, std::int32_t at, std::int32_t length, std::int32_t thick,
                     Colour colour) {
         if (vertical)
@@ -62,7 +63,7 @@ std::int32_t Thin::positionAt(std::int32_t point, std::int32_t left, std::int32_
     if (track <= 0 || maximum <= minimum) return minimum;
     const std::int32_t along = std::clamp(point - a - kThumb / 2, 0, track);
     return minimum +
-           static_cast<std::int32_t>(std::lround(double(along) * (maximum - minimum) / track));
+           roundAway(double(along) * (maximum - minimum) / track);
 }
 
 }  // namespace s::gui::drawer::slider::win
