@@ -75,7 +75,8 @@ pw::HitTest FrameChrome::hitTest(pw::Point at, pw::Size size, const Hit& state) 
     if (drawer_ && state.resizable && !state.maximized) {
         code = sizingZone(at.x, at.y, size.width, size.height);
     }
-    if (code == pw::kHitClient && state.easyDrag && !state.rightButtonDown) code = pw::kHitCaption;
+    const bool caption = state.easyDrag || (at.y >= 0 && at.y < state.titleRowHeight);
+    if (code == pw::kHitClient && caption && !state.rightButtonDown) code = pw::kHitCaption;
     return code;
 }
 

@@ -43,13 +43,15 @@ public:
                                                 std::int32_t h);
 
     // What a point relative to the window (w x h) is: the sizing zones when the frame is the
-    // drawer's and the window can be sized, the caption for the body with easy drag (unless the
-    // right button is held, so right clicks still reach the window), the client otherwise.
+    // drawer's and the window can be sized, the caption for the title row along the top and,
+    // with easy drag, for the body (unless the right button is held, so right clicks still
+    // reach the window), the client otherwise.
     struct Hit {
         bool resizable = true;
         bool maximized = false;
         bool easyDrag = false;
         bool rightButtonDown = false;
+        std::int32_t titleRowHeight = 0;
     };
     platform::window::HitTest hitTest(platform::window::Point at, platform::window::Size size,
                                       const Hit& state) const;

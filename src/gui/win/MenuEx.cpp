@@ -48,6 +48,7 @@ void MenuEx::reset() {
     popupOpen_ = false;
     press_.reset();
     reopen_.reset();
+    buttons_ = WindowButtons();
     popupBase_ = 0;
     oneEntry_ = flag_ = autoOpen_ = false;
     spacingA_ = 6;
@@ -108,6 +109,12 @@ void MenuEx::measure(bool relayout) {
     for (Entry& e : entries_) e.rect.height = height;
     std::int32_t width = x;
     if (oneEntry_) width = entries_.empty() ? 0 : entries_[0].rect.width;
+    if (showsWindowButtons()) {
+        // The entries keep clear of the window buttons.
+        WindowButtons probe;
+        probe.place(window_, 0, height);
+        width += WindowButtons::widthFor(probe.count(), height);
+    }
     setMinSize(width, height);
     setNaturalSize(width, height);
     if (relayout && native_ != pw::kNoWindow && parent_) parent_->relayout();
@@ -353,6 +360,21 @@ void MenuEx::onEvent(void* source, std::int32_t code) {
     fireListeners(refreshListeners_, eventSource(this), 0);
 }
 
+void MenuEx::windowButtonsChanged() {
+    if (handOff([&] { windowButtonsChanged(); })) return;
+    measure(true);
+    repaint();
+}
+
+bool MenuEx::showsWindowButtons() const {
+    return window_ && !oneEntry_ && !window_->isFramed() &&
+           window_->getMenuBar() == static_cast<const IComponent*>(this);
+}
+
+void MenuEx::placeWindowButtons() {
+    buttons_.place(showsWindowButtons() ? window_ : nullptr, width_, height_);
+}
+
 // ---- geometry and painting --------------------------------------------------------------------
 
 pw::Rect MenuEx::getEntryRect(std::int32_t index) const {
@@ -399,6 +421,11 @@ void MenuEx::paint(pw::Canvas& canvas, pw::Rect area) {
         d->paintEntry(canvas, e.rect.x, e.rect.y, e.rect.right(), e.rect.bottom(), e.text, font,
                       state);
     }
+    placeWindowButtons();
+    if (buttons_.count() == 0) return;
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_->getSkinner());
+    buttons_.paint(canvas, skin ? skin->getButtonDrawer() : drawer::Defaults::button(),
+                   normalFont_, window_->isMaximized());
 }
 
 // ---- pointer and popups -----------------------------------------------------------------------
@@ -493,26 +520,49 @@ pw::Result MenuEx::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             if (hit != pw::kHitClient) return hit;
             // Only the entries are the bar; the window beneath gets the pointer elsewhere.
             pw::Point p = pw::screenToClient(window, pw::unpackPoint(lparam));
-            if (entryAt(p) < 0) return pw::kHitTransparent;
+            placeWindowButtons();
+            if (entryAt(p) < 0 && buttons_.at(p) < 0) return pw::kHitTransparent;
             return hit;
         }
-        case pw::msg::kMouseMove:
-            pointerMoved(pw::unpackPoint(lparam));
+        case pw::msg::kMouseMove: {
+            pw::Point p = pw::unpackPoint(lparam);
+            pointerMoved(p);
+            placeWindowButtons();
+            if (buttons_.moved(p, (wparam & pw::kMouseLeft) != 0)) repaint();
             return 0;
+        }
         case pw::msg::kMouseLeave:
             pointerEntry_ = -1;
+            if (buttons_.left()) repaint();
             if (popupOpen_) return 0;
             setHovered(-1);
-            if (pw::capture() == window && !press_.isPressed()) pw::releaseCapture();
+            if (pw::capture() == window && !press_.isPressed() && !buttons_.isPressed())
+                pw::releaseCapture();
             return 0;
-        case pw::msg::kLButtonDown:
-            pressed(pw::unpackPoint(lparam));
+        case pw::msg::kLButtonDown: {
+            pw::Point p = pw::unpackPoint(lparam);
+            placeWindowButtons();
+            if (!popupOpen_ && buttons_.pressed(native_, p)) {
+                repaint();
+                return 0;
+            }
+            pressed(p);
             return 0;
-        case pw::msg::kLButtonUp:
+        }
+        case pw::msg::kLButtonUp: {
+            std::int32_t clicked = -1;
+            if (buttons_.released(native_, pw::unpackPoint(lparam), &clicked)) {
+                repaint();
+                // The last thing the bar does: a close may take the window and the bar away.
+                if (clicked >= 0) WindowButtons::click(window_, buttons_.kindOf(clicked));
+                return 0;
+            }
             released(pw::unpackPoint(lparam));
             return 0;
+        }
         case pw::msg::kCaptureChanged:
             press_.captureLost();
+            if (buttons_.captureLost()) repaint();
             return 0;
         default:
             break;

@@ -15,6 +15,7 @@
 #include "gui/win/Font.h"
 #include "gui/win/ListPopup.h"
 #include "gui/win/PressTracker.h"
+#include "gui/win/WindowButtons.h"
 #include "thread/Pooled.h"
 
 namespace s::gui::menuitem {
@@ -85,6 +86,10 @@ public:
     // The entry whose popup is open, -1 while none is.
     std::int32_t getOpenEntry() const { return popupOpen_ ? openEntry_ : -1; }
     bool isOneEntry() const { return oneEntry_; }
+    // The window's menu bar shows the window's minimise, maximise and close buttons at its
+    // right end while the window paints its own frame; the window tells it of a change.
+    void windowButtonsChanged();
+    const WindowButtons& windowButtons() const { return buttons_; }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -117,6 +122,8 @@ private:
     void pointerMoved(platform::window::Point p);
     void pressed(platform::window::Point p);
     void released(platform::window::Point p);
+    bool showsWindowButtons() const;
+    void placeWindowButtons();
     // Opens the entry's popup and waits; a switch to another entry opens that one next.
     void runPopups(std::int32_t index);
     void closeOpenPopup();
@@ -131,6 +138,7 @@ private:
     std::size_t popupBase_ = 0;       // popups of the thread already open below the bar's
     PressTracker press_;              // a press on a command entry
     ReopenGuard reopen_;
+    WindowButtons buttons_;
     Font* normalFont_;
     Font* highlightFont_;
     drawer::menu::IBasic* drawer_ = nullptr;

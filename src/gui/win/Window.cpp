@@ -17,6 +17,7 @@
 #include "gui/events/Listeners.h"
 #include "gui/layout/Vertical.h"
 #include "gui/win/Button.h"
+#include "gui/win/MenuEx.h"
 #include "gui/win/MessageBoxW.h"
 #include "lang/Localizer.h"
 #include "platform/window/MessageBox.h"
@@ -414,12 +415,25 @@ void Window::setEasyDrag(bool on) {
 
 void Window::setMaximizeBox(bool on) {
     maximizeBox_ = on;
-    if (menuBar_) menuBar_->repaint();
+    menuBarChanged();
 }
 
 void Window::setMinimizeBox(bool on) {
     minimizeBox_ = on;
-    if (menuBar_) menuBar_->repaint();
+    menuBarChanged();
+}
+
+void Window::setMenuBar(IComponent* menuBar) {
+    menuBar_ = menuBar;
+    menuBarChanged();
+}
+
+void Window::menuBarChanged() {
+    if (auto* bar = dynamic_cast<MenuEx*>(menuBar_)) {
+        bar->windowButtonsChanged();
+    } else if (menuBar_) {
+        menuBar_->repaint();
+    }
 }
 
 void Window::setToolWindow(bool on) {
@@ -433,6 +447,7 @@ void Window::setFramed(bool on) {
     onOwner([&] {
         framed_ = on;
         applyStyle();
+        menuBarChanged();
         pw::invalidate(native_);
     });
 }
@@ -905,8 +920,14 @@ pw::HitTest Window::hitTest(pw::Point screen) {
     state.resizable = resizable_;
     state.maximized = chrome_.drawer() && resizable_ && isMaximized();
     state.easyDrag = easyDrag_;
-    state.rightButtonDown = easyDrag_ && (pw::mouseButtonsDown() & pw::kMouseRight);
+    state.titleRowHeight = titleRowHeight();
+    state.rightButtonDown = (pw::mouseButtonsDown() & pw::kMouseRight) != 0;
     return chrome_.hitTest({screen.x - r.x, screen.y - r.y}, {r.width, r.height}, state);
+}
+
+std::int32_t Window::titleRowHeight() const {
+    if (framed_ || !menuBar_ || !menuBar_->isShown()) return 0;
+    return menuBar_->getY() + menuBar_->getHeight();
 }
 
 // ---- messages -------------------------------------------------------------------------------
@@ -1010,6 +1031,14 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             return pw::defaultHandler(window, message, wparam, lparam);
         case pw::msg::kNcLButtonDblClk:
             fire(windowevent::kDoubleClick);
+            if (static_cast<pw::HitTest>(wparam) == pw::kHitCaption &&
+                pw::unpackPoint(lparam).y - pw::screenRect(native_).y < titleRowHeight()) {
+                if (isMaximized()) {
+                    restore();
+                } else {
+                    maximize();
+                }
+            }
             return 0;
         case pw::msg::kLButtonUp:
         case pw::msg::kNcLButtonUp:

@@ -91,6 +91,8 @@ public:
     bool getEasyDrag() const override { return easyDrag_; }
     void setMaximizeBox(bool on) override;
     void setMinimizeBox(bool on) override;
+    bool hasMaximizeBox() const { return maximizeBox_; }
+    bool hasMinimizeBox() const { return minimizeBox_; }
     void setSystemMenu(bool on) override { systemMenu_ = on; }
     void setCaption(bool on) override { caption_ = on; }
     void setToolWindow(bool on) override;
@@ -186,7 +188,7 @@ public:
     void addHotKeyListener(events::IEventListener* l) override { listen(windowevent::kHotKey, l); }
     void addTimerListener(events::IEventListener* l) override { listen(windowevent::kTimer, l); }
 
-    void setMenuBar(IComponent* menuBar) override { menuBar_ = menuBar; }
+    void setMenuBar(IComponent* menuBar) override;
     IComponent* getMenuBar() const override { return menuBar_; }
     void setStatusBar(IComponent* statusBar) override;
     IComponent* getStatusBar() const override { return statusBar_; }
@@ -321,6 +323,11 @@ private:
     void keepReachable();
     platform::window::Rect bounds() const { return {x_, y_, width_, height_}; }
     platform::window::HitTest hitTest(platform::window::Point screen);
+    // The height of the menu bar's row of a window without a system frame (0 for none): its
+    // title bar, which moves the window and maximises or restores it on a double click.
+    std::int32_t titleRowHeight() const;
+    // The menu bar shows the window buttons of a window without a system frame.
+    void menuBarChanged();
 
     UIThread thread_;
     InvisibleWindow invisible_;

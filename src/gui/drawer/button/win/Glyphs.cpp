@@ -125,6 +125,36 @@ void speaker(const Pen& p, Square s) {
     }
 }
 
+// The window buttons' glyphs on a square of side n, drawn with strokes of t pixels (both grow
+// with the button, so the shapes keep their proportions at any size).
+void windowGlyph(const Pen& p, std::u16string_view g, Square s) {
+    const int32_t n = s.n, t = std::max<int32_t>(1, (n + 4) / 9);
+    // A window: a frame with a title bar twice as thick as its sides.
+    const auto window = [&](int32_t x, int32_t y, int32_t side) {
+        p.frame(x, y, side, t);
+        p.box(x, y, side, 2 * t);
+    };
+    if (g == u"WindowMinimize") {
+        p.box(s.x, s.y + n - 2 * t, n, t);
+    } else if (g == u"WindowMaximize") {
+        window(s.x, s.y, n);
+    } else if (g == u"WindowRestore") {
+        // Two windows: the one behind, up and right, shows only where the front one leaves it.
+        const int32_t m = std::max<int32_t>(3 * t + 1, n * 3 / 4), d = n - m;
+        const int32_t bx = s.x + d;
+        p.box(bx, s.y, m, 2 * t);
+        p.box(bx + m - t, s.y, t, m);
+        p.box(bx, s.y, t, d);
+        p.box(s.x + m, s.y + m - t, d, t);
+        window(s.x, s.y + d, m);
+    } else if (g == u"WindowClose") {
+        for (int32_t i = 0; i + t <= n; ++i) {
+            p.box(s.x + i, s.y + i, t, t);
+            p.box(s.x + n - t - i, s.y + i, t, t);
+        }
+    }
+}
+
 bool parseColour(std::u16string_view hex, Colour* out) {
     if (hex.size() != 8) return false;
     Colour v = 0;
@@ -264,6 +294,8 @@ bool paintGlyph(Canvas& picture, pw::Rect a, std::u16string_view name, Colour co
             p.box(sq.x + 1 + i * (finger + 1), sq.y + (i == 0 || i == 3 ? 2 : 0), finger, sq.n / 2);
         p.box(sq.x + 1, sq.y + sq.n / 2, 4 * (finger + 1) - 1, sq.n / 2);
         p.box(sq.x + 4 * (finger + 1), sq.y + sq.n / 2, std::max<int32_t>(1, finger), sq.n / 4);
+    } else if (g.substr(0, 6) == u"Window") {
+        windowGlyph(p, g, centredSquare(a, std::max<int32_t>(5, full * 6 / 10)));
     } else if (g == u"KeepRatio") {
         p.frame(sq.x, sq.y, sq.n, 1);
         for (int32_t i = 2; i < sq.n - 2; ++i) p.box(sq.x + i, sq.y + sq.n - 1 - i, 1, 1);
