@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gui/IWindow.h"
+#include "gui/win/Scale.h"
 #include "gui/win/Window.h"
 
 namespace pw = platform::window;
@@ -12,7 +13,8 @@ namespace s::gui::win {
 
 namespace {
 
-// Each button is half as wide again as the bar is high, with a pixel of the bar around it.
+// Each button is half as wide again as the bar is high (the bar's height follows its fonts, so
+// the buttons and their glyphs follow the scale factor), with a pixel of the bar around it.
 std::int32_t buttonWidth(std::int32_t barHeight) {
     return barHeight * 3 / 2;
 }
@@ -86,8 +88,8 @@ void WindowButtons::paint(pw::Canvas& canvas, drawer::button::IThin* drawer, con
         const auto index = static_cast<std::int32_t>(i);
         const std::int32_t state = press_.lookOf(index);
         const pw::Rect r = buttons_[i].rect;
-        drawer->paint(canvas, r.x + kInset, r.y + kInset, r.right() - kInset,
-                      r.bottom() - kInset, state, glyphOf(buttons_[i].kind, maximized), true,
+        const std::int32_t inset = px(kInset);
+        drawer->paint(canvas, r.x + inset, r.y + inset, r.right() - inset, r.bottom() - inset, state, glyphOf(buttons_[i].kind, maximized), true,
                       font, false, false);
     }
 }
