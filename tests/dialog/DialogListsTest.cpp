@@ -4,6 +4,8 @@
 // replaces it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -112,6 +114,28 @@ TEST_F(DialogWindow, CreateHashFileWritesWhatTheSystemToolWritesAndAsksBeforeRep
     ASSERT_FALSE(asked.empty());
     EXPECT_NE(asked.front().find(u"exists. Replace it?"), std::u16string::npos);
     EXPECT_EQ(readAll(tree / "SHA256SUMS"), expected);
+}
+
+// Checking a long list in the window, from the drop to the end of the run, best of the rounds
+// (bench/rest.sh): VERITOME_MEASURE_LIST=<a checksum list> [VERITOME_MEASURE_ROUNDS=3]
+TEST_F(DialogWindow, MeasureCheckingAList) {
+    const char* list = std::getenv("VERITOME_MEASURE_LIST");
+    if (!list) GTEST_SKIP() << "VERITOME_MEASURE_LIST is not set";
+    const char* roundsText = std::getenv("VERITOME_MEASURE_ROUNDS");
+    const int rounds = roundsText ? std::max(1, std::atoi(roundsText)) : 3;
+    selectAction(Dialog::kCheckAction);
+    double best = 1e9;
+    std::u16string counts;
+    for (int round = 0; round < rounds; ++round) {
+        const int runs = frame->runsEnded;
+        const auto start = std::chrono::steady_clock::now();
+        dropMany({list});
+        ASSERT_TRUE(waitFor([&] { return frame->runsEnded > runs; }, 3600 * 1000));
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+        counts = onWindow(frame.get(), [&] { return dialog->checkCountLine()->getText(); });
+    }
+    std::printf("check list: window %.3f s (%s)\n", best, utf8(counts).c_str());
 }
 
 }  // namespace
