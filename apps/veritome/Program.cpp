@@ -23,6 +23,7 @@
 #include "platform/store/Registry.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Text.h"
+#include "platform/window/Window.h"
 
 #ifndef VERITOME_VERSION
 #define VERITOME_VERSION "0"
@@ -192,7 +193,10 @@ int Program::runWindow(const std::string& file, int action, const std::string& c
     {
         std::unique_ptr<MainFrame> frame = MainFrame::create(settings);
         frame->open();
-        opened = frame->window() && frame->window()->getNativeWindow() != pw::kNoWindow;
+        // The display may also refuse the system window behind the native one.
+        const pw::Handle native =
+            frame->window() ? frame->window()->getNativeWindow() : pw::kNoWindow;
+        opened = native != pw::kNoWindow && pw::hasSystemWindow(native);
         if (opened) {
             if (action >= 0) frame->showAction(action);
             // The start-up writes are done before the first file is processed.

@@ -424,8 +424,8 @@ void MenuEx::paint(pw::Canvas& canvas, pw::Rect area) {
     placeWindowButtons();
     if (buttons_.count() == 0) return;
     drawer::ISkin* skin = drawer::Defaults::currentSkin(window_->getSkinner());
-    buttons_.paint(canvas, skin ? skin->getButtonDrawer() : drawer::Defaults::button(),
-                   normalFont_, window_->isMaximized());
+    buttons_.paint(canvas, skin ? skin->getButtonDrawer() : drawer::Defaults::button(), normalFont_,
+                   window_->isMaximized());
 }
 
 // ---- pointer and popups -----------------------------------------------------------------------

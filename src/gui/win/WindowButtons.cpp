@@ -89,8 +89,8 @@ void WindowButtons::paint(pw::Canvas& canvas, drawer::button::IThin* drawer, con
         const std::int32_t state = press_.lookOf(index);
         const pw::Rect r = buttons_[i].rect;
         const std::int32_t inset = px(kInset);
-        drawer->paint(canvas, r.x + inset, r.y + inset, r.right() - inset, r.bottom() - inset, state, glyphOf(buttons_[i].kind, maximized), true,
-                      font, false, false);
+        drawer->paint(canvas, r.x + inset, r.y + inset, r.right() - inset, r.bottom() - inset,
+                      state, glyphOf(buttons_[i].kind, maximized), true, font, false, false);
     }
 }
 

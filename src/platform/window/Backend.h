@@ -55,6 +55,9 @@ public:
     // How other programs name the surface as a parent ("x11:<hex id>"); "" when it cannot be
     // named (no surface, not an X11 window).
     virtual std::string surfaceExportId(Handle topLevel) { return {}; }
+    // Whether the display holds the surface's system window (made now when it was not yet);
+    // false when the display refuses to make it.
+    virtual bool surfaceMade(Handle topLevel) { return true; }
     // The pointer is captured by one of the surface's windows (true) or released (false).
     virtual void captureMouse(Handle topLevel, bool captured) = 0;
     // The latest hit test of the pointer over a borderless surface (for system drags).

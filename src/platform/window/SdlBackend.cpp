@@ -167,6 +167,12 @@ public:
         });
     }
 
+    bool surfaceMade(Handle top) override {
+        bool made = false;
+        run([&] { made = windowOf(top) != nullptr; });
+        return made;
+    }
+
     std::string surfaceExportId(Handle top) override {
         std::string id;
         run([&] {

@@ -193,6 +193,11 @@ bool activate(Handle window) {
         window, [](TopLevelState&) { return true; }, [&] { backend().activateSurface(window); });
 }
 
+bool hasSystemWindow(Handle window) {
+    if (!topLevelValue(window, false, [](TopLevelState& t) { return t.surface; })) return false;
+    return backend().surfaceMade(window);
+}
+
 bool isActive(Handle window) {
     return topLevelValue(window, false, [](TopLevelState& t) { return t.active; });
 }

@@ -128,6 +128,10 @@ std::uint32_t styleOf(Handle window);
 // The icon of a top-level window (copied; null removes it).
 class Picture;
 bool setIcon(Handle window, const Picture* icon);
+// Whether the display made the system window of a top-level window. The layer makes it when it
+// is first needed (at the latest when the window is shown); a display can still refuse it (no
+// visual it can use, no resources), and the window then exists for the program only.
+bool hasSystemWindow(Handle window);
 bool activate(Handle window);  // raise above other applications' windows and take the keyboard
 bool isActive(Handle window);
 

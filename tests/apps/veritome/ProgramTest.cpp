@@ -313,6 +313,20 @@ TEST_F(ProgramOnDisplay, ANewStartWorksAfterTheFirstWasKilled) {
     EXPECT_EQ(again->wait(10s), 0) << again->err();
 }
 
+TEST_F(ProgramOnDisplay, AWindowTheDisplayRefusesEndsTheProgramAndFreesTheName) {
+    // The display has no visual of that number, so it makes no system window for the program.
+    ProgramProcess refused(dir, {}, {{"SDL_VIDEO_X11_WINDOW_VISUALID", "0x7ffffff"}});
+    EXPECT_EQ(refused.wait(30s), 1) << refused.err();
+    EXPECT_NE(refused.err().find("veritome: the window could not be made on this display.\n"),
+              std::string::npos)
+        << refused.err();
+    // The next start finds no instance to hand over to and opens a window of its own.
+    auto next = start();
+    EXPECT_NE(waitForWindow(kClass, 10s), 0u) << next->err();
+    next->signal(SIGTERM);
+    EXPECT_EQ(next->wait(10s), 0) << next->err();
+}
+
 TEST_F(ProgramOnDisplay, AFirstInstanceThatDoesNotAnswerMakesTheSecondFail) {
     auto first = start();
     ASSERT_NE(waitForWindow(kClass, 10s), 0u) << first->err();

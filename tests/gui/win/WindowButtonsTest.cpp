@@ -7,8 +7,8 @@
 #include <functional>
 #include <utility>
 
-#include "gui/drawer/button/win/Glyphs.h"
 #include "gui/drawer/Pixels.h"
+#include "gui/drawer/button/win/Glyphs.h"
 #include "gui/menuitem/MenuItem.h"
 #include "gui/win/MenuEx.h"
 #include "gui/win/PopupMenu.h"
@@ -139,8 +139,8 @@ TEST_F(WindowButtonsOnTheBar, OnlyAFrameOfItsOwnGetsButtons) {
     window->setMaximizeBox(false);
     EXPECT_EQ(count(), 2);
     // The entries keep clear of the buttons.
-    EXPECT_GE(bar->getMinWidth(), bar->getEntryRect(0).right() +
-                                      WindowButtons::widthFor(2, bar->getHeight()));
+    EXPECT_GE(bar->getMinWidth(),
+              bar->getEntryRect(0).right() + WindowButtons::widthFor(2, bar->getHeight()));
     window->setWindowDrawer(nullptr, false);
     EXPECT_EQ(count(), 0);
 }
