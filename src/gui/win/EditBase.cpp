@@ -6,6 +6,7 @@
 
 #include "gui/IWindow.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/SkinColours.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/events/Listeners.h"
 #include "platform/window/Edit.h"
@@ -150,13 +151,17 @@ void EditBase::paint(pw::Canvas&, pw::Rect) {
         c.background = isEnabled() ? background_ : kSystemButtonFace;
     }
     c.text = ownFont_->isTextColourSet() ? ownFont_->getTextColour() : kBlack;
-    if (!ownFont_->isTextColourSet() && !c.fillBackground) {
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    if (!ownFont_->isTextColourSet() && !c.fillBackground && skin) {
         // Nothing of the field's own lies under the text: the skin's text colour keeps it
         // readable on a dark window.
-        drawer::ISkin* skin =
-            drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
-        if (skin) c.text = skin->getTextDrawer()->getTextColour();
+        c.text = skin->getTextDrawer()->getTextColour();
     }
+    // The frame and the selection as the theme has them.
+    drawer::SkinColours theme = drawer::SkinColours::of(skin);
+    c.frame = theme.frame;
+    c.selection = theme.highlight;
+    c.selectedText = theme.highlightText;
     pw::setEditColours(edit_, c);
 }
 

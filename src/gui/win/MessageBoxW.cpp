@@ -3,6 +3,11 @@
 
 #include <mutex>
 
+#include "gui/IWindow.h"
+#include "gui/drawer/Defaults.h"
+#include "gui/drawer/SkinColours.h"
+#include "gui/drawer/Skinner.h"
+#include "gui/win/Component.h"
 #include "gui/win/ModalGuard.h"
 #include "lang/Localizer.h"
 #include "platform/window/MessageBox.h"
@@ -29,6 +34,22 @@ std::u16string packText(lang::Localizer* pack, std::int32_t id) {
     return t ? t : u"";
 }
 
+// The box in the theme of the window it belongs to.
+pw::BoxColours coloursFor(pw::Handle owner) {
+    Component* component = owner != pw::kNoWindow ? Component::fromNative(owner) : nullptr;
+    IWindow* window = component ? component->getWindow() : nullptr;
+    drawer::SkinColours theme = drawer::SkinColours::of(
+        drawer::Defaults::currentSkin(window ? window->getSkinner() : nullptr));
+    pw::BoxColours c;
+    c.face = theme.face;
+    c.text = theme.text;
+    c.button = theme.buttonFace;
+    c.buttonHover = theme.buttonHover;
+    c.frame = theme.buttonFrame;
+    c.defaultFrame = theme.focusFrame;
+    return c;
+}
+
 }  // namespace
 
 void MessageBoxW::setApplication(const std::u16string& title, lang::Localizer* pack) {
@@ -53,6 +74,7 @@ int MessageBoxW::show(const std::u16string& text, int icon, int buttons) {
     r.text = text;
     r.icon = static_cast<pw::BoxIcon>(icon);
     r.buttons = static_cast<pw::BoxButtons>(buttons);
+    r.colours = coloursFor(owner_);
     // The box is a nested loop over its owner's window: a close waits for it, and ending every
     // loop over the window closes it as its Cancel or Close.
     pw::Handle owner = owner_;

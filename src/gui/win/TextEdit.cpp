@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#include "gui/IWindow.h"
+#include "gui/drawer/Defaults.h"
+#include "gui/drawer/SkinColours.h"
+#include "gui/drawer/Skinner.h"
 #include "platform/window/Edit.h"
 
 namespace pw = platform::window;
@@ -113,7 +117,8 @@ void TextEdit::arrange() {
 
 void TextEdit::paint(pw::Canvas& canvas, pw::Rect area) {
     EditBase::paint(canvas, area);
-    canvas.frameRect({0, 0, width_, height_}, pw::EditColours{}.frame);
+    drawer::ISkin* skin = drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr);
+    canvas.frameRect({0, 0, width_, height_}, drawer::SkinColours::of(skin).frame);
 }
 
 TextEdit* newTextEdit(std::int32_t percentWidth) {

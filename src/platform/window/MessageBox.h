@@ -20,6 +20,16 @@ enum BoxAnswer : int {
     kAnswerNo = 7
 };
 
+// What a box is painted in; the toolkit gives its current theme's colours.
+struct BoxColours {
+    Colour face = rgb(240, 240, 240);
+    Colour text = rgb(0, 0, 0);
+    Colour button = rgb(225, 225, 225);
+    Colour buttonHover = rgb(229, 241, 251);
+    Colour frame = rgb(173, 173, 173);
+    Colour defaultFrame = rgb(0, 120, 215);  // the focused button's
+};
+
 struct MessageBoxRequest {
     Handle owner = kNoWindow;
     std::u16string text;
@@ -31,6 +41,7 @@ struct MessageBoxRequest {
     std::u16string yesText;
     std::u16string noText;
     std::u16string cancelText;
+    BoxColours colours;
 };
 
 // Shows the box and waits for the user's answer. The box stays inside the work area: a text

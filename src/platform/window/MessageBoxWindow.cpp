@@ -27,12 +27,6 @@ constexpr int kButtonH = 26;
 constexpr int kGap = 8;
 constexpr int kIcon = 32;
 constexpr int kTextMax = 420;
-constexpr Colour kFace = rgb(240, 240, 240);
-constexpr Colour kText = rgb(0, 0, 0);
-constexpr Colour kButton = rgb(225, 225, 225);
-constexpr Colour kButtonHover = rgb(229, 241, 251);
-constexpr Colour kFrame = rgb(173, 173, 173);
-constexpr Colour kDefaultFrame = rgb(0, 120, 215);
 
 struct BoxButton {
     int answer;
@@ -168,16 +162,17 @@ void paintIcon(Canvas& c, const BoxState& s) {
 }
 
 void paint(Canvas& c, BoxState& s, Size size) {
-    c.fillRect({0, 0, size.width, size.height}, kFace);
+    const BoxColours& k = s.request.colours;
+    c.fillRect({0, 0, size.width, size.height}, k.face);
     if (s.request.icon != BoxIcon::kNone) paintIcon(c, s);
-    c.drawText(s.textRect, s.request.text, s.font, kText, kTextWrap);
+    c.drawText(s.textRect, s.request.text, s.font, k.text, kTextWrap);
     for (int i = 0; i < static_cast<int>(s.buttons.size()); ++i) {
         const BoxButton& b = s.buttons[i];
         bool down = i == s.pressed && i == s.hovered;
-        c.fillRect(b.rect, i == s.hovered ? kButtonHover : kButton);
-        c.frameRect(b.rect, i == s.focused ? kDefaultFrame : kFrame, i == s.focused ? 2 : 1);
+        c.fillRect(b.rect, i == s.hovered ? k.buttonHover : k.button);
+        c.frameRect(b.rect, i == s.focused ? k.defaultFrame : k.frame, i == s.focused ? 2 : 1);
         Rect label = b.rect.offset(down ? 1 : 0, down ? 1 : 0);
-        c.drawText(label, b.text, s.font, kText, kTextCentre | kTextMiddle);
+        c.drawText(label, b.text, s.font, k.text, kTextCentre | kTextMiddle);
     }
 }
 
@@ -308,7 +303,8 @@ int runMessageBoxWindow(const MessageBoxRequest& request) {
 void closeMessageBoxes(Handle owner) {
     Handle top = topLevelOf(owner);
     for (Handle h : topLevelWindows()) {
-        if (className(h) == detail::kBoxClass && topLevelOf(ownerOf(h)) == top) post(h, msg::kClose);
+        if (className(h) == detail::kBoxClass && topLevelOf(ownerOf(h)) == top)
+            post(h, msg::kClose);
     }
 }
 

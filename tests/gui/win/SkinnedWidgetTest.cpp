@@ -7,14 +7,18 @@
 #include <vector>
 
 #include "gui/HeadlessWindow.h"
+#include "gui/drawer/SkinColours.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/win/Button.h"
 #include "gui/win/CheckBox.h"
 #include "gui/win/GroupBox.h"
 #include "gui/win/Label.h"
+#include "gui/win/MessageBoxW.h"
 #include "gui/win/ProgressBar.h"
 #include "gui/win/RadioButton.h"
 #include "gui/win/Slider.h"
+#include "gui/win/TextField.h"
+#include "platform/window/Headless.h"
 
 namespace pw = platform::window;
 using s::gui::testing::HeadlessWindow;
@@ -125,6 +129,36 @@ TEST_F(SkinnedWidgets, LabelTextStaysReadableInDarkThemes) {
     std::int32_t listeners = skinner->getListenerCount();
     window->remove(label, true);
     EXPECT_EQ(skinner->getListenerCount(), listeners - 1);
+}
+
+// Text-field frames and message boxes, painted without a drawer, take the theme's colours:
+// a light box and a grey frame in White, a dark box in Black.
+TEST_F(SkinnedWidgets, FieldFramesAndMessageBoxesFollowTheTheme) {
+    TextField* field = newTextField(100);
+    window->add(field);
+    window->setVisible(true, false);
+    auto frameAndBox = [&] {
+        pw::update(top());
+        pw::Colour frame = 0;
+        pw::pixelAt(top(), {field->getX(), field->getY() + field->getHeight() / 2}, &frame);
+        informBox(top(), u"Done");
+        pw::MessageBoxRequest shown = pw::headless()->shownMessageBoxes().back();
+        return std::pair{frame & 0xFFFFFF, shown.colours};
+    };
+    auto [whiteFrame, whiteBox] = frameAndBox();
+    auto white = s::gui::drawer::SkinColours::of(skinner->getCurrentSkin());
+    EXPECT_EQ(whiteFrame, white.frame);
+    EXPECT_GT(luminance(whiteBox.face), 180);
+    EXPECT_LT(luminance(whiteBox.text), 80);
+
+    skinner->selectSkin(u"Black");
+    auto [blackFrame, blackBox] = frameAndBox();
+    auto black = s::gui::drawer::SkinColours::of(skinner->getCurrentSkin());
+    EXPECT_EQ(blackFrame, black.frame);
+    EXPECT_NE(blackFrame, whiteFrame);
+    EXPECT_LT(luminance(blackBox.face), 80);
+    EXPECT_GT(luminance(blackBox.text), 180);
+    EXPECT_EQ(blackBox.button, black.buttonFace);
 }
 
 }  // namespace
