@@ -34,7 +34,9 @@ constexpr std::int32_t kArrowWidth = 18;
 // The open list: one row per item; the outcome is the row chosen.
 class ComboList : public ListPopup {
 public:
-    explicit ComboList(ComboBox* box) : ListPopup(1, false, false), box_(box) {}
+    explicit ComboList(ComboBox* box) : ListPopup(1, false, false), box_(box) {
+        shareTypeAhead(&box->typeAhead());
+    }
     std::int32_t chosen = -1;
 
 protected:
@@ -51,6 +53,15 @@ protected:
     void chooseRow(std::int32_t row) override {
         chosen = row;
         pw::closePopup(handle());
+    }
+    std::u16string rowText(std::int32_t row) const override {
+        return box_->getItem(row)->getText();
+    }
+    // F4 closes the list it opened, taking the highlighted item.
+    bool extraKey(std::uint32_t key) override {
+        if (key != pw::vk::kF1 + 3) return false;
+        if (hot() >= 0) chooseRow(hot());
+        return true;
     }
 
 private:
@@ -72,6 +83,7 @@ void ComboBox::resetComboBox() {
     nativeFont_ = pw::Font{};
     list_ = pw::kNoWindow;
     reopen_.reset();
+    typeAhead_.reset();
 }
 
 const pw::Font& ComboBox::textFont() const {
@@ -314,13 +326,20 @@ pw::Result ComboBox::handleMessage(pw::Handle window, std::uint32_t message, pw:
         case kMsgDropDown:
             dropDown();
             return 0;
-        case pw::msg::kKeyDown:
+        case pw::msg::kKeyDown: {
+            // Closed, the arrows, Home and End select at once (as a choice in the list does);
+            // Alt with an arrow, F4 and Space open the list.
+            bool alt = pw::isKeyDown(pw::vk::kAlt);
+            bool ctrl = pw::isKeyDown(pw::vk::kControl);
             switch (wparam) {
                 case pw::vk::kDown:
-                    select(std::min(selected_ + 1, getItemCount() - 1), true);
-                    return 0;
                 case pw::vk::kUp:
-                    select(std::max(selected_ - 1, 0), true);
+                    if (alt) {
+                        dropDown();
+                    } else if (!items_.empty()) {
+                        std::int32_t step = wparam == pw::vk::kDown ? 1 : -1;
+                        select(std::clamp(selected_ + step, 0, getItemCount() - 1), true);
+                    }
                     return 0;
                 case pw::vk::kHome:
                     select(0, true);
@@ -328,14 +347,23 @@ pw::Result ComboBox::handleMessage(pw::Handle window, std::uint32_t message, pw:
                 case pw::vk::kEnd:
                     select(getItemCount() - 1, true);
                     return 0;
-                case pw::vk::kF1 + 3:  // F4
+                case pw::vk::kF1 + 3:  // F4 (Alt+F4 is the window's)
                 case pw::vk::kSpace:
+                    if (alt || ctrl) break;
                     dropDown();
                     return 0;
                 default:
                     break;
             }
             break;
+        }
+        case pw::msg::kChar: {
+            std::int32_t row =
+                typeAhead_.typed(static_cast<char16_t>(wparam), selected_, getItemCount(),
+                                 [this](std::int32_t i) { return items_[i]->getText(); });
+            if (row >= 0) select(row, true);
+            return 0;
+        }
         case pw::msg::kMouseWheel:
             // Only a list the user is working with (it has the focus) takes the turn; over any
             // other the turn scrolls the page around it.

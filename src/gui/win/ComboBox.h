@@ -8,6 +8,7 @@
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/win/Component.h"
 #include "gui/win/ListPopup.h"
+#include "gui/win/TypeAhead.h"
 #include "platform/window/Text.h"
 #include "thread/Pooled.h"
 
@@ -49,6 +50,8 @@ public:
     const platform::window::Font& textFont() const;
     // The guard against reopening by the press that closed the list (tests set its clock).
     ReopenGuard& reopenGuard() { return reopen_; }
+    // Finding an item by its first letters, in the field and in the open list alike.
+    TypeAhead& typeAhead() { return typeAhead_; }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -81,6 +84,7 @@ private:
     platform::window::Font nativeFont_;
     platform::window::Handle list_ = platform::window::kNoWindow;
     ReopenGuard reopen_;
+    TypeAhead typeAhead_;
 };
 
 // A drop-down list of the given fixed width (when 0 or more) and height 23.

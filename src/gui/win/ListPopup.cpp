@@ -303,6 +303,14 @@ pw::Result ListPopup::onMessage(std::uint32_t m, pw::WParam wp, pw::LParam lp) {
         case pw::msg::kKeyDown:
             key(static_cast<std::uint32_t>(wp));
             return 0;
+        case pw::msg::kChar: {
+            std::int32_t row = typeAhead_->typed(
+                static_cast<char16_t>(wp), hot_, rowCount(), [this](std::int32_t i) {
+                    return rowSelectable(i) ? rowText(i) : std::u16string();
+                });
+            if (row >= 0) setHot(row);
+            return 0;
+        }
         case pw::msg::kDestroy:
             pw::killTimer(w, kArrowTimer);
             closing();

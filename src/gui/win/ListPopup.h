@@ -7,8 +7,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
+#include "gui/win/TypeAhead.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Types.h"
 
@@ -68,6 +70,10 @@ protected:
     virtual void hoverRow(std::int32_t row) {}
     // Keys beyond the shared ones; answers true when it used the key.
     virtual bool extraKey(std::uint32_t key) { return false; }
+    // A row's text for finding it by its first letters (empty: not found that way).
+    virtual std::u16string rowText(std::int32_t row) const { return {}; }
+    // The letters typed go to this search (the popup's own unless another is given).
+    void shareTypeAhead(TypeAhead* search) { typeAhead_ = search ? search : &ownTypeAhead_; }
     // The window is being destroyed.
     virtual void closing() {}
 
@@ -104,6 +110,8 @@ private:
     // not take the release of the opening click as a choice.
     platform::window::Point openedAt_;
     bool armed_ = false;
+    TypeAhead ownTypeAhead_;
+    TypeAhead* typeAhead_ = &ownTypeAhead_;
 };
 
 // Remembers when a popup closed, so that the press which closed it (handled after the popup's

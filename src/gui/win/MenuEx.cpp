@@ -45,7 +45,8 @@ void MenuEx::reset() {
     transparent_ = true;  // the window's background shows between and behind the entries
     percentWidth_ = 100;
     hovered_ = openEntry_ = switchTo_ = pointerEntry_ = -1;
-    popupOpen_ = false;
+    popupOpen_ = keys_ = false;
+    focusBefore_ = pw::kNoWindow;
     press_.reset();
     reopen_.reset();
     buttons_ = WindowButtons();
@@ -224,6 +225,8 @@ void MenuEx::listenTo(IPopupMenu* menu) {
 }
 
 void MenuEx::Relay::onEvent(void* source, std::int32_t) {
+    // A choice made with the keys gives them back first: the command may open a window.
+    if (bar->keys_) bar->leaveKeys(true);
     auto* menu = static_cast<IPopupMenu*>(source);
     bar->chosen_ = menu ? menu->getChosenItem() : nullptr;
     fireListeners(bar->commandListeners_, eventSource(bar), 0);
@@ -438,6 +441,7 @@ void MenuEx::setHovered(std::int32_t index) {
 
 void MenuEx::pointerMoved(pw::Point p) {
     std::int32_t index = entryAt(p);
+    if (keys_ && index < 0) return;  // the entry the keys reached stays highlighted
     bool moved = index != pointerEntry_;
     pointerEntry_ = index;
     if (popupOpen_) {
@@ -455,6 +459,7 @@ void MenuEx::pointerMoved(pw::Point p) {
 
 void MenuEx::pressed(pw::Point p) {
     std::int32_t index = entryAt(p);
+    if (keys_) leaveKeys(false);
     if (popupOpen_) {
         // The press closes the popup and does nothing more.
         switchTo_ = -1;
@@ -486,6 +491,8 @@ void MenuEx::closeOpenPopup() {
 }
 
 void MenuEx::runPopups(std::int32_t index) {
+    std::int32_t last = index;
+    bool chosen = false;
     while (index >= 0 && index < getEntryCount() && entries_[index].menu) {
         auto* menu = static_cast<PopupMenu*>(entries_[index].menu);
         pw::Rect r = getEntryRect(index);
@@ -498,17 +505,85 @@ void MenuEx::runPopups(std::int32_t index) {
         listenTo(menu);
         popupBase_ = pw::openPopups().size();
         pw::Point at = pw::clientToScreen(native_, {r.x, r.bottom()});
-        menu->track(at.x, at.y, false, r.height, native_);
+        BarKeys keys;
+        if (keys_) {
+            keys.highlightFirst = true;
+            keys.beside = [this](std::int32_t direction) {
+                std::int32_t n = getEntryCount();
+                switchTo_ = ((openEntry_ + direction) % n + n) % n;
+                closeOpenPopup();
+            };
+        }
+        chosen = menu->track(at.x, at.y, false, r.height, native_, keys);
         popupOpen_ = false;
         if (native_ == pw::kNoWindow) return;  // the bar went away while the popup was open
         index = switchTo_;
+        if (index >= 0) last = index;
     }
     switchTo_ = -1;
     openEntry_ = -1;
     reopen_.closed();
     if (pw::capture() == native_) pw::releaseCapture();
-    hovered_ = -1;
+    if (keys_ && chosen) leaveKeys(true);
+    // Closed by Escape, or moved onto a command entry: the keys stay on the bar there.
+    hovered_ = keys_ ? last : -1;
     repaint();
+}
+
+void MenuEx::toggleKeys() {
+    if (keys_) {
+        leaveKeys(true);
+        return;
+    }
+    if (native_ == pw::kNoWindow || entries_.empty() || !isEnabled() || !isShown()) return;
+    focusBefore_ = pw::focus();
+    keys_ = true;
+    pw::setFocus(native_);
+    setHovered(0);
+}
+
+void MenuEx::leaveKeys(bool focusBack) {
+    keys_ = false;
+    setHovered(-1);
+    if (!focusBack || native_ == pw::kNoWindow || pw::focus() != native_) return;
+    pw::Handle back = focusBefore_;
+    if (back == pw::kNoWindow || !pw::isWindow(back)) back = pw::topLevelOf(native_);
+    pw::setFocus(back);
+}
+
+void MenuEx::barKey(std::uint32_t key) {
+    std::int32_t n = getEntryCount();
+    if (n == 0 || hovered_ < 0) {
+        leaveKeys(true);
+        return;
+    }
+    switch (key) {
+        case pw::vk::kLeft:
+        case pw::vk::kRight:
+            setHovered(((hovered_ + (key == pw::vk::kRight ? 1 : -1)) % n + n) % n);
+            return;
+        case pw::vk::kDown:
+        case pw::vk::kUp:
+        case pw::vk::kReturn:
+        case pw::vk::kSpace: {
+            const Entry& e = entries_[hovered_];
+            if (e.menu) {
+                runPopups(hovered_);
+            } else if (key == pw::vk::kReturn || key == pw::vk::kSpace) {
+                MenuItem* item = e.item;
+                leaveKeys(true);
+                if (item && item->isCommand()) choose(item);
+            }
+            return;
+        }
+        case pw::vk::kEscape:
+        case pw::vk::kTab:
+        case pw::vk::kF1 + 9:  // F10
+            leaveKeys(true);
+            return;
+        default:
+            return;
+    }
 }
 
 pw::Result MenuEx::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
@@ -534,7 +609,7 @@ pw::Result MenuEx::handleMessage(pw::Handle window, std::uint32_t message, pw::W
         case pw::msg::kMouseLeave:
             pointerEntry_ = -1;
             if (buttons_.left()) repaint();
-            if (popupOpen_) return 0;
+            if (popupOpen_ || keys_) return 0;
             setHovered(-1);
             if (pw::capture() == window && !press_.isPressed() && !buttons_.isPressed())
                 pw::releaseCapture();
@@ -564,6 +639,17 @@ pw::Result MenuEx::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             press_.captureLost();
             if (buttons_.captureLost()) repaint();
             return 0;
+        case pw::msg::kKeyDown:
+            if (!keys_) break;
+            barKey(static_cast<std::uint32_t>(wparam));
+            return 0;
+        case pw::msg::kChar:
+            if (keys_) return 0;
+            break;
+        case pw::msg::kKillFocus:
+            // The focus went elsewhere (a click, another window): the keys went with it.
+            if (keys_) leaveKeys(false);
+            break;
         default:
             break;
     }

@@ -90,6 +90,11 @@ public:
     // right end while the window paints its own frame; the window tells it of a change.
     void windowButtonsChanged();
     const WindowButtons& windowButtons() const { return buttons_; }
+    // F10 or a lone Alt: the bar takes the keys with its first entry highlighted (Left and
+    // Right move along it, Down or Enter opens, Escape gives the keys back), or gives them back
+    // when it has them.
+    void toggleKeys();
+    bool hasKeys() const { return keys_; }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -127,6 +132,9 @@ private:
     // Opens the entry's popup and waits; a switch to another entry opens that one next.
     void runPopups(std::int32_t index);
     void closeOpenPopup();
+    void barKey(std::uint32_t key);
+    // Back to the pointer; the focus goes back to where it was when asked.
+    void leaveKeys(bool focusBack);
     void listenTo(IPopupMenu* menu);
 
     std::vector<Entry> entries_;
@@ -137,6 +145,8 @@ private:
     std::int32_t pointerEntry_ = -1;  // the entry the pointer was last over
     std::size_t popupBase_ = 0;       // popups of the thread already open below the bar's
     PressTracker press_;              // a press on a command entry
+    bool keys_ = false;               // the bar has the keys (and the focus)
+    platform::window::Handle focusBefore_ = platform::window::kNoWindow;
     ReopenGuard reopen_;
     WindowButtons buttons_;
     Font* normalFont_;

@@ -79,6 +79,7 @@ public:
         child = nullptr;
     }
     void openSubMenu(std::int32_t i, bool select);
+    void highlightFirst();
 
 protected:
     std::int32_t rowCount() const override { return menu->getCount(); }
@@ -96,17 +97,11 @@ protected:
             closeChild();
         }
     }
-    bool extraKey(std::uint32_t key) override {
-        if (key == pw::vk::kRight) {
-            if (hot() >= 0) openSubMenu(hot(), true);
-            return true;
-        }
-        if (key == pw::vk::kLeft) {
-            if (parent) pw::closePopup(handle());
-            return true;
-        }
-        return false;
+    std::u16string rowText(std::int32_t row) const override {
+        const MenuItem* item = menu->getItem(row);
+        return item->getSubMenu() ? item->getSubMenu()->getTitle() : item->getText();
     }
+    bool extraKey(std::uint32_t key) override;
     void closing() override {
         if (parent && parent->child == this) parent->child = nullptr;
     }
@@ -119,7 +114,32 @@ struct Tracking {
     MenuItem* chosen = nullptr;
     PopupMenu* chosenMenu = nullptr;
     pw::Handle root = pw::kNoWindow;
+    const BarKeys* keys = nullptr;
 };
+
+// Right opens the highlighted sub-menu, Left closes this one; where neither applies they go on
+// to the menu bar's neighbouring entry.
+bool MenuWindow::extraKey(std::uint32_t key) {
+    if (key != pw::vk::kRight && key != pw::vk::kLeft) return false;
+    const MenuItem* item = hot() >= 0 ? menu->getItem(hot()) : nullptr;
+    if (key == pw::vk::kRight && item && item->getSubMenu()) {
+        openSubMenu(hot(), true);
+    } else if (key == pw::vk::kLeft && parent) {
+        pw::closePopup(handle());
+    } else if (tracking->keys->beside) {
+        tracking->keys->beside(key == pw::vk::kRight ? 1 : -1);
+    }
+    return true;
+}
+
+void MenuWindow::highlightFirst() {
+    for (std::int32_t k = 0; k < menu->getCount(); ++k) {
+        if (selectable(menu->getItem(k))) {
+            setHot(k);
+            return;
+        }
+    }
+}
 
 void MenuWindow::paintRow(pw::Canvas& c, std::int32_t row, pw::Rect r, bool hot,
                           const Colours& colours) {
@@ -176,14 +196,7 @@ void MenuWindow::openSubMenu(std::int32_t i, bool select) {
         at = pw::keepInside(at, pw::workArea({own.x, own.y + r.y}));
     }
     MenuWindow* opened = openWindow(*tracking, sub, at, this);
-    if (opened && select) {
-        for (std::int32_t k = 0; k < sub->getCount(); ++k) {
-            if (selectable(sub->getItem(k))) {
-                opened->setHot(k);
-                break;
-            }
-        }
-    }
+    if (opened && select) opened->highlightFirst();
 }
 
 void MenuWindow::chooseRow(std::int32_t i) {
@@ -445,16 +458,19 @@ bool PopupMenu::showAt(std::int32_t x, std::int32_t y, pw::Handle owner) {
 }
 
 bool PopupMenu::track(std::int32_t x, std::int32_t y, bool above, std::int32_t flipHeight,
-                      pw::Handle owner) {
+                      pw::Handle owner, const BarKeys& keys) {
     if (!pw::isOwnerThread(owner)) {
         // Only on the owner thread: a window gone meanwhile shows nothing.
         return pw::callOnOwner(owner, [&]() -> pw::Result {
-                   return pw::isOwnerThread(owner) && track(x, y, above, flipHeight, owner) ? 1 : 0;
+                   return pw::isOwnerThread(owner) && track(x, y, above, flipHeight, owner, keys)
+                              ? 1
+                              : 0;
                }) != 0;
     }
     if (items_.empty()) return false;
     Tracking t;
     t.owner = owner;
+    t.keys = &keys;
     pw::Size size = menuSize(this);
     pw::Rect rect = pw::popupRect({x, above ? y - size.height : y}, size, flipHeight);
     // The menu's loop is one of the owner window's modal loops; ending them all closes it.
@@ -462,6 +478,7 @@ bool PopupMenu::track(std::int32_t x, std::int32_t y, bool above, std::int32_t f
     MenuWindow* root = openWindow(t, this, rect, nullptr);
     if (!root) return false;
     t.root = root->handle();
+    if (keys.highlightFirst) root->highlightFirst();
     pw::runModalLoop([&] { return !pw::isWindow(t.root); });
     // Windows left by a quit that ended the loop early.
     if (pw::isWindow(t.root)) pw::closePopup(t.root);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,13 @@
 #include "thread/Pooled.h"
 
 namespace s::gui::win {
+
+// A menu opened from the menu bar by the keyboard: its first entry highlighted, and Left or
+// Right where they open or close no sub-menu going on to the bar's entry beside (-1, 1).
+struct BarKeys {
+    bool highlightFirst = false;
+    std::function<void(std::int32_t)> beside;
+};
 
 class PopupMenu : public base::IObject, public IPopupMenu, public thread::Pooled<PopupMenu> {
 public:
@@ -64,7 +72,7 @@ public:
     // Opens the menu with its top-left corner at (x, y), or its bottom edge at y when above;
     // the flip height is how far it moves up when it does not fit below.
     bool track(std::int32_t x, std::int32_t y, bool above, std::int32_t flipHeight,
-               platform::window::Handle owner);
+               platform::window::Handle owner, const BarKeys& keys = {});
 
 private:
     void releaseItem(menuitem::MenuItem* item);

@@ -267,6 +267,8 @@ void Window::windowKey(std::uint32_t key) {
         defaultButton_->click();
     } else if (key == pw::vk::kEscape && escapeCloses_) {
         close();
+    } else if (key == pw::vk::kF1 + 9 && !pw::isKeyDown(pw::vk::kShift)) {  // F10
+        if (auto* bar = dynamic_cast<MenuEx*>(menuBar_)) bar->toggleKeys();
     }
 }
 
@@ -1060,6 +1062,10 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             keyCode_ = static_cast<std::uint32_t>(wparam);
             fire(windowevent::kKeyDown);
             windowKey(keyCode_);
+            return 0;
+        case pw::msg::kMenuKey:  // a lone Alt
+            if (auto* bar = dynamic_cast<MenuEx*>(menuBar_); bar && !closed_.load())
+                bar->toggleKeys();
             return 0;
         case pw::msg::kMouseWheel:
             wheelLineCount_ = pw::wheelLines(wparam);

@@ -23,6 +23,8 @@ namespace detail {
 namespace {
 
 std::atomic<bool> keys[256];
+// The left Alt is down and nothing else was pressed since: its release is the menu key.
+std::atomic<bool> loneAlt{false};
 
 // Pre-edit texts per top-level window, stored when their input is turned into a message.
 std::mutex preeditMutex;
@@ -188,6 +190,7 @@ void translateInput(RawInput& in, Queue& q) {
             std::uint32_t flag = buttonFlag(in.button);
             if (in.down) {
                 buttons.fetch_or(flag);
+                loneAlt.store(false);
             } else {
                 buttons.fetch_and(~flag);
             }
@@ -235,11 +238,18 @@ void translateInput(RawInput& in, Queue& q) {
         }
         case RawInput::Kind::kKey: {
             if (in.key < 256) keys[in.key].store(in.down);
+            bool menuKey = in.key == vk::kAlt && !in.down && loneAlt.exchange(false);
+            if (in.key == vk::kAlt && in.down && !in.repeat) {
+                loneAlt.store(true);
+            } else if (in.key != vk::kAlt && in.down) {
+                loneAlt.store(false);
+            }
             Handle f = q.focus.load();
             Handle target = inTree(f, top) ? f : top;
             if (!isEnabled(target)) return;
             emit(q, target, in.down ? msg::kKeyDown : msg::kKeyUp, in.key,
                  in.repeat ? (LParam{1} << 30) : 0);
+            if (menuKey) emit(q, top, msg::kMenuKey, 0, 0);
             if (in.down) {
                 switch (in.key) {
                     case vk::kBack:
@@ -326,6 +336,7 @@ void translateInput(RawInput& in, Queue& q) {
             return;
         }
         case RawInput::Kind::kActivated: {
+            loneAlt.store(false);  // an Alt+Tab away and back is no menu key
             {
                 std::lock_guard<std::recursive_mutex> lock(treeMutex());
                 TopLevelState* t = topState(top);

@@ -58,6 +58,9 @@ constexpr std::uint32_t kChar = 0x0102;  // wparam: one UTF-16 code unit of type
 // input::preeditText(top-level window) while the message is handled.
 constexpr std::uint32_t kPreedit = 0x010F;
 constexpr std::uint32_t kCommand = 0x0111;
+// kMenuKey: the left Alt was pressed and released with no other key or button between; to the
+// top-level window (the active popup while one is open), whose menu bar takes the keys.
+constexpr std::uint32_t kMenuKey = 0x0112;
 constexpr std::uint32_t kTimer = 0x0113;  // wparam: timer id
 // Mouse, to the window under the pointer (or the capture window). wparam: MouseFlags of the
 // buttons and modifiers held; lparam: packed point in the receiver's client coordinates.

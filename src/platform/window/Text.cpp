@@ -140,6 +140,14 @@ std::int32_t unknownGlyphs(const Font& font, std::u16string_view text) {
     return n;
 }
 
+std::u16string foldCase(std::u16string_view text) {
+    std::string utf8 = toDisplayUtf8(text);
+    gchar* folded = g_utf8_casefold(utf8.data(), static_cast<gssize>(utf8.size()));
+    std::u16string out = fromUtf8(folded ? folded : "");
+    g_free(folded);
+    return out;
+}
+
 }  // namespace platform::window
 
 // Fontconfig keeps its pattern caches, and D-Bus (which SDL starts) its connection data, for the

@@ -54,5 +54,7 @@ void appendUtf8(std::string& out, char32_t c);
 // becomes U+FFFD, so what is drawn, titled or put on the clipboard is valid Unicode.
 std::u16string displayText(std::u16string_view text);
 std::string toDisplayUtf8(std::u16string_view text);
+// The text with its letters in one case for comparing without case, in every script.
+std::u16string foldCase(std::u16string_view text);
 
 }  // namespace platform::window
