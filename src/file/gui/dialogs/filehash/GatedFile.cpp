@@ -6,7 +6,8 @@
 namespace s::file::gui::dialogs::filehash {
 
 GatedFile::GatedFile(win::FileInputStream* file)
-    : file_(file), turn_(DiskGate::turnOf(file->status().deviceMajor, file->status().deviceMinor)) {}
+    : file_(file),
+      turn_(DiskGate::turnOf(file->status().deviceMajor, file->status().deviceMinor)) {}
 
 bool GatedFile::read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) {
     if (turn_.isGated() && !turn_.isHeld()) {

@@ -9,8 +9,8 @@
 #include "file/gui/dialogs/filehash/ChecksumLine.h"
 #include "file/gui/dialogs/filehash/CodeFileLookup.h"
 #include "file/gui/dialogs/filehash/DigestFeeder.h"
-#include "file/gui/dialogs/filehash/GatedFile.h"
 #include "file/gui/dialogs/filehash/EnteredCode.h"
+#include "file/gui/dialogs/filehash/GatedFile.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/ReadAhead.h"
 #include "file/gui/dialogs/filehash/VerdictText.h"
@@ -115,7 +115,7 @@ HashJob::ReadEnd HashJob::readFile(win::PathWin* path, win::FileInputStream* fil
                                    io::IInputStream* given, digest::IDigester** digesters,
                                    int count, const StrBuffer* name) {
     io::IInputStream* stream = given;
-    std::uint64_t total = 0;  // unknown for a given input: its progress reads 100
+    std::uint64_t total = 0;         // unknown for a given input: its progress reads 100
     std::optional<GatedFile> gated;  // a file: read through its device's gate
     if (!stream) {
         if (!file->isOpen()) {

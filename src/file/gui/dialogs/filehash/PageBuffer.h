@@ -16,7 +16,7 @@ public:
 
     PageBuffer() = default;
     explicit PageBuffer(std::size_t size)
-        : bytes_(static_cast<std::uint8_t*>(::operator new(size, std::align_val_t{kAlignment}))) {}
+        : bytes_(static_cast<std::uint8_t*>(::operator new (size, std::align_val_t{kAlignment}))) {}
 
     std::uint8_t* get() const { return bytes_.get(); }
     explicit operator bool() const { return bytes_ != nullptr; }
@@ -24,7 +24,7 @@ public:
 private:
     struct Free {
         void operator()(std::uint8_t* bytes) const {
-            ::operator delete(bytes, std::align_val_t{kAlignment});
+            ::operator delete (bytes, std::align_val_t{kAlignment});
         }
     };
     std::unique_ptr<std::uint8_t, Free> bytes_;

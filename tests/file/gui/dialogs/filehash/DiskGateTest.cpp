@@ -111,7 +111,8 @@ protected:
     void SetUp() override {
         DiskGateTest::SetUp();
         bytes_.resize(300 * 1024);
-        for (std::size_t i = 0; i < bytes_.size(); ++i) bytes_[i] = static_cast<char>(i * 7 + i / 4096);
+        for (std::size_t i = 0; i < bytes_.size(); ++i)
+            bytes_[i] = static_cast<char>(i * 7 + i / 4096);
         std::ofstream(root_ / "data", std::ios::binary).write(bytes_.data(), bytes_.size());
         FileInputStream* file = open();
         const fs::path link = root_ / "dev/block" /
