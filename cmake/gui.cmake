@@ -22,11 +22,17 @@ veritome_bench(edit_bench
   LIBS s_platform_window)
 # ---- end of window layer ---------------------------------------------------------------------
 
+# ---- accessibility: ATK objects on the AT-SPI bridge, run on the desktop bus thread ----------
+pkg_check_modules(VERITOME_ACCESS_DEPS REQUIRED IMPORTED_TARGET atk atk-bridge-2.0 gio-2.0)
+veritome_library(s_platform_access
+  DIRS src/platform/access
+  LIBS s_platform_window s_platform_app PkgConfig::VERITOME_ACCESS_DEPS)
+
 # ---- component tree and layouts (src/gui) -----------------------------------------------------
 veritome_library(s_gui
-  DIRS src/gui src/gui/events src/gui/layout src/gui/win src/gui/scrollbar/** src/gui/drawer/**
-       src/gui/menuitem src/gui/combobox
-  LIBS s_platform_window s_foundation s_settings)
+  DIRS src/gui src/gui/access src/gui/events src/gui/layout src/gui/win src/gui/scrollbar/**
+       src/gui/drawer/** src/gui/menuitem src/gui/combobox
+  LIBS s_platform_window s_platform_access s_foundation s_settings)
 veritome_test(gui_tests
   DIRS tests/gui/**
   EXCLUDE "/tests/gui/display/"

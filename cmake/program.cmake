@@ -19,3 +19,10 @@ veritome_test(program_tests
 target_compile_definitions(program_tests PRIVATE
   VERITOME_PROGRAM="$<TARGET_FILE:veritome>" VERITOME_VERSION="${PROJECT_VERSION}")
 add_dependencies(program_tests veritome)
+
+# The program on the accessibility bus: a client (libatspi) attached to it on its own X server
+# and private session bus; skipped (77) when at-spi2-core or the client library is missing.
+add_test(NAME program_accessibility
+  COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/access/access_test.py $<TARGET_FILE:veritome>)
+set_tests_properties(program_accessibility PROPERTIES
+  SKIP_RETURN_CODE 77 TIMEOUT 180 LABELS program_tests)

@@ -17,6 +17,7 @@
 #include "gui/win/MessageBoxW.h"
 #include "gui/win/Window.h"
 #include "platform/File.h"
+#include "platform/access/Bridge.h"
 #include "platform/shell/CloseSignals.h"
 #include "platform/shell/SingleInstance.h"
 #include "platform/shell/WindowClass.h"
@@ -161,6 +162,8 @@ int Program::runWindow(const std::string& file, int action, const std::string& c
         case SingleInstance::Outcome::kFirst:
             break;
     }
+    // Assistive tools: looked for on the bus thread, so the start never waits for them.
+    platform::access::Bridge::enable(kName);
     if (const char* report = std::getenv("VERITOME_REPORT_FILE")) reportFile_ = report;
     platform::shell::CloseSignals signals;
     signals.install([this](int) { onCloseSignal(); });

@@ -44,6 +44,7 @@ public:
     void setToggleMode(bool toggle, bool canUncheck);
     bool getCanUncheck() const { return canUncheck_; }
     bool isToggled() const { return toggled_; }
+    bool isToggleMode() const { return toggleMode_; }
     void setToggled(bool on);
     void setToggleEnabled(bool on) { toggleEnabled_ = on; }
     // The text "#Color-" and the colour 0x00BBGGRR as eight lower-case hexadecimal digits.

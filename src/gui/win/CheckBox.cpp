@@ -2,6 +2,7 @@
 #include "gui/win/CheckBox.h"
 
 #include "gui/IWindow.h"
+#include "gui/access/Access.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/events/Disabler.h"
@@ -45,6 +46,7 @@ void CheckBoxBase::setChecked(bool on) {
     if (changed) {
         fireListeners(anyChangeListeners_, eventSource(this), on ? 1 : 2);
         repaint();
+        access::Access::checkedChanged(this, on);
     }
 }
 
@@ -59,6 +61,7 @@ void CheckBoxBase::userSet(bool on) {
     if (on == checked_) return;
     checked_ = on;
     repaint();
+    access::Access::checkedChanged(this, on);
     if (eventsEnabled_) {
         fireListeners(on ? checkedListeners_ : uncheckedListeners_, eventSource(this), on ? 1 : 2);
         fireListeners(changeListeners_, eventSource(this), on ? 1 : 2);

@@ -6,6 +6,7 @@
 
 #include "gui/IFont.h"
 #include "gui/IWindow.h"
+#include "gui/access/Access.h"
 #include "gui/drawer/Contrast.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
@@ -233,6 +234,7 @@ void ComboBox::select(std::int32_t index, bool notify) {
     previous_ = selected_;
     selected_ = index;
     repaintField();
+    access::Access::selectionChanged(this);
     if (notify) fire();
 }
 

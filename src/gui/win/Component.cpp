@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "gui/IWindow.h"
+#include "gui/access/Access.h"
 #include "gui/drawer/Skinner.h"
 #include "lang/Localizer.h"
 #include "platform/window/Popup.h"
@@ -37,6 +38,7 @@ void Component::registerNativeClass() {
 }
 
 Component::~Component() {
+    access::Access::released(this);
     unfollowWindow();
     // The layer destroys on the owner thread; the handler no longer reaches this object.
     if (native_ != pw::kNoWindow && pw::isWindow(native_)) {
@@ -65,6 +67,7 @@ Component* Component::of(IComponent* component) {
 }
 
 void Component::resetComponent() {
+    access::Access::released(this);
     if (native_ != pw::kNoWindow) destroyNative();
     unfollowWindow();
     window_ = nullptr;
@@ -419,6 +422,12 @@ pw::Result Component::handleMessage(pw::Handle window, std::uint32_t message, pw
         case kMsgDestroySelf:
             pw::destroy(window);
             return 1;
+        case pw::msg::kSetFocus:
+            access::Access::focused(this);
+            return 0;
+        case pw::msg::kEnable:
+            access::Access::enabledChanged(this, wparam != 0);
+            return 0;
         case pw::msg::kPaint: {
             pw::PaintEvent* event = pw::paintEventOf(wparam);
             paint(*event->canvas, event->area);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "gui/IWindow.h"
+#include "gui/access/Access.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/SkinColours.h"
 #include "gui/drawer/Skinner.h"
@@ -200,8 +201,12 @@ pw::Result EditBase::handleMessage(pw::Handle window, std::uint32_t message, pw:
         case pw::msg::kCommand: {
             if (static_cast<pw::Handle>(lparam) != edit_ || edit_ == pw::kNoWindow) return 0;
             switch (pw::editNotification(wparam)) {
+                case pw::kEditSetFocus:
+                    access::Access::focused(this);
+                    break;
                 case pw::kEditChange:
                     text_ = pw::editText(edit_);
+                    access::Access::textChanged(this);
                     if (notify_) fire(changeListeners_, 1);
                     break;
                 case pw::kEditReturn:

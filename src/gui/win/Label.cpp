@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "gui/access/Access.h"
 #include "platform/window/LinkOpener.h"
 
 namespace pw = platform::window;
@@ -67,7 +68,9 @@ bool Label::storeText(const std::u16string& text, bool repaint) {
         text_.clear();
         this->repaint();  // no trace of the old text stays
     }
-    return TextComponent::storeText(text, repaint);
+    const bool stored = TextComponent::storeText(text, repaint);
+    access::Access::textChanged(this);
+    return stored;
 }
 
 void Label::showTextFor(const std::u16string& text, std::uint32_t milliseconds) {
@@ -185,6 +188,12 @@ bool isOpenableLink(const std::u16string& target) {
     return startsWith(u"http://") || startsWith(u"https://") || startsWith(u"mailto:");
 }
 
+bool Label::clickLink() {
+    if (isOpenableLink(linkTarget_)) pw::openLink(linkTarget_);
+    fireListeners(clickListeners_, eventSource(this), 1);
+    return true;
+}
+
 pw::Result Label::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,
                                 pw::LParam lparam) {
     switch (message) {
@@ -218,10 +227,7 @@ pw::Result Label::handleMessage(pw::Handle window, std::uint32_t message, pw::WP
             // A followed link looks plain until the pointer moves again.
             press_.leave();
             repaint();
-            if (hit) {
-                if (isOpenableLink(linkTarget_)) pw::openLink(linkTarget_);
-                fireListeners(clickListeners_, eventSource(this), 1);
-            }
+            if (hit) clickLink();
             return 0;
         }
         case pw::msg::kCaptureChanged:

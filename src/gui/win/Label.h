@@ -36,6 +36,8 @@ public:
     void setStateFonts(bool on);
     // Opened on a click when it is an http, https or mailto address.
     void setLinkTarget(const std::u16string& target) { linkTarget_ = target; }
+    // What a click does: opens the link target and tells the click listeners (owner thread).
+    bool clickLink();
     void addClickListener(events::IEventListener* listener) {
         addListenerTo(clickListeners_, listener);
     }

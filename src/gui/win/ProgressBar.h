@@ -19,6 +19,8 @@ public:
     void setRange(std::int32_t minimum, std::int32_t maximum);
     void setPosition(std::int32_t position);
     std::int32_t getPosition() const { return position_; }
+    std::int32_t getMinimum() const { return minimum_; }
+    std::int32_t getMaximum() const { return maximum_; }
     // Filled width for a client width: empty when the range is empty or inverted.
     std::int32_t filledWidth(std::int32_t width) const;
 

@@ -20,6 +20,8 @@ public:
     void setRange(std::int32_t minimum, std::int32_t maximum);
     void setPosition(std::int32_t position);
     std::int32_t getPosition() const { return position_; }
+    std::int32_t getMinimum() const { return minimum_; }
+    std::int32_t getMaximum() const { return maximum_; }
     void setVertical(bool on) { vertical_ = on; }
     // Code 1 on every change the user makes.
     void addChangeListener(events::IEventListener* l) { addListenerTo(listeners_, l); }

@@ -12,6 +12,7 @@
 #include "app/IAppWindow.h"
 #include "gui/IMenuEx.h"
 #include "gui/IPopupMenu.h"
+#include "gui/access/Access.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/drawer/window/IThin.h"
 #include "gui/events/Listeners.h"
@@ -86,6 +87,7 @@ bool Window::makeNativeWindows() {
     y_ = params.rect.y;
     native_ = made;
     modal_.setWindow(made);
+    access::Access::windowOpened(this);
     return true;
 }
 
@@ -941,6 +943,7 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             (*reinterpret_cast<const std::function<void()>*>(wparam))();
             return 1;
         case kMsgDestroyWindow:
+            access::Access::windowClosed(this);
             invisible_.destroy();
             pw::destroy(window);
             pw::postQuitMessage(0);
@@ -1004,6 +1007,7 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
             keepReachable();
             return 0;
         case pw::msg::kActivate:
+            access::Access::windowActivated(this, wparam != 0);
             if (wparam) {
                 fire(windowevent::kActivate);
             } else {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/window/Types.h"
 
@@ -49,6 +50,23 @@ struct MessageBoxRequest {
 // messages are still handled while it waits. Closing the box without a button answers cancel (no
 // when there is no cancel button, ok for a lone ok button).
 int messageBox(const MessageBoxRequest& request);
+// What an open box shows, for assistive tools (asked on the box's thread).
+struct MessageBoxContent {
+    std::u16string title;
+    std::u16string text;
+    BoxIcon icon = BoxIcon::kNone;
+    std::vector<std::u16string> buttons;
+    int focused = 0;  // the button Return presses
+    Rect textRect;    // client coordinates
+    std::vector<Rect> buttonRects;
+};
+bool messageBoxContent(Handle box, MessageBoxContent* out);
+// Answers the box as a click on the button would (the box's thread).
+bool pressMessageBoxButton(Handle box, int index);
+// Told on the box's thread when a box has opened (true) and before it goes (false). One
+// observer for the process; null removes it.
+void setMessageBoxObserver(void (*observer)(Handle box, bool open));
+
 // Closes every open box of `owner` as its Cancel or Close (the title bar's close) would: posted,
 // so it may be called on any thread.
 void closeMessageBoxes(Handle owner);

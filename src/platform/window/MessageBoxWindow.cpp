@@ -2,6 +2,7 @@
 // layer's own text drawing so that every language shows. A modal loop runs on the calling
 // thread while the owner window is disabled.
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -256,6 +257,8 @@ Result boxHandler(Handle w, std::uint32_t m, WParam wp, LParam lp) {
 
 }  // namespace
 
+std::atomic<void (*)(Handle, bool)> boxObserver{nullptr};
+
 int runMessageBoxWindow(const MessageBoxRequest& request) {
     registerClass(kBoxClass, boxHandler);
     auto state = std::make_unique<BoxState>();
@@ -285,9 +288,11 @@ int runMessageBoxWindow(const MessageBoxRequest& request) {
     if (w) {
         activate(w);
         setFocus(w);
+        if (auto observer = boxObserver.load()) observer(w, true);
         // A quit ends the box; runModalLoop posts it again for the loop that was asked to end.
         runModalLoop([&] { return state->answer >= 0 || !isWindow(w); });
         answer = state->answer < 0 ? state->closeAnswer : state->answer;
+        if (auto observer = boxObserver.load()) observer(w, false);
         setUserData(w, nullptr);
         destroy(w);
     }
@@ -299,6 +304,38 @@ int runMessageBoxWindow(const MessageBoxRequest& request) {
 }
 
 }  // namespace detail
+
+bool messageBoxContent(Handle box, MessageBoxContent* out) {
+    if (!isWindow(box) || className(box) != detail::kBoxClass || !isOwnerThread(box)) return false;
+    const auto* s = static_cast<const detail::BoxState*>(userData(box));
+    if (!s) return false;
+    out->title = s->request.title;
+    out->text = s->request.text;
+    out->icon = s->request.icon;
+    out->buttons.clear();
+    out->buttonRects.clear();
+    for (const detail::BoxButton& b : s->buttons) {
+        out->buttons.push_back(b.text);
+        out->buttonRects.push_back(b.rect);
+    }
+    out->focused = s->focused;
+    out->textRect = s->textRect;
+    return true;
+}
+
+bool pressMessageBoxButton(Handle box, int index) {
+    if (!isWindow(box) || className(box) != detail::kBoxClass || !isOwnerThread(box)) return false;
+    auto* s = static_cast<detail::BoxState*>(userData(box));
+    if (!s || index < 0 || index >= static_cast<int>(s->buttons.size())) return false;
+    s->answer = s->buttons[index].answer;
+    // The box's modal loop sees the answer after this message; the repaint wakes it otherwise.
+    invalidate(box);
+    return true;
+}
+
+void setMessageBoxObserver(void (*observer)(Handle box, bool open)) {
+    detail::boxObserver.store(observer);
+}
 
 void closeMessageBoxes(Handle owner) {
     Handle top = topLevelOf(owner);

@@ -216,6 +216,9 @@ private:
     s::gui::win::Box* fieldRow(s::gui::IComponent* name, s::gui::win::EditBase** field,
                                s::gui::win::Button** copy,
                                std::initializer_list<s::gui::IComponent*> extras);
+    // For assistive tools: the field is named by the row's name, and "Copy" carries it.
+    static void nameRow(s::gui::IComponent* name, s::gui::IComponent* field,
+                        s::gui::IComponent* copy);
     // The summary text area with its tall "Copy" beside it.
     s::gui::win::Box* summaryArea(s::gui::win::EditBase** field, s::gui::win::Button** copy);
     s::gui::IBox* codeRow(Row row, std::int32_t textId);

@@ -4,6 +4,7 @@
 #include "file/gui/dialogs/filehash/FileFacts.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/RowSettings.h"
+#include "gui/access/Access.h"
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
@@ -147,6 +148,7 @@ gw::Box* Dialog::fieldRow(s::gui::IComponent* name, gw::EditBase** field, gw::Bu
                           std::initializer_list<s::gui::IComponent*> extras) {
     *field = gw::newTextField(100);
     *copy = button(kCopyText, 75, -1);
+    nameRow(name, *field, *copy);
     gw::Box* box = newRow();
     box->add(labelCell(name));
     box->add(*field);
@@ -199,6 +201,7 @@ s::gui::IBox* Dialog::buildCalculatePage() {
         name.box = checkBox(1200000, false);
         name.field = gw::newTextField(100);
         name.copy = button(kCopyText, 75, -1);
+        nameRow(name.box, name.field, name.copy);
         in->add(name.field);
         gw::Box* nameRow = newRow();
         nameRow->add(name.box);
@@ -241,6 +244,7 @@ s::gui::IBox* Dialog::buildCalculatePage() {
         summary->getContentBox()->add(s.box);
         summary->getContentBox()->add(gapV(5));
         summary->getContentBox()->add(summaryArea(&s.field, &s.copy));
+        nameRow(s.box, s.field, s.copy);
     }
     column->add(summary);
     return scroll;
@@ -267,7 +271,8 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     column->add(gapV(8));
 
     gw::Box* enterRow = newRow();
-    enterRow->add(label(3001000, 0));
+    gw::Label* enterLabel = label(3001000, 0);
+    enterRow->add(enterLabel);
     enterRow->add(gw::newStretchSpacer(100));
     enterRow->add(matchType_);
     column->add(enterRow);
@@ -275,6 +280,7 @@ s::gui::IBox* Dialog::buildVerifyPage() {
 
     entered_ = gw::newTextField(100);
     paste_ = button(kPasteText, 75, -1);
+    s::gui::access::Access::labelledBy(entered_, enterLabel);
     codeLine_ = newRow();
     codeLine_->add(entered_);
     codeLine_->add(gapH(2));
@@ -286,8 +292,12 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     s::gui::IBox* in = dropped->getContentBox();
     result_ = gw::newLabel(u"");
     setResultText(3023000);
+    // The verdict is spoken when it appears.
+    s::gui::access::Access::live(result_);
     gw::Box* resultRow = newRow();
-    resultRow->add(labelCell(label(3020000, 0)));
+    gw::Label* resultLabel = label(3020000, 0);
+    s::gui::access::Access::labelledBy(result_, resultLabel);
+    resultRow->add(labelCell(resultLabel));
     resultRow->add(result_);
     in->add(resultRow);
     in->add(verifyRow(VerifyField::ComputedCode, 3030000, false));
@@ -298,14 +308,22 @@ s::gui::IBox* Dialog::buildVerifyPage() {
     in->add(verifyRow(VerifyField::Modified, 1203000, false));
     in->add(verifyRow(VerifyField::Accessed, 1203500, false));
     in->add(gapV(10));
-    in->add(label(2003000, 0));
+    gw::Label* summaryLabel = label(2003000, 0);
+    in->add(summaryLabel);
     in->add(gapV(5));
     {
         VerifyWidgets& s = verify_[static_cast<int>(VerifyField::Summary)];
         in->add(summaryArea(&s.field, &s.copy));
+        nameRow(summaryLabel, s.field, s.copy);
     }
     column->add(dropped);
     return scroll;
+}
+
+void Dialog::nameRow(s::gui::IComponent* name, s::gui::IComponent* field,
+                     s::gui::IComponent* copy) {
+    s::gui::access::Access::labelledBy(field, name);
+    s::gui::access::Access::rowButton(copy, name);
 }
 
 // ---- texts -------------------------------------------------------------------------------------

@@ -1,0 +1,188 @@
+// The nodes of the components and the toolkit's notifications to the bridge.
+#include "gui/access/Access.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+#include "gui/access/ComboListNode.h"
+#include "gui/access/ComponentNode.h"
+#include "gui/win/Component.h"
+#include "gui/win/Spacer.h"
+#include "platform/access/Bridge.h"
+
+namespace s::gui::access {
+
+namespace pa = platform::access;
+using win::Component;
+
+namespace {
+
+struct Nodes {
+    std::mutex lock;
+    std::unordered_map<Component*, std::unique_ptr<ComponentNode>> byComponent;
+    // Namings given before a node exists (most are given while the window is built).
+    std::unordered_map<Component*, ComponentNode::Naming> namings;
+    std::atomic<bool> any{false};
+};
+
+Nodes& nodes() {
+    static Nodes* n = new Nodes;  // outlives components released at exit
+    return *n;
+}
+
+ComponentNode* existing(Component* c) {
+    Nodes& n = nodes();
+    if (!n.any.load(std::memory_order_acquire) || !c) return nullptr;
+    std::lock_guard<std::mutex> hold(n.lock);
+    auto it = n.byComponent.find(c);
+    return it == n.byComponent.end() ? nullptr : it->second.get();
+}
+
+bool isLive(Component* c) {
+    Nodes& n = nodes();
+    std::lock_guard<std::mutex> hold(n.lock);
+    auto it = n.namings.find(c);
+    return it != n.namings.end() && it->second.live;
+}
+
+ComponentNode::Naming& namingOf(Component* c) {
+    Nodes& n = nodes();
+    auto it = n.byComponent.find(c);
+    if (it != n.byComponent.end()) return it->second->naming();
+    n.any.store(true, std::memory_order_release);
+    return n.namings[c];
+}
+
+}  // namespace
+
+pa::Node* Access::nodeOf(Component* component) {
+    if (!component || dynamic_cast<win::Spacer*>(component)) return nullptr;
+    Nodes& n = nodes();
+    std::lock_guard<std::mutex> hold(n.lock);
+    auto it = n.byComponent.find(component);
+    if (it != n.byComponent.end()) return it->second.get();
+    auto node = std::make_unique<ComponentNode>(component);
+    auto named = n.namings.find(component);
+    if (named != n.namings.end()) {
+        node->naming() = named->second;
+        n.namings.erase(named);
+    }
+    n.any.store(true, std::memory_order_release);
+    return n.byComponent.emplace(component, std::move(node)).first->second.get();
+}
+
+void Access::labelledBy(IComponent* target, IComponent* label) {
+    Component* t = Component::of(target);
+    Component* l = Component::of(label);
+    if (!t || !l) return;
+    std::lock_guard<std::mutex> hold(nodes().lock);
+    namingOf(t).label = l;
+    namingOf(l).labels = t;
+}
+
+void Access::rowButton(IComponent* button, IComponent* label) {
+    Component* b = Component::of(button);
+    Component* l = Component::of(label);
+    if (!b || !l) return;
+    std::lock_guard<std::mutex> hold(nodes().lock);
+    ComponentNode::Naming& naming = namingOf(b);
+    naming.label = l;
+    naming.rowButton = true;
+}
+
+void Access::live(IComponent* component) {
+    Component* c = Component::of(component);
+    if (!c) return;
+    std::lock_guard<std::mutex> hold(nodes().lock);
+    namingOf(c).live = true;
+}
+
+void Access::released(Component* component) {
+    Nodes& n = nodes();
+    if (!n.any.load(std::memory_order_acquire)) return;
+    std::unique_ptr<ComponentNode> gone;
+    {
+        std::lock_guard<std::mutex> hold(n.lock);
+        n.namings.erase(component);
+        for (auto& [c, naming] : n.namings) {
+            if (naming.label == component) naming.label = nullptr;
+            if (naming.labels == component) naming.labels = nullptr;
+        }
+        for (auto& [c, node] : n.byComponent) {
+            if (node->naming().label == component) node->naming().label = nullptr;
+            if (node->naming().labels == component) node->naming().labels = nullptr;
+        }
+        auto it = n.byComponent.find(component);
+        if (it != n.byComponent.end()) {
+            gone = std::move(it->second);
+            n.byComponent.erase(it);
+        }
+    }
+    // The node tells the bridge as it goes, outside the lock.
+    gone.reset();
+}
+
+void Access::windowOpened(Component* window) {
+    if (pa::Node* node = nodeOf(window)) pa::Bridge::addWindow(node);
+}
+
+void Access::windowClosed(Component* window) {
+    if (ComponentNode* node = existing(window)) pa::Bridge::removeWindow(node);
+}
+
+void Access::windowActivated(Component* window, bool active) {
+    if (!pa::Bridge::active()) return;
+    pa::Bridge::windowActivated(nodeOf(window), active);
+}
+
+void Access::focused(Component* component) {
+    if (!pa::Bridge::active()) return;
+    pa::Bridge::focused(nodeOf(component));
+}
+
+// Changes are told for the nodes a tool has asked for: the others are new to it whenever it
+// comes to them.
+void Access::checkedChanged(Component* component, bool checked) {
+    if (!pa::Bridge::active()) return;
+    if (ComponentNode* node = existing(component))
+        pa::Bridge::stateChanged(node, pa::kChecked, checked);
+}
+
+void Access::enabledChanged(Component* component, bool) {
+    if (!pa::Bridge::active()) return;
+    // A box's descendants change with it.
+    std::vector<Component*> todo{component};
+    while (!todo.empty()) {
+        Component* c = todo.back();
+        todo.pop_back();
+        if (ComponentNode* node = existing(c))
+            pa::Bridge::stateChanged(node, pa::kEnabled, (node->states() & pa::kEnabled) != 0);
+        for (IComponent* child : c->getChildren())
+            if (Component* below = Component::of(child)) todo.push_back(below);
+    }
+}
+
+void Access::textChanged(Component* component) {
+    if (!pa::Bridge::active()) return;
+    ComponentNode* node = existing(component);
+    // A live text (the verdict) is spoken even where the tool has not looked yet.
+    if (!node && isLive(component)) node = static_cast<ComponentNode*>(nodeOf(component));
+    if (!node) return;
+    pa::Bridge::textChanged(node);
+    pa::Bridge::nameChanged(node);
+    // The fields it names are renamed with it.
+    if (ComponentNode* named = existing(node->naming().labels)) pa::Bridge::nameChanged(named);
+}
+
+void Access::selectionChanged(Component* component) {
+    if (!pa::Bridge::active()) return;
+    ComponentNode* node = existing(component);
+    if (!node) return;
+    if (node->list()) pa::Bridge::selectionChanged(node->list());
+    pa::Bridge::nameChanged(node);
+}
+
+}  // namespace s::gui::access

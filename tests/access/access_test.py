@@ -1,0 +1,247 @@
+#!/usr/bin/python3
+"""The window program as an assistive tool sees it: a client of the accessibility bus (libatspi)
+attached to the running program on a private display and session bus.
+
+Usage: access_test.py VERITOME. Exits 77 (skipped) when the accessibility registry, the client
+library, Xvfb or dbus-run-session is missing.
+"""
+import hashlib
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import warnings
+
+SKIP = 77
+LAUNCHER = '/usr/libexec/at-spi-bus-launcher'
+
+
+def skip(why):
+    print('SKIPPED: ' + why)
+    sys.exit(SKIP)
+
+
+def prerequisites():
+    if not os.path.exists(LAUNCHER):
+        skip('at-spi2-core (the accessibility bus launcher) is not installed')
+    for tool in ('Xvfb', 'dbus-run-session', 'xclip'):
+        if not shutil.which(tool):
+            skip(tool + ' is not installed')
+    try:
+        import gi
+        gi.require_version('Atspi', '2.0')
+        from gi.repository import Atspi  # noqa: F401
+    except (ImportError, ValueError):
+        skip('the AT-SPI client library for Python (gir1.2-atspi-2.0, python3-gi) is missing')
+
+
+# Inside the private bus: the display, the program and the client.
+def main(program):
+    import gi
+    gi.require_version('Atspi', '2.0')
+    from gi.repository import Atspi, GLib
+
+    work = tempfile.mkdtemp(prefix='veritome-access-')
+    runtime = os.path.join(work, 'run')
+    os.mkdir(runtime, 0o700)
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0', '1280x1024x24',
+                             '-nolisten', 'tcp', '-noreset'], pass_fds=[write],
+                            stderr=subprocess.DEVNULL)
+    os.close(write)
+    number = b''
+    while not number.endswith(b'\n'):
+        chunk = os.read(read, 32)
+        if not chunk:
+            break
+        number += chunk
+    os.close(read)
+    display = ':' + number.decode().strip()
+    env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=os.path.join(work, 'config'),
+               XDG_RUNTIME_DIR=runtime, LANGUAGE='en_US', LANG='en_US.UTF-8')
+    env.pop('LC_ALL', None)
+    env.pop('LC_MESSAGES', None)
+    os.environ['DISPLAY'] = display
+    children = [xvfb]
+    if shutil.which('openbox'):
+        children.append(subprocess.Popen(['openbox'], env=env, stderr=subprocess.DEVNULL))
+    failures = []
+
+    def check(ok, what):
+        print(('ok    ' if ok else 'FAIL  ') + what)
+        if not ok:
+            failures.append(what)
+
+    def pump():
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+
+    def wait(condition, seconds=10):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            pump()
+            value = condition()
+            if value:
+                return value
+            time.sleep(0.02)
+        return None
+
+    def action_name(node):
+        with warnings.catch_warnings():
+            warnings.simplefilter('ignore', DeprecationWarning)  # its replacement is newer
+            return node.get_action_name(0)
+
+    def walk(node):
+        yield node
+        for i in range(node.get_child_count()):
+            child = node.get_child_at_index(i)
+            if child is not None:
+                yield from walk(child)
+
+    def find(root, role=None, name=None):
+        for node in walk(root):
+            if (role is None or node.get_role_name() == role) and \
+                    (name is None or node.get_name() == name):
+                return node
+        return None
+
+    try:
+        # The client first: it starts the accessibility bus, which the program then finds.
+        desktop = Atspi.get_desktop(0)
+        data = b'veritome accessibility\n'
+        sample = os.path.join(work, 'sample.txt')
+        with open(sample, 'wb') as f:
+            f.write(data)
+        code = hashlib.sha256(data).hexdigest()
+        children.append(subprocess.Popen([program], env=env))
+
+        def application():
+            for i in range(desktop.get_child_count()):
+                app = desktop.get_child_at_index(i)
+                if app is not None and app.get_name() == 'veritome' and app.get_child_count():
+                    return app
+            return None
+
+        app = wait(application, 20)
+        check(app is not None, 'the program is on the accessibility bus')
+        if app is None:
+            return 1
+        window = app.get_child_at_index(0)
+        wait(lambda: find(window, 'push button', 'Copy MD5'))
+
+        # Role and name of each kind of widget in the dialog.
+        table = [
+            ('frame', None),
+            ('menu bar', None),
+            ('combo box', 'Calculate Hash Code'),
+            ('list item', 'Verify Hash Code'),
+            ('check box', 'Keep on Top'),
+            ('check box', 'MD5'),
+            ('push button', 'Copy MD5'),
+            ('push button', 'Copy File Name'),
+            ('text', 'SHA-256'),
+            ('text', 'Enter Hash Code to Match'),
+            ('panel', 'Name and Size'),
+            ('label', 'Verify Hash Code'),
+            ('scroll pane', None),
+            ('scroll bar', None),
+        ]
+        for role, name in table:
+            check(find(window, role, name) is not None, '%s named %r' % (role, name))
+        md5 = find(window, 'text', 'MD5')
+        relation = [r for r in md5.get_relation_set()
+                    if r.get_relation_type() == Atspi.RelationType.LABELLED_BY]
+        check(bool(relation) and relation[0].get_target(0).get_name().startswith('MD5'),
+              'the MD5 field is labelled by its check box')
+
+        # The action list by its role: its list offers the four actions; choosing verify.
+        actions = next((c for c in walk(window) if c.get_role_name() == 'combo box' and
+                        find(c, 'list item', 'Verify Hash Code')), None)
+        check(actions is not None, 'the action list is found by its role')
+        items = find(actions, 'list')
+        items.select_child(1)
+        check(wait(lambda: actions.get_name() == 'Verify Hash Code') is not None,
+              'the action list switches to verify')
+
+        # The verify page's code field by its name: the code typed in through the bus.
+        entered = find(window, 'text', 'Enter Hash Code to Match')
+        check(entered is not None and entered.get_state_set().contains(Atspi.StateType.EDITABLE),
+              'the code field is found by its name and is editable')
+        entered.set_text_contents(code)
+        check(wait(lambda: entered.get_text(0, -1) == code) is not None,
+              'the code field reads back the code')
+
+        # A focus event when the focus moves (to the code field).
+        focused = []
+        listener = Atspi.EventListener.new(
+            lambda e: focused.append(e.source.get_name()) if e.detail1 else None)
+        listener.register('object:state-changed:focused')
+        entered.grab_focus()
+        check(wait(lambda: 'Enter Hash Code to Match' in focused) is not None,
+              'the code field tells it has the focus')
+
+        # The file as a second start hands it over: the verdict and the computed code.
+        result = find(window, 'label', 'Please Drop a File to Test.')
+        check(result is not None and 'live' in result.get_attributes(),
+              'the verdict line is found and speaks its changes')
+        enabled = []
+        enabling = Atspi.EventListener.new(
+            lambda e: enabled.append(e.source.get_name()) if e.detail1 else None)
+        enabling.register('object:state-changed:enabled')
+        subprocess.run([program, sample], env=env, timeout=20)
+        verdict = wait(lambda: result.get_text(0, -1).startswith('Perfect Match!'), 20)
+        check(verdict is not None, 'the verdict reads "Perfect Match!" (%r)' %
+              result.get_text(0, -1))
+        # The verdict's message box: an alert with the verdict, closed through its button.
+        alert = wait(lambda: find(app, 'alert'))
+        check(alert is not None and
+              find(alert, 'label').get_text(0, -1).startswith('Perfect Match!'),
+              'the message box is an alert that reads the verdict')
+        ok = find(alert, 'push button')
+        check(ok is not None and ok.get_state_set().contains(Atspi.StateType.FOCUSED),
+              'its button has the focus')
+        ok.do_action(0)
+        check(wait(lambda: find(app, 'alert') is None) is not None, 'its button closes it')
+        computed = find(window, 'text', 'Hash Code')
+        check(computed is not None and computed.get_text(0, -1).lower() == code,
+              'the computed code reads through the text interface')
+
+        # A named "Copy" pressed through its action puts the code on the clipboard.
+        copy = find(window, 'push button', 'Copy Hash Code')
+        check(copy is not None and action_name(copy) == 'click', '"Copy Hash Code" clicks')
+        check(wait(lambda: 'Copy Hash Code' in enabled) is not None,
+              '"Copy Hash Code" tells it is enabled by the result')
+        check(wait(lambda: copy.get_state_set().contains(Atspi.StateType.ENABLED)) is not None,
+              'its state says enabled once the run is over')
+        copy.do_action(0)
+
+        pasted = []
+
+        def clipboard():
+            out = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=env,
+                                 capture_output=True, text=True)
+            pasted.append(out.stdout)
+            return out.stdout.strip().lower() == code
+
+        check(wait(clipboard) is not None, 'the clipboard holds the code (%r)' % pasted[-1:])
+    finally:
+        for child in reversed(children):
+            child.terminate()
+            try:
+                child.wait(5)
+            except subprocess.TimeoutExpired:
+                child.kill()
+        shutil.rmtree(work, ignore_errors=True)
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    if os.environ.get('VERITOME_ACCESS_BUS') != '1':
+        prerequisites()
+        env = dict(os.environ, VERITOME_ACCESS_BUS='1')
+        sys.exit(subprocess.call(['dbus-run-session', '--', '/usr/bin/python3', __file__] +
+                                 sys.argv[1:], env=env))
+    sys.exit(main(sys.argv[1]))
