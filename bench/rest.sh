@@ -10,7 +10,7 @@
 #   - start-up of the window program (bench/startup.sh).
 # Whole processes are timed with hyperfine -N (no shell in between); the window's figures come
 # from the dialog tests' measuring cases on their own Xvfb with openbox.
-# It waits up to WAIT seconds (default 180) for the load average to fall below MAX_LOAD
+# It waits up to WAIT seconds (default 120) for the load average to fall below MAX_LOAD
 # (default 1.0), then runs anyway and says so; the load average goes into every table.
 # Usage: bench/rest.sh [BUILD_DIR [OUT.md]]   (default build/release, BUILD_DIR/rest.md)
 #   RUNS=10 timed runs per command; SKIP_WINDOW=1 leaves out the window's figures; NO_BUILD=1
@@ -21,7 +21,7 @@ build=$(cd "$here" && mkdir -p "${1:-build/release}" && cd "${1:-build/release}"
 out=${2:-$build/rest.md}
 runs=${RUNS:-10}
 max_load=${MAX_LOAD:-1.0}
-wait_s=${WAIT:-180}
+wait_s=${WAIT:-120}
 started=$(date +%s)
 
 for tool in hyperfine rhash sha256sum dd python3; do
