@@ -21,6 +21,8 @@ using str::strbuffer::StrBuffer;
 
 namespace {
 
+// The worker's word that the output-folder check refused the drop.
+constexpr const char16_t* kOutputFolderRefused = u"OutputFolderRefused";
 constexpr std::int32_t kOutputFolderText = 608299;
 constexpr const char16_t* kOutputFolderDefault =
     u"The output folder is inaccessible or write-protected.";
@@ -51,6 +53,7 @@ bool defaultAccessCheck(file::win::PathWin* folder, file::win::PathWin* file, bo
 
 Dialog::Dialog() : entries_(StrArray::create()), worker_(thread::win::Thread::create()) {
     worker_->setPriority(kWorkerPriority);
+    start_.dialog = this;
 }
 
 Dialog::~Dialog() {
@@ -102,33 +105,51 @@ void Dialog::onEvent(void* source, std::int32_t code) {
 Dialog::StartResult Dialog::drop(const StrArray* paths) {
     // 1. An empty list is ignored.
     if (!paths || paths->length() == 0) return StartResult::Empty;
-    std::u16string message;
-    StartResult result = StartResult::Started;
-    {
-        // 2. A drop during a run is ignored.
-        std::lock_guard<thread::ObjLocker> hold(lock_);
-        if (busy_.load(std::memory_order_acquire)) return StartResult::Busy;
-        // 3. The tool may decline.
-        if (!beforeRun()) return StartResult::Declined;
-        // 4. The output-folder check of the first path.
-        if (!checkOutputFolder(paths->get(0), &message)) {
-            result = StartResult::Refused;
-        } else {
-            // 5. Entries, busy flag, task.
-            entries_->recycle();
-            for (std::uint32_t i = 0; i < paths->length(); ++i) {
-                StrBuffer* copy = StrBuffer::create();
-                copy->appendString(paths->get(i));
-                entries_->add(copy);
-            }
-            cancel_.store(false, std::memory_order_release);
-            busy_.store(true, std::memory_order_release);
-            worker_->run(this);
-        }
+    // 2. A drop during a run is ignored.
+    std::lock_guard<thread::ObjLocker> hold(lock_);
+    if (busy_.load(std::memory_order_acquire)) return StartResult::Busy;
+    // 3. The tool may decline.
+    if (!beforeRun()) return StartResult::Declined;
+    // 4. Entries, busy flag, and the worker, which checks the output folder before the task.
+    // This thread never looks at a dropped path: on a hung mount that would hold the window.
+    entries_->recycle();
+    for (std::uint32_t i = 0; i < paths->length(); ++i) {
+        StrBuffer* copy = StrBuffer::create();
+        copy->appendString(paths->get(i));
+        entries_->add(copy);
     }
-    // 6. The message box waits for the user: show it after the lock is let go.
-    if (result == StartResult::Refused && view_) view_->showError(message.c_str());
-    return result;
+    cancel_.store(false, std::memory_order_release);
+    busy_.store(true, std::memory_order_release);
+    worker_->run(&start_);
+    return StartResult::Started;
+}
+
+void Dialog::Start::run() {
+    dialog->checkThenRun();
+}
+
+void Dialog::checkThenRun() {
+    StrBuffer* first = StrBuffer::create();
+    std::u16string message;
+    const bool usable = entryAt(0, first) && checkOutputFolder(first, &message);
+    first->release();
+    if (usable) {
+        run();
+        return;
+    }
+    notify(kOutputFolderRefused, reinterpret_cast<std::intptr_t>(&message));
+}
+
+void Dialog::refuseRun(const std::u16string& message) {
+    {
+        std::lock_guard<thread::ObjLocker> hold(lock_);
+        entries_->recycle();
+        busy_.store(false, std::memory_order_release);
+        cancel_.store(false, std::memory_order_release);
+    }
+    onRunRefused();
+    // The message box waits for the user: shown with the frame lock let go.
+    if (view_) view_->showError(message.c_str());
 }
 
 bool Dialog::checkOutputFolder(const StrBuffer* path, std::u16string* message) {
@@ -236,6 +257,8 @@ void Dialog::onNotification(const char16_t* name, std::intptr_t a, std::intptr_t
         }
     } else if (sameText(name, kProcessStatusEnd)) {
         endRun();
+    } else if (sameText(name, kOutputFolderRefused)) {
+        refuseRun(*reinterpret_cast<const std::u16string*>(a));
     }
 }
 

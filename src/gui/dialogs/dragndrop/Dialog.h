@@ -67,10 +67,13 @@ constexpr std::int32_t kWorkplace = 10950;
 
 class Dialog : public events::IEventListener, public base::IObject, public thread::ITask {
 public:
-    // What a drop led to.
-    enum class StartResult { Started, Empty, Busy, Declined, Refused };
+    // What a drop led to. Started: the worker took the paths; it checks the output folder of
+    // the first one and then runs the task, or ends the run and shows why the folder will not
+    // do (the window's thread never looks at a dropped path).
+    enum class StartResult { Started, Empty, Busy, Declined };
 
-    // Decides whether a dropped file may be processed: folder is the folder holding it.
+    // Decides whether a dropped file may be processed: folder is the folder holding it. Called
+    // on the worker thread.
     using AccessCheck =
         std::function<bool(file::win::PathWin* folder, file::win::PathWin* file, bool write)>;
 
@@ -184,6 +187,8 @@ public:
     virtual std::int32_t actionOfStoredText(const std::u16string& stored) const { return -1; }
     // Called after a run ended, once the end texts are shown.
     virtual void onRunEnded() {}
+    // Called when the output-folder check refused a drop, before its message shows.
+    virtual void onRunRefused() {}
 
     // Section of the frame's settings (MainWindow\View).
     std::u16string section() const;
@@ -204,9 +209,18 @@ private:
     // Handles a notification on the user-interface thread.
     void onNotification(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c);
     void endRun();
-    // The output-folder check of the first dropped path: true when usable; else message is
-    // filled with the text to show.
+    // The worker's start: the output-folder check of the first dropped path, then the task.
+    struct Start : thread::ITask {
+        void run() override;
+        Dialog* dialog = nullptr;
+    };
+    void checkThenRun();
+    // The output-folder check of the first dropped path (worker thread): true when usable; else
+    // message is filled with the text to show.
     bool checkOutputFolder(const str::strbuffer::StrBuffer* path, std::u16string* message);
+    // The check refused the drop (user-interface thread): the run state ends and the message
+    // shows.
+    void refuseRun(const std::u16string& message);
     map::IMappedData* store() const;
 
     app::IAppWindow* settings_ = nullptr;
@@ -221,6 +235,7 @@ private:
     std::atomic<bool> busy_{false};
     std::atomic<bool> cancel_{false};
     thread::win::Thread* worker_;
+    Start start_;
 
     std::int64_t progressMax_ = 0;
     std::int64_t progressPos_ = 0;

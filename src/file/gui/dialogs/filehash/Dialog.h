@@ -74,6 +74,8 @@ public:
     std::int32_t largeHeight() const override { return 550; }
     // Saves the settings and gives the entered code its clean form.
     bool beforeRun() override;
+    // A drop on the code field that the output-folder check refused gives no code either.
+    void onRunRefused() override { codeOfFileNext_ = false; }
     s::gui::IComboBox* newActionSelector() override;
     s::gui::IBox* newContent() override;
     void addListeners() override;

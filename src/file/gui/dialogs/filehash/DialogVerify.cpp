@@ -115,9 +115,9 @@ void Dialog::setEnteredText(const std::u16string& value) {
 void Dialog::dropCodeFile(str::strarray::StrArray* files) {
     if (isBusy() || !files || files->length() == 0) return;
     codeOfFileNext_ = true;
-    drop(files);
-    // A drop the frame did not take starts no run to use the flag.
-    if (!isBusy()) codeOfFileNext_ = false;
+    // A drop the frame did not take starts no run to use the flag (one the worker refuses
+    // clears it in onRunRefused).
+    if (drop(files) != StartResult::Started) codeOfFileNext_ = false;
 }
 
 }  // namespace s::file::gui::dialogs::filehash
