@@ -177,18 +177,33 @@ void Window::layout() {
         pw::send(native_, kMsgLayout);
         return;
     }
+    std::int32_t barHeight = statusBarHeight();
     BoxBase::layout();
     if (statusBar_ && statusBar_->isVisibleFlag()) {
         // The bar learns the height its fields need from its own layout: placed, laid out, and
         // placed again while that height still changes.
         for (int pass = 0; pass < 3; ++pass) {
             std::int32_t h = statusBar_->getMaxHeight();
-            statusBar_->setBounds(0, getClientHeight() - h, getClientWidth(), h);
+            statusBar_->setBounds(0, BoxBase::getClientHeight() - h, getClientWidth(), h);
             statusBar_->relayout();
             if (statusBar_->getMaxHeight() == h) break;
         }
+        // The children were laid out above a bar of another height.
+        if (statusBarHeight() != barHeight) BoxBase::layout();
     }
     applyMinimumSize();
+}
+
+std::int32_t Window::statusBarHeight() const {
+    return statusBar_ && statusBar_->isVisibleFlag() ? statusBar_->getMaxHeight() : 0;
+}
+
+std::int32_t Window::getClientHeight() const {
+    return std::max(BoxBase::getClientHeight() - statusBarHeight(), 0);
+}
+
+std::int32_t Window::getMinHeight() const {
+    return BoxBase::getMinHeight() + statusBarHeight();
 }
 
 std::int32_t Window::getMaxWidth() const {
@@ -211,7 +226,6 @@ std::int32_t Window::getMinClientWidth() const {
 std::int32_t Window::getMinClientHeight() const {
     std::int32_t sum = 0;
     for (IComponent* child : children_) sum += child->getMinHeight();
-    if (statusBar_ && statusBar_->isVisibleFlag()) sum += statusBar_->getMaxHeight();
     return sum;
 }
 

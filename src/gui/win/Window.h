@@ -57,6 +57,9 @@ public:
     std::int32_t getMaxHeight() const override;
     std::int32_t getMinClientWidth() const override;
     std::int32_t getMinClientHeight() const override;
+    // The inside above a shown status bar (the bar sits below it, along the bottom edge).
+    std::int32_t getClientHeight() const override;
+    std::int32_t getMinHeight() const override;
     // A window centres itself in the work area of its screen.
     void centre() override;
     void centreHorizontally() override;
@@ -321,6 +324,8 @@ private:
     void middleAction();
     void rightDown();
     void keepReachable();
+    // The height of the status bar when one is set and shown, else 0.
+    std::int32_t statusBarHeight() const;
     platform::window::Rect bounds() const { return {x_, y_, width_, height_}; }
     platform::window::HitTest hitTest(platform::window::Point screen);
     // The height of the menu bar's row of a window without a system frame (0 for none): its

@@ -172,7 +172,8 @@ TEST_F(FrameWindowRun, MenuBarAtTheTopStatusBarAtTheBottomAndAWhiteContentArea) 
     EXPECT_EQ(frame->menuBar()->getEntryText(0), u"View");
     EXPECT_EQ(frame->menuBar()->getEntryText(2), u"About");
     gui::win::StatusBar* status = frame->statusBar();
-    EXPECT_EQ(status->getY() + status->getHeight(), w->getClientHeight());
+    EXPECT_EQ(status->getY(), w->getClientHeight());
+    EXPECT_EQ(status->getY() + status->getHeight(), w->getHeight());
     EXPECT_EQ(status->getWidth(), w->getClientWidth());
     // The status fields are inside the bar, the content pile above it.
     EXPECT_GE(frame->statusLabel()->getScreenY(), status->getScreenY());

@@ -1,5 +1,6 @@
-// The status bar on a window: along the inner bottom edge whatever the size, transparent to the
-// pointer except at its grip, and the grip resizes the window down to its minimum size.
+// The status bar on a window: along the inner bottom edge below the client area whatever the
+// size, transparent to the pointer except at its grip, and the grip resizes the window down to
+// its minimum size.
 #include <gtest/gtest.h>
 
 #include "gui/HeadlessWindow.h"
@@ -37,8 +38,10 @@ protected:
         return pw::screenToClient(top(), pw::clientToScreen(c->getNativeWindow(), p));
     }
     bool onBottomEdge() {
+        // Below the client area, which ends where the bar begins.
         return bar->getHeight() > 0 && bar->getX() == 0 &&
-               bar->getY() + bar->getHeight() == window->getClientHeight() &&
+               bar->getY() == window->getClientHeight() &&
+               bar->getY() + bar->getHeight() == window->getHeight() &&
                bar->getWidth() == window->getClientWidth();
     }
     StatusBar* bar = nullptr;

@@ -11,6 +11,7 @@
 #include "gui/dialogs/About3.h"
 #include "gui/dialogs/dragndrop/Dialog.h"
 #include "gui/drawer/Skinner.h"
+#include "gui/drawer/border/win/UnderWindowMenu.h"
 #include "gui/menuitem/MenuItem.h"
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
@@ -151,14 +152,13 @@ void FrameWindow::build() {
     window_->add(menuBar_);
     window_->setMenuBar(menuBar_);
     win::Box* line = win::newBoxFixedHeight(100, 1, -1, -1, 0, 0, 0, layout::kRow);
-    line->setOwnBackground(kLineRed, kLineGreen, kLineBlue);
+    line->setBorder(drawer::border::win::UnderWindowMenu::create(), true);
     window_->add(line);
     window_->add(topRow);
     window_->add(dropArea_);
     window_->add(actionRow);
     window_->add(contentFrame);
-    // The window places its status bar along the bottom edge; the content keeps clear of it.
-    window_->add(win::newBoxFixedHeight(100, kStatusBarHeight, -1, -1, 0, 0, 0, layout::kRow));
+    // The window places its status bar along the bottom edge, below its client area.
     window_->setStatusBar(statusBar_);
 
     // 11. The tool's listeners.
