@@ -9,9 +9,12 @@
 
 #include "gui/HeadlessWindow.h"
 #include "gui/combobox/ComboBoxItem.h"
+#include "gui/menuitem/MenuItem.h"
 #include "gui/win/Box.h"
 #include "gui/win/ComboBox.h"
 #include "gui/win/Label.h"
+#include "gui/win/PopupMenu.h"
+#include "gui/win/Window.h"
 #include "platform/window/Input.h"
 
 namespace pw = platform::window;
@@ -185,6 +188,48 @@ TEST_F(HandOffThread, ListAndBoxChangedFromWorkerWhileTheListIsOpen) {
     dropper.join();
     EXPECT_EQ(list->getItemCount(), 5);
     window->removeAll(true);
+}
+
+// A worker changes the entries of a context menu while the menu is shown and painted: the
+// changes run on the window's thread, which paints the menu.
+TEST_F(HandOffThread, MenuItemsChangedFromWorkerWhileTheMenuIsShown) {
+    PopupMenu* menu = newPopupMenu(-1, nullptr);
+    for (int i = 0; i < 3; ++i)
+        menu->addItem(s::gui::menuitem::newMenuItemText(u"entry", i, false));
+    auto* top_ = dynamic_cast<Window*>(window);
+    ASSERT_NE(top_, nullptr);
+    top_->setContextMenu(menu, nullptr);
+    window->setVisible(true, false);
+    EXPECT_EQ(menu->getOwnerWindow(), top());
+    pw::input::mouseButton(top(), {20, 20}, pw::MouseButton::kRight, true);
+    pw::Handle shown = pw::kNoWindow;
+    auto findMenu = [&] {
+        for (pw::Handle h : pw::topLevelWindows()) {
+            if (h != top() && pw::isShown(h)) shown = h;
+        }
+        return shown != pw::kNoWindow;
+    };
+    ASSERT_TRUE(ownerSees(findMenu));
+    std::thread worker([&] {
+        for (int i = 0; i < 60; ++i) {
+            menu->setChecked(i % 3, i % 2 == 0);
+            menu->setItemText(i % 3, i % 2 ? u"odd" : u"even");
+            menu->enableCommand((i + 1) % 3, i % 4 != 0);
+            menu->getItem(i % 3)->setText(u"entry");
+            menu->checkRadioCommand(i % 3);
+            if (menu->getCount() < 6)
+                menu->addItem(s::gui::menuitem::newMenuItemText(u"more", 10 + i, false));
+            pw::invalidate(shown);
+        }
+    });
+    worker.join();
+    EXPECT_EQ(menu->getCount(), 6);
+    EXPECT_TRUE(menu->isChecked(59 % 3));
+    pw::input::key(shown, pw::vk::kEscape, true);
+    EXPECT_TRUE(ownerSees([&] { return !pw::isWindow(shown); }));
+    pw::input::mouseButton(top(), {20, 20}, pw::MouseButton::kRight, false);
+    top_->setContextMenu(nullptr, nullptr);
+    menu->release();
 }
 
 }  // namespace

@@ -1,11 +1,18 @@
 // Menu items and their factories.
 #include "gui/menuitem/MenuItem.h"
 
+#include "gui/win/OnOwner.h"
 #include "lang/Localizer.h"
 
 namespace s::gui::menuitem {
 
+template <class Work>
+void MenuItem::change(Work&& work) {
+    win::onOwnerOf(owner_.load(), work);
+}
+
 void MenuItem::recycle() {
+    owner_ = 0;
     pack_ = nullptr;
     text_.clear();
     textNumber_ = -1;
@@ -15,15 +22,59 @@ void MenuItem::recycle() {
     subMenu_ = nullptr;
 }
 
+void MenuItem::setLanguagePack(lang::Localizer* pack) {
+    change([&] { pack_ = pack; });
+}
+
+void MenuItem::setText(const std::u16string& text) {
+    change([&] { text_ = text; });
+}
+
 void MenuItem::setTextNumber(std::int32_t number) {
-    textNumber_ = number;
-    refreshText();
+    change([&] {
+        textNumber_ = number;
+        refreshText();
+    });
 }
 
 void MenuItem::refreshText() {
-    if (textNumber_ < 0 || !pack_) return;
-    const char16_t* t = pack_->text(textNumber_);
-    text_ = t ? t : u"";
+    change([&] {
+        if (textNumber_ < 0 || !pack_) return;
+        const char16_t* t = pack_->text(textNumber_);
+        text_ = t ? t : u"";
+    });
+}
+
+void MenuItem::setCommand(std::int32_t command) {
+    change([&] { command_ = command; });
+}
+
+void MenuItem::setChecked(bool on) {
+    change([&] { checked_ = on; });
+}
+
+void MenuItem::setSeparator(bool on) {
+    change([&] { separator_ = on; });
+}
+
+void MenuItem::setFlagA(bool on) {
+    change([&] { flagA_ = on; });
+}
+
+void MenuItem::setFlagB(bool on) {
+    change([&] { flagB_ = on; });
+}
+
+void MenuItem::setEnabled(bool on) {
+    change([&] { enabled_ = on; });
+}
+
+void MenuItem::setRadio(bool on) {
+    change([&] { radio_ = on; });
+}
+
+void MenuItem::setSubMenu(IPopupMenu* menu) {
+    change([&] { subMenu_ = menu; });
 }
 
 MenuItem* newMenuItem(std::int32_t textNumber, lang::Localizer* languagePack, std::int32_t command,

@@ -1,10 +1,14 @@
 // One entry of a popup menu or of the menu bar: a command, a separator or a sub-menu entry.
+// Its setters may be called on any thread: they run on the thread of the window the item belongs
+// to (its owner window, handed down by the menu), which is the thread that paints it.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
 #include "base/IObject.h"
+#include "platform/window/Types.h"
 #include "thread/Pooled.h"
 
 namespace s::lang {
@@ -25,37 +29,46 @@ public:
     // Back to a new item: no text, text number -1, command 0, not checked, not a separator.
     void recycle() override;
 
+    // The window whose thread shows the item (none: changes run on the caller).
+    platform::window::Handle getOwnerWindow() const { return owner_.load(); }
+    void setOwnerWindow(platform::window::Handle owner) { owner_ = owner; }
+
     lang::Localizer* getLanguagePack() const { return pack_; }
-    void setLanguagePack(lang::Localizer* pack) { pack_ = pack; }
+    void setLanguagePack(lang::Localizer* pack);
     const std::u16string& getText() const { return text_; }
-    void setText(const std::u16string& text) { text_ = text; }
+    void setText(const std::u16string& text);
     std::int32_t getTextNumber() const { return textNumber_; }
     // Stores the number and takes its text from the language pack when there is one.
     void setTextNumber(std::int32_t number);
     // Takes the text of the text number from the language pack again (language change).
     void refreshText();
     std::int32_t getCommand() const { return command_; }
-    void setCommand(std::int32_t command) { command_ = command; }
+    void setCommand(std::int32_t command);
     bool isChecked() const { return checked_; }
-    void setChecked(bool on) { checked_ = on; }
+    void setChecked(bool on);
     bool isSeparator() const { return separator_; }
-    void setSeparator(bool on) { separator_ = on; }
+    void setSeparator(bool on);
     bool getFlagA() const { return flagA_; }
-    void setFlagA(bool on) { flagA_ = on; }
+    void setFlagA(bool on);
     bool getFlagB() const { return flagB_; }
-    void setFlagB(bool on) { flagB_ = on; }
+    void setFlagB(bool on);
     bool isEnabled() const { return enabled_; }
-    void setEnabled(bool on) { enabled_ = on; }
+    void setEnabled(bool on);
     // A check mark drawn as a radio dot (set by the radio operations of the menu).
     bool isRadio() const { return radio_; }
-    void setRadio(bool on) { radio_ = on; }
+    void setRadio(bool on);
     // The sub-menu this entry opens (null for commands and separators); not owned here.
     IPopupMenu* getSubMenu() const { return subMenu_; }
-    void setSubMenu(IPopupMenu* menu) { subMenu_ = menu; }
+    void setSubMenu(IPopupMenu* menu);
     // True for an entry that carries a command: neither a separator nor a sub-menu entry.
     bool isCommand() const { return !separator_ && !subMenu_; }
 
 private:
+    // Runs a change on the owner window's thread.
+    template <class Work>
+    void change(Work&& work);
+
+    std::atomic<platform::window::Handle> owner_{0};
     lang::Localizer* pack_ = nullptr;
     std::u16string text_;
     std::int32_t textNumber_ = -1;

@@ -206,6 +206,13 @@ void MenuEx::addItem(MenuItem* item) {
     repaint();
 }
 
+void MenuEx::onAttached() {
+    for (const Entry& e : entries_) {
+        if (e.menu) static_cast<PopupMenu*>(e.menu)->setOwnerWindow(native_);
+    }
+    measure(false);
+}
+
 void MenuEx::addMenu(IPopupMenu* menu) {
     if (!menu) return;
     if (handOff([&] { addMenu(menu); })) return;
@@ -215,6 +222,7 @@ void MenuEx::addMenu(IPopupMenu* menu) {
     e.menu = menu;
     entries_.push_back(e);
     listenTo(menu);
+    if (native_ != pw::kNoWindow) static_cast<PopupMenu*>(menu)->setOwnerWindow(native_);
     measure(true);
     repaint();
 }

@@ -102,7 +102,8 @@ public:
 
 protected:
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
-    void onAttached() override { measure(false); }
+    // The menus belong to the bar's window from now on (see PopupMenu::setOwnerWindow).
+    void onAttached() override;
     // Without a drawer of its own the bar paints with the current skin's menu drawer.
     bool followsSkin() const override { return true; }
 

@@ -11,6 +11,7 @@
 #include "gui/win/Component.h"
 #include "gui/win/ListPopup.h"
 #include "gui/win/ModalGuard.h"
+#include "gui/win/OnOwner.h"
 #include "lang/Localizer.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Picture.h"
@@ -221,6 +222,25 @@ void PopupMenu::recycle() {
     destroy();
     title_.clear();
     titleNumber_ = -1;
+    owner_ = pw::kNoWindow;
+}
+
+template <class Work>
+auto PopupMenu::change(Work&& work) -> decltype(work()) {
+    return onOwnerOf(owner_.load(), work);
+}
+
+void PopupMenu::setOwnerWindow(pw::Handle owner) {
+    pw::Handle top = owner == pw::kNoWindow ? owner : pw::topLevelOf(owner);
+    change([&] {
+        owner_ = top;
+        for (MenuItem* item : items_) item->setOwnerWindow(top);
+        for (IPopupMenu* sub : subMenus_) static_cast<PopupMenu*>(sub)->setOwnerWindow(top);
+    });
+}
+
+void PopupMenu::setTitle(const std::u16string& text) {
+    change([&] { title_ = text; });
 }
 
 void PopupMenu::destroy() {
@@ -241,11 +261,14 @@ void PopupMenu::addItem(MenuItem* item) {
 }
 
 void PopupMenu::insertItem(std::int32_t position, MenuItem* item) {
-    if (!item) return;
-    position = std::clamp(position, 0, getCount());
-    if (!item->getLanguagePack()) item->setLanguagePack(pack_);
-    item->refreshText();
-    items_.insert(items_.begin() + position, item);
+    change([&] {
+        if (!item) return;
+        position = std::clamp(position, 0, getCount());
+        item->setOwnerWindow(owner_.load());
+        if (!item->getLanguagePack()) item->setLanguagePack(pack_);
+        item->refreshText();
+        items_.insert(items_.begin() + position, item);
+    });
 }
 
 void PopupMenu::releaseItem(MenuItem* item) {
@@ -258,19 +281,23 @@ void PopupMenu::releaseItem(MenuItem* item) {
 }
 
 void PopupMenu::clear() {
-    std::vector<MenuItem*> items;
-    items.swap(items_);
-    for (MenuItem* item : items) releaseItem(item);
-    for (IPopupMenu* sub : subMenus_) sub->release();
-    subMenus_.clear();
+    change([&] {
+        std::vector<MenuItem*> items;
+        items.swap(items_);
+        for (MenuItem* item : items) releaseItem(item);
+        for (IPopupMenu* sub : subMenus_) sub->release();
+        subMenus_.clear();
+    });
 }
 
 bool PopupMenu::removeAt(std::int32_t position) {
-    if (position < 0 || position >= getCount()) return false;
-    MenuItem* item = items_[position];
-    items_.erase(items_.begin() + position);
-    releaseItem(item);
-    return true;
+    return change([&] {
+        if (position < 0 || position >= getCount()) return false;
+        MenuItem* item = items_[position];
+        items_.erase(items_.begin() + position);
+        releaseItem(item);
+        return true;
+    });
 }
 
 bool PopupMenu::removeCommand(std::int32_t command) {
@@ -328,40 +355,50 @@ bool PopupMenu::indexOfValue(const MenuItem* value, std::int32_t* index) const {
 }
 
 void PopupMenu::setSubMenuEnabled(IPopupMenu* subMenu, bool enabled) {
-    for (MenuItem* item : items_) {
-        if (item->getSubMenu() == subMenu) item->setEnabled(enabled);
-    }
+    change([&] {
+        for (MenuItem* item : items_) {
+            if (item->getSubMenu() == subMenu) item->setEnabled(enabled);
+        }
+    });
 }
 
 bool PopupMenu::enableCommand(std::int32_t command, bool enabled) {
-    MenuItem* item = commandItemDeep(command);
-    if (!item) return false;
-    item->setEnabled(enabled);
-    return true;
+    return change([&] {
+        MenuItem* item = commandItemDeep(command);
+        if (!item) return false;
+        item->setEnabled(enabled);
+        return true;
+    });
 }
 
 void PopupMenu::addSubMenu(IPopupMenu* menu) {
-    if (!menu) return;
-    auto* sub = static_cast<PopupMenu*>(menu);
-    if (!sub->pack_ && pack_) {
-        sub->pack_ = pack_;
-        sub->refreshTexts();
-    }
-    MenuItem* entry = MenuItem::create();
-    entry->setSubMenu(menu);
-    items_.push_back(entry);
-    subMenus_.push_back(menu);
+    change([&] {
+        if (!menu) return;
+        auto* sub = static_cast<PopupMenu*>(menu);
+        if (!sub->pack_ && pack_) {
+            sub->pack_ = pack_;
+            sub->refreshTexts();
+        }
+        sub->setOwnerWindow(owner_.load());
+        MenuItem* entry = MenuItem::create();
+        entry->setOwnerWindow(owner_.load());
+        entry->setSubMenu(menu);
+        items_.push_back(entry);
+        subMenus_.push_back(menu);
+    });
 }
 
 void PopupMenu::setLanguagePack(lang::Localizer* pack) {
-    if (registered_ && pack_) pack_->removeListener(this);
-    pack_ = pack;
-    registered_ = pack != nullptr;
-    if (pack) pack->addListener(this);
-    for (MenuItem* item : items_) {
-        if (!item->getLanguagePack()) item->setLanguagePack(pack);
-    }
-    refreshTexts();
+    change([&] {
+        if (registered_ && pack_) pack_->removeListener(this);
+        pack_ = pack;
+        registered_ = pack != nullptr;
+        if (pack) pack->addListener(this);
+        for (MenuItem* item : items_) {
+            if (!item->getLanguagePack()) item->setLanguagePack(pack);
+        }
+        refreshTexts();
+    });
 }
 
 bool PopupMenu::isChecked(std::int32_t command) const {
@@ -370,29 +407,37 @@ bool PopupMenu::isChecked(std::int32_t command) const {
 }
 
 bool PopupMenu::setChecked(std::int32_t command, bool on) {
-    MenuItem* item = commandItemDeep(command);
-    if (!item) return false;
-    item->setChecked(on);
-    return true;
+    return change([&] {
+        MenuItem* item = commandItemDeep(command);
+        if (!item) return false;
+        item->setChecked(on);
+        return true;
+    });
 }
 
 bool PopupMenu::setItemText(std::int32_t command, const std::u16string& text) {
-    MenuItem* item = commandItemDeep(command);
-    if (!item) return false;
-    item->setText(text);
-    return true;
+    return change([&] {
+        MenuItem* item = commandItemDeep(command);
+        if (!item) return false;
+        item->setText(text);
+        return true;
+    });
 }
 
 bool PopupMenu::setItemTextNumber(std::int32_t command, std::int32_t number) {
-    MenuItem* item = commandItemDeep(command);
-    if (!item) return false;
-    item->setTextNumber(number);
-    return true;
+    return change([&] {
+        MenuItem* item = commandItemDeep(command);
+        if (!item) return false;
+        item->setTextNumber(number);
+        return true;
+    });
 }
 
 void PopupMenu::refreshTexts() {
-    for (MenuItem* item : items_) item->refreshText();
-    for (IPopupMenu* sub : subMenus_) sub->refreshTexts();
+    change([&] {
+        for (MenuItem* item : items_) item->refreshText();
+        for (IPopupMenu* sub : subMenus_) sub->refreshTexts();
+    });
 }
 
 std::u16string PopupMenu::getTitle() const {
@@ -404,18 +449,20 @@ std::u16string PopupMenu::getTitle() const {
 }
 
 void PopupMenu::setTitleNumber(std::int32_t number) {
-    titleNumber_ = number;
+    change([&] { titleNumber_ = number; });
 }
 
 void PopupMenu::checkRadio(std::int32_t position, std::int32_t first, std::int32_t last) {
-    first = std::max(first, 0);
-    last = std::min(last, getCount() - 1);
-    for (std::int32_t i = first; i <= last; ++i) {
-        MenuItem* item = items_[i];
-        if (!item->isCommand()) continue;
-        item->setChecked(i == position);
-        item->setRadio(i == position);
-    }
+    change([&] {
+        first = std::max(first, 0);
+        last = std::min(last, getCount() - 1);
+        for (std::int32_t i = first; i <= last; ++i) {
+            MenuItem* item = items_[i];
+            if (!item->isCommand()) continue;
+            item->setChecked(i == position);
+            item->setRadio(i == position);
+        }
+    });
 }
 
 void PopupMenu::checkRadioAll(std::int32_t position) {
@@ -423,21 +470,27 @@ void PopupMenu::checkRadioAll(std::int32_t position) {
 }
 
 bool PopupMenu::checkRadioCommand(std::int32_t command) {
-    std::int32_t i = 0;
-    if (!indexOfCommand(command, &i)) return false;
-    checkRadioAll(i);
-    return true;
+    return change([&] {
+        std::int32_t i = 0;
+        if (!indexOfCommand(command, &i)) return false;
+        checkRadioAll(i);
+        return true;
+    });
 }
 
 bool PopupMenu::checkRadioValue(const MenuItem* value) {
-    std::int32_t i = 0;
-    if (!indexOfValue(value, &i)) return false;
-    checkRadioAll(i);
-    return true;
+    return change([&] {
+        std::int32_t i = 0;
+        if (!indexOfValue(value, &i)) return false;
+        checkRadioAll(i);
+        return true;
+    });
 }
 
 void PopupMenu::addCommandListener(events::IEventListener* listener) {
-    if (listener) listeners_.push_back(listener);
+    change([&] {
+        if (listener) listeners_.push_back(listener);
+    });
 }
 
 void PopupMenu::choose(MenuItem* item) {
@@ -468,6 +521,8 @@ bool PopupMenu::track(std::int32_t x, std::int32_t y, bool above, std::int32_t f
                }) != 0;
     }
     if (items_.empty()) return false;
+    // Shown over this window: changes from other threads run on its thread from now on.
+    if (owner_.load() == pw::kNoWindow) setOwnerWindow(owner);
     Tracking t;
     t.owner = owner;
     t.keys = &keys;

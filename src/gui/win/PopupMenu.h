@@ -2,6 +2,7 @@
 // language pack, and the popup window that shows the menu and waits for a choice.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -53,7 +54,7 @@ public:
     void refreshTexts() override;
     std::u16string getTitle() const override;
     void setTitleNumber(std::int32_t number) override;
-    void setTitle(const std::u16string& text) override { title_ = text; }
+    void setTitle(const std::u16string& text) override;
     void checkRadio(std::int32_t position, std::int32_t first, std::int32_t last) override;
     void checkRadioAll(std::int32_t position) override;
     bool checkRadioCommand(std::int32_t command) override;
@@ -67,6 +68,12 @@ public:
     menuitem::MenuItem* getItem(std::int32_t position) const override;
     IPopupMenu* menuOfCommand(std::int32_t command) override;
 
+    // The window the menu belongs to (its menu bar's or the one it is shown over), handed down
+    // to its items and sub-menus: the setters of all of them, called on any thread, run on that
+    // window's thread, which paints them. Without one they run on the caller.
+    void setOwnerWindow(platform::window::Handle owner);
+    platform::window::Handle getOwnerWindow() const { return owner_.load(); }
+
     lang::Localizer* getLanguagePack() const { return pack_; }
     const std::vector<IPopupMenu*>& getSubMenus() const { return subMenus_; }
     // Opens the menu with its top-left corner at (x, y), or its bottom edge at y when above;
@@ -75,9 +82,12 @@ public:
                platform::window::Handle owner, const BarKeys& keys = {});
 
 private:
+    template <class Work>
+    auto change(Work&& work) -> decltype(work());
     void releaseItem(menuitem::MenuItem* item);
     menuitem::MenuItem* commandItemDeep(std::int32_t command) const;
 
+    std::atomic<platform::window::Handle> owner_{0};
     lang::Localizer* pack_ = nullptr;
     bool registered_ = false;  // listens to pack_
     std::u16string title_;

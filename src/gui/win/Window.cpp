@@ -20,6 +20,7 @@
 #include "gui/win/Button.h"
 #include "gui/win/MenuEx.h"
 #include "gui/win/MessageBoxW.h"
+#include "gui/win/PopupMenu.h"
 #include "lang/Localizer.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/Popup.h"
@@ -642,6 +643,9 @@ void Window::setContextMenu(IPopupMenu* menu, IWindow* owner) {
     onOwner([&] {
         contextMenu_ = menu;
         contextOwner_ = owner;
+        if (auto* popup = dynamic_cast<PopupMenu*>(menu)) {
+            popup->setOwnerWindow(owner ? owner->getNativeWindow() : native_);
+        }
     });
 }
 
