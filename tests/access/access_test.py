@@ -136,6 +136,10 @@ def main(program):
         table = [
             ('frame', None),
             ('menu bar', None),
+            ('menu', 'View'),
+            ('check menu item', 'Keep on Top'),
+            ('radio menu item', 'Black'),
+            ('separator', None),
             ('combo box', 'Calculate Hash Code'),
             ('list item', 'Verify Hash Code'),
             ('check box', 'Keep on Top'),
@@ -156,6 +160,21 @@ def main(program):
                     if r.get_relation_type() == Atspi.RelationType.LABELLED_BY]
         check(bool(relation) and relation[0].get_target(0).get_name().startswith('MD5'),
               'the MD5 field is labelled by its check box')
+
+        # "Version Information" chosen through its action opens the About window, a dialog.
+        about = find(find(window, 'menu', 'About'), 'menu item', 'Version Information')
+        about.do_action(0)
+        dialog = wait(lambda: find(app, 'dialog'))
+        check(dialog is not None and dialog.get_name() != '',
+              'the About window is a named dialog (%r)' % (dialog and dialog.get_name()))
+        if dialog is not None:
+            check(find(dialog, 'link') is not None, 'its web address is a link')
+            close = find(dialog, 'push button', 'Close')
+            check(close is not None, 'it has a "Close" button')
+            if close is not None:
+                close.do_action(0)
+            check(wait(lambda: not dialog.get_state_set().contains(Atspi.StateType.SHOWING))
+                  is not None, '"Close" closes the About window')
 
         # The action list by its role: its list offers the four actions; choosing verify.
         actions = next((c for c in walk(window) if c.get_role_name() == 'combo box' and

@@ -165,6 +165,14 @@ void Access::enabledChanged(Component* component, bool) {
     }
 }
 
+void Access::shownChanged(Component* component, bool shown) {
+    if (!pa::Bridge::active()) return;
+    if (ComponentNode* node = existing(component)) {
+        pa::Bridge::stateChanged(node, pa::kShowing, shown);
+        pa::Bridge::stateChanged(node, pa::kVisible, shown);
+    }
+}
+
 void Access::textChanged(Component* component) {
     if (!pa::Bridge::active()) return;
     ComponentNode* node = existing(component);

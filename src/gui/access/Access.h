@@ -41,6 +41,7 @@ public:
     static void focused(win::Component* component);
     static void checkedChanged(win::Component* component, bool checked);
     static void enabledChanged(win::Component* component, bool enabled);
+    static void shownChanged(win::Component* component, bool shown);
     static void textChanged(win::Component* component);
     static void selectionChanged(win::Component* component);
 };

@@ -4,6 +4,7 @@
 #include "gui/IWindow.h"
 #include "gui/access/Access.h"
 #include "gui/access/ComboListNode.h"
+#include "gui/access/MenuNode.h"
 #include "gui/win/Button.h"
 #include "gui/win/CheckBox.h"
 #include "gui/win/ComboBox.h"
@@ -47,6 +48,7 @@ ComponentNode::ComponentNode(Component* component) : component_(component) {
 
 ComponentNode::~ComponentNode() {
     list_.reset();
+    entries_.clear();
     pa::Bridge::forget(this);
 }
 
@@ -54,9 +56,7 @@ pa::Role ComponentNode::role() const {
     Component* c = component_;
     if (auto* w = as<win::Window>(c)) {
         // A window owned by another of the toolkit's windows (the About window) is a dialog.
-        const pw::Handle native = w->getNativeWindow();
-        const pw::Handle owner = native != pw::kNoWindow ? pw::ownerOf(native) : pw::kNoWindow;
-        return as<win::Window>(Component::fromNative(owner)) ? pa::Role::kDialog : pa::Role::kFrame;
+        return w->getOwnerWindow() ? pa::Role::kDialog : pa::Role::kFrame;
     }
     if (as<win::MenuEx>(c)) return pa::Role::kMenuBar;
     if (auto* b = as<win::Button>(c)) return b->isToggleMode() ? pa::Role::kCheckBox : pa::Role::kPushButton;
@@ -172,11 +172,14 @@ pa::Node* ComponentNode::parent() const {
 
 int ComponentNode::childCount() const {
     if (list_) return 1;
+    if (auto* bar = as<win::MenuEx>(component_)) return bar->getEntryCount();
     return static_cast<int>(shownChildren().size());
 }
 
 pa::Node* ComponentNode::child(int index) const {
     if (list_) return index == 0 ? list_.get() : nullptr;
+    if (auto* bar = as<win::MenuEx>(component_))
+        return MenuNode::entryOf(bar, const_cast<ComponentNode*>(this), index, entries_);
     const std::vector<Component*> children = shownChildren();
     if (index < 0 || index >= static_cast<int>(children.size())) return nullptr;
     return Access::nodeOf(children[index]);

@@ -2,6 +2,7 @@
 // row's label, a group box's title), states, text, value and actions, asked on its window thread.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,7 @@ class Component;
 namespace s::gui::access {
 
 class ComboListNode;
+class MenuNode;
 
 class ComponentNode : public platform::access::Node {
 public:
@@ -73,6 +75,8 @@ private:
     win::Component* component_;
     Naming naming_;
     std::unique_ptr<ComboListNode> list_;
+    // The entries of a menu bar.
+    mutable std::map<const void*, std::unique_ptr<MenuNode>> entries_;
 };
 
 }  // namespace s::gui::access

@@ -428,6 +428,9 @@ pw::Result Component::handleMessage(pw::Handle window, std::uint32_t message, pw
         case pw::msg::kEnable:
             access::Access::enabledChanged(this, wparam != 0);
             return 0;
+        case pw::msg::kShowWindow:
+            access::Access::shownChanged(this, wparam != 0);
+            return 0;
         case pw::msg::kPaint: {
             pw::PaintEvent* event = pw::paintEventOf(wparam);
             paint(*event->canvas, event->area);

@@ -78,6 +78,13 @@ public:
     Font* getNormalFont() const { return normalFont_; }
     Font* getHighlightFont() const { return highlightFont_; }
     std::u16string getEntryText(std::int32_t index) const;
+    // The entry's popup (null for a command on the bar) and its command (null for a popup).
+    IPopupMenu* getEntryMenu(std::int32_t index) const {
+        return index >= 0 && index < getEntryCount() ? entries_[index].menu : nullptr;
+    }
+    menuitem::MenuItem* getEntryItem(std::int32_t index) const {
+        return index >= 0 && index < getEntryCount() ? entries_[index].item : nullptr;
+    }
     // The entry's rectangle in the bar's client coordinates (empty when out of range).
     platform::window::Rect getEntryRect(std::int32_t index) const;
     // The entry under a point of the bar's client area, -1 for none.

@@ -350,6 +350,7 @@ void Bridge::stateChanged(Node* node, State which, bool on) {
         case kFocused: type = ATK_STATE_FOCUSED; break;
         case kSelected: type = ATK_STATE_SELECTED; break;
         case kShowing: type = ATK_STATE_SHOWING; break;
+        case kVisible: type = ATK_STATE_VISIBLE; break;
         case kEditable: type = ATK_STATE_EDITABLE; break;
         case kExpanded: type = ATK_STATE_EXPANDED; break;
         default: return;
