@@ -246,6 +246,11 @@ def main(program):
             return out.stdout.strip().lower() == code
 
         check(wait(clipboard) is not None, 'the clipboard holds the code (%r)' % pasted[-1:])
+
+        # Names follow a change of language: the row's "Copy" in German.
+        find(find(window, 'menu', 'Language'), 'menu item', 'Deutsch').do_action(0)
+        check(wait(lambda: find(window, 'push button', 'Kopieren MD5')) is not None,
+              'the names follow the language ("Kopieren MD5")')
     finally:
         for child in reversed(children):
             child.terminate()

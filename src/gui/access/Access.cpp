@@ -179,7 +179,7 @@ void Access::textChanged(Component* component) {
     // A live text (the verdict) is spoken even where the tool has not looked yet.
     if (!node && isLive(component)) node = static_cast<ComponentNode*>(nodeOf(component));
     if (!node) return;
-    pa::Bridge::textChanged(node);
+    if (node->hasText()) pa::Bridge::textChanged(node);
     pa::Bridge::nameChanged(node);
     // The fields it names are renamed with it.
     if (ComponentNode* named = existing(node->naming().labels)) pa::Bridge::nameChanged(named);

@@ -42,6 +42,7 @@ public:
     static void checkedChanged(win::Component* component, bool checked);
     static void enabledChanged(win::Component* component, bool enabled);
     static void shownChanged(win::Component* component, bool shown);
+    // Its text or title changed (the name follows, with those of the fields it names).
     static void textChanged(win::Component* component);
     static void selectionChanged(win::Component* component);
 };

@@ -2,6 +2,7 @@
 #include "gui/win/GroupBox.h"
 
 #include "gui/IWindow.h"
+#include "gui/access/Access.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/win/TextComponent.h"
@@ -52,6 +53,7 @@ void GroupBox::setTitle(const std::u16string& title) {
     layout();
     if (parent_ && native_ != pw::kNoWindow) parent_->relayout();
     repaint();
+    access::Access::textChanged(this);
 }
 
 void GroupBox::setTitleNumber(std::int32_t number) {

@@ -3,7 +3,6 @@
 
 #include <cctype>
 
-#include "gui/access/Access.h"
 #include "platform/window/LinkOpener.h"
 
 namespace pw = platform::window;
@@ -68,9 +67,7 @@ bool Label::storeText(const std::u16string& text, bool repaint) {
         text_.clear();
         this->repaint();  // no trace of the old text stays
     }
-    const bool stored = TextComponent::storeText(text, repaint);
-    access::Access::textChanged(this);
-    return stored;
+    return TextComponent::storeText(text, repaint);
 }
 
 void Label::showTextFor(const std::u16string& text, std::uint32_t milliseconds) {

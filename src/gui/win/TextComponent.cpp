@@ -2,6 +2,7 @@
 #include "gui/win/TextComponent.h"
 
 #include "gui/IWindow.h"
+#include "gui/access/Access.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
 #include "lang/Localizer.h"
@@ -73,6 +74,7 @@ bool TextComponent::storeText(const std::u16string& text, bool repaint) {
     text_ = text;
     measure(true);
     if (repaint) this->repaint();
+    access::Access::textChanged(this);
     return true;
 }
 
