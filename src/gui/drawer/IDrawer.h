@@ -21,7 +21,13 @@ using Canvas = platform::window::Canvas;
 // Passed where a colour argument may be left to the drawer's own colour.
 constexpr Colour kDrawerColour = 0xFFFFFFFFu;
 
-class IDrawer : public base::IObject, public thread::IPoolable {};
+class IDrawer : public base::IObject, public thread::IPoolable {
+public:
+    // The focus ring of a widget this drawer painted in the rectangle (FocusRing's by default;
+    // a skin's drawer may give its own ring, at least 3:1 against its ground).
+    virtual void paintFocus(Canvas& canvas, std::int32_t left, std::int32_t top,
+                            std::int32_t right, std::int32_t bottom);
+};
 
 // The window layer's description of a font; the default font when none is given.
 inline const platform::window::Font& nativeFontOf(const IFont* font) {

@@ -94,9 +94,10 @@ void Button::paint(pw::Canvas& canvas, pw::Rect area) {
     std::int32_t state = getState();
     if (state == PressTracker::kHovered && hoveredFont_->isAnySet()) font = hoveredFont_;
     if (state == PressTracker::kPressed && pressedFont_->isAnySet()) font = pressedFont_;
-    bool focus = showFocus_ && native_ != pw::kNoWindow && pw::focus() == native_;
+    bool focus = (showFocus_ || takesFocus()) && hasFocus();
     buttonDrawer()->paint(canvas, 0, 0, width_, height_, state, text_, isEnabled(), font, focus,
                           toggled_);
+    if (focus) buttonDrawer()->paintFocus(canvas, 2, 2, width_ - 2, height_ - 2);
 }
 
 void Button::lookChanged(bool changed) {

@@ -59,6 +59,7 @@ public:
 
     void setEnabled(bool enable) override;
     void setVisible(bool show, bool relayout) override;
+    bool takesFocus() const override { return text_ != u"#Resizer"; }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,

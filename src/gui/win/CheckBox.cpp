@@ -186,6 +186,7 @@ void CheckBox::paint(pw::Canvas& canvas, pw::Rect area) {
     Component::paint(canvas, area);
     checkDrawer()->paint(canvas, 0, 0, width_, height_, kBoxSide, checked_, text_, ownFont_,
                          isEnabled());
+    if (hasFocus()) checkDrawer()->paintFocus(canvas, 0, 0, width_, height_);
 }
 
 CheckBox* newCheckBox(std::int32_t textNumber, bool checked) {

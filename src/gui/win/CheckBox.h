@@ -45,6 +45,8 @@ public:
     // The user's click: the state the native control would set.
     void userClick();
 
+    bool takesFocus() const override { return true; }
+
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
                                            platform::window::LParam lparam) override;

@@ -9,6 +9,7 @@
 #include "gui/access/Access.h"
 #include "gui/drawer/Contrast.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/FocusRing.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/events/Listeners.h"
 #include "gui/win/ListPopup.h"
@@ -298,6 +299,7 @@ void ComboBox::paint(pw::Canvas& canvas, pw::Rect area) {
         skin->getComboDrawer()->paint(canvas, 0, 0, width_, height_, 0,
                                       item ? item->getText() : std::u16string(), font_,
                                       isEnabled());
+        if (hasFocus()) skin->getComboDrawer()->paintFocus(canvas, 2, 2, width_ - 2, height_ - 2);
         return;
     }
     pw::Rect all{0, 0, width_, height_};
@@ -312,6 +314,7 @@ void ComboBox::paint(pw::Canvas& canvas, pw::Rect area) {
     pw::Rect arrow{width_ - kArrowWidth, 0, kArrowWidth, height_};
     canvas.drawText(arrow, u"\u25BE", textFont(), enabled ? kText : kGrey,
                     pw::kTextCentre | pw::kTextMiddle);
+    if (hasFocus()) drawer::FocusRing::paint(canvas, 2, 2, width_ - 2, height_ - 2);
 }
 
 pw::Result ComboBox::handleMessage(pw::Handle window, std::uint32_t message, pw::WParam wparam,

@@ -53,6 +53,8 @@ public:
     // Finding an item by its first letters, in the field and in the open list alike.
     TypeAhead& typeAhead() { return typeAhead_; }
 
+    bool takesFocus() const override { return true; }
+
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
                                            platform::window::LParam lparam) override;

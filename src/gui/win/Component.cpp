@@ -8,6 +8,7 @@
 #include "gui/IWindow.h"
 #include "gui/access/Access.h"
 #include "gui/drawer/Skinner.h"
+#include "gui/win/Window.h"
 #include "lang/Localizer.h"
 #include "platform/window/Popup.h"
 
@@ -21,7 +22,18 @@ pw::Result componentHandler(pw::Handle window, std::uint32_t message, pw::WParam
                             pw::LParam lparam) {
     auto* component = static_cast<Component*>(pw::userData(window));
     if (!component) return pw::defaultHandler(window, message, wparam, lparam);
-    return component->handleMessage(window, message, wparam, lparam);
+    // A press gives the focus to what it presses, before the widget acts on it.
+    if ((message == pw::msg::kLButtonDown || message == pw::msg::kLButtonDblClk ||
+         message == pw::msg::kRButtonDown) &&
+        component->takesFocus() && pw::isEnabled(window)) {
+        component->giveFocus();
+    }
+    pw::Result result = component->handleMessage(window, message, wparam, lparam);
+    if ((message == pw::msg::kSetFocus || message == pw::msg::kKillFocus) &&
+        component->focusWindow() == window) {
+        component->focusChanged(message == pw::msg::kSetFocus);
+    }
+    return result;
 }
 
 const std::vector<IComponent*> kNoChildren;
@@ -399,6 +411,23 @@ void Component::addListenerTo(std::vector<events::IEventListener*>& list,
     if (!listener) return;
     if (handOff([&] { addListenerTo(list, listener); })) return;
     list.push_back(listener);
+}
+
+bool Component::hasFocus() const {
+    pw::Handle target = focusWindow();
+    return target != pw::kNoWindow && pw::focusOf(pw::threadOf(target)) == target;
+}
+
+void Component::giveFocus() {
+    onOwner([this] {
+        pw::Handle target = focusWindow();
+        if (target != pw::kNoWindow && pw::focus() != target) pw::setFocus(target);
+    });
+}
+
+void Component::focusChanged(bool gained) {
+    repaint();
+    if (auto* window = dynamic_cast<Window*>(window_)) window->focusMoved(this, gained);
 }
 
 pw::Result Component::forwardToParent(std::uint32_t message, pw::WParam wparam, pw::LParam lparam) {

@@ -155,6 +155,17 @@ public:
         percentHeight_ = -1;
     }
 
+    // Widgets a person acts on take the keyboard focus: Tab stops at them, a click gives it.
+    virtual bool takesFocus() const { return false; }
+    // The native window that holds the keyboard focus for the component.
+    virtual platform::window::Handle focusWindow() const { return native_; }
+    // The keyboard focus is on the component (read on any thread).
+    bool hasFocus() const;
+    // Gives the component the keyboard focus (on its owner thread).
+    void giveFocus();
+    // The focus came to the component or left it: repaints, and the window hears of it.
+    void focusChanged(bool gained);
+
     bool isPlacementPending() const { return pending_; }
     // Forgets the native window (destroyed with an ancestor's); containers pass it on.
     virtual void forgetNative();

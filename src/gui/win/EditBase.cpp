@@ -7,6 +7,7 @@
 #include "gui/IWindow.h"
 #include "gui/access/Access.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/FocusRing.h"
 #include "gui/drawer/SkinColours.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/events/Listeners.h"
@@ -163,6 +164,11 @@ void EditBase::paint(pw::Canvas&, pw::Rect) {
     c.frame = theme.frame;
     c.selection = theme.highlight;
     c.selectedText = theme.highlightText;
+    // The focus ring stands out from the field's ground, or from the parent's around it.
+    Colour ground = c.fillBackground ? c.background
+                    : parent_         ? parent_->getBackgroundColour()
+                                      : kWhite;
+    c.focusFrame = drawer::FocusRing::colourOn(theme.focusFrame, ground);
     pw::setEditColours(edit_, c);
 }
 
@@ -209,8 +215,14 @@ pw::Result EditBase::handleMessage(pw::Handle window, std::uint32_t message, pw:
                     access::Access::textChanged(this);
                     if (notify_) fire(changeListeners_, 1);
                     break;
+                case pw::kEditSetFocus:
+                    focusChanged(true);
+                    break;
                 case pw::kEditReturn:
+                    fire(notifyListeners_, 3);
+                    break;
                 case pw::kEditKillFocus:
+                    focusChanged(false);
                     fire(notifyListeners_, 3);
                     break;
                 case pw::kEditScroll:

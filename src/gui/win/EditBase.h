@@ -39,6 +39,8 @@ public:
 
     // The layer's text control inside the component (kNoWindow before attaching).
     platform::window::Handle getEditControl() const { return edit_; }
+    bool takesFocus() const override { return true; }
+    platform::window::Handle focusWindow() const override { return edit_; }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,

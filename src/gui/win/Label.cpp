@@ -164,6 +164,7 @@ void Label::paint(pw::Canvas& canvas, pw::Rect area) {
     drawer::text::IBasic* d = drawer_ ? drawer_ : textDrawer();
     const IFont* font = paintFont();
     d->paint(canvas, 0, 0, width_, height_, text_, font, formatOf(font));
+    if (takesFocus() && hasFocus()) d->paintFocus(canvas, 0, 0, width_, height_);
 }
 
 std::int32_t Label::partAt(pw::LParam point) const {
@@ -230,6 +231,15 @@ pw::Result Label::handleMessage(pw::Handle window, std::uint32_t message, pw::WP
         case pw::msg::kCaptureChanged:
             if (press_.captureLost()) repaint();
             return 0;
+        case pw::msg::kKeyDown:
+            // Space and Enter follow a focused link as a click does.
+            if (stateFonts_ && (wparam == pw::vk::kSpace || wparam == pw::vk::kReturn) &&
+                !pw::isKeyDown(pw::vk::kControl) && !pw::isKeyDown(pw::vk::kAlt)) {
+                if (isOpenableLink(linkTarget_)) pw::openLink(linkTarget_);
+                fireListeners(clickListeners_, eventSource(this), 1);
+                return 0;
+            }
+            break;
         default:
             break;
     }

@@ -47,6 +47,9 @@ public:
     // 0 normal, 1 hovered, 2 pressed.
     std::int32_t getState() const { return press_.lookOf(PressTracker::kWhole); }
 
+    // A link (a label with state fonts) is acted on: it takes the focus.
+    bool takesFocus() const override { return stateFonts_; }
+
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
                                            platform::window::LParam lparam) override;

@@ -51,6 +51,7 @@ void RadioButton::paint(pw::Canvas& canvas, pw::Rect area) {
     Component::paint(canvas, area);
     radioDrawerOf(window_)->paint(canvas, 0, 0, width_, height_, kBoxSide, checked_, text_,
                                   ownFont_, isEnabled());
+    if (hasFocus()) radioDrawerOf(window_)->paintFocus(canvas, 0, 0, width_, height_);
 }
 
 RadioButton* newRadioButton(const std::u16string& text, bool checked) {

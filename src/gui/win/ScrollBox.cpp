@@ -1,6 +1,10 @@
 // The scroll box: its parts, the bar updates after layouts, wheel and drag scrolling.
 #include "gui/win/ScrollBox.h"
 
+#include <algorithm>
+
+#include "platform/window/Edit.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::win {
@@ -86,6 +90,50 @@ void ScrollBox::scrollBy(std::int32_t dx, std::int32_t dy) {
     if (dy) vbar_->scrollBy(dy);
 }
 
+namespace {
+
+// The least move of a view [from, from + length) that shows [at, at + size), its start first.
+std::int32_t revealStep(std::int32_t from, std::int32_t length, std::int32_t at,
+                        std::int32_t size) {
+    if (at < from || size > length) return at - from;
+    if (at + size > from + length) return at + size - (from + length);
+    return 0;
+}
+
+}  // namespace
+
+void ScrollBox::showArea(pw::Rect area) {
+    if (handOff([&] { showArea(area); })) return;
+    pw::Handle view = view_->getNativeWindow();
+    if (view == pw::kNoWindow) return;
+    pw::Rect v = pw::screenRect(view);
+    std::int32_t dx = hbar_->isVisibleFlag() ? revealStep(v.x, v.width, area.x, area.width) : 0;
+    std::int32_t dy = vbar_->isVisibleFlag() ? revealStep(v.y, v.height, area.y, area.height) : 0;
+    scrollBy(dx, dy);
+}
+
+bool ScrollBox::scrollByKey(std::uint32_t key) {
+    if (!vbar_->isVisibleFlag()) return false;
+    std::int32_t page = std::max(view_->getHeight() - 2 * kWheelLinePixels, kWheelLinePixels);
+    std::int32_t position = vbar_->info().getPosition();
+    switch (key) {
+        case pw::vk::kPageUp:
+            vbar_->scrollBy(-page);
+            return true;
+        case pw::vk::kPageDown:
+            vbar_->scrollBy(page);
+            return true;
+        case pw::vk::kHome:
+            vbar_->scrollBy(-position);
+            return true;
+        case pw::vk::kEnd:
+            vbar_->scrollBy(vbar_->info().getContent() - position);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void ScrollBox::setKeepCentre(bool on) {
     hbar_->info().setKeepCentre(on);
     vbar_->info().setKeepCentre(on);
@@ -156,6 +204,13 @@ pw::Result ScrollBox::handleMessage(pw::Handle window, std::uint32_t message, pw
     if (message == pw::msg::kMouseWheel) {
         wheel(pw::wheelLines(wparam));
         return 1;
+    }
+    // Keys no widget used: the page keys scroll unless a text control has the focus (its
+    // single-line field leaves them unused, and they are not the page's there).
+    if (message == pw::msg::kKeyDown && !pw::isEdit(pw::focus()) &&
+        !pw::isKeyDown(pw::vk::kControl) && !pw::isKeyDown(pw::vk::kAlt) &&
+        scrollByKey(static_cast<std::uint32_t>(wparam))) {
+        return 0;
     }
     return BoxBase::handleMessage(window, message, wparam, lparam);
 }

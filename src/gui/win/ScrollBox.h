@@ -54,6 +54,11 @@ public:
     ScrollBar* getVerticalBar() const { return vbar_; }
     void setScrollable(bool on);
     void scrollBy(std::int32_t dx, std::int32_t dy);
+    // Scrolls the least that brings the area (screen coordinates) into the view, its start
+    // first when it is larger than the view.
+    void showArea(platform::window::Rect area);
+    // PageUp, PageDown, Home and End scroll the content a page or to an end; false for others.
+    bool scrollByKey(std::uint32_t key);
     void setKeepCentre(bool on);
     void setCentre(std::int32_t x, std::int32_t y);
     void resetScroll();

@@ -286,6 +286,8 @@ void Window::windowKey(std::uint32_t key) {
         close();
     } else if (key == pw::vk::kF1 + 9 && !pw::isKeyDown(pw::vk::kShift)) {  // F10
         if (auto* bar = dynamic_cast<MenuEx*>(menuBar_)) bar->toggleKeys();
+    } else if (key == pw::vk::kTab) {
+        moveFocus(pw::isKeyDown(pw::vk::kShift));
     }
 }
 
@@ -338,6 +340,7 @@ void Window::setVisible(bool show, bool activate) {
             shown_ = true;
             pw::show(native_, true);
             if (activate) pw::activate(native_);
+            regainFocus();
             pw::invalidate(native_);
             return;
         }
@@ -1027,6 +1030,7 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
         case pw::msg::kActivate:
             access::Access::windowActivated(this, wparam != 0);
             if (wparam) {
+                regainFocus();
                 fire(windowevent::kActivate);
             } else {
                 lastDeactivation_ = nowMs();

@@ -210,6 +210,20 @@ public:
     void sendInternalNotification() override;
 
     void takeFocus() override;
+    // The keyboard focus among the window's widgets. Listeners hear every change with the
+    // component as source, code 1 when it got the focus and 0 when it lost it.
+    void addFocusListener(events::IEventListener* l) { addListenerTo(focusListeners_, l); }
+    // The widget with the focus (null when the focus is elsewhere).
+    Component* getFocusedComponent() const;
+    // Tab: to the next widget in reading order (the previous with `back`); false when none.
+    bool moveFocus(bool back);
+    // To the first widget in reading order (the window itself when it has none).
+    void focusFirst();
+    // When the window opens or comes back and the focus is elsewhere: to the widget that had
+    // it last, else the first.
+    void regainFocus();
+    // A widget of the window got or lost the focus (its own report).
+    void focusMoved(Component* component, bool gained);
 
     std::int32_t getSizingEdge() const override { return sizingEdge_; }
     bool isSizingLeft() const override;
@@ -378,6 +392,8 @@ private:
     std::int32_t timerNumber_ = -1;
     std::uint32_t keyCode_ = 0;
     Button* defaultButton_ = nullptr;
+    std::vector<events::IEventListener*> focusListeners_;
+    platform::window::Handle lastFocus_ = platform::window::kNoWindow;
     bool escapeCloses_ = false;
     std::int32_t wheelLineCount_ = 0;
     std::map<std::u16string, std::uint32_t> hotKeys_;

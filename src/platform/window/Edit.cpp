@@ -422,7 +422,10 @@ void paint(EditState& st, Canvas& canvas) {
     const EditColours& col = st.colours;
     const EditModel& m = st.model;
     if (col.fillBackground) canvas.fillRect(all, col.background);
-    if (st.frame) canvas.frameRect(all, col.frame);
+    if (st.frame) {
+        bool ring = st.focused && enabled;
+        canvas.frameRect(all, ring ? col.focusFrame : col.frame, ring ? 2 : 1);
+    }
     std::int32_t b = st.frame ? 1 : 0;
     canvas.pushClip({b, b, size.width - 2 * b, size.height - 2 * b});
     const EditLayout& s = shownLayout(st);
@@ -455,6 +458,20 @@ void paint(EditState& st, Canvas& canvas) {
     }
     if (st.focused && st.caretOn && enabled) canvas.fillRect(caretRectIn(st), text);
     canvas.popClip();
+}
+
+// A composition in progress goes into the text as typed (the focus or the window is left with
+// it unfinished); the input method forgets it when text input stops.
+void commitPreedit(EditState& st) {
+    if (st.preedit.empty()) return;
+    std::u16string text = std::move(st.preedit);
+    st.preedit.clear();
+    ++st.version;
+    if (editable(st)) {
+        replaceSelection(st, text, Kind::kOther);
+    } else {
+        caretMoved(st);
+    }
 }
 
 void selectAllHere(EditState& st) {
@@ -496,10 +513,7 @@ Result handler(Handle h, std::uint32_t m, WParam wp, LParam lp) {
             st->focused = false;
             st->dragging = false;
             killTimer(h, kBlinkTimer);
-            if (!st->preedit.empty()) {
-                st->preedit.clear();
-                ++st->version;
-            }
+            commitPreedit(*st);
             updateTextInput(*st);
             invalidate(h);
             notifyParent(*st, kEditKillFocus);
@@ -731,6 +745,14 @@ bool editReplaceSelection(Handle edit, std::u16string_view text) {
     return onEdit(edit, [&](EditState& st) {
         replaceSelection(st, st.model.foldLines(t), Kind::kOther);
         return true;
+    });
+}
+
+bool editCommitPreedit(Handle edit) {
+    return onEdit(edit, [](EditState& st) {
+        bool had = !st.preedit.empty();
+        commitPreedit(st);
+        return had;
     });
 }
 

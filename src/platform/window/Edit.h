@@ -48,6 +48,7 @@ struct EditColours {
     Colour selection = rgb(0, 120, 215);
     Colour selectedText = rgb(255, 255, 255);
     Colour frame = rgb(122, 122, 122);
+    Colour focusFrame = rgb(0, 120, 215);  // a framed control with the focus: two pixels wide
     friend bool operator==(const EditColours&, const EditColours&) = default;
 };
 
@@ -75,6 +76,9 @@ bool editSelectAll(Handle edit);
 // Replaces the selection as if typed (one undo step; ignores read-only).
 bool editReplaceSelection(Handle edit, std::u16string_view text);
 bool editUndo(Handle edit);
+// Puts a composition of the input method still in progress into the text as typed; false when
+// there is none.
+bool editCommitPreedit(Handle edit);
 bool editCopy(Handle edit);
 bool editCut(Handle edit);
 bool editPaste(Handle edit);

@@ -52,6 +52,11 @@ Handle setFocus(Handle window) {
     return static_cast<Handle>(runOnOwner(window, change));
 }
 
+Handle focusOf(ThreadId thread) {
+    std::shared_ptr<Queue> q = queueOf(thread);
+    return q ? q->focus.load() : kNoWindow;
+}
+
 Handle focus() {
     return currentQueue()->focus.load();
 }

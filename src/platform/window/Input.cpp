@@ -15,6 +15,7 @@
 #include "detail/Translate.h"
 #include "detail/Tree.h"
 #include "platform/window/Backend.h"
+#include "platform/window/Edit.h"
 
 namespace platform::window {
 
@@ -342,6 +343,15 @@ void translateInput(RawInput& in, Queue& q) {
                 TopLevelState* t = topState(top);
                 if (!t || t->active == in.down) return;
                 t->active = in.down;
+            }
+            if (!in.down) {
+                // Left with a composition unfinished: it stays in its field as typed.
+                {
+                    std::lock_guard<std::mutex> lock(preeditMutex);
+                    preedits.erase(top);
+                }
+                Handle f = q.focus.load();
+                if (inTree(f, top) && isEdit(f)) editCommitPreedit(f);
             }
             emit(q, top, msg::kActivate, in.down ? 1 : 0, 0);
             return;

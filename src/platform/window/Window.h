@@ -206,6 +206,7 @@ bool isInSizeMove(Handle topLevel);
 // Keyboard focus of the calling thread's windows: kKillFocus to the old, kSetFocus to the new.
 Handle setFocus(Handle window);
 Handle focus();                            // of the calling thread
+Handle focusOf(ThreadId thread);
 bool isKeyDown(std::uint32_t virtualKey);  // as last reported by input
 std::uint32_t mouseButtonsDown();          // MouseFlags of the buttons held, as last reported
 

@@ -100,13 +100,15 @@ TEST_F(TextFieldInWindow, ReturnAndLeavingNotifyWithCodeThree) {
 
 TEST_F(TextFieldInWindow, EnabledFieldsShowTheirColourDisabledOnesTheButtonFace) {
     show(field);
+    // Halfway along: clear of the caret the focused empty field shows at its start.
+    std::int32_t x = field->getX() + field->getWidth() / 2;
     std::int32_t y = field->getY() + field->getHeight() / 2;
-    EXPECT_EQ(pixel(field->getX() + 3, y), 0x00FFFFFFu);
+    EXPECT_EQ(pixel(x, y), 0x00FFFFFFu);
     field->setEnabled(false);
-    EXPECT_EQ(pixel(field->getX() + 3, y), kSystemButtonFace);
+    EXPECT_EQ(pixel(x, y), kSystemButtonFace);
     field->setEnabled(true);
     field->setBackgroundColour(255, 255, 0, true);
-    EXPECT_EQ(pixel(field->getX() + 3, y), 0x0000FFFFu);
+    EXPECT_EQ(pixel(x, y), 0x0000FFFFu);
 }
 
 TEST_F(TextFieldInWindow, AreaTakesLinesAndFillsTheHeight) {

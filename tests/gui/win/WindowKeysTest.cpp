@@ -9,6 +9,10 @@
 
 #include "gui/HeadlessWindow.h"
 #include "gui/win/Button.h"
+#include "gui/win/CheckBox.h"
+#include "gui/win/ComboBox.h"
+#include "gui/win/Label.h"
+#include "gui/win/RadioButton.h"
 #include "gui/win/TextField.h"
 #include "platform/window/Input.h"
 
@@ -108,6 +112,114 @@ TEST_F(WindowKeys, EnterEscapeAndCloseKeysFromTheWindowOrAField) {
         EXPECT_EQ(clicks.count.load(), c.clicks);
         EXPECT_EQ(w->isClosed(), c.closed);
         EXPECT_TRUE(field->getText() == typed) << "only AltGr's text is typing";
+        w->release();
+    }
+}
+
+// One step of a person at the keyboard or the mouse.
+struct Act {
+    enum Kind { kKey, kClick, kCompose } kind;
+    std::uint32_t key = 0;  // kKey: the key; kClick: the widget's number
+    bool shift = false;
+    std::u16string text;  // kKey: typed with it; kCompose: the input method's pre-edit text
+};
+
+Act tab(bool shift = false) {
+    return {Act::kKey, pw::vk::kTab, shift, u""};
+}
+
+TEST_F(WindowKeys, TabSpaceAndClicksMoveTheFocusThroughTheWidgets) {
+    using namespace pw::vk;
+    constexpr std::uint32_t kMarker = kF1 + 11;
+    // The widgets by number, top to bottom: 0 field, 1 check box, 2 disabled check box,
+    // 3 hidden button, 4 link, 5 radio button, 6 drop-down list, 7 button.
+    constexpr int kAsOpened = -1;
+    struct Case {
+        const char* what;
+        int start;
+        std::vector<Act> acts;
+        int end;
+        std::u16string field;
+        bool checked, radio;
+    } cases[] = {
+        {"opening focuses the first widget", kAsOpened, {}, 0, u"", false, false},
+        {"Tab skips the disabled and the hidden", 1, {tab()}, 4, u"", false, false},
+        {"Tab goes round and wraps", 0, {tab(), tab(), tab(), tab(), tab(), tab()}, 0, u"", false,
+         false},
+        {"Shift+Tab wraps to the last", 0, {tab(true)}, 7, u"", false, false},
+        {"Shift+Tab goes back over the skipped", 4, {tab(true)}, 1, u"", false, false},
+        {"Tab in a field types nothing", 0, {{Act::kKey, kTab, false, u"\t"}}, 1, u"", false,
+         false},
+        {"Space toggles the check box", 1, {{Act::kKey, kSpace, false, u" "}}, 1, u"", true, false},
+        {"Space checks the radio button", 5, {{Act::kKey, kSpace, false, u" "}}, 5, u"", false,
+         true},
+        {"a click focuses and toggles the check box", 0, {{Act::kClick, 1, false, u""}}, 1, u"", true, false},
+        {"a click focuses the button", 0, {{Act::kClick, 7, false, u""}}, 7, u"", false, false},
+        {"a click focuses the field", 7, {{Act::kClick, 0, false, u""}}, 0, u"", false, false},
+        {"a composition stays in the field it was left in", 0,
+         {{Act::kCompose, 0, false, u"\u304B"}, tab()}, 1, u"\u304B", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Window* w = newWindow(0, 0, 240, 260);
+        std::vector<Component*> widgets;
+        TextField* field = newTextField(100);
+        CheckBox* check = newCheckBoxText(u"Check", false, true, -1, -1);
+        CheckBox* off = newCheckBoxText(u"Off", false, false, -1, -1);
+        Button* hidden = newButton(u"Hidden", 60, 20);
+        Label* link = newLabel(u"Link");
+        link->setStateFonts(true);
+        RadioButton* radio = newRadioButton(u"Radio", false);
+        ComboBox* combo = newComboBox(80, true);
+        Button* ok = newButton(u"OK", 60, 20);
+        for (Component* widget : std::initializer_list<Component*>{
+                 field, check, off, hidden, link, radio, combo, ok}) {
+            w->add(widget);
+            widgets.push_back(widget);
+        }
+        hidden->setVisible(false, true);
+        LastKey last(w);
+        w->addKeyDownListener(&last);
+        w->setVisible(true, false);
+        pw::Handle top = w->getNativeWindow();
+        auto onOwner = [&](const std::function<void()>& work) {
+            std::function<void()> run = work;
+            pw::send(top, kMsgRun, reinterpret_cast<pw::WParam>(&run));
+        };
+        if (c.start != kAsOpened) onOwner([&] { widgets[c.start]->giveFocus(); });
+
+        for (const Act& a : c.acts) {
+            switch (a.kind) {
+                case Act::kKey:
+                    if (a.shift) pw::input::key(top, kShift, true);
+                    pw::input::key(top, a.key, true);
+                    if (!a.text.empty()) pw::input::text(top, a.text);
+                    pw::input::key(top, a.key, false);
+                    if (a.shift) pw::input::key(top, kShift, false);
+                    break;
+                case Act::kClick: {
+                    pw::Rect r = pw::screenRect(widgets[a.key]->getNativeWindow());
+                    pw::Rect t = pw::screenRect(top);
+                    pw::Point p{r.x - t.x + 3, r.y - t.y + r.height / 2};
+                    pw::input::mouseButton(top, p, pw::MouseButton::kLeft, true);
+                    pw::input::mouseButton(top, p, pw::MouseButton::kLeft, false);
+                    break;
+                }
+                case Act::kCompose:
+                    pw::input::preedit(top, a.text, static_cast<std::int32_t>(a.text.size()));
+                    break;
+            }
+        }
+        pw::input::key(top, kMarker, true);
+        pw::input::key(top, kMarker, false);
+        ASSERT_TRUE(eventually([&] { return last.key.load() == kMarker; }));
+
+        Component* focused = nullptr;
+        onOwner([&] { focused = w->getFocusedComponent(); });
+        EXPECT_EQ(focused, widgets[c.end]);
+        EXPECT_TRUE(field->getText() == c.field);
+        EXPECT_EQ(check->isChecked(), c.checked);
+        EXPECT_EQ(radio->isChecked(), c.radio);
         w->release();
     }
 }
