@@ -166,8 +166,8 @@ void EditBase::paint(pw::Canvas&, pw::Rect) {
     c.selectedText = theme.highlightText;
     // The focus ring stands out from the field's ground, or from the parent's around it.
     Colour ground = c.fillBackground ? c.background
-                    : parent_         ? parent_->getBackgroundColour()
-                                      : kWhite;
+                    : parent_        ? parent_->getBackgroundColour()
+                                     : kWhite;
     c.focusFrame = drawer::FocusRing::colourOn(theme.focusFrame, ground);
     pw::setEditColours(edit_, c);
 }

@@ -250,6 +250,71 @@ TEST_P(ContrastInEveryTheme, PopupMenuItemsStandOutFromItsFace) {
     menu->release();
 }
 
+// The widget with the keyboard focus shows a ring along its edges that stands out from the
+// widget's own ground (the colour most of it shows without the ring) by 3:1 on every side.
+TEST_P(ContrastInEveryTheme, FocusRingStandsOutFromItsWidgetsGround) {
+    sw::Box* row = sw::newBox(100, 100, -1, -1, 6, 6, 4, 4, s::gui::layout::kFlow);
+    window->add(row);
+    sw::TextField* field = sw::newTextField(-1);
+    field->setComponentFixedWidth(90);
+    sw::ComboBox* combo = sw::newComboBox(100, true);
+    combo->addItem(s::gui::combobox::newComboBoxItem(u"MMMM", nullptr));
+    combo->select(0, false);
+    sw::Label* link = sw::newLabel(u"MMMM");
+    link->setStateFonts(true);
+    struct Ringed {
+        const char* name;
+        sw::Component* widget;
+        std::int32_t inset;  // where the ring lies inside the widget's edges
+    };
+    const Ringed ringed[] = {
+        {"button", sw::newButton(u"MMMM", 70, 24), 2},
+        {"check box", sw::newCheckBoxText(u"MMMM", true, true, -1, -1), 0},
+        {"radio button", sw::newRadioButton(u"MMMM", true), 0},
+        {"link", link, 0},
+        {"drop-down list", combo, 2},
+        {"text field", field, 1},  // the ring's inner line: its outer one is the frame's place
+    };
+    for (const Ringed& r : ringed) row->add(r.widget);
+    window->setVisible(true, false);
+    for (const Ringed& r : ringed) {
+        SCOPED_TRACE(r.name);
+        const std::int32_t w = r.widget->getWidth(), h = r.widget->getHeight();
+        ASSERT_GT(w * h, 0);
+        // The middle of each side of the ring.
+        const pw::Point sides[] = {
+            {r.inset, h / 2}, {w - 1 - r.inset, h / 2}, {w / 2, r.inset}, {w / 2, h - 1 - r.inset}};
+        auto sample = [&] {
+            pw::update(top());
+            return onOwner([&] {
+                std::vector<pw::Colour> at;
+                for (pw::Point p : sides) {
+                    pw::Colour c = 0;
+                    pw::pixelAt(r.widget->getNativeWindow(), p, &c);
+                    at.push_back(c & 0xFFFFFF);
+                }
+                return at;
+            });
+        };
+        onOwner([] {
+            pw::setFocus(pw::kNoWindow);
+            return 0;
+        });
+        const pw::Colour ground = inkOf(textPixels(r.widget, {0, 0, 0, 0})).ground;
+        const std::vector<pw::Colour> before = sample();
+        onOwner([&] {
+            r.widget->giveFocus();
+            return 0;
+        });
+        const std::vector<pw::Colour> ring = sample();
+        for (std::size_t i = 0; i < ring.size(); ++i) {
+            EXPECT_NE(ring[i], before[i]) << "side " << i << " shows no ring";
+            EXPECT_GE(sd::Contrast::ratio(ring[i], ground), sd::Contrast::kMinimum)
+                << "side " << i << ": ring " << std::hex << ring[i] << " on " << ground;
+        }
+    }
+}
+
 // A colour too faint for its ground moves towards black or white only as far as a comfortable
 // ratio needs: the
 // verdict's green stays green on white, a dark red turns lighter on black, and a colour that

@@ -138,6 +138,7 @@ TEST_F(SkinnedWidgets, FieldFramesAndMessageBoxesFollowTheTheme) {
     window->add(field);
     window->setVisible(true, false);
     auto frameAndBox = [&] {
+        window->takeFocus();  // the field's plain frame: no focus ring over it
         pw::update(top());
         pw::Colour frame = 0;
         pw::pixelAt(top(), {field->getX(), field->getY() + field->getHeight() / 2}, &frame);
