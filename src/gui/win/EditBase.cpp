@@ -209,14 +209,12 @@ pw::Result EditBase::handleMessage(pw::Handle window, std::uint32_t message, pw:
             switch (pw::editNotification(wparam)) {
                 case pw::kEditSetFocus:
                     access::Access::focused(this);
+                    focusChanged(true);
                     break;
                 case pw::kEditChange:
                     text_ = pw::editText(edit_);
                     access::Access::textChanged(this);
                     if (notify_) fire(changeListeners_, 1);
-                    break;
-                case pw::kEditSetFocus:
-                    focusChanged(true);
                     break;
                 case pw::kEditReturn:
                     fire(notifyListeners_, 3);
