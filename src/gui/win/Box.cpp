@@ -301,37 +301,37 @@ void BoxBase::placeChildrenOrigin() {
 
 void BoxBase::setMarginLeft(std::int32_t m) {
     if (handOff([&] { setMarginLeft(m); })) return;
-    marginLeft_ = m;
+    marginLeft_ = px(m);
     placeChildrenOrigin();
 }
 void BoxBase::setMarginRight(std::int32_t m) {
     if (handOff([&] { setMarginRight(m); })) return;
-    marginRight_ = m;
+    marginRight_ = px(m);
     placeChildrenOrigin();
 }
 void BoxBase::setMarginTop(std::int32_t m) {
     if (handOff([&] { setMarginTop(m); })) return;
-    marginTop_ = m;
+    marginTop_ = px(m);
     placeChildrenOrigin();
 }
 void BoxBase::setMarginBottom(std::int32_t m) {
     if (handOff([&] { setMarginBottom(m); })) return;
-    marginBottom_ = m;
+    marginBottom_ = px(m);
     placeChildrenOrigin();
 }
 void BoxBase::setMarginsHorizontal(std::int32_t m) {
     if (handOff([&] { setMarginsHorizontal(m); })) return;
-    marginLeft_ = marginRight_ = m;
+    marginLeft_ = marginRight_ = px(m);
     placeChildrenOrigin();
 }
 void BoxBase::setMarginsVertical(std::int32_t m) {
     if (handOff([&] { setMarginsVertical(m); })) return;
-    marginTop_ = marginBottom_ = m;
+    marginTop_ = marginBottom_ = px(m);
     placeChildrenOrigin();
 }
 void BoxBase::setMargins(std::int32_t m) {
     if (handOff([&] { setMargins(m); })) return;
-    marginLeft_ = marginRight_ = marginTop_ = marginBottom_ = m;
+    marginLeft_ = marginRight_ = marginTop_ = marginBottom_ = px(m);
     placeChildrenOrigin();
 }
 
@@ -358,14 +358,14 @@ void BoxBase::setPercentHeight(std::int32_t percent, bool relayout) {
 
 void BoxBase::setFixedWidth(std::int32_t width, bool relayout) {
     if (handOff([&] { setFixedWidth(width, relayout); })) return;
-    fixedWidth_ = width;
+    fixedWidth_ = width > 0 ? px(width) : width;
     percentWidth_ = -1;
     if (relayout && parent_) parent_->relayout();
 }
 
 void BoxBase::setFixedHeight(std::int32_t height, bool relayout) {
     if (handOff([&] { setFixedHeight(height, relayout); })) return;
-    fixedHeight_ = height;
+    fixedHeight_ = height > 0 ? px(height) : height;
     percentHeight_ = -1;
     if (relayout && parent_) parent_->relayout();
 }

@@ -49,12 +49,13 @@ public:
     void layout() override;
     ILayoutManager* getLayoutManager() const override;
     void setLayoutManager(ILayoutManager* manager) override { manager_ = manager; }
-    // Gaps and alignments change on the owner thread, which lays out with them.
+    // Gaps and alignments change on the owner thread, which lays out with them. Gaps, margins
+    // and fixed sizes are given at 96 dpi and kept in screen pixels (px()).
     void setHorizontalGap(std::int32_t gap) override {
-        onOwner([&] { hGap_ = gap; });
+        onOwner([&] { hGap_ = px(gap); });
     }
     void setVerticalGap(std::int32_t gap) override {
-        onOwner([&] { vGap_ = gap; });
+        onOwner([&] { vGap_ = px(gap); });
     }
     void setMarginLeft(std::int32_t m) override;
     void setMarginRight(std::int32_t m) override;
@@ -92,7 +93,7 @@ public:
     void setFixedWidth(std::int32_t width, bool relayout) override;
     void setFixedHeight(std::int32_t height, bool relayout) override;
     void setMinWidth(std::int32_t width) override {
-        onOwner([&] { minWidthFloor_ = width; });
+        onOwner([&] { minWidthFloor_ = width > 0 ? px(width) : width; });
     }
     void setAcceptDroppedFiles(bool accept) override;
     void addDropListener(events::IEventListener* listener) override {

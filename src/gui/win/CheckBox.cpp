@@ -176,7 +176,7 @@ void CheckBox::setCheckDrawer(drawer::checkbox::IThin* drawer, bool owned) {
 
 void CheckBox::measure(bool relayout) {
     std::int32_t minW = 0, minH = 0, natW = 0, natH = 0;
-    checkDrawer()->measure(text_, ownFont_, kBoxSide, &minW, &minH, &natW, &natH);
+    checkDrawer()->measure(text_, ownFont_, px(kBoxSide), &minW, &minH, &natW, &natH);
     setMinSize(minW, minH);
     setNaturalSize(natW, natH);
     afterMeasure(relayout);
@@ -184,7 +184,7 @@ void CheckBox::measure(bool relayout) {
 
 void CheckBox::paint(pw::Canvas& canvas, pw::Rect area) {
     Component::paint(canvas, area);
-    checkDrawer()->paint(canvas, 0, 0, width_, height_, kBoxSide, checked_, text_, ownFont_,
+    checkDrawer()->paint(canvas, 0, 0, width_, height_, px(kBoxSide), checked_, text_, ownFont_,
                          isEnabled());
     if (hasFocus()) checkDrawer()->paintFocus(canvas, 0, 0, width_, height_);
 }

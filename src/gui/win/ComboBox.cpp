@@ -36,7 +36,7 @@ constexpr std::int32_t kArrowWidth = 18;
 // The open list: one row per item; the outcome is the row chosen.
 class ComboList : public ListPopup {
 public:
-    explicit ComboList(ComboBox* box) : ListPopup(1, false, false), box_(box) {
+    explicit ComboList(ComboBox* box) : ListPopup(px(1), false, false), box_(box) {
         shareTypeAhead(&box->typeAhead());
     }
     std::int32_t chosen = -1;
@@ -264,7 +264,7 @@ bool ComboBox::dropDown() {
     list.setHot(std::max(selected_, 0));
     std::int32_t rows = std::min(getItemCount(), kVisibleRows);
     pw::Rect field = pw::screenRect(native_);
-    pw::Rect at = pw::popupRect({field.x, field.bottom()}, {field.width, rows * kRowHeight + 2},
+    pw::Rect at = pw::popupRect({field.x, field.bottom()}, {field.width, rows * px(kRowHeight) + 2 * px(1)},
                                 field.height);
     // The list's loop is one of the window's modal loops; ending them all closes the list.
     ModalGuard::Scope modal(modalGuardOf(native_), [] { pw::closePopups(); });
@@ -304,14 +304,14 @@ void ComboBox::paint(pw::Canvas& canvas, pw::Rect area) {
     }
     pw::Rect all{0, 0, width_, height_};
     canvas.fillRect(all, kField);
-    canvas.frameRect(all, kFrame);
+    canvas.frameRect(all, kFrame, px(1));
     bool enabled = isEnabled();
     if (ComboBoxItem* item = getSelectedItem()) {
-        pw::Rect text{4, 0, width_ - kArrowWidth - 6, height_};
+        pw::Rect text{px(4), 0, width_ - px(kArrowWidth) - px(6), height_};
         canvas.drawText(text, item->getText(), textFont(), enabled ? kText : kGrey,
                         pw::kTextMiddle | pw::kTextEllipsis);
     }
-    pw::Rect arrow{width_ - kArrowWidth, 0, kArrowWidth, height_};
+    pw::Rect arrow{width_ - px(kArrowWidth), 0, px(kArrowWidth), height_};
     canvas.drawText(arrow, u"\u25BE", textFont(), enabled ? kText : kGrey,
                     pw::kTextCentre | pw::kTextMiddle);
     if (hasFocus()) drawer::FocusRing::paint(canvas, 2, 2, width_ - 2, height_ - 2);

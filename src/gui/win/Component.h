@@ -8,6 +8,7 @@
 #include "base/IObject.h"
 #include "gui/IComponent.h"
 #include "gui/win/Messages.h"
+#include "gui/win/Scale.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Popup.h"
 #include "platform/window/Window.h"
@@ -146,12 +147,13 @@ public:
         percentHeight_ = p;
         fixedHeight_ = -1;
     }
+    // Fixed sizes are given at 96 dpi and kept in screen pixels (px()).
     void setComponentFixedWidth(std::int32_t w) {
-        fixedWidth_ = w;
+        fixedWidth_ = w > 0 ? px(w) : w;
         percentWidth_ = -1;
     }
     void setComponentFixedHeight(std::int32_t h) {
-        fixedHeight_ = h;
+        fixedHeight_ = h > 0 ? px(h) : h;
         percentHeight_ = -1;
     }
 

@@ -130,10 +130,10 @@ void EditBase::measure() {
     std::int32_t field = pw::editFieldHeight(font);
     if (multiLine_) {
         std::int32_t line = pw::lineHeight(font);
-        setMinSize(24, field + line);
-        setNaturalSize(160, field + 3 * line);
+        setMinSize(px(24), field + line);
+        setNaturalSize(px(160), field + 3 * line);
     } else {
-        setMinSize(24, field);
+        setMinSize(px(24), field);
         setNaturalSize(120, field);
     }
 }

@@ -85,12 +85,12 @@ bool ListPopup::showsArrows() const {
 }
 
 std::int32_t ListPopup::viewTop() const {
-    return border_ + (showsArrows() ? kArrowHeight : 0);
+    return border_ + (showsArrows() ? px(kArrowHeight) : 0);
 }
 
 std::int32_t ListPopup::viewBottom() const {
     std::int32_t h = handle_ != pw::kNoWindow ? pw::windowRect(handle_).height : 0;
-    return h - border_ - (showsArrows() ? kArrowHeight : 0);
+    return h - border_ - (showsArrows() ? px(kArrowHeight) : 0);
 }
 
 pw::Rect ListPopup::rowRect(std::int32_t row) const {
@@ -131,7 +131,7 @@ std::int32_t ListPopup::rowAt(pw::Point p) const {
 
 std::int32_t ListPopup::arrowAt(pw::Point p) const {
     if (!showsArrows()) return 0;
-    if (p.y < border_ + kArrowHeight) return -1;
+    if (p.y < border_ + px(kArrowHeight)) return -1;
     if (p.y >= viewBottom()) return 1;
     return 0;
 }
@@ -224,7 +224,7 @@ void ListPopup::paint(pw::Canvas& c) {
     all.x = all.y = 0;
     const Colours colours = coloursOf(owner_);
     c.fillRect(all, colours.face);
-    c.frameRect(all, colours.frame);
+    c.frameRect(all, colours.frame, px(1));
     std::int32_t last = lastShown();
     for (std::int32_t i = top_; i <= last && i < rowCount(); ++i) {
         paintRow(c, i, rowRect(i), i == hot_ && rowSelectable(i), colours);
@@ -235,8 +235,8 @@ void ListPopup::paint(pw::Canvas& c) {
         pw::Colour ink = more ? colours.text : colours.frame;
         c.drawText(r, glyph, font, ink, pw::kTextCentre | pw::kTextMiddle);
     };
-    arrow({border_, border_, all.width - 2 * border_, kArrowHeight}, u"\u25B4", top_ > 0);
-    arrow({border_, viewBottom(), all.width - 2 * border_, kArrowHeight}, u"\u25BE",
+    arrow({border_, border_, all.width - 2 * border_, px(kArrowHeight)}, u"\u25B4", top_ > 0);
+    arrow({border_, viewBottom(), all.width - 2 * border_, px(kArrowHeight)}, u"\u25BE",
           last < rowCount() - 1);
 }
 

@@ -29,7 +29,7 @@ void ListView::resetList() {
     rows_.clear();
     top_ = 0;
     scrollX_ = 0;
-    rowHeight_ = 18;
+    rowHeight_ = px(18);
     anchor_ = cursor_ = 0;
     drag_ = Drag::kNone;
     dragColumn_ = pressedColumn_ = -1;
@@ -39,9 +39,9 @@ void ListView::resetList() {
         posted_ = false;
     }
     listeners_.clear();
-    minWidth_ = minHeight_ = 40;
-    naturalWidth_ = 200;
-    naturalHeight_ = 120;
+    minWidth_ = minHeight_ = px(40);
+    naturalWidth_ = px(200);
+    naturalHeight_ = px(120);
 }
 
 drawer::listbox::IThin* ListView::listDrawer() const {
@@ -76,7 +76,7 @@ void ListView::onEvent(void* source, std::int32_t code) {
 void ListView::measureRows() {
     std::int32_t h = 0;
     drawer::Defaults::text()->measure(u"Ag", font_, {}, nullptr, nullptr, nullptr, &h);
-    rowHeight_ = std::max(h, 12) + 4;
+    rowHeight_ = std::max(h, px(12)) + px(4);
     clampScroll();
 }
 
@@ -84,9 +84,9 @@ void ListView::setColumns(const std::vector<std::u16string>& titles,
                           const std::vector<std::int32_t>& widths) {
     if (handOff([&] { setColumns(titles, widths); })) return;
     titles_ = titles;
-    widths_.assign(titles.size(), 100);
+    widths_.assign(titles.size(), px(100));
     for (std::size_t i = 0; i < widths_.size() && i < widths.size(); ++i) {
-        widths_[i] = std::max(widths[i], kMinColumnWidth);
+        widths_[i] = std::max(px(widths[i]), px(kMinColumnWidth));
     }
     clampScroll();
     repaint();
@@ -102,7 +102,7 @@ void ListView::setColumnTitle(std::size_t column, const std::u16string& title) {
 void ListView::setColumnWidth(std::size_t column, std::int32_t width) {
     if (handOff([&] { setColumnWidth(column, width); })) return;
     if (column >= widths_.size()) return;
-    widths_[column] = std::max(width, kMinColumnWidth);
+    widths_[column] = std::max(px(width), px(kMinColumnWidth));
     clampScroll();
     repaint();
 }
@@ -202,7 +202,8 @@ std::int32_t ListView::contentWidth() const {
 ListView::Areas ListView::areas() const {
     Areas a;
     const std::int32_t t = barDrawer()->getThickness();
-    const pw::Rect inner{1, 1, std::max(width_ - 2, 0), std::max(height_ - 2, 0)};
+    const pw::Rect inner{px(1), px(1), std::max(width_ - 2 * px(1), 0),
+                         std::max(height_ - 2 * px(1), 0)};
     const std::int32_t headerH = std::min(getHeaderHeight(), inner.height);
     const std::int32_t availW = inner.width, availH = inner.height - headerH;
     const std::int64_t rowsH = static_cast<std::int64_t>(rows_.size()) * rowHeight_;
@@ -252,7 +253,7 @@ std::int32_t ListView::columnAt(std::int32_t x, bool* onEdge) const {
     *onEdge = false;
     for (std::size_t c = 0; c < widths_.size(); ++c) {
         right += widths_[c];
-        if (x >= right - kGrip && x <= right + kGrip) {
+        if (x >= right - px(kGrip) && x <= right + px(kGrip)) {
             *onEdge = true;
             return static_cast<std::int32_t>(c);
         }
@@ -293,7 +294,7 @@ void ListView::barPress(bool vertical, std::int32_t part, pw::Point p) {
     const Areas a = areas();
     const std::int32_t page =
         vertical ? static_cast<std::int32_t>(visibleRows(a)) : a.rows.width;
-    const std::int32_t step = vertical ? 1 : kHorizontalStep;
+    const std::int32_t step = vertical ? 1 : px(kHorizontalStep);
     auto by = [&](std::int32_t d) {
         if (vertical) {
             scrollRows(d);
@@ -367,7 +368,7 @@ void ListView::onMove(pw::Point p) {
     switch (drag_) {
         case Drag::kColumnEdge:
             widths_[static_cast<std::size_t>(dragColumn_)] =
-                std::max(dragStartValue_ + p.x - dragFrom_, kMinColumnWidth);
+                std::max(dragStartValue_ + p.x - dragFrom_, px(kMinColumnWidth));
             clampScroll();
             repaint();
             break;
@@ -437,8 +438,8 @@ bool ListView::onKey(std::uint32_t key) {
         case pw::vk::kEnd:
             moveSelection(static_cast<std::int64_t>(rows_.size()) - 1, shift);
             return true;
-        case pw::vk::kLeft: scrollPixels(-kHorizontalStep); return true;
-        case pw::vk::kRight: scrollPixels(kHorizontalStep); return true;
+        case pw::vk::kLeft: scrollPixels(-px(kHorizontalStep)); return true;
+        case pw::vk::kRight: scrollPixels(px(kHorizontalStep)); return true;
         default: return false;
     }
 }
@@ -498,11 +499,12 @@ void ListView::paintHeader(pw::Canvas& canvas, const Areas& a) {
         const std::int32_t w = widths_[c];
         const std::int32_t state = pressedColumn_ == static_cast<std::int32_t>(c) ? 2 : 0;
         d->paint(canvas, x, top, x + w, bottom, titles_[c], font_, state);
-        if (rows_.sortColumn() == static_cast<std::int32_t>(c) && w > 24) {
+        if (rows_.sortColumn() == static_cast<std::int32_t>(c) && w > px(24)) {
             // A small triangle at the right: point up ascending, down descending.
-            const std::int32_t cx = x + w - 10, cy = top + a.header.height / 2;
-            for (std::int32_t i = 0; i < 4; ++i) {
-                const std::int32_t y = rows_.sortAscending() ? cy - 2 + i : cy + 1 - i;
+            const std::int32_t u = px(1), n = 4 * u;
+            const std::int32_t cx = x + w - px(10), cy = top + a.header.height / 2;
+            for (std::int32_t i = 0; i < n; ++i) {
+                const std::int32_t y = rows_.sortAscending() ? cy - 2 * u + i : cy + u - i;
                 canvas.fillRect(cx - i, y, 2 * i + 1, 1, d->getTextColour());
             }
         }
@@ -534,8 +536,8 @@ void ListView::paintRows(pw::Canvas& canvas, const Areas& a) {
                     d->paintRow(canvas, x, y, x + w, y + rowHeight_, u"", font_, index, selected);
                     pw::Colour ground = d->getColour(selected ? 3 : (index % 2 ? 5 : 1));
                     drawer::Contrast::groundOf(canvas, {x, y, w, rowHeight_}, &ground);
-                    if (w > 4) {
-                        canvas.drawText({x + 2, y, w - 4, rowHeight_}, cell->text,
+                    if (w > px(4)) {
+                        canvas.drawText({x + px(2), y, w - px(4), rowHeight_}, cell->text,
                                         drawer::nativeFontOf(font_),
                                         drawer::Contrast::readable(cell->colour, ground),
                                         pw::kTextMiddle | pw::kTextEllipsis);

@@ -43,13 +43,13 @@ bool selectable(const MenuItem* item) {
 }
 
 std::int32_t entryHeight(const MenuItem* item) {
-    return item->isSeparator() ? kSeparatorHeight : kItemHeight;
+    return item->isSeparator() ? px(kSeparatorHeight) : px(kItemHeight);
 }
 
 pw::Size menuSize(const PopupMenu* menu) {
     pw::Font font = menuFont();
-    std::int32_t w = 80;
-    std::int32_t h = 2 * kBorder;
+    std::int32_t w = px(80);
+    std::int32_t h = 2 * px(kBorder);
     for (std::int32_t i = 0; i < menu->getCount(); ++i) {
         const MenuItem* item = menu->getItem(i);
         h += entryHeight(item);
@@ -59,7 +59,7 @@ pw::Size menuSize(const PopupMenu* menu) {
             w = std::max(w, pw::measureText(font, text).width);
         }
     }
-    return {w + kMarkColumn + kArrowColumn + 2 * kBorder, h};
+    return {w + px(kMarkColumn) + px(kArrowColumn) + 2 * px(kBorder), h};
 }
 
 struct Tracking;
@@ -68,7 +68,7 @@ struct Tracking;
 class MenuWindow : public ListPopup {
 public:
     MenuWindow(PopupMenu* menu, Tracking* tracking, MenuWindow* parent)
-        : ListPopup(kBorder, true, true), menu(menu), tracking(tracking), parent(parent) {}
+        : ListPopup(px(kBorder), true, true), menu(menu), tracking(tracking), parent(parent) {}
 
     PopupMenu* menu;
     Tracking* tracking;
@@ -146,7 +146,7 @@ void MenuWindow::paintRow(pw::Canvas& c, std::int32_t row, pw::Rect r, bool hot,
                           const Colours& colours) {
     const MenuItem* item = menu->getItem(row);
     if (item->isSeparator()) {
-        c.fillRect(r.x + 4, r.y + r.height / 2, r.width - 8, 1, colours.frame);
+        c.fillRect(r.x + px(4), r.y + r.height / 2, r.width - px(8), px(1), colours.frame);
         return;
     }
     if (hot) c.fillRect(r, colours.highlight);
@@ -157,16 +157,16 @@ void MenuWindow::paintRow(pw::Canvas& c, std::int32_t row, pw::Rect r, bool hot,
                      : hot ? drawer::Contrast::readable(colours.highlightText, colours.highlight)
                            : drawer::Contrast::readable(colours.text, colours.face);
     pw::Font font = menuFont();
-    pw::Rect mark{r.x, r.y, kMarkColumn, r.height};
+    pw::Rect mark{r.x, r.y, px(kMarkColumn), r.height};
     if (item->isChecked()) {
         c.drawText(mark, item->isRadio() ? u"\u25CF" : u"\u2713", font, ink,
                    pw::kTextCentre | pw::kTextMiddle);
     }
     std::u16string text = item->getSubMenu() ? item->getSubMenu()->getTitle() : item->getText();
-    pw::Rect label{r.x + kMarkColumn, r.y, r.width - kMarkColumn - kArrowColumn, r.height};
+    pw::Rect label{r.x + px(kMarkColumn), r.y, r.width - px(kMarkColumn) - px(kArrowColumn), r.height};
     c.drawText(label, text, font, ink, pw::kTextMiddle | pw::kTextEllipsis);
     if (item->getSubMenu()) {
-        pw::Rect arrow{r.right() - kArrowColumn, r.y, kArrowColumn, r.height};
+        pw::Rect arrow{r.right() - px(kArrowColumn), r.y, px(kArrowColumn), r.height};
         c.drawText(arrow, u"\u25B8", font, ink, pw::kTextCentre | pw::kTextMiddle);
     }
 }
@@ -190,10 +190,10 @@ void MenuWindow::openSubMenu(std::int32_t i, bool select) {
     pw::Rect own = pw::screenRect(handle());
     pw::Rect r = rowRect(i);
     pw::Size size = menuSize(sub);
-    pw::Rect at = pw::popupRect({own.right() - kBorder, own.y + r.y - kBorder}, size);
-    if (at.x < own.right() - kBorder) {
+    pw::Rect at = pw::popupRect({own.right() - px(kBorder), own.y + r.y - px(kBorder)}, size);
+    if (at.x < own.right() - px(kBorder)) {
         // No room on the right: to the left of this menu, inside its monitor's work area.
-        at.x = own.x - at.width + kBorder;
+        at.x = own.x - at.width + px(kBorder);
         at = pw::keepInside(at, pw::workArea({own.x, own.y + r.y}));
     }
     MenuWindow* opened = openWindow(*tracking, sub, at, this);

@@ -45,7 +45,7 @@ void ProgressBar::paint(pw::Canvas& canvas, pw::Rect area) {
         skin ? skin->getCounterDrawer() : drawer::Defaults::counter();
     // The drawer fills value / maximum of its inside: the filled width out of the inside's
     // width gives the same share without overflowing on wide ranges.
-    std::int32_t inside = std::max(width_ - 2, 0);
+    std::int32_t inside = std::max(width_ - 2 * px(1), 0);
     counter->paint(canvas, 0, 0, width_, height_, filledWidth(inside), std::max(inside, 1));
 }
 

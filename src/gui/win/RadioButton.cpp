@@ -41,7 +41,7 @@ void RadioButton::afterUserChange() {
 
 void RadioButton::measure(bool relayout) {
     std::int32_t minW = 0, minH = 0, natW = 0, natH = 0;
-    radioDrawerOf(window_)->measure(text_, ownFont_, kBoxSide, &minW, &minH, &natW, &natH);
+    radioDrawerOf(window_)->measure(text_, ownFont_, px(kBoxSide), &minW, &minH, &natW, &natH);
     setMinSize(minW, minH);
     setNaturalSize(natW, natH);
     afterMeasure(relayout);
@@ -49,7 +49,7 @@ void RadioButton::measure(bool relayout) {
 
 void RadioButton::paint(pw::Canvas& canvas, pw::Rect area) {
     Component::paint(canvas, area);
-    radioDrawerOf(window_)->paint(canvas, 0, 0, width_, height_, kBoxSide, checked_, text_,
+    radioDrawerOf(window_)->paint(canvas, 0, 0, width_, height_, px(kBoxSide), checked_, text_,
                                   ownFont_, isEnabled());
     if (hasFocus()) radioDrawerOf(window_)->paintFocus(canvas, 0, 0, width_, height_);
 }

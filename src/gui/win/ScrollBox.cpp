@@ -161,7 +161,7 @@ void ScrollBox::wheel(std::int32_t lines) {
         return;
     }
     // A turn away from the user moves towards the start.
-    std::int32_t step = -kWheelLinePixels * lines;
+    std::int32_t step = -px(kWheelLinePixels) * lines;
     if (vbar_->isVisibleFlag()) {
         vbar_->scrollBy(step);
     } else {

@@ -78,14 +78,14 @@ void TextEdit::placeEdit() {
 }
 
 void TextEdit::placeParts(bool vertical, bool horizontal) {
-    std::int32_t w = std::max(width_ - 2 * kFrame, 0);
-    std::int32_t h = std::max(height_ - 2 * kFrame, 0);
-    std::int32_t t = ScrollBar::kThickness;
+    std::int32_t w = std::max(width_ - 2 * px(kFrame), 0);
+    std::int32_t h = std::max(height_ - 2 * px(kFrame), 0);
+    std::int32_t t = px(ScrollBar::kThickness);
     std::int32_t editW = std::max(w - (vertical ? t : 0), 0);
     std::int32_t editH = std::max(h - (horizontal ? t : 0), 0);
-    pw::place(edit_, {kFrame, kFrame, editW, editH});
-    if (vertical) vbar_->setBounds(kFrame + editW, kFrame, t, editH);
-    if (horizontal) hbar_->setBounds(kFrame, kFrame + editH, w, t);
+    pw::place(edit_, {px(kFrame), px(kFrame), editW, editH});
+    if (vertical) vbar_->setBounds(px(kFrame) + editW, px(kFrame), t, editH);
+    if (horizontal) hbar_->setBounds(px(kFrame), px(kFrame) + editH, w, t);
 }
 
 void TextEdit::arrange() {

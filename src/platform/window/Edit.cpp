@@ -3,11 +3,10 @@
 // words, lines) come from its EditLayout.
 #include "platform/window/Edit.h"
 
-#include <pango/pangocairo.h>
-
 #include <algorithm>
 #include <memory>
 #include <mutex>
+#include <pango/pangocairo.h>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "platform/window/Input.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Popup.h"
+#include "platform/window/Scale.h"
 #include "platform/window/Text.h"
 
 namespace platform::window {
@@ -78,7 +78,7 @@ Size clientSize(const EditState& st) {
 }
 
 std::int32_t border(const EditState& st) {
-    return (st.frame ? 1 : 0) + kPad;
+    return (st.frame ? scaled(1) : 0) + scaled(kPad);
 }
 
 // The text's box inside frame and padding.
@@ -129,7 +129,7 @@ Rect caretRectIn(EditState& st) {
     PangoRectangle strong = s.cursorAt(shownCaret(st));
     Point o = textOrigin(st, s);
     std::int32_t h = std::max(1, PANGO_PIXELS(strong.height));
-    return {o.x + PANGO_PIXELS(strong.x), o.y + PANGO_PIXELS(strong.y), 1, h};
+    return {o.x + PANGO_PIXELS(strong.x), o.y + PANGO_PIXELS(strong.y), scaled(1), h};
 }
 
 void ensureCaretVisible(EditState& st) {
@@ -424,7 +424,7 @@ void paint(EditState& st, Canvas& canvas) {
     if (col.fillBackground) canvas.fillRect(all, col.background);
     if (st.frame) {
         bool ring = st.focused && enabled;
-        canvas.frameRect(all, ring ? col.focusFrame : col.frame, ring ? 2 : 1);
+        canvas.frameRect(all, ring ? col.focusFrame : col.frame, scaled(ring ? 2 : 1));
     }
     std::int32_t b = st.frame ? 1 : 0;
     canvas.pushClip({b, b, size.width - 2 * b, size.height - 2 * b});
@@ -832,7 +832,7 @@ bool setEditWrap(Handle edit, bool wrap) {
 }
 
 std::int32_t editFieldHeight(const Font& font) {
-    return lineHeight(font) + 2 * (1 + kPad);
+    return lineHeight(font) + 2 * (scaled(1) + scaled(kPad));
 }
 
 }  // namespace platform::window

@@ -12,6 +12,7 @@
 #include "platform/window/MessageBox.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Popup.h"
+#include "platform/window/Scale.h"
 #include "platform/window/Text.h"
 #include "platform/window/Window.h"
 
@@ -22,12 +23,13 @@ namespace detail {
 namespace {
 
 constexpr const char* kBoxClass = "LayerMessageBox";
-constexpr int kPad = 14;
-constexpr int kButtonW = 86;
-constexpr int kButtonH = 26;
-constexpr int kGap = 8;
-constexpr int kIcon = 32;
-constexpr int kTextMax = 420;
+// Lengths at 96 dpi, in screen pixels at the program's scale factor.
+int pad() { return scaled(14); }
+int buttonW() { return scaled(86); }
+int buttonH() { return scaled(26); }
+int gap() { return scaled(8); }
+int iconSide() { return scaled(32); }
+int maxTextWidth() { return scaled(420); }
 
 struct BoxButton {
     int answer;
@@ -113,28 +115,28 @@ std::u16string breakLongWords(const Font& font, const std::u16string& text, int 
 // Places icon, text and buttons within the work area's width; answers the client size.
 Size arrange(BoxState& s, int workWidth) {
     int n = static_cast<int>(s.buttons.size());
-    int rowW = n * kButtonW + (n - 1) * kGap;
-    int iconW = s.request.icon != BoxIcon::kNone ? kIcon + kPad : 0;
-    int textMax = std::max(std::min(kTextMax, workWidth - 2 * kPad - iconW), kButtonW);
+    int rowW = n * buttonW() + (n - 1) * gap();
+    int iconW = s.request.icon != BoxIcon::kNone ? iconSide() + pad() : 0;
+    int textMax = std::max(std::min(maxTextWidth(), workWidth - 2 * pad() - iconW), buttonW());
     s.request.text = breakLongWords(s.font, s.request.text, textMax);
     Size text = measureText(s.font, s.request.text, textMax);
     text.width = std::min(text.width, textMax);
-    int left = kPad;
+    int left = pad();
     if (s.request.icon != BoxIcon::kNone) {
-        s.iconRect = {kPad, kPad, kIcon, kIcon};
-        left += kIcon + kPad;
+        s.iconRect = {pad(), pad(), iconSide(), iconSide()};
+        left += iconSide() + pad();
     }
-    int textH = std::max(text.height, s.request.icon != BoxIcon::kNone ? kIcon : 0);
-    s.textRect = {left, kPad + (textH - text.height) / 2, text.width, text.height};
-    int width = std::max(left + text.width, kPad + rowW) + kPad;
-    width = std::max(width, 200);
-    int y = kPad + textH + kPad + 4;
-    int x = width - kPad - rowW;
+    int textH = std::max(text.height, s.request.icon != BoxIcon::kNone ? iconSide() : 0);
+    s.textRect = {left, pad() + (textH - text.height) / 2, text.width, text.height};
+    int width = std::max(left + text.width, pad() + rowW) + pad();
+    width = std::max(width, scaled(200));
+    int y = pad() + textH + pad() + scaled(4);
+    int x = width - pad() - rowW;
     for (BoxButton& b : s.buttons) {
-        b.rect = {x, y, kButtonW, kButtonH};
-        x += kButtonW + kGap;
+        b.rect = {x, y, buttonW(), buttonH()};
+        x += buttonW() + gap();
     }
-    return {width, y + kButtonH + kPad};
+    return {width, y + buttonH() + pad()};
 }
 
 void paintIcon(Canvas& c, const BoxState& s) {
@@ -157,7 +159,7 @@ void paintIcon(Canvas& c, const BoxState& s) {
     }
     c.fillEllipse(s.iconRect, back);
     Font f = s.font;
-    f.height = 22;
+    f.height = scaled(22);
     f.weight = 700;
     c.drawText(s.iconRect, mark, f, rgb(255, 255, 255), kTextCentre | kTextMiddle);
 }
@@ -171,8 +173,9 @@ void paint(Canvas& c, BoxState& s, Size size) {
         const BoxButton& b = s.buttons[i];
         bool down = i == s.pressed && i == s.hovered;
         c.fillRect(b.rect, i == s.hovered ? k.buttonHover : k.button);
-        c.frameRect(b.rect, i == s.focused ? k.defaultFrame : k.frame, i == s.focused ? 2 : 1);
-        Rect label = b.rect.offset(down ? 1 : 0, down ? 1 : 0);
+        c.frameRect(b.rect, i == s.focused ? k.defaultFrame : k.frame,
+                    scaled(i == s.focused ? 2 : 1));
+        Rect label = b.rect.offset(down ? scaled(1) : 0, down ? scaled(1) : 0);
         c.drawText(label, b.text, s.font, k.text, kTextCentre | kTextMiddle);
     }
 }

@@ -9,9 +9,12 @@
 
 namespace platform::window {
 
+// The character height of a font that names none: 13 pixels at 96 dpi, at the scale factor.
+std::int32_t defaultFontHeight();
+
 struct Font {
-    std::string face;           // empty: defaultFontFace()
-    std::int32_t height = 13;   // character height in pixels (the sign is ignored)
+    std::string face;                          // empty: defaultFontFace()
+    std::int32_t height = defaultFontHeight();  // character height in pixels (sign ignored)
     std::int32_t weight = 400;  // 400 normal, 700 bold
     bool italic = false;
     bool underline = false;

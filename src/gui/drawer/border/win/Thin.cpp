@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gui/drawer/ISkin.h"
+#include "platform/window/Scale.h"
 
 namespace pw = platform::window;
 
@@ -45,21 +46,24 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
         return shaded_ ? shade(base, shadeValue) : base;
     };
     const std::int32_t w = right - left, h = bottom - top;
-    const std::int32_t k = cornerKind;
+    // Lines are one pixel of a 96-dpi screen wide, a whole number of screen pixels.
+    const std::int32_t t = std::min({pw::scaled(1), std::max(w / 2, 1), std::max(h / 2, 1)});
+    const std::int32_t k = cornerKind * t;
     const bool bottomDrawn = s[2] != kNone;
     // Top and bottom lines.
-    picture.fillRect(left + k, top, w - 2 * k, 1, colourOf(s[0]));
-    if (bottomDrawn) picture.fillRect(left + k, bottom - 1, w - 2 * k, 1, colourOf(s[2]));
+    picture.fillRect(left + k, top, w - 2 * k, t, colourOf(s[0]));
+    if (bottomDrawn) picture.fillRect(left + k, bottom - t, w - 2 * k, t, colourOf(s[2]));
     // Side lines.
-    std::int32_t sideTop = k == 0 ? top + 1 : top + k;
-    std::int32_t sideBottom = k == 0 ? (bottomDrawn ? bottom - 1 : bottom) : bottom - k;
-    picture.fillRect(right - 1, sideTop, 1, sideBottom - sideTop, colourOf(s[1]));
-    picture.fillRect(left, sideTop, 1, sideBottom - sideTop, colourOf(s[3]));
-    if (k == 2 && w > 2 && h > 2) {
-        picture.setPixel(left + 1, top + 1, colourOf(s[0]));
-        picture.setPixel(right - 2, top + 1, colourOf(s[0]));
-        picture.setPixel(left + 1, bottom - 2, colourOf(bottomDrawn ? s[2] : s[3]));
-        picture.setPixel(right - 2, bottom - 2, colourOf(bottomDrawn ? s[2] : s[1]));
+    std::int32_t sideTop = k == 0 ? top + t : top + k;
+    std::int32_t sideBottom = k == 0 ? (bottomDrawn ? bottom - t : bottom) : bottom - k;
+    picture.fillRect(right - t, sideTop, t, sideBottom - sideTop, colourOf(s[1]));
+    picture.fillRect(left, sideTop, t, sideBottom - sideTop, colourOf(s[3]));
+    if (cornerKind == 2 && w > 2 * t && h > 2 * t) {
+        picture.fillRect(left + t, top + t, t, t, colourOf(s[0]));
+        picture.fillRect(right - 2 * t, top + t, t, t, colourOf(s[0]));
+        picture.fillRect(left + t, bottom - 2 * t, t, t, colourOf(bottomDrawn ? s[2] : s[3]));
+        picture.fillRect(right - 2 * t, bottom - 2 * t, t, t,
+                         colourOf(bottomDrawn ? s[2] : s[1]));
     }
 }
 

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/window/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::button::win {
@@ -17,6 +19,7 @@ using std::int32_t;
 struct Pen {
     Canvas& canvas;
     Colour colour;
+    int32_t u = 1;  // one pixel of a 96-dpi screen, in screen pixels: the width of a stroke
     void box(int32_t x, int32_t y, int32_t w, int32_t h) const {
         if (w > 0 && h > 0) canvas.fillRect(x, y, w, h, colour);
     }
@@ -75,23 +78,24 @@ void doubleArrow(const Pen& p, pw::Rect a, int32_t dir, int32_t n) {
 
 void grips(const Pen& p, pw::Rect a, bool vertical) {
     // Three one-pixel lines, two pixels apart, across the thumb.
-    int32_t len = std::max<int32_t>(3, std::min(vertical ? a.height : a.width, 16) / 2);
+    const int32_t u = p.u;
+    int32_t len = std::max<int32_t>(3 * u, std::min(vertical ? a.height : a.width, 16 * u) / 2);
     if (vertical) {
-        int32_t x = a.x + (a.width - 5) / 2, y = a.y + (a.height - len) / 2;
-        for (int32_t i = 0; i < 3; ++i) p.box(x + 2 * i, y, 1, len);
+        int32_t x = a.x + (a.width - 5 * u) / 2, y = a.y + (a.height - len) / 2;
+        for (int32_t i = 0; i < 3; ++i) p.box(x + 2 * i * u, y, u, len);
     } else {
-        int32_t y = a.y + (a.height - 5) / 2, x = a.x + (a.width - len) / 2;
-        for (int32_t i = 0; i < 3; ++i) p.box(x, y + 2 * i, len, 1);
+        int32_t y = a.y + (a.height - 5 * u) / 2, x = a.x + (a.width - len) / 2;
+        for (int32_t i = 0; i < 3; ++i) p.box(x, y + 2 * i * u, len, u);
     }
 }
 
 void minus(const Pen& p, Square s) {
-    int32_t t = s.n >= 9 ? 2 : 1;
+    int32_t t = s.n >= 9 * p.u ? 2 * p.u : p.u;
     p.box(s.x, s.y + (s.n - t) / 2, s.n, t);
 }
 
 void plus(const Pen& p, Square s) {
-    int32_t t = s.n >= 9 ? 2 : 1;
+    int32_t t = s.n >= 9 * p.u ? 2 * p.u : p.u;
     minus(p, s);
     p.box(s.x + (s.n - t) / 2, s.y, t, s.n);
 }
@@ -99,7 +103,7 @@ void plus(const Pen& p, Square s) {
 // A check mark: a short stroke down to the lowest point at a third of the width, then a long
 // stroke up to the top-right corner, each column a run of t pixels.
 void check(const Pen& p, Square s) {
-    int32_t n = s.n, t = std::max<int32_t>(2, n / 5);
+    int32_t n = s.n, t = std::max<int32_t>(2 * p.u, n / 5);
     int32_t lowX = n / 3, lowY = n - t;
     int32_t startY = n / 2 - t / 2;
     for (int32_t x = 0; x < n; ++x) {
@@ -110,9 +114,12 @@ void check(const Pen& p, Square s) {
 }
 
 void cross(const Pen& p, Square s) {
+    // Each row holds two pixels of each stroke (two strokes' widths on a scaled screen).
+    const int32_t t = 2 * p.u;
     for (int32_t i = 0; i < s.n; ++i) {
-        p.box(s.x + i, s.y + i, std::min<int32_t>(2, s.n - i), 1);
-        p.box(s.x + s.n - 1 - i - (i + 1 < s.n ? 1 : 0), s.y + i, std::min<int32_t>(2, s.n - i), 1);
+        p.box(s.x + i, s.y + i, std::min<int32_t>(t, s.n - i), 1);
+        p.box(s.x + s.n - 1 - i - (i + 1 < s.n ? t - 1 : 0), s.y + i, std::min<int32_t>(t, s.n - i),
+              1);
     }
 }
 
@@ -177,20 +184,22 @@ bool parseColour(std::u16string_view hex, Colour* out) {
 
 void paintGrip(Canvas& picture, pw::Rect area) {
     static constexpr int32_t kSquares[6][2] = {{4, 12}, {4, 8}, {8, 8}, {4, 4}, {8, 4}, {12, 4}};
-    const int32_t w = area.width, h = area.height;
+    const int32_t w = area.width, h = area.height, u = pw::scaled(1);
     // The white square goes first so that the coloured square stays whole and the white one
     // shows as its lower-right edge.
     for (const auto& s : kSquares)
-        picture.fillRect(area.x + w - s[0] + 1, area.y + h - s[1] + 1, 2, 2,
+        picture.fillRect(area.x + w - (s[0] - 1) * u, area.y + h - (s[1] - 1) * u, 2 * u, 2 * u,
                          pw::rgb(255, 255, 255));
     for (const auto& s : kSquares)
-        picture.fillRect(area.x + w - s[0], area.y + h - s[1], 2, 2, pw::rgb(184, 181, 161));
+        picture.fillRect(area.x + w - s[0] * u, area.y + h - s[1] * u, 2 * u, 2 * u,
+                         pw::rgb(184, 181, 161));
 }
 
 bool paintGlyph(Canvas& picture, pw::Rect a, std::u16string_view name, Colour colour) {
     if (name.empty() || name[0] != u'#') return false;
     if (a.empty()) return true;
-    const Pen p{picture, colour};
+    const Pen p{picture, colour, pw::scaled(1)};
+    const int32_t u = p.u;
     const int32_t full = std::min(a.width, a.height);
     const int32_t small = std::max<int32_t>(1, full * 8 / 10);
     const Square sq = centredSquare(a, small);
@@ -200,15 +209,15 @@ bool paintGlyph(Canvas& picture, pw::Rect a, std::u16string_view name, Colour co
         Colour c;
         if (parseColour(g.substr(6), &c)) picture.fillRect(a, c);
     } else if (g == u"_") {
-        p.box(sq.x + sq.n / 5, sq.y + sq.n - 2, sq.n - 2 * (sq.n / 5), 2);
+        p.box(sq.x + sq.n / 5, sq.y + sq.n - 2 * u, sq.n - 2 * (sq.n / 5), 2 * u);
     } else if (g == u"Transform") {
         Square s = centredSquare(a, small * 3 / 4);
-        p.frame(s.x, s.y, s.n, 1);
-        p.box(s.x, s.y + 1, s.n, 1);
+        p.frame(s.x, s.y, s.n, u);
+        p.box(s.x, s.y + u, s.n, u);
     } else if (g == u"Play") {
         arrow(p, a, 0, full);
     } else if (g == u"Pause") {
-        int32_t bar = std::max<int32_t>(2, sq.n / 3);
+        int32_t bar = std::max<int32_t>(2 * u, sq.n / 3);
         p.box(sq.x, sq.y, bar, sq.n);
         p.box(sq.x + sq.n - bar, sq.y, bar, sq.n);
     } else if (g == u"Stop") {
@@ -217,7 +226,7 @@ bool paintGlyph(Canvas& picture, pw::Rect a, std::u16string_view name, Colour co
     } else if (g == u"Speaker" || g == u"Mute") {
         speaker(p, sq);
         if (g == u"Mute") {
-            int32_t c = std::max<int32_t>(3, sq.n / 3);
+            int32_t c = std::max<int32_t>(3 * u, sq.n / 3);
             cross(p, {sq.x + sq.n - c, sq.y + (sq.n - c) / 2, c});
         }
     } else if (g == u"Right") {
@@ -241,53 +250,53 @@ bool paintGlyph(Canvas& picture, pw::Rect a, std::u16string_view name, Colour co
     } else if (g == u"Plus") {
         plus(p, sq);
     } else if (g == u"PlusMinus") {
-        int32_t half = std::max<int32_t>(3, sq.n / 2);
+        int32_t half = std::max<int32_t>(3 * u, sq.n / 2);
         plus(p, {sq.x + (sq.n - half) / 2, sq.y, half});
-        p.box(sq.x + (sq.n - half) / 2, sq.y + sq.n - 1, half, 1);
+        p.box(sq.x + (sq.n - half) / 2, sq.y + sq.n - u, half, u);
     } else if (g == u"Check") {
         check(p, centredSquare(a, full));
     } else if (g == u"X") {
         cross(p, sq);
     } else if (g == u"Next" || g == u"Prev") {
         int32_t k = std::max<int32_t>(1, full * 8 / 30);
-        int32_t w = k + 3, h = 2 * k + 1;
+        int32_t w = k + 3 * u, h = 2 * k + 1;
         int32_t x = a.x + (a.width - w) / 2, y = a.y + (a.height - h) / 2;
         bool next = g == u"Next";
-        p.triangle(next ? 0 : 1, next ? x : x + 2, y, k);
-        p.box(next ? x + k + 2 : x, y, 1, h);
+        p.triangle(next ? 0 : 1, next ? x : x + 2 * u, y, k);
+        p.box(next ? x + k + 2 * u : x, y, u, h);
     } else if (g == u"Resizer") {
         paintGrip(picture, a);
     } else if (g == u"TreeClosed" || g == u"TreeOpen") {
-        Square s = centredSquare(a, std::max<int32_t>(5, small | 1));
-        p.frame(s.x, s.y, s.n, 1);
-        Square inner{s.x + 2, s.y + 2, s.n - 4};
+        Square s = centredSquare(a, std::max<int32_t>(5 * u, small | 1));
+        p.frame(s.x, s.y, s.n, u);
+        Square inner{s.x + 2 * u, s.y + 2 * u, s.n - 4 * u};
         if (inner.n > 0) {
-            p.box(inner.x, inner.y + inner.n / 2, inner.n, 1);
-            if (g == u"TreeClosed") p.box(inner.x + inner.n / 2, inner.y, 1, inner.n);
+            p.box(inner.x, inner.y + (inner.n - u) / 2, inner.n, u);
+            if (g == u"TreeClosed") p.box(inner.x + (inner.n - u) / 2, inner.y, u, inner.n);
         }
     } else if (g == u"TurnRight" || g == u"TurnLeft") {
         // A hook: a bar along the top, down one side, ending in an arrow head.
         int32_t k = std::max<int32_t>(1, sq.n / 4);
         bool right = g == u"TurnRight";
-        int32_t side = right ? sq.x + sq.n - k - 1 : sq.x + k;
-        p.box(sq.x + (right ? 0 : k), sq.y, sq.n - k, 2);
-        p.box(side - (right ? 0 : 1), sq.y, 2, sq.n - k);
+        int32_t side = right ? sq.x + sq.n - k - u : sq.x + k;
+        p.box(sq.x + (right ? 0 : k), sq.y, sq.n - k, 2 * u);
+        p.box(side - (right ? 0 : u), sq.y, 2 * u, sq.n - k);
         p.triangle(2, side - k + (right ? 0 : 0), sq.y + sq.n - k - 1, k);
     } else if (g == u"OnTop") {
         int32_t k = std::max<int32_t>(1, sq.n / 4);
-        p.box(sq.x, sq.y, sq.n, 2);
-        p.triangle(3, sq.x + (sq.n - 2 * k - 1) / 2, sq.y + 3, k);
-        p.box(sq.x + sq.n / 2 - 1, sq.y + 3 + k, 2, sq.n - 3 - k);
+        p.box(sq.x, sq.y, sq.n, 2 * u);
+        p.triangle(3, sq.x + (sq.n - 2 * k - 1) / 2, sq.y + 3 * u, k);
+        p.box(sq.x + sq.n / 2 - u, sq.y + 3 * u + k, 2 * u, sq.n - 3 * u - k);
     } else if (g == u"FitWindow") {
-        p.frame(sq.x, sq.y, sq.n, 1);
-        p.box(sq.x + 3, sq.y + 3, sq.n - 6, sq.n - 6);
+        p.frame(sq.x, sq.y, sq.n, u);
+        p.box(sq.x + 3 * u, sq.y + 3 * u, sq.n - 6 * u, sq.n - 6 * u);
     } else if (g == u"FitToWindow") {
-        p.frame(sq.x, sq.y, sq.n, 1);
-        int32_t c = std::max<int32_t>(2, sq.n / 3);
-        p.box(sq.x + 2, sq.y + 2, c, 1);
-        p.box(sq.x + 2, sq.y + 2, 1, c);
-        p.box(sq.x + sq.n - 2 - c, sq.y + sq.n - 3, c, 1);
-        p.box(sq.x + sq.n - 3, sq.y + sq.n - 2 - c, 1, c);
+        p.frame(sq.x, sq.y, sq.n, u);
+        int32_t c = std::max<int32_t>(2 * u, sq.n / 3);
+        p.box(sq.x + 2 * u, sq.y + 2 * u, c, u);
+        p.box(sq.x + 2 * u, sq.y + 2 * u, u, c);
+        p.box(sq.x + sq.n - 2 * u - c, sq.y + sq.n - 3 * u, c, u);
+        p.box(sq.x + sq.n - 3 * u, sq.y + sq.n - 2 * u - c, u, c);
     } else if (g == u"Palm") {
         int32_t finger = std::max<int32_t>(1, sq.n / 6);
         for (int32_t i = 0; i < 4; ++i)
@@ -297,8 +306,8 @@ bool paintGlyph(Canvas& picture, pw::Rect a, std::u16string_view name, Colour co
     } else if (g.substr(0, 6) == u"Window") {
         windowGlyph(p, g, centredSquare(a, std::max<int32_t>(5, full * 6 / 10)));
     } else if (g == u"KeepRatio") {
-        p.frame(sq.x, sq.y, sq.n, 1);
-        for (int32_t i = 2; i < sq.n - 2; ++i) p.box(sq.x + i, sq.y + sq.n - 1 - i, 1, 1);
+        p.frame(sq.x, sq.y, sq.n, u);
+        for (int32_t i = 2 * u; i < sq.n - 2 * u; ++i) p.box(sq.x + i, sq.y + sq.n - u - i, u, u);
     }
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "gui/drawer/Contrast.h"
 #include "gui/drawer/button/win/Glyphs.h"
+#include "platform/window/Scale.h"
 
 namespace pw = platform::window;
 
@@ -84,12 +85,13 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
                  const IFont* font, bool focus, bool toggled) {
     if (emptyArea(left, top, right, bottom)) return;
     if (state < kNormal || state > kPressed) state = kNormal;
+    const std::int32_t u = pw::scaled(1);
     // 1. A toggled button looks pressed while hovered and raised while pressed.
     std::int32_t look = state;
     if (toggled && state != kNormal) look = state == kHovered ? kPressed : kHovered;
     // 2. The frame line.
     Colour line = focus ? (toggled ? colours_[2] : colours_[0]) : colours_[1];
-    const pw::Rect inset{left + 1, top + 1, right - left - 2, bottom - top - 2};
+    const pw::Rect inset{left + u, top + u, right - left - 2 * u, bottom - top - 2 * u};
     // 3. The face of a toggled button; a pressed one gets it too, as the pressed text colour
     // is meant for it.
     bool filled = toggled || (enabled && look == kPressed);
@@ -107,10 +109,10 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
         border_->paint(picture, left, top, right, bottom, 3, cornerKind_, r, g, b);
     }
     // 5. The label rectangle, moved with the press.
-    pw::Rect label{left + 2, top + 2, right - left - 4, bottom - top - 4};
+    pw::Rect label{left + 2 * u, top + 2 * u, right - left - 4 * u, bottom - top - 4 * u};
     if (pressShift_ && enabled) {
-        if (look == kHovered) label = label.offset(-1, -1);
-        if (look == kPressed) label = label.offset(1, 1);
+        if (look == kHovered) label = label.offset(-u, -u);
+        if (look == kPressed) label = label.offset(u, u);
     }
     // 6. Glyph or text. On the filled face the pressed text colour is used, which the skins
     // choose for that face. A disabled glyph is drawn halfway between the text colour and
@@ -139,7 +141,8 @@ bool Thin::drawGlyph(Canvas& picture, std::int32_t left, std::int32_t top, std::
                      std::uint8_t green, std::uint8_t blue) {
     if (name.empty() || name[0] != u'#') return false;
     if (emptyArea(left, top, right, bottom)) return true;
-    pw::Rect area{left + 1, top + 1, right - left - 2, bottom - top - 2};
+    const std::int32_t u = pw::scaled(1);
+    pw::Rect area{left + u, top + u, right - left - 2 * u, bottom - top - 2 * u};
     // The grip fills the whole rectangle, like the status bar's.
     if (name == u"#Resizer") area = {left, top, right - left, bottom - top};
     // A glyph is read like a text: a line colour too close to its ground (a pale theme's
@@ -160,10 +163,10 @@ void Thin::measure(std::u16string_view text, const IFont* font, std::int32_t* mi
         format.centred = true;
         text_->measure(text, font, format, &minW, &minH, &natW, &natH);
     }
-    if (minimumWidth) *minimumWidth = minW + 2 * kPadX;
-    if (minimumHeight) *minimumHeight = minH + 2 * kPadY;
-    if (naturalWidth) *naturalWidth = natW + 2 * kPadX;
-    if (naturalHeight) *naturalHeight = natH + 2 * kPadY;
+    if (minimumWidth) *minimumWidth = minW + 2 * pw::scaled(kPadX);
+    if (minimumHeight) *minimumHeight = minH + 2 * pw::scaled(kPadY);
+    if (naturalWidth) *naturalWidth = natW + 2 * pw::scaled(kPadX);
+    if (naturalHeight) *naturalHeight = natH + 2 * pw::scaled(kPadY);
 }
 
 }  // namespace s::gui::drawer::button::win

@@ -1,6 +1,8 @@
 // Drop-down list painting: box, text area by state, separator and arrow.
 #include "gui/drawer/combo/win/Thin.h"
 
+#include "platform/window/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::combo::win {
@@ -31,12 +33,13 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
                  const IFont* font, bool enabled) {
     if (emptyArea(left, top, right, bottom)) return;
     if (state < 0 || state > 2) state = 0;
+    const std::int32_t u = pw::scaled(1);
     // The box: a button without text in the state.
     button_->paint(picture, left, top, right, bottom, state, u"", enabled, font, false, false);
     // The text area moves with the state like a pressed button's label.
     static constexpr std::int32_t kLeft[3] = {4, 3, 5};
     static constexpr std::int32_t kRight[3] = {15, 16, 14};
-    const std::int32_t textLeft = left + kLeft[state], textRight = right - kRight[state];
+    const std::int32_t textLeft = left + kLeft[state] * u, textRight = right - kRight[state] * u;
     if (textRight > textLeft && !text.empty()) {
         text::TextFormat format;
         format.ellipsis = true;
@@ -46,8 +49,8 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
         textDrawer_->paint(picture, textLeft, y, textRight, y + h, text, font, format, text_);
     }
     // The separator one pixel right of the text area and the arrow 3 pixels further.
-    picture.fillRect(textRight + 1, top + 2, 1, bottom - top - 4, line_);
-    button_->drawGlyph(picture, textRight + 3, top, textRight + 13, bottom, u"#Down",
+    picture.fillRect(textRight + u, top + 2 * u, u, bottom - top - 4 * u, line_);
+    button_->drawGlyph(picture, textRight + 3 * u, top, textRight + 13 * u, bottom, u"#Down",
                        static_cast<std::uint8_t>(pw::red(line_)),
                        static_cast<std::uint8_t>(pw::green(line_)),
                        static_cast<std::uint8_t>(pw::blue(line_)));

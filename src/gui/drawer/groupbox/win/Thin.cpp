@@ -2,6 +2,7 @@
 #include "gui/drawer/groupbox/win/Thin.h"
 
 #include "gui/drawer/Contrast.h"
+#include "platform/window/Scale.h"
 
 namespace pw = platform::window;
 
@@ -29,22 +30,23 @@ void Thin::paintFrame(Canvas& picture, std::int32_t left, std::int32_t top, std:
     auto box = [&](std::int32_t x, std::int32_t y, std::int32_t bw, std::int32_t bh) {
         if (bw > 0 && bh > 0) picture.fillRect(left + x, top + y, bw, bh, line_);
     };
+    const std::int32_t u = pw::scaled(1);
     // Top line: 5 pixels before the title, then from the end of the gap to the right end - 2.
-    box(2, 0, 5, 2);
-    box(titleWidth + 11, 0, w - 2 - (titleWidth + 11), 2);
+    box(2 * u, 0, 5 * u, 2 * u);
+    box(titleWidth + 11 * u, 0, w - 2 * u - (titleWidth + 11 * u), 2 * u);
     // Bottom, left and right lines.
-    box(2, h - 2, w - 4, 2);
-    box(0, 2, 2, h - 4);
-    box(w - 2, 2, 2, h - 4);
+    box(2 * u, h - 2 * u, w - 4 * u, 2 * u);
+    box(0, 2 * u, 2 * u, h - 4 * u);
+    box(w - 2 * u, 2 * u, 2 * u, h - 4 * u);
     // Corners.
-    box(1, 1, 2, 2);
-    box(w - 3, 1, 2, 2);
-    box(1, h - 3, 2, 2);
-    box(w - 3, h - 3, 2, 2);
-    box(3, 3, 1, 1);
-    box(w - 4, 3, 1, 1);
-    box(3, h - 4, 1, 1);
-    box(w - 4, h - 4, 1, 1);
+    box(u, u, 2 * u, 2 * u);
+    box(w - 3 * u, u, 2 * u, 2 * u);
+    box(u, h - 3 * u, 2 * u, 2 * u);
+    box(w - 3 * u, h - 3 * u, 2 * u, 2 * u);
+    box(3 * u, 3 * u, u, u);
+    box(w - 4 * u, 3 * u, u, u);
+    box(3 * u, h - 4 * u, u, u);
+    box(w - 4 * u, h - 4 * u, u, u);
 }
 
 void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
@@ -56,7 +58,7 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     // The title on a transparent background, one line, "&" shown as it is; a colour the
     // program gave the title's font wins over the skin's, and either gives way when it would
     // not stand out from the ground.
-    const pw::Rect titleArea{left + kTitleX, top, titleWidth, titleHeight};
+    const pw::Rect titleArea{left + pw::scaled(kTitleX), top, titleWidth, titleHeight};
     Colour colour = font && font->isTextColourSet() ? font->getTextColour() : title_;
     if (Colour ground = 0; Contrast::groundOf(picture, titleArea, &ground)) {
         colour = Contrast::readable(colour, ground);

@@ -1,6 +1,8 @@
 // List-box painting.
 #include "gui/drawer/listbox/win/Thin.h"
 
+#include "platform/window/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::listbox::win {
@@ -28,7 +30,7 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     if (emptyArea(left, top, right, bottom)) return;
     pw::Rect area{left, top, right - left, bottom - top};
     picture.fillRect(area, colours_[0]);
-    picture.frameRect(area, colours_[2]);
+    picture.frameRect(area, colours_[2], pw::scaled(1));
 }
 
 Colour Thin::rowGround(std::int32_t index, bool selected) const {
@@ -44,8 +46,9 @@ void Thin::paintRow(Canvas& picture, std::int32_t left, std::int32_t top, std::i
     pw::Rect area{left, top, right - left, bottom - top};
     Colour back = rowGround(index, selected);
     picture.fillRect(area, back);
-    if (text.empty() || area.width <= 4) return;
-    picture.drawText({left + 2, top, area.width - 4, area.height}, text, nativeFontOf(font),
+    const std::int32_t u = pw::scaled(1);
+    if (text.empty() || area.width <= 4 * u) return;
+    picture.drawText({left + 2 * u, top, area.width - 4 * u, area.height}, text, nativeFontOf(font),
                      selected ? colours_[3] : colours_[1], pw::kTextMiddle | pw::kTextEllipsis);
 }
 

@@ -1,6 +1,8 @@
 // List-header painting.
 #include "gui/drawer/listheader/win/Thin.h"
 
+#include "platform/window/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::listheader::win {
@@ -22,11 +24,12 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
                  std::int32_t state) {
     if (emptyArea(left, top, right, bottom)) return;
     const std::int32_t w = right - left, h = bottom - top;
+    const std::int32_t u = pw::scaled(1);
     picture.fillRect({left, top, w, h}, state == 2 ? line_ : second_);
-    picture.fillRect(right - 1, top, 1, h, line_);
-    picture.fillRect(left, bottom - 1, w, 1, line_);
-    if (text.empty() || w <= 9) return;
-    picture.drawText({left + 4, top, w - 9, h - 1}, text, nativeFontOf(font), text_,
+    picture.fillRect(right - u, top, u, h, line_);
+    picture.fillRect(left, bottom - u, w, u, line_);
+    if (text.empty() || w <= 9 * u) return;
+    picture.drawText({left + 4 * u, top, w - 9 * u, h - u}, text, nativeFontOf(font), text_,
                      pw::kTextMiddle | pw::kTextEllipsis);
 }
 

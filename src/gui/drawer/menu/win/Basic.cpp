@@ -1,6 +1,8 @@
 // Menu-bar entries: measuring, highlight and the hover offset.
 #include "gui/drawer/menu/win/Basic.h"
 
+#include "platform/window/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::menu::win {
@@ -52,8 +54,9 @@ void Basic::paintEntry(Canvas& picture, std::int32_t left, std::int32_t top, std
         colour = fontSecond_;
     }
     std::int32_t shift = 0;
-    if (offset_ && state == kHovered) shift = -1;
-    if (offset_ && state == kOpen) shift = 1;
+    const std::int32_t u = pw::scaled(1);
+    if (offset_ && state == kHovered) shift = -u;
+    if (offset_ && state == kOpen) shift = u;
     text::TextFormat format;
     format.centred = true;
     textDrawer_->paint(picture, left + shift, top + shift, right + shift, bottom + shift, text,

@@ -5,6 +5,8 @@
 
 #include "gui/RoundAway.h"
 
+#include "platform/window/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::scrollbar::win {
@@ -42,7 +44,7 @@ Axis axisOf(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_
 }
 
 std::int32_t thumbLength(const Axis& a, std::int32_t content, std::int32_t page) {
-    return std::max(roundAway(static_cast<double>(page) * a.track / content), Thin::kMinimumThumb);
+    return std::max(roundAway(static_cast<double>(page) * a.track / content), pw::scaled(Thin::kMinimumThumb));
 }
 
 std::int32_t thumbStart(const Axis& a, std::int32_t length, std::int32_t content, std::int32_t page,
@@ -78,7 +80,7 @@ void Thin::reset() {
     border_->setShaded(true);
     mode_ = 1;
     page_ = pw::rgb(255, 255, 255);
-    thickness_ = 15;
+    thickness_ = pw::scaled(15);
     setLineColour(pw::rgb(120, 120, 120));
 }
 
@@ -152,8 +154,9 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     for (std::int32_t part : {G::kPageBefore, G::kPageAfter}) {
         pw::Rect r = g.parts[part];
         if (r.empty()) continue;
-        r = horizontal ? pw::Rect{r.x, r.y + 1, r.width, r.height - 2}
-                       : pw::Rect{r.x + 1, r.y, r.width - 2, r.height};
+        const std::int32_t u = pw::scaled(1);
+        r = horizontal ? pw::Rect{r.x, r.y + u, r.width, r.height - 2 * u}
+                       : pw::Rect{r.x + u, r.y, r.width - 2 * u, r.height};
         picture.fillRect(r, fill);
     }
     auto button = [&](std::int32_t part, std::int32_t state, const char16_t* glyph) {
@@ -174,7 +177,8 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
         pw::Rect last =
             horizontal ? pw::Rect{t.right() - s, t.y, s, s} : pw::Rect{t.x, t.bottom() - s, s, s};
         auto glyph = [&](const pw::Rect& q, const char16_t* name) {
-            button_->drawGlyph(picture, q.x + 2, q.y + 2, q.right() - 2, q.bottom() - 2, name,
+            const std::int32_t m = pw::scaled(2);
+            button_->drawGlyph(picture, q.x + m, q.y + m, q.right() - m, q.bottom() - m, name,
                                r8(line_), g8(line_), b8(line_));
         };
         glyph(first, horizontal ? u"#Left" : u"#Up");

@@ -4,6 +4,7 @@
 #include "gui/drawer/border/win/Thin.h"
 #include "gui/drawer/button/win/Thin.h"
 #include "gui/drawer/scrollbar/IThin.h"
+#include "platform/window/Scale.h"
 #include "thread/Pooled.h"
 
 namespace s::gui::drawer::scrollbar::win {
@@ -37,7 +38,7 @@ public:
                               bool otherShown) const override;
 
     std::int32_t getThickness() const override { return thickness_; }
-    void setThickness(std::int32_t thickness) override { thickness_ = thickness; }
+    void setThickness(std::int32_t thickness) override { thickness_ = platform::window::scaled(thickness); }
     void setLineColour(Colour colour) override;
     Colour getLineColour() const override { return line_; }
     void setPageColour(Colour colour) override { page_ = colour; }

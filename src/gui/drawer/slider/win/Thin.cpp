@@ -5,6 +5,8 @@
 
 #include "gui/RoundAway.h"
 
+#include "platform/window/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::slider::win {
@@ -24,11 +26,12 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
                  std::int32_t position, bool vertical, std::int32_t state, bool enabled) {
     if (emptyArea(left, top, right, bottom)) return;
     // Work along the axis: a = start, len = length, c = centre across.
+    const std::int32_t u = pw::scaled(1), thumb = pw::scaled(kThumb);
     const std::int32_t a = vertical ? top : left;
     const std::int32_t len = vertical ? bottom - top : right - left;
     const std::int32_t across = vertical ? right - left : bottom - top;
     const std::int32_t c0 = vertical ? left : top;
-    const std::int32_t track = std::max(0, len - kThumb);
+    const std::int32_t track = std::max(0, len - thumb);
     const std::int32_t range = maximum - minimum;
     const std::int32_t p =
         std::clamp(position, std::min(minimum, maximum), std::max(minimum, maximum));
@@ -41,27 +44,28 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
         else
             picture.fillRect(along, at, length, thick, colour);
     };
-    const std::int32_t mid = c0 + across / 2 - 1;
-    fill(a, mid, len, 2, enabled ? line_ : extra_);
-    fill(a, mid, offset + kThumb / 2, 2, enabled ? second_ : extra_);
+    const std::int32_t mid = c0 + across / 2 - u;
+    fill(a, mid, len, 2 * u, enabled ? line_ : extra_);
+    fill(a, mid, offset + thumb / 2, 2 * u, enabled ? second_ : extra_);
     // The thumb: framed in the line colour, filled with the extra colour, the second colour
     // while hovered or pressed.
     const std::int32_t thumbAt = a + offset;
-    const std::int32_t thick = std::max(4, across - 4);
+    const std::int32_t thick = std::max(4 * u, across - 4 * u);
     const std::int32_t thumbAcross = c0 + (across - thick) / 2;
-    fill(thumbAt, thumbAcross, kThumb, thick, line_);
-    fill(thumbAt + 1, thumbAcross + 1, kThumb - 2, thick - 2,
+    fill(thumbAt, thumbAcross, thumb, thick, line_);
+    fill(thumbAt + u, thumbAcross + u, thumb - 2 * u, thick - 2 * u,
          state != 0 && enabled ? second_ : extra_);
 }
 
 std::int32_t Thin::positionAt(std::int32_t point, std::int32_t left, std::int32_t top,
                               std::int32_t right, std::int32_t bottom, std::int32_t minimum,
                               std::int32_t maximum, bool vertical) const {
+    const std::int32_t thumb = pw::scaled(kThumb);
     const std::int32_t a = vertical ? top : left;
     const std::int32_t len = vertical ? bottom - top : right - left;
-    const std::int32_t track = len - kThumb;
+    const std::int32_t track = len - thumb;
     if (track <= 0 || maximum <= minimum) return minimum;
-    const std::int32_t along = std::clamp(point - a - kThumb / 2, 0, track);
+    const std::int32_t along = std::clamp(point - a - thumb / 2, 0, track);
     return minimum +
            roundAway(double(along) * (maximum - minimum) / track);
 }

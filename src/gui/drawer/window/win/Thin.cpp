@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/window/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::drawer::window::win {
@@ -42,26 +44,28 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     };
     // 1. Background.
     if (!transparent_) picture.fillRect({left, top, w, h}, background_);
-    // 2. The four sides.
-    picture.frameRect({left, top, w, h}, frame_);
+    // 2. The four sides. Every pixel of the pattern below is a u x u square on the screen.
+    const std::int32_t u = pw::scaled(1);
+    picture.frameRect({left, top, w, h}, frame_, u);
     // 3. Small corners: a two-pixel piece inside each corner of the rounded edge.
     if (topStyle_ == kSmall) {
-        box(0, 1, 2, 1);
-        box(w - 2, 1, 2, 1);
+        box(0, u, 2 * u, u);
+        box(w - 2 * u, u, 2 * u, u);
     }
     if (bottomStyle_ == kSmall) {
-        box(0, h - 2, 2, 1);
-        box(w - 2, h - 2, 2, 1);
+        box(0, h - 2 * u, 2 * u, u);
+        box(w - 2 * u, h - 2 * u, 2 * u, u);
     }
     // 4. Round corners: a stair of rows at each corner of the rounded edge.
     for (std::int32_t i = 0; i < 5; ++i) {
+        const std::int32_t stair = kStair[i] * u;
         if (topStyle_ == kRound) {
-            box(0, 1 + i, kStair[i], 1);
-            box(w - kStair[i], 1 + i, kStair[i], 1);
+            box(0, (1 + i) * u, stair, u);
+            box(w - stair, (1 + i) * u, stair, u);
         }
         if (bottomStyle_ == kRound) {
-            box(0, h - 2 - i, kStair[i], 1);
-            box(w - kStair[i], h - 2 - i, kStair[i], 1);
+            box(0, h - (2 + i) * u, stair, u);
+            box(w - stair, h - (2 + i) * u, stair, u);
         }
     }
 }
@@ -84,16 +88,18 @@ Region Thin::region(std::int32_t left, std::int32_t top, std::int32_t right,
     const std::int32_t* topRows = nullptr;
     const std::int32_t* bottomRows = nullptr;
     std::int32_t nTop = cuts(topStyle_, &topRows), nBottom = cuts(bottomStyle_, &bottomRows);
-    nTop = std::min(nTop, h / 2);
-    nBottom = std::min(nBottom, h - nTop);
+    // The cut rows of the pattern, each u screen rows deep and cut u times as far.
+    const std::int32_t u = pw::scaled(1);
+    nTop = std::min(nTop * u, h / 2);
+    nBottom = std::min(nBottom * u, h - nTop);
     Region shape;
     for (std::int32_t y = 0; y < nTop; ++y) {
-        std::int32_t c = std::min(topRows[y], w / 2);
+        std::int32_t c = std::min(topRows[y / u] * u, w / 2);
         shape.push_back({left + c, top + y, w - 2 * c, 1});
     }
     if (h - nTop - nBottom > 0) shape.push_back({left, top + nTop, w, h - nTop - nBottom});
     for (std::int32_t i = nBottom - 1; i >= 0; --i) {
-        std::int32_t c = std::min(bottomRows[i], w / 2);
+        std::int32_t c = std::min(bottomRows[i / u] * u, w / 2);
         shape.push_back({left + c, bottom - 1 - i, w - 2 * c, 1});
     }
     return shape;
