@@ -7,6 +7,7 @@
 #include "gui/win/Button.h"
 #include "gui/win/Image.h"
 #include "gui/win/Label.h"
+#include "gui/win/Scale.h"
 #include "gui/win/Window.h"
 #include "lang/Localizer.h"
 #include "platform/window/LinkOpener.h"
@@ -86,7 +87,7 @@ void About3::build() {
         return localizer_ ? localizer_->text(id) : u"";
     };
     // 1. The window: fixed size, no boxes, the About settings, the title.
-    window_ = win::newWindow(0, 0, kWidth, kHeight);
+    window_ = win::newWindow(0, 0, win::px(kWidth), win::px(kHeight));
     window_->setResizable(false);
     window_->setClientEdge(false);
     window_->setMaximizeBox(false);
@@ -106,9 +107,10 @@ void About3::build() {
     if (logo && logo->width() > 0) {
         win::Image* picture = win::Image::create();
         picture->setPicture(logo);
-        const std::int32_t height = kLogoWidth * logo->height() / logo->width();
-        picture->setMinSize(kLogoWidth, height);
-        picture->setNaturalSize(kLogoWidth, height);
+        const std::int32_t width = win::px(kLogoWidth);
+        const std::int32_t height = width * logo->height() / logo->width();
+        picture->setMinSize(width, height);
+        picture->setNaturalSize(width, height);
         column->add(picture);
     }
     if (base && base->getIcon(64)) nameRow->add(win::newImage(64, base->getIcon(64)));

@@ -31,7 +31,12 @@ public:
 
 // The window layer's description of a font; the default font when none is given.
 inline const platform::window::Font& nativeFontOf(const IFont* font) {
-    static const platform::window::Font kDefault{};
+    // Height 0: the default height at the scale factor in use when it is measured or drawn.
+    static const platform::window::Font kDefault = [] {
+        platform::window::Font f;
+        f.height = 0;
+        return f;
+    }();
     return font ? font->nativeFont() : kDefault;
 }
 

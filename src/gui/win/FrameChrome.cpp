@@ -1,6 +1,8 @@
 // The self-painted frame: drawer, back buffer, shape and hit test.
 #include "gui/win/FrameChrome.h"
 
+#include "gui/win/Scale.h"
+
 namespace pw = platform::window;
 
 namespace s::gui::win {
@@ -47,24 +49,25 @@ drawer::window::Region FrameChrome::shape(std::int32_t w, std::int32_t h, bool m
 
 pw::HitTest FrameChrome::sizingZone(std::int32_t x, std::int32_t y, std::int32_t w,
                                     std::int32_t h) {
-    if (x > w - kBorder) {
-        if (y < kCorner) return pw::kHitTopRight;
-        if (y > h - kCorner) return pw::kHitBottomRight;
+    const std::int32_t border = px(kBorder), corner = px(kCorner);
+    if (x > w - border) {
+        if (y < corner) return pw::kHitTopRight;
+        if (y > h - corner) return pw::kHitBottomRight;
         return pw::kHitRight;
     }
-    if (y > h - kBorder) {
-        if (x < kCorner) return pw::kHitBottomLeft;
-        if (x > w - kCorner) return pw::kHitBottomRight;
+    if (y > h - border) {
+        if (x < corner) return pw::kHitBottomLeft;
+        if (x > w - corner) return pw::kHitBottomRight;
         return pw::kHitBottom;
     }
-    if (x < kBorder) {
-        if (y < kCorner) return pw::kHitTopLeft;
-        if (y > h - kCorner) return pw::kHitBottomLeft;
+    if (x < border) {
+        if (y < corner) return pw::kHitTopLeft;
+        if (y > h - corner) return pw::kHitBottomLeft;
         return pw::kHitLeft;
     }
-    if (y < kBorder) {
-        if (x < kCorner) return pw::kHitTopLeft;
-        if (x > w - kCorner) return pw::kHitTopRight;
+    if (y < border) {
+        if (x < corner) return pw::kHitTopLeft;
+        if (x > w - corner) return pw::kHitTopRight;
         return pw::kHitTop;
     }
     return pw::kHitClient;

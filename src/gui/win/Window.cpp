@@ -53,8 +53,8 @@ Window::Window() {
     transparent_ = false;
     shown_ = false;
     hoverTracking_ = false;
-    width_ = kDefaultWidth;
-    height_ = kDefaultHeight;
+    width_ = px(kDefaultWidth);
+    height_ = px(kDefaultHeight);
     // Blocks until the thread has made the windows (or failed to).
     thread_.start([this] { return makeNativeWindows(); });
 }
@@ -68,8 +68,8 @@ bool Window::makeNativeWindows() {
     pw::CreateParams params;
     params.className = kComponentClass;
     params.owner = invisible_.handle();
-    params.rect = {work.x + (work.width - kDefaultWidth) / 2,
-                   work.y + (work.height - kDefaultHeight) / 2, kDefaultWidth, kDefaultHeight};
+    const std::int32_t w = px(kDefaultWidth), h = px(kDefaultHeight);
+    params.rect = {work.x + (work.width - w) / 2, work.y + (work.height - h) / 2, w, h};
     params.style = pw::kStyleResizable;
     params.title = u"Window";
     params.userData = this;
@@ -762,7 +762,7 @@ void Window::attachAppWindow(app::IAppWindow* settings, bool withVersion) {
         setBounds(r->x, r->y, r->width, r->height);
         if (!isPlacementValid()) centre();
     } else {
-        setSize(settings->getWidth(), settings->getHeight());
+        setSize(px(settings->getWidth()), px(settings->getHeight()));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/IAppWindow.h"
+#include "platform/window/Scale.h"
 #include "platform/window/Window.h"
 #include "platform/window/WorkArea.h"
 
@@ -47,10 +48,15 @@ std::optional<pw::Rect> WindowPlacement::saved(const app::IAppWindow& settings) 
     if (!settings.hasPosition() || !settings.hasWidth() || !settings.hasHeight()) {
         return std::nullopt;
     }
-    return pw::Rect{settings.getX(), settings.getY(), settings.getWidth(), settings.getHeight()};
+    // The settings keep the bounds a 96-dpi screen would have, so that a window opens at the
+    // same apparent place and size on every screen.
+    return pw::Rect{pw::scaled(settings.getX()), pw::scaled(settings.getY()),
+                    pw::scaled(settings.getWidth()), pw::scaled(settings.getHeight())};
 }
 
-void WindowPlacement::save(app::IAppWindow& settings, pw::Rect r) {
+void WindowPlacement::save(app::IAppWindow& settings, pw::Rect screen) {
+    const pw::Rect r{pw::unscaled(screen.x), pw::unscaled(screen.y), pw::unscaled(screen.width),
+                     pw::unscaled(screen.height)};
     if (!settings.hasX() || settings.getX() != r.x) settings.setX(r.x);
     if (!settings.hasY() || settings.getY() != r.y) settings.setY(r.y);
     if (!settings.hasWidth() || settings.getWidth() != r.width) settings.setWidth(r.width);

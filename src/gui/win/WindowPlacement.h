@@ -31,9 +31,9 @@ public:
     // nothing when it can stay.
     std::optional<platform::window::Rect> reachable(platform::window::Rect r) const;
 
-    // The bounds the settings keep, when they keep all of them.
+    // The bounds the settings keep (at 96 dpi) in screen pixels, when they keep all of them.
     static std::optional<platform::window::Rect> saved(const app::IAppWindow& settings);
-    // Writes what changed of the bounds.
+    // Writes what changed of the bounds (screen pixels, kept at 96 dpi).
     static void save(app::IAppWindow& settings, platform::window::Rect r);
 
 private:

@@ -22,6 +22,7 @@
 #include "gui/win/MenuEx.h"
 #include "gui/win/PopupMenu.h"
 #include "gui/win/ProgressBar.h"
+#include "gui/win/Scale.h"
 #include "gui/win/StatusBar.h"
 #include "gui/win/Window.h"
 #include "lang/LangPack.h"
@@ -30,6 +31,7 @@
 #include "platform/window/ExportId.h"
 #include "platform/window/LinkOpener.h"
 #include "platform/window/Popup.h"
+#include "platform/window/Scale.h"
 #include "platform/window/Text.h"
 #include "platform/window/Window.h"
 #include "str/Utf8.h"
@@ -110,7 +112,7 @@ void FrameWindow::buildAndRun() {
 void FrameWindow::build() {
     app::IAppWindow* settings = dialog_->getAppWindow();
     // 1. The window with the settings attached.
-    window_ = win::newWindow(0, 0, dialog_->largeWidth(), dialog_->largeHeight());
+    window_ = win::newWindow(0, 0, win::px(dialog_->largeWidth()), win::px(dialog_->largeHeight()));
     if (settings) window_->attachAppWindow(settings, false);
     dialog_->setWindowSource(static_cast<IComponent*>(window_));
     dialog_->setView(this);
@@ -183,8 +185,8 @@ void FrameWindow::build() {
     cancel_->addClickListener(this);
     brand_->addClickListener(this);
 
-    // 14. The normal view at its stored size.
-    window_->setSize(dialog_->storedLargeWidth(), dialog_->storedLargeHeight());
+    // 14. The normal view at its stored size (kept at 96 dpi).
+    window_->setSize(win::px(dialog_->storedLargeWidth()), win::px(dialog_->storedLargeHeight()));
     window_->layout();
     window_->growToMinimum();
     window_->keepOnScreen();
@@ -527,8 +529,9 @@ void FrameWindow::normalSize(std::int32_t* width, std::int32_t* height) {
         *height = settings->getHeight();
         return;
     }
-    *width = window_->getWidth();
-    *height = window_->getHeight();
+    // At 96 dpi, as the settings keep sizes.
+    *width = platform::window::unscaled(window_->getWidth());
+    *height = platform::window::unscaled(window_->getHeight());
 }
 
 std::uint32_t FrameWindow::themeCount() {
