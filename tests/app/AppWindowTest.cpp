@@ -10,9 +10,12 @@
 #include "app/win/AppBase.h"
 #include "app/win/AppWindow.h"
 #include "app/win/SyncStore.h"
+#include "gui/win/Window.h"
+#include "gui/win/WindowPlacement.h"
 #include "lang/Localizer.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Headless.h"
+#include "platform/window/Scale.h"
 #include "xml/MappedData.h"
 
 namespace {
@@ -123,6 +126,37 @@ TEST_F(AppWindowTest, StoredSizeIsUsedOnlyWhenAtLeastTenAndWithinTheVirtualScree
     EXPECT_EQ(window_->getHeight(), 550);
     window_->setHeight(1080);
     EXPECT_EQ(window_->getHeight(), 1080);
+}
+
+TEST_F(AppWindowTest, SettingsKeepTheBoundsOfANinetySixDpiScreen) {
+    const double before = platform::window::scale();
+    window_->setBounds(40, 30, 600, 550);
+    const struct {
+        double factor;
+        platform::window::Rect opened;  // what a window made with the settings gets
+        platform::window::Rect moved;   // then moved and sized by the user
+        platform::window::Rect stored;  // what is written back
+    } cases[] = {
+        {2.0, {80, 60, 1200, 1100}, {81, 60, 1203, 1100}, {41, 30, 602, 550}},
+        {1.5, {60, 45, 900, 825}, {60, 45, 901, 826}, {40, 30, 601, 551}},
+        {1.0, {40, 30, 600, 550}, {41, 31, 601, 551}, {41, 31, 601, 551}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.factor);
+        platform::window::setScale(c.factor);
+        window_->setBounds(40, 30, 600, 550);
+        s::gui::win::Window* w = s::gui::win::newWindow(0, 0, 100, 100);
+        w->attachAppWindow(window_, false);
+        EXPECT_EQ((platform::window::Rect{w->getX(), w->getY(), w->getWidth(), w->getHeight()}),
+                  c.opened);
+        w->release();
+        EXPECT_EQ(s::gui::win::WindowPlacement::saved(*window_), c.opened);
+        s::gui::win::WindowPlacement::save(*window_, c.moved);
+        EXPECT_EQ((platform::window::Rect{window_->getX(), window_->getY(), window_->getWidth(),
+                                          window_->getHeight()}),
+                  c.stored);
+    }
+    platform::window::setScale(before);
 }
 
 TEST_F(AppWindowTest, MiddleClickReadsOnlyTheThreeWords) {
