@@ -16,6 +16,10 @@ namespace veritome {
 
 using s::file::gui::dialogs::filehash::Dialog;
 
+namespace {
+constexpr std::int32_t kVerifyAction = 1;  // the selector's index of the verify action
+}  // namespace
+
 std::unique_ptr<MainFrame> MainFrame::create(s::app::win::AppWindow* settings) {
     return std::make_unique<DialogFrame>(settings);
 }
@@ -81,9 +85,12 @@ bool DialogFrame::isBusy() const {
 std::u16string DialogFrame::summary() {
     std::u16string text;
     frame_->handOff([&] {
-        if (s::gui::win::EditBase* field =
-                dialog_->rowField(s::file::gui::dialogs::filehash::Row::Summary))
-            text = field->getText();
+        // The verify page has a summary of its own, with the verdict.
+        namespace fh = s::file::gui::dialogs::filehash;
+        s::gui::win::EditBase* field = frame_->selectedAction() == kVerifyAction
+                                           ? dialog_->verifyField(fh::VerifyField::Summary)
+                                           : dialog_->rowField(fh::Row::Summary);
+        if (field) text = field->getText();
     });
     return text;
 }
