@@ -1,9 +1,9 @@
 // The keyboard focus among a window's widgets: Tab order, the first focus when the window opens
 // or comes back, scrolling the focused widget into view, and the focus listeners.
 #include "gui/events/Listeners.h"
-#include "gui/win/EditBase.h"
 #include "gui/win/FocusChain.h"
 #include "gui/win/ScrollBox.h"
+#include "gui/win/TextField.h"
 #include "gui/win/Window.h"
 
 namespace pw = platform::window;
@@ -18,10 +18,11 @@ Component* componentOfFocus(pw::Handle focus) {
     return Component::fromNative(pw::parentOf(focus));
 }
 
-// Gives the focus as Tab does: a text component shows its whole text selected.
+// Gives the focus as Tab does: a single-line field shows its whole text selected; a text area
+// keeps its caret and its scroll position, so a long text is not moved to its end.
 void focusByKey(Component* component) {
-    if (auto* edit = dynamic_cast<EditBase*>(component)) {
-        edit->selectAll();
+    if (auto* field = dynamic_cast<TextField*>(component)) {
+        field->selectAll();
         return;
     }
     component->giveFocus();
