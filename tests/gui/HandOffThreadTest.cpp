@@ -225,6 +225,17 @@ TEST_F(HandOffThread, MenuItemsChangedFromWorkerWhileTheMenuIsShown) {
     worker.join();
     EXPECT_EQ(menu->getCount(), 6);
     EXPECT_TRUE(menu->isChecked(59 % 3));
+    // The last entry highlighted, then entries removed under it: the open menu paints and
+    // takes keys with the rows that are left.
+    pw::input::key(shown, pw::vk::kEnd, true);
+    std::thread remover([&] {
+        for (int i = 0; i < 4; ++i) menu->removeAt(0);
+        pw::invalidate(shown);
+    });
+    remover.join();
+    EXPECT_EQ(menu->getCount(), 2);
+    pw::input::key(shown, pw::vk::kReturn, true);
+    pw::input::key(shown, pw::vk::kDown, true);
     pw::input::key(shown, pw::vk::kEscape, true);
     EXPECT_TRUE(ownerSees([&] { return !pw::isWindow(shown); }));
     pw::input::mouseButton(top(), {20, 20}, pw::MouseButton::kRight, false);

@@ -248,6 +248,10 @@ pw::Result ListPopup::handler(pw::Handle w, std::uint32_t m, pw::WParam wp, pw::
 
 pw::Result ListPopup::onMessage(std::uint32_t m, pw::WParam wp, pw::LParam lp) {
     pw::Handle w = handle_;
+    // Rows may have gone while the popup was open (a worker removing menu entries): the
+    // hovered row and the first shown never point past the end.
+    if (hot_ >= rowCount()) hot_ = -1;
+    top_ = std::clamp(top_, 0, std::max(0, maxTop()));
     switch (m) {
         case pw::msg::kPaint:
             paint(*pw::paintEventOf(wp)->canvas);
