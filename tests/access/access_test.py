@@ -201,6 +201,15 @@ def main(program):
         entered.grab_focus()
         check(wait(lambda: 'Enter Hash Code to Match' in focused) is not None,
               'the code field tells it has the focus')
+        # Tab, typed as a key on the display, moves the focus on and is told as well.
+        del focused[:]
+        if shutil.which('xdotool'):
+            subprocess.run(['xdotool', 'key', 'Tab'], env=env, timeout=10)
+            check(wait(lambda: any(n != 'Enter Hash Code to Match' for n in focused))
+                  is not None,
+                  'Tab moves the focus from the code field and tells where (%r)' % focused)
+        else:
+            print('skip  Tab from the code field: xdotool is not installed')
 
         # The file as a second start hands it over: the verdict and the computed code.
         result = find(window, 'label', 'Please Drop a File to Test.')
