@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "DialogWindow.h"
+#include "gui/win/Button.h"
 #include "gui/win/EditBase.h"
 #include "gui/win/TextField.h"
 #include "gui/win/Window.h"
@@ -143,6 +144,21 @@ TEST_F(VerifyFieldTyping, PreeditShowsWithoutChangingTheCode) {
     pw::input::preedit(top, u"", 0);
     pw::input::text(top, u"\u4E2D");
     EXPECT_TRUE(waitFor([&] { return field->getText() == u"abc\u4E2D"; }));
+}
+
+// Ctrl+V with the focus outside a text field (here on the "Paste" button) pastes the code.
+TEST_F(VerifyFieldTyping, CtrlVOutsideAFieldPastesTheCode) {
+    setClipboard("900150983cd24fb0d6963f7d28e17f72");
+    s::gui::win::Component* paste = dialog->pasteButton();
+    ASSERT_NE(paste, nullptr);
+    frame->handOff([&] { paste->giveFocus(); });
+    ASSERT_TRUE(waitFor([&] {
+        pw::Handle focused = pw::kNoWindow;
+        frame->handOff([&] { focused = pw::focus(); });
+        return focused == paste->getNativeWindow();
+    }));
+    verifyFieldChord("Control_L", "v");
+    EXPECT_TRUE(waitFor([&] { return typed() == "900150983cd24fb0d6963f7d28e17f72"; })) << typed();
 }
 
 }  // namespace

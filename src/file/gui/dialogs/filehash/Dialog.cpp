@@ -7,6 +7,7 @@
 #include "file/gui/dialogs/filehash/EnteredCode.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/win/PathWin.h"
+#include "gui/IWindow.h"
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
@@ -14,9 +15,11 @@
 #include "gui/win/ComboBox.h"
 #include "gui/win/EditBase.h"
 #include "gui/win/Label.h"
+#include "gui/win/ScrollBox.h"
 #include "gui/win/TextField.h"
 #include "lang/Localizer.h"
 #include "platform/Clock.h"
+#include "platform/window/Window.h"
 
 namespace s::file::gui::dialogs::filehash {
 
@@ -133,11 +136,31 @@ void Dialog::addListeners() {
     codeLine_->addDropListener(this);
     entered_->addChangeListener(this);
     if (getLocalizer()) getLocalizer()->addListener(this);
+    // Keys no widget used, for Ctrl+V on the verify page.
+    if (auto* window =
+            dynamic_cast<s::gui::IWindow*>(static_cast<s::gui::IComponent*>(windowSource())))
+        window->addKeyDownListener(this);
+}
+
+bool Dialog::onWindowKey() {
+    auto* window = dynamic_cast<s::gui::IWindow*>(static_cast<s::gui::IComponent*>(windowSource()));
+    namespace pw = platform::window;
+    // Ctrl+V with the focus outside a text field (a field takes it itself) pastes the code
+    // on the verify page, as its "Paste" does.
+    if (!window || window->getKeyCode() != 'V' || !pw::isKeyDown(pw::vk::kControl) ||
+        pw::isKeyDown(pw::vk::kAlt) || !verifyPage_ || !paste_) {
+        return false;
+    }
+    const pw::Handle page = verifyPage_->getNativeWindow();
+    if (page == pw::kNoWindow || !pw::isVisible(page) || !paste_->isEnabled()) return false;
+    paste();
+    return true;
 }
 
 bool Dialog::onDialogEvent(void* source, std::int32_t code) {
     using s::gui::eventSource;
     if (source == windowSource() && source) {
+        if (code == s::gui::windowevent::kKeyDown) return onWindowKey();
         if (code == 1) {
             saveSettings();
             return false;

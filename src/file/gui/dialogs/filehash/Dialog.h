@@ -234,6 +234,8 @@ private:
     // Copies the field's text (with the suffix; line ends as "\r\n" when crlf) and selects it.
     void copyField(s::gui::win::EditBase* field, const std::u16string& suffix, bool crlf);
     void paste();
+    // A key no widget used reached the window (Ctrl+V on the verify page pastes).
+    bool onWindowKey();
     // A message box over the window; returns when it is closed.
     void showMessage(const std::u16string& text, bool error);
     void setResultText(std::int32_t id);
