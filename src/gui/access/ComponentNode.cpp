@@ -94,7 +94,10 @@ std::u16string ComponentNode::name() const {
     if (naming_.label && !naming_.rowButton && !as<win::Label>(c)) return labelText(naming_.label);
     if (auto* b = as<win::Button>(c)) {
         std::u16string own = b->getText();
-        if (naming_.label) own += u" " + labelText(naming_.label);
+        if (naming_.label) {
+            own += u' ';
+            own += labelText(naming_.label);
+        }
         return own;
     }
     if (as<win::CheckBoxBase>(c) || as<win::Label>(c) || as<win::GroupBox>(c)) return labelText(c);
