@@ -14,7 +14,7 @@ trap 'kill $wm $server 2>/dev/null; rm -rf "$work"' EXIT INT TERM
 c++ -O2 -o "$work/probe" "$here/bench/startup_probe.cpp" -lX11
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 ${BENCH_SCREEN:-1280x1024}x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")"
