@@ -59,16 +59,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 echo "making the files in $work" >&2
-python3 - tree <<'PY'
-import os, random, sys
-root = sys.argv[1]
-rng = random.Random(1)
-for i in range(10000):
-    folder = os.path.join(root, f"d{i % 40:02d}", f"e{i % 7}")
-    os.makedirs(folder, exist_ok=True)
-    with open(os.path.join(folder, f"f{i:05d}.bin"), "wb") as f:
-        f.write(rng.randbytes(rng.randint(1024, 65536)))
-PY
+"$here/bench/maketree.py" tree
 find tree -type f | sort | xargs sha256sum >SHA256SUMS
 head -c $((1024 * 1024 * 1024)) /dev/urandom >big
 cat big >/dev/null

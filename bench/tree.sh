@@ -19,16 +19,7 @@ echo "rhash: $(rhash --version), sha256sum: $(sha256sum --version | head -n 1)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-python3 - "$work/tree" <<'PY'
-import os, random, sys
-root = sys.argv[1]
-rng = random.Random(1)
-for i in range(10000):
-    folder = os.path.join(root, f"d{i % 40:02d}", f"e{i % 7}")
-    os.makedirs(folder, exist_ok=True)
-    with open(os.path.join(folder, f"f{i:05d}.bin"), "wb") as f:
-        f.write(rng.randbytes(rng.randint(1024, 65536)))
-PY
+"$here/bench/maketree.py" "$work/tree"
 cat $(find "$work/tree" -type f) >/dev/null
 echo "== 10,000 files of 1-64 KiB"
 "$here/bench/interleaved.py" "$rounds" \
