@@ -251,7 +251,7 @@ pw::Result ListPopup::onMessage(std::uint32_t m, pw::WParam wp, pw::LParam lp) {
     // Rows may have gone while the popup was open (a worker removing menu entries): the
     // hovered row and the first shown never point past the end.
     if (hot_ >= rowCount()) hot_ = -1;
-    top_ = std::clamp(top_, 0, std::max(0, maxTop()));
+    if (top_ > 0 && top_ >= rowCount()) top_ = std::max(0, maxTop());
     switch (m) {
         case pw::msg::kPaint:
             paint(*pw::paintEventOf(wp)->canvas);
