@@ -147,8 +147,32 @@ void endSizeMove(Queue& q) {
 
 }  // namespace
 
+bool noteHeld(const RawInput& in) {
+    if (in.kind == RawInput::Kind::kButton) {
+        const std::uint32_t flag = buttonFlag(in.button);
+        if (in.down) {
+            buttons.fetch_or(flag);
+            loneAlt.store(false);
+        } else {
+            buttons.fetch_and(~flag);
+        }
+        return false;
+    }
+    if (in.kind != RawInput::Kind::kKey) return false;
+    if (in.key < 256) keys[in.key].store(in.down);
+    const bool menuKey = in.key == vk::kAlt && !in.down && loneAlt.exchange(false);
+    if (in.key == vk::kAlt && in.down && !in.repeat) {
+        loneAlt.store(true);
+    } else if (in.key != vk::kAlt && in.down) {
+        loneAlt.store(false);
+    }
+    return menuKey;
+}
+
 void translateInput(RawInput& in, Queue& q) {
     Handle top = in.top;
+    // Before anything else: a release for a window that has gone meanwhile still lets go.
+    const bool menuKey = noteHeld(in);
     if (!isWindow(top)) return;
     Point screen = clientToScreen(top, in.point);
     if (!q.popups.empty() && popupInput(in, q, top, screen)) return;
@@ -188,13 +212,6 @@ void translateInput(RawInput& in, Queue& q) {
             return;
         }
         case RawInput::Kind::kButton: {
-            std::uint32_t flag = buttonFlag(in.button);
-            if (in.down) {
-                buttons.fetch_or(flag);
-                loneAlt.store(false);
-            } else {
-                buttons.fetch_and(~flag);
-            }
             if (q.sizeMove.top && !in.down && in.button == MouseButton::kLeft) endSizeMove(q);
             HitTest code = kHitNowhere;
             Handle hit = kNoWindow;
@@ -238,13 +255,6 @@ void translateInput(RawInput& in, Queue& q) {
             return;
         }
         case RawInput::Kind::kKey: {
-            if (in.key < 256) keys[in.key].store(in.down);
-            bool menuKey = in.key == vk::kAlt && !in.down && loneAlt.exchange(false);
-            if (in.key == vk::kAlt && in.down && !in.repeat) {
-                loneAlt.store(true);
-            } else if (in.key != vk::kAlt && in.down) {
-                loneAlt.store(false);
-            }
             Handle f = q.focus.load();
             Handle target = inTree(f, top) ? f : top;
             if (!isEnabled(target)) return;

@@ -248,14 +248,17 @@ Result runOnOwner(Handle window, const std::function<Result()>& work) {
 
 void postInput(std::unique_ptr<RawInput> input) {
     ThreadId thread = threadOf(input->top);
-    std::shared_ptr<Queue> q = queueOf(thread);
-    if (!q) return;
-    {
-        std::lock_guard<std::mutex> lock(q->mutex);
-        if (!q->alive) return;
-        q->posted.push_back(Posted{Message{input->top, 0, 0, 0}, std::move(input)});
+    if (std::shared_ptr<Queue> q = queueOf(thread)) {
+        std::unique_lock<std::mutex> lock(q->mutex);
+        if (q->alive) {
+            q->posted.push_back(Posted{Message{input->top, 0, 0, 0}, std::move(input)});
+            lock.unlock();
+            poke(*q);
+            return;
+        }
     }
-    poke(*q);
+    // No window left to tell: the buttons and keys still follow the input.
+    noteHeld(*input);
 }
 
 void removeTimersOf(Handle window, ThreadId thread) {

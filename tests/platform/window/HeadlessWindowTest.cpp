@@ -222,6 +222,43 @@ TEST_F(HeadlessTree, KeysAndTextGoToTheFocusWindow) {
     EXPECT_FALSE(pw::isKeyDown('A'));
 }
 
+// A window closed with a button or key still down: its release, queued before the close was
+// handled or sent after it, still lets go, or the button stays held for the rest of the process
+// (and a Ctrl held that way turns all typing into shortcuts).
+TEST_F(HeadlessTree, ReleaseForAClosedWindowStillLetsGo) {
+    struct Case {
+        const char* name;
+        bool releaseQueuedBeforeClose;
+        bool key;
+    };
+    for (const Case c : {Case{"button, queued", true, false}, Case{"button, after", false, false},
+                         Case{"key, queued", true, true}, Case{"key, after", false, true}}) {
+        SCOPED_TRACE(c.name);
+        Probe other;
+        pw::Handle h = probe::make(&other, pw::kNoWindow, {0, 0, 80, 60});
+        ASSERT_NE(h, pw::kNoWindow);
+        const auto press = [&](bool down) {
+            if (c.key) {
+                pw::input::key(h, pw::vk::kControl, down);
+            } else {
+                pw::input::mouseButton(h, {10, 10}, pw::MouseButton::kLeft, down);
+            }
+        };
+        const auto held = [&] {
+            return c.key ? pw::isKeyDown(pw::vk::kControl)
+                         : (pw::mouseButtonsDown() & pw::kMouseLeft) != 0;
+        };
+        press(true);
+        pump();
+        ASSERT_TRUE(held());
+        if (c.releaseQueuedBeforeClose) press(false);
+        pw::destroy(h);
+        if (!c.releaseQueuedBeforeClose) press(false);
+        pump();
+        EXPECT_FALSE(held());
+    }
+}
+
 TEST_F(HeadlessTree, DroppedFilesReachTheNearestAcceptingWindow) {
     std::vector<std::u16string> seen;
     pw::Point where;
