@@ -374,7 +374,14 @@ void MenuEx::onEvent(void* source, std::int32_t code) {
 void MenuEx::windowButtonsChanged() {
     if (handOff([&] { windowButtonsChanged(); })) return;
     measure(true);
+    placeWindowButtons();
     repaint();
+}
+
+bool MenuEx::windowButtonAt(pw::Point screen) {
+    if (native_ == pw::kNoWindow || !isShown()) return false;
+    placeWindowButtons();
+    return buttons_.at(pw::screenToClient(native_, screen)) >= 0;
 }
 
 bool MenuEx::showsWindowButtons() const {

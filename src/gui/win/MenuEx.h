@@ -97,6 +97,8 @@ public:
     // right end while the window paints its own frame; the window tells it of a change.
     void windowButtonsChanged();
     const WindowButtons& windowButtons() const { return buttons_; }
+    // A window button lies under the screen point (the window's sizing strip gives way to it).
+    bool windowButtonAt(platform::window::Point screen);
     // F10 or a lone Alt: the bar takes the keys with its first entry highlighted (Left and
     // Right move along it, Down or Enter opens, Escape gives the keys back), or gives them back
     // when it has them.

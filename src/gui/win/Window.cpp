@@ -947,7 +947,12 @@ pw::HitTest Window::hitTest(pw::Point screen) {
     state.easyDrag = easyDrag_;
     state.titleRowHeight = titleRowHeight();
     state.rightButtonDown = (pw::mouseButtonsDown() & pw::kMouseRight) != 0;
-    return chrome_.hitTest({screen.x - r.x, screen.y - r.y}, {r.width, r.height}, state);
+    pw::HitTest code =
+        chrome_.hitTest({screen.x - r.x, screen.y - r.y}, {r.width, r.height}, state);
+    // The window buttons reach the top and right edges: there they win over the sizing strip.
+    auto* bar = dynamic_cast<MenuEx*>(menuBar_);
+    if (pw::sizingEdgeOf(code) != 0 && bar && bar->windowButtonAt(screen)) return pw::kHitClient;
+    return code;
 }
 
 std::int32_t Window::titleRowHeight() const {

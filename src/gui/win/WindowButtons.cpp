@@ -52,7 +52,12 @@ void WindowButtons::place(const IWindow* window, std::int32_t barWidth, std::int
         placed.push_back({k, {x, 0, w, barHeight}});
         x += w;
     }
-    if (placed.size() != buttons_.size()) press_.reset();
+    // Other buttons (a box taken away or added): a press held on one of them ends, and the bar
+    // lets the pointer go at once instead of keeping it until the release.
+    const bool changed =
+        !std::equal(placed.begin(), placed.end(), buttons_.begin(), buttons_.end(),
+                    [](const Button& a, const Button& b) { return a.kind == b.kind; });
+    if (changed) press_.cancel(bar_);
     buttons_ = std::move(placed);
 }
 
@@ -70,6 +75,7 @@ bool WindowButtons::moved(pw::Point p, bool leftHeld) {
 bool WindowButtons::pressed(pw::Handle bar, pw::Point p) {
     const std::int32_t button = at(p);
     if (button < 0) return false;
+    bar_ = bar;
     press_.press(bar, button);
     return true;
 }

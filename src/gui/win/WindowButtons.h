@@ -58,6 +58,7 @@ private:
     };
     std::vector<Button> buttons_;
     PressTracker press_;
+    platform::window::Handle bar_ = platform::window::kNoWindow;  // the last press's
 };
 
 }  // namespace s::gui::win

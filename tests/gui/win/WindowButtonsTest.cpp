@@ -105,6 +105,60 @@ TEST_F(WindowButtonsOnTheBar, EachButtonDoesWhatItShowsAndOnlyWhenReleasedOnIt) 
     EXPECT_EQ(closing.events().size(), 1u);
 }
 
+// The buttons reach the window's top and right edges, inside the frame's sizing strip: there
+// the buttons take the pointer, elsewhere along the top the strip still sizes.
+TEST_F(WindowButtonsOnTheBar, TheButtonsWinOverTheSizingStrip) {
+    pw::Rect close, minimize;
+    onWindowThread([&] {
+        const WindowButtons& b = bar->windowButtons();
+        for (std::int32_t i = 0; i < b.count(); ++i) {
+            if (b.kindOf(i) == WindowButtons::kClose) close = b.rectOf(i);
+            if (b.kindOf(i) == WindowButtons::kMinimize) minimize = b.rectOf(i);
+        }
+    });
+    ASSERT_FALSE(close.empty());
+    struct Case {
+        const char* name;
+        pw::Point onBar;
+        bool button;
+    };
+    const Case cases[] = {
+        {"close, top edge", {close.x + close.width / 2, 0}, true},
+        {"close, right edge", {close.right() - 1, close.height / 2}, true},
+        {"close, top right corner", {close.right() - 1, 0}, true},
+        {"minimise, top edge", {minimize.x + 2, 1}, true},
+        {"empty bar part, top edge", {bar->getWidth() / 2, 0}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const pw::Point screen = pw::clientToScreen(bar->getNativeWindow(), c.onBar);
+        pw::HitTest code = pw::kHitNowhere;
+        const pw::Handle hit = pw::windowFromPoint(top(), screen, &code);
+        EXPECT_EQ(hit, c.button ? bar->getNativeWindow() : top());
+        EXPECT_EQ(pw::sizingEdgeOf(code) != 0, !c.button);
+    }
+    // A click on the close button's top edge closes the window.
+    click(onBar({close.x + close.width / 2, 0}));
+    EXPECT_TRUE(window->isClosed());
+}
+
+// The buttons change while one is held: the press ends and the bar lets the pointer go at
+// once; the release then clicks nothing.
+TEST_F(WindowButtonsOnTheBar, ButtonsChangedWhileOneIsHeldLetThePointerGo) {
+    const pw::Point at = centreOf(WindowButtons::kClose);
+    press(at, true);
+    const auto captured = [&] {
+        pw::Handle h = pw::kNoWindow;
+        onWindowThread([&] { h = pw::capture(); });
+        return h;
+    };
+    ASSERT_EQ(captured(), bar->getNativeWindow());
+    window->setMaximizeBox(false);
+    EXPECT_EQ(captured(), pw::kNoWindow);
+    press(centreOf(WindowButtons::kClose), false);
+    EXPECT_FALSE(window->isClosed());
+}
+
 TEST_F(WindowButtonsOnTheBar, TheEmptyBarPartMovesTheWindowAndADoubleClickMaximisesAndRestores) {
     window->setEasyDrag(false);
     const pw::Rect before = rect();
