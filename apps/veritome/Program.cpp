@@ -181,7 +181,7 @@ int Program::runWindow(const std::string& file, int action, const std::string& c
     }
     s::gui::drawer::Skinner* skinner = s::gui::drawer::newSkinner();
     base->setSkinner(skinner);
-    s::gui::win::MessageBoxW::setApplication(base->productText(0), base->getLocalizer());
+    s::gui::win::MessageBoxW::setApplication(base->productText(0), base->getLocalizer(), skinner);
 
     tellOfDamagedSettings(base);
 

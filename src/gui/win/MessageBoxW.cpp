@@ -22,6 +22,7 @@ struct Application {
     std::mutex mutex;
     std::u16string title;
     lang::Localizer* pack = nullptr;
+    drawer::Skinner* skinner = nullptr;
 };
 
 Application& application() {
@@ -34,12 +35,18 @@ std::u16string packText(lang::Localizer* pack, std::int32_t id) {
     return t ? t : u"";
 }
 
-// The box in the theme of the window it belongs to.
-pw::BoxColours coloursFor(pw::Handle owner) {
+}  // namespace
+
+pw::BoxColours messageBoxColours(pw::Handle owner) {
     Component* component = owner != pw::kNoWindow ? Component::fromNative(owner) : nullptr;
     IWindow* window = component ? component->getWindow() : nullptr;
-    drawer::SkinColours theme = drawer::SkinColours::of(
-        drawer::Defaults::currentSkin(window ? window->getSkinner() : nullptr));
+    drawer::Skinner* skinner = window ? window->getSkinner() : nullptr;
+    if (!skinner) {
+        Application& a = application();
+        std::lock_guard<std::mutex> lock(a.mutex);
+        skinner = a.skinner;
+    }
+    drawer::SkinColours theme = drawer::SkinColours::of(drawer::Defaults::currentSkin(skinner));
     pw::BoxColours c;
     c.face = theme.face;
     c.text = theme.text;
@@ -50,13 +57,13 @@ pw::BoxColours coloursFor(pw::Handle owner) {
     return c;
 }
 
-}  // namespace
-
-void MessageBoxW::setApplication(const std::u16string& title, lang::Localizer* pack) {
+void MessageBoxW::setApplication(const std::u16string& title, lang::Localizer* pack,
+                                 drawer::Skinner* skinner) {
     Application& a = application();
     std::lock_guard<std::mutex> lock(a.mutex);
     a.title = title;
     a.pack = pack;
+    a.skinner = skinner;
 }
 
 int MessageBoxW::show(const std::u16string& text, int icon, int buttons) {
@@ -74,7 +81,7 @@ int MessageBoxW::show(const std::u16string& text, int icon, int buttons) {
     r.text = text;
     r.icon = static_cast<pw::BoxIcon>(icon);
     r.buttons = static_cast<pw::BoxButtons>(buttons);
-    r.colours = coloursFor(owner_);
+    r.colours = messageBoxColours(owner_);
     // The box is a nested loop over its owner's window: a close waits for it, and ending every
     // loop over the window closes it as its Cancel or Close.
     pw::Handle owner = owner_;

@@ -7,10 +7,15 @@
 
 #include "base/IObject.h"
 #include "gui/IMessageBox.h"
+#include "platform/window/MessageBox.h"
 #include "thread/Pooled.h"
 
 namespace s::lang {
 class Localizer;
+}
+
+namespace s::gui::drawer {
+class Skinner;
 }
 
 namespace s::gui::win {
@@ -30,9 +35,11 @@ public:
         owner_ = 0;
     }
 
-    // The title every box shows and the pack its buttons are labelled from (may be null: the
-    // English words). Set once by the application at start-up.
-    static void setApplication(const std::u16string& title, lang::Localizer* pack);
+    // The title every box shows, the pack its buttons are labelled from (may be null: the
+    // English words) and the skinner whose theme a box takes when its owner has none (may be
+    // null: the light look). Set once by the application at start-up.
+    static void setApplication(const std::u16string& title, lang::Localizer* pack,
+                               drawer::Skinner* skinner = nullptr);
 
     void setMode0() override { mode_ = 0; }
     void setMode1() override { mode_ = 1; }
@@ -51,6 +58,10 @@ private:
     std::int32_t mode_ = 0;
     platform::window::Handle owner_ = 0;
 };
+
+// The colours of a box in the theme of its owner's window, or of the application's skinner
+// when the owner has no skin (or there is no owner).
+platform::window::BoxColours messageBoxColours(platform::window::Handle owner);
 
 // One box each, taken from the pool and given back: the forms the application calls.
 void informBox(platform::window::Handle owner, const std::u16string& text);

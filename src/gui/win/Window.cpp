@@ -81,6 +81,7 @@ bool Window::makeNativeWindows() {
         box.text = u"Window Creation Failed!";
         box.title = u"Error!";
         box.icon = pw::BoxIcon::kWarning;
+        box.colours = messageBoxColours(pw::kNoWindow);
         pw::messageBox(box);
         return false;
     }

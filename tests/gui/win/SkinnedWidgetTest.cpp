@@ -162,4 +162,28 @@ TEST_F(SkinnedWidgets, FieldFramesAndMessageBoxesFollowTheTheme) {
     EXPECT_EQ(blackBox.button, black.buttonFace);
 }
 
+// A box with no themed owner (none at all, or a window that could not be made and has no skin
+// yet) takes the application's theme.
+TEST_F(SkinnedWidgets, BoxesWithoutAThemedOwnerTakeTheApplicationsTheme) {
+    skinner->selectSkin(u"Black");
+    const auto black = s::gui::drawer::SkinColours::of(skinner->getCurrentSkin());
+    MessageBoxW::setApplication(u"", nullptr, skinner);
+    informBox(pw::kNoWindow, u"Done");
+    const pw::BoxColours ownerless = pw::headless()->shownMessageBoxes().back().colours;
+    pw::headless()->setFailSurfaces(true);
+    Window* failed = Window::create();
+    pw::headless()->setFailSurfaces(false);
+    const pw::MessageBoxRequest failure = pw::headless()->shownMessageBoxes().back();
+    failed->release();
+    MessageBoxW::setApplication(u"", nullptr);
+    EXPECT_EQ(failure.text, u"Window Creation Failed!");
+    for (const pw::BoxColours& c : {ownerless, failure.colours}) {
+        EXPECT_EQ(c.face, black.face);
+        EXPECT_EQ(c.text, black.text);
+        EXPECT_EQ(c.button, black.buttonFace);
+        EXPECT_EQ(c.defaultFrame, black.focusFrame);
+    }
+    EXPECT_LT(luminance(failure.colours.face), 80);
+}
+
 }  // namespace
