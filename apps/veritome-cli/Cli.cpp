@@ -22,6 +22,7 @@
 #include "lang/Localizer.h"
 #include "platform/File.h"
 #include "platform/FileProbe.h"
+#include "platform/Processors.h"
 #include "str/Utf8.h"
 
 namespace cli {
@@ -159,8 +160,7 @@ std::vector<std::string> Cli::expand(const CliOptions& options, bool* trouble,
 }
 
 void Cli::runAll(std::size_t count, const Work& work, const Emit& emit) {
-    static const unsigned cores = std::thread::hardware_concurrency();
-    if (count < kParallelFrom || cores < 2) {
+    if (count < kParallelFrom || platform::usableCores() < 2) {
         ProgressLine progress(err_, progress_);
         CliView view(localizer_, cancel_, &progress);
         for (std::size_t i = 0; i < count && !cancelled(); ++i) {

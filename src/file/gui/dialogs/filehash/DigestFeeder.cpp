@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "digest/IDigester.h"
+#include "platform/Processors.h"
 
 namespace s::file::gui::dialogs::filehash {
 
@@ -33,12 +34,6 @@ bool sameName(const char16_t* a, const char16_t* b) {
     return *a == *b;
 }
 
-// Asked once: the answer comes from reading a system file.
-unsigned coresAvailable() {
-    static const unsigned n = std::thread::hardware_concurrency();
-    return n == 0 ? 1 : n;
-}
-
 }  // namespace
 
 double DigestFeeder::costOf(const digest::IDigester* digester) {
@@ -64,7 +59,7 @@ DigestFeeder::DigestFeeder(digest::IDigester** digesters, int count) {
             toHelper[i] = true;
         }
     }
-    bool parallel = coresAvailable() > 1 && std::min(ownCost, helperCost) >= kParallelThreshold;
+    bool parallel = platform::usableCores() > 1 && std::min(ownCost, helperCost) >= kParallelThreshold;
     if (parallel) {
         for (int i = 0; i < count; ++i) {
             if (toHelper[i]) helped_.push_back(digesters[i]);

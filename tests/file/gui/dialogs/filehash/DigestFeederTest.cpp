@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <thread>
 #include <vector>
 
 #include "FakeJobView.h"
 #include "file/gui/dialogs/filehash/DigestFeeder.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
+#include "platform/Processors.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ TEST(DigestFeederThreads, SplitFeedingEqualsSequentialFeeding) {
     for (int a = 0; a < n; ++a) split[a] = fh::HashAlgorithms::newDigester(a);
     {
         fh::DigestFeeder feeder(split, n);
-        if (std::thread::hardware_concurrency() > 1) {
+        if (platform::usableCores() > 1) {
             EXPECT_TRUE(feeder.isParallel());
         }
         // Blocks of random sizes (zero included), never more than one block at a time.
