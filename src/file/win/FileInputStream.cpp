@@ -9,19 +9,6 @@
 
 namespace s::file::win {
 
-namespace {
-
-// Moves the descriptor; the stream's own position follows on success.
-bool moveTo(int fd, std::int64_t* position, std::int64_t offset, platform::SeekOrigin origin) {
-    if (fd < 0) return false;
-    const std::int64_t at = platform::seekFile(fd, offset, origin);
-    if (at < 0) return false;
-    *position = at;
-    return true;
-}
-
-}  // namespace
-
 bool FileInputStream::open(const char16_t* path) {
     if (!path || !*path) {
         close();
@@ -37,6 +24,7 @@ bool FileInputStream::openAt(int folder, const std::string& name, bool listedReg
     fd_ = platform::openFileForReadingAt(folder, name, &error_, &status_, listedRegular);
     ownsFd_ = true;
     position_ = 0;
+    atEnd_ = false;
     return fd_ >= 0;
 }
 
@@ -48,6 +36,7 @@ bool FileInputStream::readDescriptor(int fd) {
     ownsFd_ = false;
     status_ = platform::FileStatus{};
     position_ = 0;
+    atEnd_ = false;
     return true;
 }
 
@@ -60,11 +49,20 @@ const char* FileInputStream::failureReason() {
 bool FileInputStream::read(void* buffer, std::uint32_t maxBytes, std::uint32_t* count) {
     if (count) *count = 0;
     if (fd_ < 0 || maxBytes == 0) return false;
+    if (atEnd_) return false;
     error_ = 0;
     const std::int64_t n = platform::readFile(fd_, buffer, maxBytes, &error_);
+    return took(n, maxBytes, count);
+}
+
+bool FileInputStream::took(std::int64_t n, std::uint32_t maxBytes, std::uint32_t* count) {
     if (n <= 0) return false;
     position_ += n;
     if (count) *count = static_cast<std::uint32_t>(n);
+    // A short read that stops at the size the open found is the end: asking again would only
+    // return nothing. Bytes added after this read are not this run's.
+    atEnd_ = static_cast<std::uint64_t>(n) < maxBytes && status_.exists &&
+             position_ == status_.size;
     return true;
 }
 
@@ -72,7 +70,7 @@ bool FileInputStream::readCached(void* buffer, std::uint32_t maxBytes, std::uint
                                  bool* waits) {
     *waits = false;
     if (count) *count = 0;
-    if (fd_ < 0 || maxBytes == 0) return false;
+    if (fd_ < 0 || maxBytes == 0 || atEnd_) return false;
     error_ = 0;
     const std::int64_t n = platform::readCachedFile(fd_, buffer, maxBytes, &error_);
     if (n < 0 && error_ == EAGAIN) {
@@ -80,9 +78,16 @@ bool FileInputStream::readCached(void* buffer, std::uint32_t maxBytes, std::uint
         *waits = true;
         return false;
     }
-    if (n <= 0) return false;
-    position_ += n;
-    if (count) *count = static_cast<std::uint32_t>(n);
+    return took(n, maxBytes, count);
+}
+
+// Moves the descriptor; the stream's own position follows on success.
+bool FileInputStream::moveTo(std::int64_t offset, platform::SeekOrigin origin) {
+    if (fd_ < 0) return false;
+    const std::int64_t at = platform::seekFile(fd_, offset, origin);
+    if (at < 0) return false;
+    position_ = at;
+    atEnd_ = false;
     return true;
 }
 
@@ -94,26 +99,26 @@ void FileInputStream::close() {
 }
 
 bool FileInputStream::seekToEnd() {
-    return moveTo(fd_, &position_, 0, platform::SeekOrigin::End);
+    return moveTo(0, platform::SeekOrigin::End);
 }
 
 bool FileInputStream::seek(std::int64_t position) {
     if (fd_ >= 0 && position == position_) return true;
-    return moveTo(fd_, &position_, position, platform::SeekOrigin::Begin);
+    return moveTo(position, platform::SeekOrigin::Begin);
 }
 
 bool FileInputStream::seekFromEnd(std::int64_t n) {
-    return moveTo(fd_, &position_, -n, platform::SeekOrigin::End);
+    return moveTo(-n, platform::SeekOrigin::End);
 }
 
 bool FileInputStream::skip(std::int64_t n) {
     if (n == 0) return fd_ >= 0;
-    return moveTo(fd_, &position_, n, platform::SeekOrigin::Current);
+    return moveTo(n, platform::SeekOrigin::Current);
 }
 
 bool FileInputStream::back(std::int64_t n) {
     if (n == 0) return fd_ >= 0;
-    return moveTo(fd_, &position_, -n, platform::SeekOrigin::Current);
+    return moveTo(-n, platform::SeekOrigin::Current);
 }
 
 void FileInputStream::reset() {
@@ -121,6 +126,7 @@ void FileInputStream::reset() {
     error_ = 0;
     status_ = platform::FileStatus{};
     position_ = 0;
+    atEnd_ = false;
 }
 
 }  // namespace s::file::win

@@ -1,5 +1,6 @@
 // Reads a file: one operating-system read per read() into the caller's buffer, no buffer of
-// its own; the system is told that the file is read front to back.
+// its own; the system is told that the file is read front to back. A read that comes back
+// short at the size the open found ends the file without a further call.
 #pragma once
 
 #include <cstdint>
@@ -57,11 +58,15 @@ public:
     const char* failureReason() override;
 
 private:
+    bool took(std::int64_t n, std::uint32_t maxBytes, std::uint32_t* count);
+    bool moveTo(std::int64_t offset, platform::SeekOrigin origin);
+
     int fd_ = -1;
     bool ownsFd_ = true;
     int error_ = 0;  // of the last open or read; 0 when it did not fail
     std::string reason_;
     std::int64_t position_ = 0;
+    bool atEnd_ = false;  // the last read ended at the size the open found
     platform::FileStatus status_;
 };
 

@@ -45,6 +45,48 @@ TEST(FileInputStream, ReadsBlocksUntilTheEnd) {
     in->release();
 }
 
+// The size the open found ends the reading at a short read that reaches it, without asking the
+// system again; a file that changed size before that read is read as it is.
+TEST(FileInputStream, AShortReadAtTheOpenedSizeIsTheEnd) {
+    struct Case {
+        const char* what;
+        std::size_t grownBefore, grownAfter;  // bytes appended before the first read, after it
+        bool truncated;                       // cut to 3 bytes before the first read
+        std::size_t expected;
+    } cases[] = {
+        {"unchanged", 0, 0, false, 10},
+        {"grew before the read: read as it is", 5, 0, false, 15},
+        {"grew after the read reached the size", 0, 5, false, 10},
+        {"shrank before the read", 0, 0, true, 3},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.write("f", "0123456789");
+        FileInputStream* in = FileInputStream::create();
+        ASSERT_TRUE(in->open(folder.text("f").c_str()));
+        const std::string path = folder.file("f");
+        if (c.grownBefore) folder.write("f", "0123456789" + std::string(c.grownBefore, 'x'));
+        if (c.truncated) ASSERT_EQ(::truncate(path.c_str(), 3), 0);
+        char block[64];
+        std::uint32_t got = 0;
+        std::size_t total = 0;
+        bool first = true;
+        while (in->read(block, sizeof block, &got)) {
+            total += got;
+            if (first && c.grownAfter) {
+                folder.write("f", "0123456789" + std::string(c.grownAfter, 'x'));
+            }
+            first = false;
+        }
+        EXPECT_EQ(total, c.expected) << c.what;
+        EXPECT_EQ(in->failureReason(), nullptr) << c.what;
+        // A move starts reading again.
+        ASSERT_TRUE(in->rewind());
+        EXPECT_TRUE(in->read(block, sizeof block, &got)) << c.what;
+        in->release();
+    }
+}
+
 TEST(FileInputStream, SeeksMoveThePosition) {
     TempFolder folder;
     folder.write("abc", "0123456789");
