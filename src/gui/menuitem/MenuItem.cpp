@@ -2,13 +2,17 @@
 #include "gui/menuitem/MenuItem.h"
 
 #include "gui/win/OnOwner.h"
+#include "gui/win/PopupMenu.h"
 #include "lang/Localizer.h"
 
 namespace s::gui::menuitem {
 
 template <class Work>
 void MenuItem::change(Work&& work) {
-    win::onOwnerOf(owner_.load(), work);
+    win::onOwnerOf(owner_.load(), [&] {
+        work();
+        win::repaintMenusShowing(this);
+    });
 }
 
 void MenuItem::recycle() {

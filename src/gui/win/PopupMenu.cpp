@@ -64,11 +64,19 @@ pw::Size menuSize(const PopupMenu* menu) {
 
 struct Tracking;
 
+class MenuWindow;
+
+// The menu windows open on this thread. Changes to a menu and its items run on the thread of
+// the menu's owner window, which is the thread its popups live on, so the change finds the
+// windows that show it here.
+thread_local std::vector<MenuWindow*> openMenus;
+
 // One open popup window: the menu it shows and its open sub-menu.
 class MenuWindow : public ListPopup {
 public:
     MenuWindow(PopupMenu* menu, Tracking* tracking, MenuWindow* parent)
         : ListPopup(px(kBorder), true, true), menu(menu), tracking(tracking), parent(parent) {}
+    ~MenuWindow() override { std::erase(openMenus, this); }
 
     PopupMenu* menu;
     Tracking* tracking;
@@ -104,9 +112,28 @@ protected:
     }
     bool extraKey(std::uint32_t key) override;
     void closing() override {
+        std::erase(openMenus, this);
         if (parent && parent->child == this) parent->child = nullptr;
     }
 };
+
+// Whether an open window shows what changed: the menu's own rows, the entry of a sub-menu (its
+// title), or the item.
+bool shows(const MenuWindow* window, const PopupMenu* menu, const MenuItem* item) {
+    if (window->menu == menu) return true;
+    for (std::int32_t i = 0; i < window->menu->getCount(); ++i) {
+        const MenuItem* row = window->menu->getItem(i);
+        if (row == item || (menu && row->getSubMenu() == menu)) return true;
+    }
+    return false;
+}
+
+// After a change to a menu or to an item: the open windows that show it paint again.
+void repaintShowing(const PopupMenu* menu, const MenuItem* item) {
+    for (const MenuWindow* window : openMenus) {
+        if (shows(window, menu, item)) pw::invalidate(window->handle());
+    }
+}
 
 // One showAt/showAbove: every window it opened and the choice.
 struct Tracking {
@@ -176,6 +203,7 @@ MenuWindow* openWindow(Tracking& t, PopupMenu* menu, pw::Rect rect, MenuWindow* 
     MenuWindow* raw = mw.get();
     t.windows.push_back(std::move(mw));
     if (!raw->open(kMenuClass, t.owner, rect)) return nullptr;
+    openMenus.push_back(raw);
     if (parent) parent->child = raw;
     return raw;
 }
@@ -225,9 +253,20 @@ void PopupMenu::recycle() {
     owner_ = pw::kNoWindow;
 }
 
+void repaintMenusShowing(const MenuItem* item) {
+    if (item) repaintShowing(nullptr, item);
+}
+
 template <class Work>
 auto PopupMenu::change(Work&& work) -> decltype(work()) {
-    return onOwnerOf(owner_.load(), work);
+    return onOwnerOf(owner_.load(), [&] {
+        // Once the change is made, whatever its result.
+        struct Repaint {
+            const PopupMenu* menu;
+            ~Repaint() { repaintShowing(menu, nullptr); }
+        } repaint{this};
+        return work();
+    });
 }
 
 void PopupMenu::setOwnerWindow(pw::Handle owner) {

@@ -100,4 +100,8 @@ private:
 
 PopupMenu* newPopupMenu(std::int32_t titleNumber, lang::Localizer* languagePack);
 
+// The open menu windows of the calling thread that show the item paint again (after a change
+// to it, made on its owner window's thread).
+void repaintMenusShowing(const menuitem::MenuItem* item);
+
 }  // namespace s::gui::win
