@@ -58,7 +58,8 @@ bool ReadAhead::next(const std::uint8_t** data, std::uint32_t* count) {
         // The piece taken before is done with: its slot is the reader's again.
         freed_ = taken_;
         holding_ = false;
-        if (readerWaits_) changed_.notify_one();
+        // A waiting reader has a full ring; it waits on until half of it is free.
+        if (readerWaits_ && kSlots - (filled_ - freed_) >= kWakeAfter) changed_.notify_one();
     }
     while (filled_ == taken_) {
         takerWaits_ = true;
@@ -108,7 +109,9 @@ void ReadAhead::readLoop() {
         std::lock_guard<std::mutex> hold(mutex_);
         slot.count = count;
         filled_ = piece + 1;
-        if (takerWaits_) changed_.notify_one();
+        // A waiting caller has taken every piece; it waits on until half the ring is filled,
+        // or the data ended.
+        if (takerWaits_ && (count == 0 || filled_ - taken_ >= kWakeAfter)) changed_.notify_one();
         if (count == 0) return;
     }
 }

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <limits>
+#include <thread>
 #include <vector>
 
 #include "file/gui/dialogs/filehash/ReadAhead.h"
@@ -57,12 +59,14 @@ private:
     bool failed_ = false;
 };
 
-// Takes every piece; returns the bytes and checks them against the pattern.
-std::uint64_t takeAll(ReadAhead& reader) {
+// Takes every piece (pausing after each when slow, so that the reader fills the ring and
+// waits); returns the bytes and checks them against the pattern.
+std::uint64_t takeAll(ReadAhead& reader, bool slow = false) {
     std::uint64_t total = 0;
     const std::uint8_t* data = nullptr;
     std::uint32_t count = 0;
     while (reader.next(&data, &count)) {
+        if (slow) std::this_thread::sleep_for(std::chrono::milliseconds(2));
         EXPECT_GT(count, 0u);
         for (std::uint32_t i = 0; i < count; ++i) {
             if (data[i] != byteAt(total + i)) {
@@ -78,9 +82,11 @@ std::uint64_t takeAll(ReadAhead& reader) {
 
 TEST(ReadAheadThread, PiecesCarryTheWholeInputInOrder) {
     constexpr std::uint64_t kFrom = ReadAhead::kAheadFrom;
+    constexpr std::uint64_t kRing = ReadAhead::kSlots * ReadAhead::kAheadPiece;
     struct Case {
         std::uint64_t expected, actual;
         bool ahead;
+        bool slowTaker = false;
     } cases[] = {
         {0, 300000, false},             // unknown size: read here
         {kFrom - 1, kFrom - 1, false},  // small: read here
@@ -88,12 +94,14 @@ TEST(ReadAheadThread, PiecesCarryTheWholeInputInOrder) {
         {kFrom + 12345, kFrom + 12345, true},
         {3 * kFrom, kFrom / 2 + 1, true},  // shrank after its size was taken
         {kFrom, 2 * kFrom + 5, true},      // grew after its size was taken
+        // The reader waits for half the ring, again and again; the end falls mid-batch.
+        {3 * kRing + 777, 3 * kRing + 777, true, true},
     };
     for (const Case& c : cases) {
         PatternInput input(c.actual);
         ReadAhead reader(&input, c.expected, true);
         EXPECT_EQ(reader.isAhead(), c.ahead) << c.expected;
-        EXPECT_EQ(takeAll(reader), c.actual) << c.expected;
+        EXPECT_EQ(takeAll(reader, c.slowTaker), c.actual) << c.expected;
         reader.finish();
         EXPECT_EQ(input.failureReason(), nullptr);
     }
