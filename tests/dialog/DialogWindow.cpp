@@ -174,6 +174,7 @@ void DialogWindow::pushDrop(const std::vector<fs::path>& paths, s::gui::ICompone
         xtest::movePointer(r.x + r.width / 2, r.y + r.height - 120);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    droppedAt = std::chrono::steady_clock::now();
     SDL_Event begin;
     SDL_zero(begin);
     begin.type = SDL_DROPBEGIN;

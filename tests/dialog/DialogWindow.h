@@ -43,10 +43,13 @@ public:
     // The frame hides its progress area at the end of every run.
     void showProgressArea(bool show) override {
         FrameWindow::showProgressArea(show);
-        if (!show) ++runsEnded;
+        if (show) return;
+        endedAt = std::chrono::steady_clock::now().time_since_epoch().count();
+        ++runsEnded;
     }
     std::atomic<int> handOffs{0};
     std::atomic<int> runsEnded{0};
+    std::atomic<std::chrono::steady_clock::rep> endedAt{0};  // of the last run
 };
 
 bool waitFor(const std::function<bool()>& condition, int ms = 10000);
@@ -86,6 +89,7 @@ protected:
     std::vector<std::u16string> takeMessages();
 
     fs::path dir;
+    std::chrono::steady_clock::time_point droppedAt;  // the last drop's events were pushed
     s::app::win::AppBase* base = nullptr;
     s::app::win::AppWindow* settings = nullptr;
     s::gui::drawer::Skinner* skinner = nullptr;
