@@ -31,13 +31,8 @@ pa::Role MenuNode::role() const {
     if (menu_) return pa::Role::kMenu;
     if (!present()) return pa::Role::kMenuItem;
     if (item_->isSeparator()) return pa::Role::kSeparator;
-    // A group of choices marks one item as radio; its siblings are choices as well.
     if (item_->isRadio()) return pa::Role::kRadioMenuItem;
-    for (std::int32_t i = 0, n = within_ ? within_->getCount() : 0; i < n; ++i) {
-        const menuitem::MenuItem* sibling = within_->getItem(i);
-        if (sibling && sibling->isRadio()) return pa::Role::kRadioMenuItem;
-    }
-    if (item_->isChecked()) return pa::Role::kCheckMenuItem;
+    if (item_->isCheckable()) return pa::Role::kCheckMenuItem;
     return pa::Role::kMenuItem;
 }
 
@@ -55,7 +50,7 @@ std::uint32_t MenuNode::states() const {
     if (!within_) s |= pa::kShowing | pa::kVisible;
     if (!item_ || item_->isEnabled()) s |= pa::kEnabled;
     if (item_ && !item_->isSeparator()) s |= pa::kSelectable;
-    if (item_ && (item_->isRadio() || item_->isChecked())) s |= pa::kCheckable;
+    if (item_ && item_->isCheckable()) s |= pa::kCheckable;
     if (item_ && item_->isChecked()) s |= pa::kChecked;
     if (menu_) s |= pa::kExpandable;
     return s;

@@ -21,7 +21,7 @@ void MenuItem::recycle() {
     text_.clear();
     textNumber_ = -1;
     command_ = 0;
-    checked_ = separator_ = flagA_ = flagB_ = radio_ = false;
+    checked_ = separator_ = flagA_ = flagB_ = radio_ = checkable_ = false;
     enabled_ = true;
     subMenu_ = nullptr;
 }
@@ -77,6 +77,10 @@ void MenuItem::setRadio(bool on) {
     change([&] { radio_ = on; });
 }
 
+void MenuItem::setCheckable(bool on) {
+    change([&] { checkable_ = on; });
+}
+
 void MenuItem::setSubMenu(IPopupMenu* menu) {
     change([&] { subMenu_ = menu; });
 }
@@ -88,6 +92,13 @@ MenuItem* newMenuItem(std::int32_t textNumber, lang::Localizer* languagePack, st
     item->setTextNumber(textNumber);
     item->setCommand(command);
     item->setChecked(checked);
+    return item;
+}
+
+MenuItem* newCheckItem(std::int32_t textNumber, lang::Localizer* languagePack, std::int32_t command,
+                       bool checked) {
+    MenuItem* item = newMenuItem(textNumber, languagePack, command, checked);
+    item->setCheckable(true);
     return item;
 }
 

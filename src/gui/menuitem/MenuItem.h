@@ -26,7 +26,8 @@ public:
     MenuItem() = default;
     const char16_t* typeName() const override { return u"s_gui_menuitem_MenuItem"; }
     base::IObject* newInstance() const override { return create(); }
-    // Back to a new item: no text, text number -1, command 0, not checked, not a separator.
+    // Back to a new item: no text, text number -1, command 0, not checkable nor checked, not a
+    // separator.
     void recycle() override;
 
     // The window whose thread shows the item (none: changes run on the caller).
@@ -54,9 +55,14 @@ public:
     void setFlagB(bool on);
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool on);
-    // A check mark drawn as a radio dot (set by the radio operations of the menu).
+    // One of a group of choices: its check mark is drawn as a radio dot (set by the radio
+    // operations of the menu on the whole group).
     bool isRadio() const { return radio_; }
     void setRadio(bool on);
+    // The item carries an on/off mark: a setting it toggles, or one of a group of choices. Its
+    // mark shows while it is checked.
+    bool isCheckable() const { return checkable_ || radio_; }
+    void setCheckable(bool on);
     // The sub-menu this entry opens (null for commands and separators); not owned here.
     IPopupMenu* getSubMenu() const { return subMenu_; }
     void setSubMenu(IPopupMenu* menu);
@@ -79,6 +85,7 @@ private:
     bool flagB_ = false;
     bool enabled_ = true;
     bool radio_ = false;
+    bool checkable_ = false;
     IPopupMenu* subMenu_ = nullptr;
 };
 
@@ -86,6 +93,9 @@ private:
 // check mark.
 MenuItem* newMenuItem(std::int32_t textNumber, lang::Localizer* languagePack, std::int32_t command,
                       bool checked);
+// An item that toggles a setting: checkable, with the check mark when `checked`.
+MenuItem* newCheckItem(std::int32_t textNumber, lang::Localizer* languagePack, std::int32_t command,
+                       bool checked);
 // An item with a literal text (such as a language's own name, shown as it is in every language).
 MenuItem* newMenuItemText(const std::u16string& text, std::int32_t command, bool checked);
 MenuItem* newSeparator();

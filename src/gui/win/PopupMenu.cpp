@@ -499,7 +499,7 @@ void PopupMenu::checkRadio(std::int32_t position, std::int32_t first, std::int32
             MenuItem* item = items_[i];
             if (!item->isCommand()) continue;
             item->setChecked(i == position);
-            item->setRadio(i == position);
+            item->setRadio(true);
         }
     });
 }

@@ -108,7 +108,9 @@ TEST_F(PopupMenuModel, RadioMarksStayInsideTheListAndTheRange) {
     };
     langs->checkRadioAll(1);
     EXPECT_EQ(checks(), "010");
-    EXPECT_TRUE(langs->getItem(1)->isRadio());
+    // The whole group are choices, the unchecked ones too.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(langs->getItem(i)->isRadio() && langs->getItem(i)->isCheckable());
     langs->checkRadio(2, 1, 99);  // range clipped to the list
     EXPECT_EQ(checks(), "001");
     langs->checkRadio(0, 1, 2);  // outside the range: the range is cleared, item 0 untouched

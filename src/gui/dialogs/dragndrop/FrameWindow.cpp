@@ -204,6 +204,7 @@ void FrameWindow::requestClose() {
 void FrameWindow::buildMenus() {
     lang::Localizer* localizer = dialog_->getLocalizer();
     app::IAppWindow* settings = dialog_->getAppWindow();
+    using menuitem::newCheckItem;
     using menuitem::newMenuItem;
     using menuitem::newMenuItemText;
     using menuitem::newSeparator;
@@ -215,27 +216,33 @@ void FrameWindow::buildMenus() {
     if (localizer) {
         for (std::uint32_t i = 0; i < localizer->languageCount(); ++i) {
             lang::LangPack* pack = localizer->language(i);
-            languageMenu_->addItem(newMenuItemText(
+            menuitem::MenuItem* item = newMenuItemText(
                 pack->trueName()->text(), command::kFirstLanguage + static_cast<std::int32_t>(i),
-                pack == localizer->currentLanguage()));
+                pack == localizer->currentLanguage());
+            // A check mark on the current language.
+            item->setCheckable(true);
+            languageMenu_->addItem(item);
         }
     }
 
     // View.
     viewMenu_ = win::newPopupMenu(609000, localizer);
-    viewMenu_->addItem(newMenuItem(609100, localizer, command::kKeepOnTop,
-                                   settings ? settings->isKeepOnTop() : true));
+    viewMenu_->addItem(newCheckItem(609100, localizer, command::kKeepOnTop,
+                                    settings ? settings->isKeepOnTop() : true));
     if (dialog_->supportsCompactView())
-        viewMenu_->addItem(newMenuItem(609200, localizer, command::kRightClickTransform, true));
-    viewMenu_->addItem(newMenuItem(609300, localizer, command::kEasyDrag,
-                                   settings ? settings->getEasyDrag() : true));
-    viewMenu_->addItem(newMenuItem(609350, localizer, command::kCloseByMiddleClick,
-                                   settings ? settings->isCloseOnMiddleClick() : true));
+        viewMenu_->addItem(newCheckItem(609200, localizer, command::kRightClickTransform, true));
+    viewMenu_->addItem(newCheckItem(609300, localizer, command::kEasyDrag,
+                                    settings ? settings->getEasyDrag() : true));
+    viewMenu_->addItem(newCheckItem(609350, localizer, command::kCloseByMiddleClick,
+                                    settings ? settings->isCloseOnMiddleClick() : true));
     // The colour themes by name; the current one carries a radio mark.
     themeMenu_ = win::newPopupMenu(609500, localizer);
-    for (std::uint32_t i = 0; i < themeCount(); ++i)
-        themeMenu_->addItem(newMenuItemText(
-            themeName(i), command::kFirstTheme + static_cast<std::int32_t>(i), false));
+    for (std::uint32_t i = 0; i < themeCount(); ++i) {
+        menuitem::MenuItem* item = newMenuItemText(
+            themeName(i), command::kFirstTheme + static_cast<std::int32_t>(i), false);
+        item->setRadio(true);
+        themeMenu_->addItem(item);
+    }
     if (themeCount() > 0) {
         viewMenu_->addItem(newSeparator());
         viewMenu_->addSubMenu(themeMenu_);
