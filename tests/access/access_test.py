@@ -138,6 +138,7 @@ def main(program):
             ('menu bar', None),
             ('menu', 'View'),
             ('check menu item', 'Keep on Top'),
+            ('check menu item', 'Deutsch'),
             ('radio menu item', 'Black'),
             ('separator', None),
             ('combo box', 'Calculate Hash Code'),
@@ -171,10 +172,21 @@ def main(program):
             check(find(dialog, 'link') is not None, 'its web address is a link')
             close = find(dialog, 'push button', 'Close')
             check(close is not None, 'it has a "Close" button')
+            buttons = [n.get_name() for n in walk(dialog) if n.get_role_name() == 'push button']
+            check(buttons == ['Close', 'Close'],
+                  'its glyph button is named like the one beside it (%r)' % buttons)
             if close is not None:
                 close.do_action(0)
             check(wait(lambda: not dialog.get_state_set().contains(Atspi.StateType.SHOWING))
                   is not None, '"Close" closes the About window')
+
+        # A check item keeps its kind while unchecked: Keep on Top off through its check box.
+        find(window, 'check box', 'Keep on Top').do_action(0)
+        on_top = find(find(window, 'menu', 'View'), 'check menu item', 'Keep on Top')
+        states = on_top.get_state_set() if on_top else None
+        check(wait(lambda: not on_top.get_state_set().contains(Atspi.StateType.CHECKED))
+              is not None and states.contains(Atspi.StateType.CHECKABLE),
+              'an unchecked check item is a checkable check menu item')
 
         # The action list by its role: its list offers the four actions; choosing verify.
         actions = next((c for c in walk(window) if c.get_role_name() == 'combo box' and
@@ -215,10 +227,18 @@ def main(program):
         result = find(window, 'label', 'Please Drop a File to Test.')
         check(result is not None and 'live' in result.get_attributes(),
               'the verdict line is found and speaks its changes')
-        enabled = []
-        enabling = Atspi.EventListener.new(
-            lambda e: enabled.append(e.source.get_name()) if e.detail1 else None)
-        enabling.register('object:state-changed:enabled')
+        # The enabled Copy buttons and the verdict's text, in the order they are told.
+        told = []
+
+        def tell(e):
+            if e.type.startswith('object:text-changed'):
+                told.append((e.type, e.any_data))
+            elif e.detail1:
+                told.append((e.type, e.source.get_name()))
+
+        telling = Atspi.EventListener.new(tell)
+        telling.register('object:state-changed:enabled')
+        telling.register('object:text-changed:insert')
         subprocess.run([program, sample], env=env, timeout=20)
         verdict = wait(lambda: result.get_text(0, -1).startswith('Perfect Match!'), 20)
         check(verdict is not None, 'the verdict reads "Perfect Match!" (%r)' %
@@ -240,8 +260,12 @@ def main(program):
         # A named "Copy" pressed through its action puts the code on the clipboard.
         copy = find(window, 'push button', 'Copy Hash Code')
         check(copy is not None and action_name(copy) == 'click', '"Copy Hash Code" clicks')
-        check(wait(lambda: 'Copy Hash Code' in enabled) is not None,
-              '"Copy Hash Code" tells it is enabled by the result')
+        enabled = ('object:state-changed:enabled', 'Copy Hash Code')
+        spoken = ('object:text-changed:insert', result.get_text(0, -1))
+        check(wait(lambda: spoken in told) is not None and enabled in told and
+              told.index(enabled) < told.index(spoken),
+              '"Copy Hash Code" is told enabled before the verdict is spoken (%r)' %
+              told[:told.index(spoken) + 1 if spoken in told else None])
         check(wait(lambda: copy.get_state_set().contains(Atspi.StateType.ENABLED)) is not None,
               'its state says enabled once the run is over')
         copy.do_action(0)
@@ -256,8 +280,49 @@ def main(program):
 
         check(wait(clipboard) is not None, 'the clipboard holds the code (%r)' % pasted[-1:])
 
+        # A checksum list's results as a table: the failure first, read by row and column.
+        good, bad = os.path.join(work, 'good.txt'), os.path.join(work, 'bad.txt')
+        for path in (good, bad):
+            with open(path, 'wb') as f:
+                f.write(path.encode())
+        listing = os.path.join(work, 'list.sha256')
+        with open(listing, 'w') as f:
+            f.write('%s  good.txt\n%s  bad.txt\n' %
+                    (hashlib.sha256(good.encode()).hexdigest(), '0' * 64))
+        items.select_child(2)
+        check(wait(lambda: actions.get_name() == 'Check Hash File') is not None,
+              'the action list switches to checking a list')
+        subprocess.run([program, listing], env=env, timeout=20)
+        table = wait(lambda: next((n for n in walk(window) if n.get_role_name() == 'table' and
+                                   n.get_state_set().contains(Atspi.StateType.SHOWING) and
+                                   n.get_n_rows() == 2), None), 20)
+        check(table is not None, 'the results are a table of two rows')
+        if table is not None:
+            headings = [table.get_column_header(c).get_name()
+                        for c in range(table.get_n_columns())]
+            check(headings == ['Name', 'Algorithm', 'Result'] and
+                  table.get_column_header(2).get_role_name() == 'column header',
+                  'its columns are headed (%r)' % headings)
+            rows = [[table.get_accessible_at(r, c).get_text(0, -1) for c in range(3)]
+                    for r in range(2)]
+            check(rows == [['bad.txt', 'SHA-256', 'FAILED'], ['good.txt', 'SHA-256', 'OK']],
+                  'its cells read the results, the failure first (%r)' % rows)
+            cell = table.get_accessible_at(1, 2)
+            where = Atspi.TableCell.get_position(cell)
+            check(cell.get_role_name() == 'table cell' and (where.row, where.column) == (1, 2) and
+                  [h.get_name() for h in Atspi.TableCell.get_column_header_cells(cell)] ==
+                  ['Result'], 'a cell knows its row, column and heading')
+            picked = []
+            picking = Atspi.EventListener.new(lambda e: picked.append(e.source.get_role_name()))
+            picking.register('object:selection-changed')
+            table.select_child(table.get_n_columns() * 2)  # the second row's first cell
+            check(wait(lambda: 'table' in picked and table.is_row_selected(1)) is not None and
+                  not table.is_row_selected(0) and
+                  cell.get_state_set().contains(Atspi.StateType.SELECTED),
+                  'a row chosen through the table is selected and told')
+
         # Names follow a change of language: the row's "Copy" in German.
-        find(find(window, 'menu', 'Language'), 'menu item', 'Deutsch').do_action(0)
+        find(find(window, 'menu', 'Language'), 'check menu item', 'Deutsch').do_action(0)
         check(wait(lambda: find(window, 'push button', 'Kopieren MD5')) is not None,
               'the names follow the language ("Kopieren MD5")')
     finally:

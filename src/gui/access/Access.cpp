@@ -9,6 +9,7 @@
 
 #include "gui/access/ComboListNode.h"
 #include "gui/access/ComponentNode.h"
+#include "gui/access/ListTable.h"
 #include "gui/win/Component.h"
 #include "gui/win/Spacer.h"
 #include "platform/access/Bridge.h"
@@ -93,6 +94,14 @@ void Access::rowButton(IComponent* button, IComponent* label) {
     naming.rowButton = true;
 }
 
+void Access::namedLike(IComponent* button, IComponent* other) {
+    Component* b = Component::of(button);
+    Component* o = Component::of(other);
+    if (!b || !o) return;
+    std::lock_guard<std::mutex> hold(nodes().lock);
+    namingOf(b).like = o;
+}
+
 void Access::live(IComponent* component) {
     Component* c = Component::of(component);
     if (!c) return;
@@ -110,10 +119,12 @@ void Access::released(Component* component) {
         for (auto& [c, naming] : n.namings) {
             if (naming.label == component) naming.label = nullptr;
             if (naming.labels == component) naming.labels = nullptr;
+            if (naming.like == component) naming.like = nullptr;
         }
         for (auto& [c, node] : n.byComponent) {
             if (node->naming().label == component) node->naming().label = nullptr;
             if (node->naming().labels == component) node->naming().labels = nullptr;
+            if (node->naming().like == component) node->naming().like = nullptr;
         }
         auto it = n.byComponent.find(component);
         if (it != n.byComponent.end()) {
@@ -189,8 +200,23 @@ void Access::selectionChanged(Component* component) {
     if (!pa::Bridge::active()) return;
     ComponentNode* node = existing(component);
     if (!node) return;
+    if (ListTable* table = node->table()) {
+        table->selectionChanged();
+        pa::Bridge::selectionChanged(node);
+        // The row the keys move from is what a screen reader speaks.
+        pa::Bridge::activeDescendantChanged(node, table->cursorCell());
+        return;
+    }
     if (node->list()) pa::Bridge::selectionChanged(node->list());
     pa::Bridge::nameChanged(node);
+}
+
+void Access::rowsChanged(Component* list) {
+    if (!pa::Bridge::active()) return;
+    ComponentNode* node = existing(list);
+    if (!node || !node->table()) return;
+    node->table()->rowsChanged();
+    pa::Bridge::rowsChanged(node);
 }
 
 }  // namespace s::gui::access

@@ -30,6 +30,8 @@ public:
     static void labelledBy(IComponent* target, IComponent* label);
     // A row's button: its own text followed by the row's name (`label`'s text).
     static void rowButton(IComponent* button, IComponent* label);
+    // A button drawn with a glyph that does what `other` does: named with `other`'s text.
+    static void namedLike(IComponent* button, IComponent* other);
     // A text whose changes are spoken as they come (a verdict).
     static void live(IComponent* component);
 
@@ -45,6 +47,8 @@ public:
     // Its text or title changed (the name follows, with those of the fields it names).
     static void textChanged(win::Component* component);
     static void selectionChanged(win::Component* component);
+    // A list view's rows came, went or were sorted.
+    static void rowsChanged(win::Component* list);
 };
 
 }  // namespace s::gui::access

@@ -4,6 +4,7 @@
 #include "gui/IWindow.h"
 #include "gui/access/Access.h"
 #include "gui/access/ComboListNode.h"
+#include "gui/access/ListTable.h"
 #include "gui/access/MenuNode.h"
 #include "gui/win/Button.h"
 #include "gui/win/CheckBox.h"
@@ -44,10 +45,12 @@ T* as(Component* c) {
 
 ComponentNode::ComponentNode(Component* component) : component_(component) {
     if (auto* box = as<win::ComboBox>(component)) list_ = std::make_unique<ComboListNode>(box, this);
+    if (auto* view = as<win::ListView>(component)) table_ = std::make_unique<ListTable>(view, this);
 }
 
 ComponentNode::~ComponentNode() {
     list_.reset();
+    table_.reset();
     entries_.clear();
     pa::Bridge::forget(this);
 }
@@ -93,6 +96,7 @@ std::u16string ComponentNode::name() const {
     // A field is named by its row; a label keeps its own text (the relation still tells).
     if (naming_.label && !naming_.rowButton && !as<win::Label>(c)) return labelText(naming_.label);
     if (auto* b = as<win::Button>(c)) {
+        if (auto* like = as<win::Button>(naming_.like)) return like->getText();
         std::u16string own = b->getText();
         if (naming_.label) {
             own += u' ';
@@ -133,6 +137,9 @@ std::uint32_t ComponentNode::states() const {
         case pa::Role::kText:
         case pa::Role::kSlider:
             s |= pa::kFocusable;
+            break;
+        case pa::Role::kTable:
+            s |= pa::kFocusable | pa::kManagesDescendants;
             break;
         default:
             break;
@@ -175,12 +182,14 @@ pa::Node* ComponentNode::parent() const {
 
 int ComponentNode::childCount() const {
     if (list_) return 1;
+    if (table_) return table_->childCount();
     if (auto* bar = as<win::MenuEx>(component_)) return bar->getEntryCount();
     return static_cast<int>(shownChildren().size());
 }
 
 pa::Node* ComponentNode::child(int index) const {
     if (list_) return index == 0 ? list_.get() : nullptr;
+    if (table_) return table_->child(index);
     if (auto* bar = as<win::MenuEx>(component_))
         return MenuNode::entryOf(bar, const_cast<ComponentNode*>(this), index, entries_);
     const std::vector<Component*> children = shownChildren();
@@ -306,6 +315,48 @@ bool ComponentNode::doAction(int index) {
     if (auto* box = as<win::ComboBox>(component_)) return box->dropDown();
     if (auto* l = as<win::Label>(component_)) return l->clickLink();
     return false;
+}
+
+bool ComponentNode::hasSelection() const {
+    return table_ != nullptr;
+}
+
+bool ComponentNode::isChildSelected(int index) const {
+    const int columns = columnCount();
+    return table_ && columns > 0 && table_->isRowSelected(index / columns - 1);
+}
+
+bool ComponentNode::selectChild(int index) {
+    const int columns = columnCount();
+    return table_ && columns > 0 && index >= columns && table_->selectRow(index / columns - 1);
+}
+
+bool ComponentNode::isTable() const {
+    return table_ != nullptr;
+}
+
+int ComponentNode::rowCount() const {
+    return table_ ? table_->rowCount() : 0;
+}
+
+int ComponentNode::columnCount() const {
+    return table_ ? table_->columnCount() : 0;
+}
+
+pa::Node* ComponentNode::cellAt(int row, int column) const {
+    return table_ && row >= 0 ? table_->cell(row, column) : nullptr;
+}
+
+pa::Node* ComponentNode::columnHeader(int column) const {
+    return table_ ? table_->cell(-1, column) : nullptr;
+}
+
+bool ComponentNode::isRowSelected(int row) const {
+    return table_ && table_->isRowSelected(row);
+}
+
+bool ComponentNode::selectRow(int row) {
+    return table_ && table_->selectRow(row);
 }
 
 bool ComponentNode::isWindow() const {

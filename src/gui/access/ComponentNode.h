@@ -15,6 +15,7 @@ class Component;
 namespace s::gui::access {
 
 class ComboListNode;
+class ListTable;
 class MenuNode;
 
 class ComponentNode : public platform::access::Node {
@@ -25,6 +26,7 @@ public:
         bool rowButton = false;           // the button's text, then the row's name
         bool live = false;                // changes of its text are spoken
         win::Component* labels = nullptr; // the component this one names
+        win::Component* like = nullptr;   // the button whose text names this glyph button
     };
 
     explicit ComponentNode(win::Component* component);
@@ -33,6 +35,8 @@ public:
     win::Component* component() const { return component_; }
     // The list of a drop-down box (null for other components).
     ComboListNode* list() const { return list_.get(); }
+    // The rows of a list view (null for other components).
+    ListTable* table() const { return table_.get(); }
     Naming& naming() { return naming_; }
 
     platform::access::Role role() const override;
@@ -62,6 +66,18 @@ public:
     std::vector<std::string> actions() const override;
     bool doAction(int index) override;
 
+    bool hasSelection() const override;
+    bool isChildSelected(int index) const override;
+    bool selectChild(int index) override;
+
+    bool isTable() const override;
+    int rowCount() const override;
+    int columnCount() const override;
+    Node* cellAt(int row, int column) const override;
+    Node* columnHeader(int column) const override;
+    bool isRowSelected(int row) const override;
+    bool selectRow(int row) override;
+
     bool isWindow() const override;
     platform::window::Handle ownerWindow() const override;
 
@@ -75,6 +91,7 @@ private:
     win::Component* component_;
     Naming naming_;
     std::unique_ptr<ComboListNode> list_;
+    std::unique_ptr<ListTable> table_;
     // The entries of a menu bar.
     mutable std::map<const void*, std::unique_ptr<MenuNode>> entries_;
 };

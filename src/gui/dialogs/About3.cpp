@@ -3,6 +3,7 @@
 
 #include "app/IAppWindow.h"
 #include "app/win/AppBase.h"
+#include "gui/access/Access.h"
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
 #include "gui/win/Image.h"
@@ -170,6 +171,8 @@ void About3::build() {
     glyphButton_ = win::newButton(u"#X", 50, 14);
     buttons->add(closeButton_);
     buttons->add(glyphButton_);
+    // The glyph's code is no name to speak: both buttons close.
+    access::Access::namedLike(glyphButton_, closeButton_);
     column->add(buttons);
     window_->add(column);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "gui/IWindow.h"
+#include "gui/access/Access.h"
 #include "gui/drawer/Contrast.h"
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/Skinner.h"
@@ -137,6 +138,7 @@ void ListView::takeQueuedRows() {
     rows_.append(std::move(taken));
     clampScroll();
     repaint();
+    access::Access::rowsChanged(this);
 }
 
 void ListView::clearRows() {
@@ -149,12 +151,14 @@ void ListView::clearRows() {
     top_ = 0;
     anchor_ = cursor_ = 0;
     repaint();
+    access::Access::rowsChanged(this);
 }
 
 void ListView::sortBy(std::int32_t column, bool ascending) {
     if (handOff([&] { sortBy(column, ascending); })) return;
     rows_.sortBy(column, ascending);
     repaint();
+    access::Access::rowsChanged(this);
 }
 
 void ListView::selectRow(std::size_t place) {
@@ -220,6 +224,28 @@ ListView::Areas ListView::areas() const {
     return a;
 }
 
+pw::Rect ListView::headingRect(std::size_t column) const {
+    const Areas a = areas();
+    std::int32_t x = a.header.x - scrollX_;
+    for (std::size_t c = 0; c < column && c < widths_.size(); ++c) x += widths_[c];
+    return {x, a.header.y, getColumnWidth(column), a.header.height};
+}
+
+pw::Rect ListView::cellRect(std::size_t place, std::size_t column) const {
+    const Areas a = areas();
+    const std::int64_t y =
+        a.rows.y +
+        (static_cast<std::int64_t>(place) - static_cast<std::int64_t>(top_)) * rowHeight_;
+    const pw::Rect heading = headingRect(column);
+    return {heading.x,
+            static_cast<std::int32_t>(std::clamp<std::int64_t>(y, INT32_MIN / 2, INT32_MAX / 2)),
+            heading.width, rowHeight_};
+}
+
+bool ListView::isRowInView(std::size_t place) const {
+    return place >= top_ && place < top_ + visibleRows(areas()) && place < rows_.size();
+}
+
 std::size_t ListView::visibleRows(const Areas& a) const {
     return static_cast<std::size_t>(std::max(a.rows.height / std::max(rowHeight_, 1), 1));
 }
@@ -272,6 +298,8 @@ std::int64_t ListView::placeAt(std::int32_t y) const {
 // ---- input ----
 
 void ListView::notify(std::int32_t code) {
+    if (code == listevent::kSelection) access::Access::selectionChanged(this);
+    if (code == listevent::kSorted) access::Access::rowsChanged(this);
     fireListeners(listeners_, eventSource(this), code);
 }
 

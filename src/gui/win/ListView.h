@@ -44,6 +44,7 @@ public:
     void setColumnTitle(std::size_t column, const std::u16string& title);
     void setColumnWidth(std::size_t column, std::int32_t width);
     std::size_t getColumnCount() const { return titles_.size(); }
+    const std::u16string& getColumnTitle(std::size_t column) const { return titles_.at(column); }
     std::int32_t getColumnWidth(std::size_t column) const;
 
     // Any thread; the rows show once the window's thread takes them.
@@ -60,6 +61,13 @@ public:
     std::int32_t getScrollX() const { return scrollX_; }
     std::int32_t getRowHeight() const { return rowHeight_; }
     std::int32_t getHeaderHeight() const { return rowHeight_ + 4; }
+    // The row the keys move from (its place).
+    std::size_t getCursorRow() const { return cursor_; }
+    // Where a heading and a shown row's cell are, inside the view; a row scrolled away lies
+    // outside the rows' area, and isRowInView tells.
+    platform::window::Rect headingRect(std::size_t column) const;
+    platform::window::Rect cellRect(std::size_t place, std::size_t column) const;
+    bool isRowInView(std::size_t place) const;
 
     void sortBy(std::int32_t column, bool ascending);
     void selectRow(std::size_t place);

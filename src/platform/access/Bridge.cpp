@@ -131,7 +131,8 @@ void startOnBusThread() {
     if (!accessibilityBusPresent()) return;
     // The interface types, so that the bridge's listeners find their signals by name.
     for (GType t : {ATK_TYPE_OBJECT, ATK_TYPE_COMPONENT, ATK_TYPE_TEXT, ATK_TYPE_EDITABLE_TEXT,
-                    ATK_TYPE_ACTION, ATK_TYPE_VALUE, ATK_TYPE_SELECTION, ATK_TYPE_WINDOW}) {
+                    ATK_TYPE_ACTION, ATK_TYPE_VALUE, ATK_TYPE_SELECTION, ATK_TYPE_WINDOW,
+                    ATK_TYPE_TABLE, ATK_TYPE_TABLE_CELL}) {
         if (G_TYPE_IS_INTERFACE(t))
             g_type_default_interface_unref(g_type_default_interface_ref(t));
         else
@@ -389,6 +390,22 @@ void Bridge::selectionChanged(Node* node) {
     withPeer(node, [](AtkObject* peer) {
         if (ATK_IS_SELECTION(peer)) g_signal_emit_by_name(peer, "selection-changed");
         g_object_notify(G_OBJECT(peer), "accessible-name");
+    });
+}
+
+void Bridge::rowsChanged(Node* table) {
+    withPeer(table, [](AtkObject* peer) {
+        if (ATK_IS_TABLE(peer)) g_signal_emit_by_name(peer, "model-changed");
+    });
+}
+
+void Bridge::activeDescendantChanged(Node* parent, Node* child) {
+    if (!active() || !child || child->ownerWindow() == pw::kNoWindow) return;
+    // The registry's reference keeps the child's object until after this: its release is
+    // posted to the bus thread behind this signal.
+    AtkObject* made = registry::peerOf(child);
+    withPeer(parent, [made](AtkObject* peer) {
+        g_signal_emit_by_name(peer, "active-descendant-changed", made);
     });
 }
 

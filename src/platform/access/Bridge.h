@@ -34,6 +34,11 @@ public:
     static void valueChanged(Node* node);
     static void selectionChanged(Node* node);
     static void childrenChanged(Node* parent);
+    // A table's rows came, went or were sorted.
+    static void rowsChanged(Node* table);
+    // The child that stands for the focus inside `parent` (a table's current row) moved to
+    // `child`.
+    static void activeDescendantChanged(Node* parent, Node* child);
     static void windowActivated(Node* window, bool active);
 };
 

@@ -32,6 +32,8 @@ enum class Role {
     kList,
     kListItem,
     kTable,
+    kColumnHeader,
+    kTableCell,
     kPanel,
     kScrollPane,
     kScrollBar,
@@ -62,6 +64,8 @@ enum State : std::uint32_t {
     kExpanded = 1u << 16,
     kHorizontal = 1u << 17,
     kVertical = 1u << 18,
+    // The children are too many to walk (a table's cells): tools ask for the ones they need.
+    kManagesDescendants = 1u << 19,
 };
 
 // The value of a progress bar, slider or scroll bar.
@@ -119,6 +123,18 @@ public:
     virtual bool hasSelection() const { return false; }
     virtual bool isChildSelected(int index) const { return false; }
     virtual bool selectChild(int index) { return false; }
+
+    // Tables: rows of cells under column headings. Their children are the headings, then the
+    // cells row by row; rows and columns count from 0 at the top left of what is shown.
+    virtual bool isTable() const { return false; }
+    virtual int rowCount() const { return 0; }
+    virtual int columnCount() const { return 0; }
+    virtual Node* cellAt(int row, int column) const { return nullptr; }
+    virtual Node* columnHeader(int column) const { return nullptr; }
+    virtual bool isRowSelected(int row) const { return false; }
+    virtual bool selectRow(int row) { return false; }
+    // A cell of a table: its row and column; false for other nodes.
+    virtual bool cellPosition(int* row, int* column) const { return false; }
 
     // Top-level windows answer true and get the window interface (activate events).
     virtual bool isWindow() const { return false; }

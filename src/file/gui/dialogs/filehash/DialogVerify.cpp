@@ -85,17 +85,19 @@ void Dialog::onComputedCode(const StrBuffer* code, std::uint32_t tried, int matc
     resultTried_ = tried;
     // Without named algorithms the verdict is the plain text, whichever one matched.
     resultMatched_ = !same ? -1 : matched > 0 ? matched - 1 : 0;
-    setResultText(same ? kMatch : kDifferent);
+    // The code and its Copy buttons first: whoever hears the verdict can use them at once.
+    VerifyWidgets& computed = verify_[static_cast<int>(VerifyField::ComputedCode)];
+    computed.field->setEnabled(true);
+    computed.field->setText(textOf(code), false);
+    for (VerifyWidgets& v : verify_) v.copy->setEnabled(true);
+    // Colour and weight before the text, which is what is announced.
     if (same) {
         result_->setTextColour(0, 187, 0);
     } else {
         result_->setTextColour(255, 0, 0);
     }
     result_->setBold(true);
-    VerifyWidgets& computed = verify_[static_cast<int>(VerifyField::ComputedCode)];
-    computed.field->setEnabled(true);
-    computed.field->setText(textOf(code), false);
-    for (VerifyWidgets& v : verify_) v.copy->setEnabled(true);
+    setResultText(same ? kMatch : kDifferent);
     std::u16string message = result_->getText();
     if (!codeSource_.empty()) {
         // The box names the code's file on a line of its own.
