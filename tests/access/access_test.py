@@ -239,6 +239,11 @@ def main(program):
         telling = Atspi.EventListener.new(tell)
         telling.register('object:state-changed:enabled')
         telling.register('object:text-changed:insert')
+        def focus_in_window():
+            return [n.get_name() for n in walk(window)
+                    if n.get_state_set().contains(Atspi.StateType.FOCUSED)]
+
+        had_focus = focus_in_window()
         subprocess.run([program, sample], env=env, timeout=20)
         verdict = wait(lambda: result.get_text(0, -1).startswith('Perfect Match!'), 20)
         check(verdict is not None, 'the verdict reads "Perfect Match!" (%r)' %
@@ -253,6 +258,9 @@ def main(program):
               'its button has the focus')
         ok.do_action(0)
         check(wait(lambda: find(app, 'alert') is None) is not None, 'its button closes it')
+        check(wait(lambda: focus_in_window() == had_focus) is not None and had_focus,
+              'the focus is back where it was before the box (%r, %r)' %
+              (had_focus, focus_in_window()))
         computed = find(window, 'text', 'Hash Code')
         check(computed is not None and computed.get_text(0, -1).lower() == code,
               'the computed code reads through the text interface')
@@ -279,6 +287,10 @@ def main(program):
             return out.stdout.strip().lower() == code
 
         check(wait(clipboard) is not None, 'the clipboard holds the code (%r)' % pasted[-1:])
+        # Like a click, the action gives the copied field the focus with all of it selected.
+        check(wait(lambda: focus_in_window() == ['Hash Code']) is not None and
+              computed.get_selection(0).end_offset == len(code),
+              '"Copy" leaves the focus in its field, all selected (%r)' % focus_in_window())
 
         # A checksum list's results as a table: the failure first, read by row and column.
         good, bad = os.path.join(work, 'good.txt'), os.path.join(work, 'bad.txt')

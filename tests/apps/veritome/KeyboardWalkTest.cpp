@@ -99,8 +99,9 @@ TEST_F(KeyboardWalk, VerifyPasteCopyAndTheShortcutsOnARussianLayout) {
     keys({"Tab", "Tab", "Tab", "space"});
     EXPECT_EQ(clipboard(), kAbcMd5);
 
-    // Back in the code field (two steps back from "Copy"), the shortcuts by the keys' places on
-    // a Russian layout: Ctrl+A and Ctrl+C copy the entered code, Ctrl+A and Ctrl+V replace it.
+    // "Copy" gives its field the focus with the code selected; two steps back from there, past
+    // "Paste", is the code field. The shortcuts by the keys' places on a Russian layout there:
+    // Ctrl+A and Ctrl+C copy the entered code, Ctrl+A and Ctrl+V replace it.
     keys({"shift+Tab", "shift+Tab"});
     tool("setxkbmap ru");
     setClipboard("nothing");
