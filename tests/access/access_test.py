@@ -143,6 +143,7 @@ def main(program):
             ('separator', None),
             ('combo box', 'Calculate Hash Code'),
             ('list item', 'Verify Hash Code'),
+            ('list item', 'SHA-512'),  # a match type, without its label's colon
             ('check box', 'Keep on Top'),
             ('check box', 'MD5'),
             ('push button', 'Copy MD5'),
@@ -153,6 +154,8 @@ def main(program):
             ('label', 'Verify Hash Code'),
             ('scroll pane', None),
             ('scroll bar', None),
+            ('table', 'Check Hash File'),
+            ('column header', 'Result'),
         ]
         for role, name in table:
             check(find(window, role, name) is not None, '%s named %r' % (role, name))

@@ -1,6 +1,7 @@
 // The list of a drop-down box and its items.
 #include "gui/access/ComboListNode.h"
 
+#include "gui/access/ComponentNode.h"
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/win/ComboBox.h"
 #include "platform/access/Bridge.h"
@@ -52,7 +53,7 @@ bool ComboListNode::selectChild(int index) {
 
 std::u16string ComboItemNode::name() const {
     combobox::ComboBoxItem* item = list_->box()->getItem(index_);
-    return item ? item->getText() : std::u16string();
+    return item ? ComponentNode::withoutColon(item->getText()) : std::u16string();
 }
 
 std::uint32_t ComboItemNode::states() const {

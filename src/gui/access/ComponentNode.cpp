@@ -84,7 +84,11 @@ std::u16string ComponentNode::labelText(Component* label) {
     if (auto* l = as<win::Label>(label)) text = l->getText();
     else if (auto* b = as<win::CheckBoxBase>(label)) text = b->getText();
     else if (auto* g = as<win::GroupBox>(label)) text = g->getTitle();
-    // The colon and the spaces that end a row's label (a full-width colon in some languages).
+    return withoutColon(std::move(text));
+}
+
+std::u16string ComponentNode::withoutColon(std::u16string text) {
+    // A full-width colon in some languages.
     while (!text.empty() && (text.back() == u' ' || text.back() == u'\u00a0' ||
                              text.back() == u':' || text.back() == u'\uff1a'))
         text.pop_back();
@@ -107,8 +111,9 @@ std::u16string ComponentNode::name() const {
     if (as<win::CheckBoxBase>(c) || as<win::Label>(c) || as<win::GroupBox>(c)) return labelText(c);
     if (auto* w = as<win::Window>(c)) return w->getTitle();
     if (auto* box = as<win::ComboBox>(c)) {
+        // The match type's choices are the rows' labels, colon and all.
         combobox::ComboBoxItem* item = box->getSelectedItem();
-        return item ? item->getText() : std::u16string();
+        return item ? withoutColon(item->getText()) : std::u16string();
     }
     return {};
 }

@@ -83,6 +83,8 @@ public:
 
     // The text a label or check box gives the component it names: without the trailing colon.
     static std::u16string labelText(win::Component* label);
+    // A text without the colon and the spaces that end a row's label.
+    static std::u16string withoutColon(std::u16string text);
 
 private:
     std::vector<win::Component*> shownChildren() const;

@@ -6,6 +6,7 @@
 #include "file/gui/dialogs/filehash/ChecksumCreate.h"
 #include "file/gui/dialogs/filehash/Dialog.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
+#include "gui/access/Access.h"
 #include "gui/combobox/ComboBoxItem.h"
 #include "gui/win/Box.h"
 #include "gui/win/Button.h"
@@ -88,7 +89,8 @@ gw::Box* newPageColumn() {
 s::gui::IBox* Dialog::buildCheckPage() {
     gw::Box* column = newPageColumn();
     gw::Box* heading = newRow();
-    heading->add(label(kActionTexts[kCheckAction], kTitleSize));
+    gw::Label* title = label(kActionTexts[kCheckAction], kTitleSize);
+    heading->add(title);
     column->add(heading);
     column->add(gw::newSpacer(1, 8));
     gw::Box* countRow = newRow();
@@ -117,13 +119,16 @@ s::gui::IBox* Dialog::buildCheckPage() {
         checkCount_->setText(checkCounted_ ? ChecksumCheck::countLine(t, checkCounts_) : u"", true);
     });
     column->add(checkList_);
+    // The results are named by the page's title.
+    s::gui::access::Access::labelledBy(checkList_, title);
     return column;
 }
 
 s::gui::IBox* Dialog::buildCreatePage() {
     gw::Box* column = newPageColumn();
     gw::Box* heading = newRow();
-    heading->add(label(kActionTexts[kCreateAction], kTitleSize));
+    gw::Label* title = label(kActionTexts[kCreateAction], kTitleSize);
+    heading->add(title);
     heading->add(gw::newStretchSpacer(100));
     // The algorithm is the match type's: the two selectors show one choice.
     listType_ = gw::newComboBox(100, true);
@@ -149,6 +154,7 @@ s::gui::IBox* Dialog::buildCreatePage() {
     keepText(kResultHeading,
              [this](const std::u16string& t) { createList_->setColumnTitle(1, t); });
     column->add(createList_);
+    s::gui::access::Access::labelledBy(createList_, title);
     return column;
 }
 
