@@ -154,11 +154,16 @@ def main(program):
             ('label', 'Verify Hash Code'),
             ('scroll pane', None),
             ('scroll bar', None),
+            ('viewport', None),
             ('table', 'Check Hash File'),
             ('column header', 'Result'),
         ]
         for role, name in table:
             check(find(window, role, name) is not None, '%s named %r' % (role, name))
+        # Plain boxes are fillers, as a screen reader passes over them; pure spacing is left out.
+        empty = [n for n in walk(window) if n.get_role_name() == 'filler' and
+                 n.get_child_count() == 0]
+        check(not empty, 'no empty fillers (%d)' % len(empty))
         md5 = find(window, 'text', 'MD5')
         relation = [r for r in md5.get_relation_set()
                     if r.get_relation_type() == Atspi.RelationType.LABELLED_BY]

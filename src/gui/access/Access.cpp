@@ -10,6 +10,7 @@
 #include "gui/access/ComboListNode.h"
 #include "gui/access/ComponentNode.h"
 #include "gui/access/ListTable.h"
+#include "gui/win/Box.h"
 #include "gui/win/Component.h"
 #include "gui/win/Spacer.h"
 #include "platform/access/Bridge.h"
@@ -60,7 +61,7 @@ ComponentNode::Naming& namingOf(Component* c) {
 }  // namespace
 
 pa::Node* Access::nodeOf(Component* component) {
-    if (!component || dynamic_cast<win::Spacer*>(component)) return nullptr;
+    if (!component || leftOut(component)) return nullptr;
     Nodes& n = nodes();
     std::lock_guard<std::mutex> hold(n.lock);
     auto it = n.byComponent.find(component);
@@ -73,6 +74,14 @@ pa::Node* Access::nodeOf(Component* component) {
     }
     n.any.store(true, std::memory_order_release);
     return n.byComponent.emplace(component, std::move(node)).first->second.get();
+}
+
+bool Access::leftOut(Component* component) {
+    if (dynamic_cast<win::Spacer*>(component)) return true;
+    if (!dynamic_cast<win::Box*>(component)) return false;
+    for (IComponent* child : component->getChildren())
+        if (!leftOut(Component::of(child))) return false;
+    return true;
 }
 
 void Access::labelledBy(IComponent* target, IComponent* label) {

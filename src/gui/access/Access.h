@@ -21,9 +21,10 @@ namespace s::gui::access {
 
 class Access {
 public:
-    // The node of a component (made on first use); null for components left out of the tree
-    // (spacers).
+    // The node of a component (made on first use); null for components left out of the tree.
     static platform::access::Node* nodeOf(win::Component* component);
+    // Pure spacing, left out of the tree: spacers, and plain boxes holding nothing else.
+    static bool leftOut(win::Component* component);
 
     // Names: `target` is named by the text of `label` (a label or a check box), with a
     // labelled-by relation.

@@ -20,7 +20,6 @@
 #include "gui/win/ScrollBar.h"
 #include "gui/win/ScrollBox.h"
 #include "gui/win/Slider.h"
-#include "gui/win/Spacer.h"
 #include "gui/win/StatusBar.h"
 #include "gui/win/TextEdit.h"
 #include "gui/win/Window.h"
@@ -70,6 +69,8 @@ pa::Role ComponentNode::role() const {
     if (as<win::ComboBox>(c)) return pa::Role::kComboBox;
     if (as<win::GroupBox>(c)) return pa::Role::kPanel;
     if (as<win::ScrollBox>(c)) return pa::Role::kScrollPane;
+    // The box that moves inside a scroll pane.
+    if (as<win::ScrollView>(c)) return pa::Role::kViewport;
     if (as<win::ScrollBar>(c)) return pa::Role::kScrollBar;
     if (as<win::StatusBar>(c)) return pa::Role::kStatusBar;
     if (as<win::ProgressBar>(c)) return pa::Role::kProgressBar;
@@ -172,7 +173,7 @@ std::vector<Component*> ComponentNode::shownChildren() const {
     if (as<win::EditBase>(component_) || as<win::ComboBox>(component_)) return out;
     for (IComponent* child : component_->getChildren()) {
         Component* c = Component::of(child);
-        if (c && !as<win::Spacer>(c)) out.push_back(c);
+        if (c && !Access::leftOut(c)) out.push_back(c);
     }
     return out;
 }

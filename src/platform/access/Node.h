@@ -36,6 +36,7 @@ enum class Role {
     kTableCell,
     kPanel,
     kScrollPane,
+    kViewport,
     kScrollBar,
     kStatusBar,
     kProgressBar,

@@ -132,6 +132,7 @@ AtkRole atkRole(Role role) {
         case Role::kTableCell: return ATK_ROLE_TABLE_CELL;
         case Role::kPanel: return ATK_ROLE_PANEL;
         case Role::kScrollPane: return ATK_ROLE_SCROLL_PANE;
+        case Role::kViewport: return ATK_ROLE_VIEWPORT;
         case Role::kScrollBar: return ATK_ROLE_SCROLL_BAR;
         case Role::kStatusBar: return ATK_ROLE_STATUSBAR;
         case Role::kProgressBar: return ATK_ROLE_PROGRESS_BAR;
