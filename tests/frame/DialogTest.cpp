@@ -2,11 +2,13 @@
 // notifications and their texts, closing during a run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <vector>
 
 #include "StandIns.h"
 #include "file/win/PathWin.h"
@@ -90,6 +92,30 @@ TEST_F(FrameRun, RunsOnceIgnoresDropsWhileBusyAndEndsReady) {
     // Idle again: the next drop runs.
     EXPECT_EQ(tool->drop(paths), Result::Started);
     finish();
+}
+
+// The worker does not wait for the window to show a progress step: it reads every block while
+// nothing is served. The steps not yet shown collapse into the latest, which shows before the
+// end; the step handed over first, served after the end, changes nothing. (A thread test: run
+// under ThreadSanitizer too.)
+class FrameThreadProgress : public FrameRun {};
+
+TEST_F(FrameThreadProgress, StepsDoNotWaitForTheWindowNorOutliveTheEnd) {
+    ASSERT_EQ(tool->drop(paths), Result::Started);
+    view.serveUntil([&] { return view.progressShown; });
+    tool->allowed = 100;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (tool->blocksRead.load() < 100 && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_EQ(tool->blocksRead.load(), 100) << "a progress step waited for the window";
+    view.serveUntil([&] { return !tool->isBusy() && tool->worker()->isIdle(); });
+    EXPECT_FALSE(view.progressShown);
+    EXPECT_EQ(tool->progressMaximum(), 1);
+    ASSERT_GE(view.status.size(), 3u);
+    EXPECT_EQ(std::vector<std::u16string>(view.status.end() - 3, view.status.end()),
+              (std::vector<std::u16string>{file.u16string(), u"Done!", u"Ready"}));
+    EXPECT_EQ(std::count(view.status.begin(), view.status.end(), file.u16string()), 1);
 }
 
 TEST_F(FrameRun, CancelShowsCancelingThenReady) {

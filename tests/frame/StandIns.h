@@ -92,7 +92,8 @@ private:
     lang::Localizer* localizer_;
 };
 
-// Records what the frame shows; the thread that made it plays the user-interface thread.
+// Records what the frame shows; the thread that made it plays the user-interface thread. As on
+// the real window's thread, calls handed over with waiting run before those handed over later.
 class StandInView : public IDialogView {
 public:
     void handOff(const std::function<void()>& call) override {
@@ -111,6 +112,15 @@ public:
         changed_.notify_all();
         changed_.wait(hold, [&] { return done; });
     }
+    void handOffLater(std::function<void()> call) override {
+        if (std::this_thread::get_id() == owner_) {
+            call();
+            return;
+        }
+        std::lock_guard<std::mutex> hold(mutex_);
+        later_.push_back(std::move(call));
+        changed_.notify_all();
+    }
     void serveUntil(const std::function<bool()>& done) override {
         auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!done()) {
@@ -118,16 +128,17 @@ public:
             {
                 std::unique_lock<std::mutex> hold(mutex_);
                 changed_.wait_for(hold, std::chrono::milliseconds(1),
-                                  [&] { return !queue_.empty(); });
-                if (queue_.empty()) {
+                                  [&] { return !queue_.empty() || !later_.empty(); });
+                std::deque<std::function<void()>>& from = queue_.empty() ? later_ : queue_;
+                if (from.empty()) {
                     if (std::chrono::steady_clock::now() > until) {
                         ADD_FAILURE() << "timed out serving the worker";
                         return;
                     }
                     continue;
                 }
-                call = std::move(queue_.front());
-                queue_.pop_front();
+                call = std::move(from.front());
+                from.pop_front();
             }
             call();
         }
@@ -191,6 +202,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::function<void()>> queue_;
+    std::deque<std::function<void()>> later_;
 };
 
 // A tool whose task reads "blocks" only while the test lets it, so a run can be caught midway.

@@ -91,6 +91,11 @@ void Dialog::reset() {
     outputFolderSetting_ = 11;
     compact_ = false;
     noteName_ = nullptr;
+    {
+        std::lock_guard<std::mutex> hold(stepLock_);
+        step_ = Step{};
+        stepPosted_ = false;
+    }
     // The first-start choice belongs to the use that set it, not to the next one from the pool.
     firstStartTheme_ = nullptr;
 }
@@ -200,7 +205,50 @@ void Dialog::notify(const char16_t* name, std::intptr_t a, std::intptr_t b, std:
         onNotification(name, a, b, c);
         return;
     }
-    view_->handOff([this, name, a, b, c] { onNotification(name, a, b, c); });
+    if (!sameText(name, kProcessStatusUpdate)) {
+        view_->handOff([this, name, a, b, c] {
+            showWaitingStep();
+            onNotification(name, a, b, c);
+        });
+        return;
+    }
+    // The worker goes on while the window paints the step.
+    const auto* label = reinterpret_cast<const StrBuffer*>(c);
+    {
+        std::lock_guard<std::mutex> hold(stepLock_);
+        step_.waiting = true;
+        step_.total = a;
+        step_.done = b;
+        step_.labelled = label != nullptr;
+        if (label) step_.label.assign(label->text(), label->length());
+        if (stepPosted_) return;
+        stepPosted_ = true;
+    }
+    view_->handOffLater([this] {
+        {
+            std::lock_guard<std::mutex> hold(stepLock_);
+            stepPosted_ = false;
+        }
+        showWaitingStep();
+    });
+}
+
+void Dialog::showWaitingStep() {
+    Step step;
+    {
+        std::lock_guard<std::mutex> hold(stepLock_);
+        if (!step_.waiting) return;
+        step = step_;
+        step_.waiting = false;
+    }
+    StrBuffer* label = nullptr;
+    if (step.labelled) {
+        label = StrBuffer::create();
+        label->appendText(step.label.c_str());
+    }
+    onNotification(kProcessStatusUpdate, step.total, step.done,
+                   reinterpret_cast<std::intptr_t>(label));
+    if (label) label->release();
 }
 
 void Dialog::run() {

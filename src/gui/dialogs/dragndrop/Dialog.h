@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include "base/IObject.h"
@@ -140,7 +141,10 @@ public:
     bool entryAt(std::uint32_t i, str::strbuffer::StrBuffer* path);
     bool firstEntry(str::strbuffer::StrBuffer* path) { return entryAt(0, path); }
     // Sends a notification to the user-interface thread and returns after it was handled.
-    // Values are integers or, for a text, the address of a StrBuffer.
+    // Values are integers or, for a text, the address of a StrBuffer. A progress step
+    // (kProcessStatusUpdate) is the exception: it is handed over without waiting for the window
+    // to show it, and a newer step replaces one not yet shown; any other notification shows the
+    // step still waiting first.
     void notify(const char16_t* name, std::intptr_t a = 0, std::intptr_t b = 0,
                 std::intptr_t c = 0);
     // The notification being handled (valid while onDialogEvent runs for it).
@@ -208,6 +212,8 @@ protected:
 private:
     // Handles a notification on the user-interface thread.
     void onNotification(const char16_t* name, std::intptr_t a, std::intptr_t b, std::intptr_t c);
+    // The progress step not yet shown (user-interface thread); nothing when there is none.
+    void showWaitingStep();
     void endRun();
     // The worker's start: the output-folder check of the first dropped path, then the task.
     struct Start : thread::ITask {
@@ -245,6 +251,18 @@ private:
 
     const char16_t* noteName_ = nullptr;
     std::intptr_t noteValues_[3] = {0, 0, 0};
+
+    // The latest progress step the worker handed over, with a copy of its label.
+    struct Step {
+        bool waiting = false;
+        std::intptr_t total = 0;
+        std::intptr_t done = 0;
+        bool labelled = false;
+        std::u16string label;
+    };
+    std::mutex stepLock_;
+    Step step_;
+    bool stepPosted_ = false;  // a later hand-off will show it
 };
 
 }  // namespace s::gui::dialogs::dragndrop

@@ -20,6 +20,7 @@
 #include "gui/win/GroupBox.h"
 #include "gui/win/Label.h"
 #include "gui/win/MenuEx.h"
+#include "gui/win/Messages.h"
 #include "gui/win/PopupMenu.h"
 #include "gui/win/ProgressBar.h"
 #include "gui/win/Scale.h"
@@ -69,6 +70,15 @@ FrameWindow::FrameWindow(Dialog* dialog)
     : chooserLink_(std::make_shared<ChooserLink>()), dialog_(dialog) {
     windowDrops_.frame = this;
     chooserLink_->frame = this;
+    runLater_ = [this] {
+        std::vector<std::function<void()>> calls;
+        {
+            std::lock_guard<std::mutex> hold(laterLock_);
+            calls.swap(later_);
+            laterPosted_ = false;
+        }
+        for (const std::function<void()>& call : calls) call();
+    };
 }
 
 FrameWindow::~FrameWindow() {
@@ -404,6 +414,21 @@ void FrameWindow::handOff(const std::function<void()>& call) {
         return;
     }
     window_->postNotification(reinterpret_cast<std::intptr_t>(&call), kHandOffTag, 0, 0);
+}
+
+void FrameWindow::handOffLater(std::function<void()> call) {
+    if (window_->isOwnerThread()) {
+        call();
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> hold(laterLock_);
+        later_.push_back(std::move(call));
+        if (laterPosted_) return;
+        laterPosted_ = true;
+    }
+    platform::window::post(window_->getNativeWindow(), win::kMsgRunOnOwner,
+                           reinterpret_cast<platform::window::WParam>(&runLater_));
 }
 
 void FrameWindow::serveUntil(const std::function<bool()>& done) {

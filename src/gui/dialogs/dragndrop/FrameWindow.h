@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,7 @@ public:
 
     // IDialogView.
     void handOff(const std::function<void()>& call) override;
+    void handOffLater(std::function<void()> call) override;
     void serveUntil(const std::function<bool()>& done) override;
     void setStatusText(const char16_t* text) override;
     void setSecondStatusText(const char16_t* text) override;
@@ -126,6 +128,12 @@ private:
 
     Dialog* dialog_;
     win::Window* window_ = nullptr;
+    // Calls handed over without waiting, run by one message posted to the window; a message
+    // for a window that is gone is dropped.
+    std::mutex laterLock_;
+    std::vector<std::function<void()>> later_;
+    bool laterPosted_ = false;
+    std::function<void()> runLater_;
     WindowDrops windowDrops_;
     // The menu bar owns the menus; the pointers below are for their commands and marks.
     win::MenuEx* menuBar_ = nullptr;

@@ -16,6 +16,10 @@ public:
     // Runs call on the user-interface thread and returns after it has run (a direct call on
     // that thread). The worker's notifications travel this way, in the order sent.
     virtual void handOff(const std::function<void()>& call) = 0;
+    // Runs call on the user-interface thread without waiting for it (a direct call on that
+    // thread). Such calls keep their order among themselves; a hand-off made after one may run
+    // before it.
+    virtual void handOffLater(std::function<void()> call) { handOff(call); }
     // On the user-interface thread: keeps answering hand-offs (and the window's own messages)
     // until done() is true.
     virtual void serveUntil(const std::function<bool()>& done) = 0;
