@@ -340,6 +340,21 @@ def main(program):
                   not table.is_row_selected(0) and
                   cell.get_state_set().contains(Atspi.StateType.SELECTED),
                   'a row chosen through the table is selected and told')
+            # Tab from the last button reaches the table; its keys move the row a reader speaks.
+            if shutil.which('xdotool'):
+                rows_told = []
+                rowing = Atspi.EventListener.new(
+                    lambda e: rows_told.append(e.any_data.get_text(0, -1)) if e.any_data else None)
+                rowing.register('object:active-descendant-changed')
+                del focused[:]
+                find(window, 'push button', 'Copy').grab_focus()
+                wait(lambda: 'Copy' in focused)
+                subprocess.run(['xdotool', 'key', 'Tab'], env=env, timeout=10)
+                check(wait(lambda: 'Check Hash File' in focused) is not None,
+                      'Tab reaches the table (%r)' % focused)
+                subprocess.run(['xdotool', 'key', 'Up'], env=env, timeout=10)
+                check(wait(lambda: rows_told[-1:] == ['bad.txt']) is not None,
+                      'Up moves to the first row, and its first cell is told (%r)' % rows_told)
 
         # Names follow a change of language: the row's "Copy" in German.
         find(find(window, 'menu', 'Language'), 'check menu item', 'Deutsch').do_action(0)

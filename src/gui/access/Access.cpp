@@ -160,7 +160,11 @@ void Access::windowActivated(Component* window, bool active) {
 
 void Access::focused(Component* component) {
     if (!pa::Bridge::active()) return;
-    pa::Bridge::focused(nodeOf(component));
+    auto* node = static_cast<ComponentNode*>(nodeOf(component));
+    pa::Bridge::focused(node);
+    // A list that takes the focus tells which row the keys move from.
+    if (node && node->table())
+        pa::Bridge::activeDescendantChanged(node, node->table()->cursorCell());
 }
 
 // Changes are told for the nodes a tool has asked for: the others are new to it whenever it

@@ -8,6 +8,7 @@
 #include "gui/access/Access.h"
 #include "gui/drawer/Contrast.h"
 #include "gui/drawer/Defaults.h"
+#include "gui/drawer/FocusRing.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/win/TextComponent.h"
 #include "platform/window/Clipboard.h"
@@ -513,6 +514,19 @@ void ListView::paint(pw::Canvas& canvas, pw::Rect area) {
     paintHeader(canvas, a);
     paintRows(canvas, a);
     paintBars(canvas, a);
+    if (hasFocus()) paintFocus(canvas, a);
+}
+
+// The ring marks the row the keys move from while it is shown, else the rows' area.
+void ListView::paintFocus(pw::Canvas& canvas, const Areas& a) {
+    pw::Rect ring = a.rows;
+    if (isRowInView(cursor_)) {
+        const pw::Rect row = cellRect(cursor_, 0);
+        ring = {a.rows.x, row.y, a.rows.width, row.height};
+    }
+    canvas.pushClip(a.rows);
+    drawer::FocusRing::paint(canvas, ring.x, ring.y, ring.right(), ring.bottom());
+    canvas.popClip();
 }
 
 void ListView::paintHeader(pw::Canvas& canvas, const Areas& a) {

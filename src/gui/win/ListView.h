@@ -78,6 +78,8 @@ public:
     void scrollToRow(std::size_t place);
 
     void addListener(events::IEventListener* listener) { listeners_.push_back(listener); }
+    // Tab reaches the list: its keys move the selection, and a screen reader reads its rows.
+    bool takesFocus() const override { return true; }
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -117,6 +119,7 @@ private:
     void paintHeader(platform::window::Canvas& canvas, const Areas& a);
     void paintRows(platform::window::Canvas& canvas, const Areas& a);
     void paintBars(platform::window::Canvas& canvas, const Areas& a);
+    void paintFocus(platform::window::Canvas& canvas, const Areas& a);
 
     drawer::listbox::IThin* listDrawer() const;
     drawer::listheader::IThin* headerDrawer() const;

@@ -8,6 +8,7 @@
 
 #include "gui/HeadlessWindow.h"
 #include "gui/drawer/Skinner.h"
+#include "gui/win/Button.h"
 #include "gui/win/ListView.h"
 #include "platform/window/Input.h"
 
@@ -170,6 +171,22 @@ TEST_F(ListViewTest, HeadingClickSortsAndEdgeDragResizes) {
     EXPECT_FALSE(onOwner([&] { return view->rows().sortAscending(); })) << "no sort on a drag";
 }
 
+TEST_F(ListViewTest, TabReachesTheListWhoseKeysThenMoveTheSelection) {
+    fill(5);
+    Button* after = newButton(u"After", 60, 20);
+    window->add(after);
+    onOwner([&] {
+        after->giveFocus();
+        return true;
+    });
+    pw::input::key(top(), pw::vk::kTab, true);
+    pw::input::key(top(), pw::vk::kTab, false);
+    EXPECT_TRUE(ownerSees([&] { return window->getFocusedComponent() == view; }));
+    pw::input::key(top(), pw::vk::kEnd, true);
+    pw::input::key(top(), pw::vk::kEnd, false);
+    EXPECT_TRUE(ownerSees([&] { return view->rows().firstSelected() == 4; }));
+}
+
 TEST_F(ListViewTest, PaintsWithTheSkinsListDrawersInEveryTheme) {
     drawer::Skinner* skinner = drawer::newSkinner();
     window->setSkinner(skinner);
@@ -188,7 +205,10 @@ TEST_F(ListViewTest, PaintsWithTheSkinsListDrawersInEveryTheme) {
         EXPECT_EQ(pixel(250, 3) & 0xFFFFFF, header->getSecondColour());
         EXPECT_EQ(pixel(250, 1 + head) & 0xFFFFFF, box->getColour(1));
         EXPECT_EQ(pixel(250, 1 + head + h) & 0xFFFFFF, box->getColour(5));
-        EXPECT_EQ(pixel(250, 1 + head + 2 * h) & 0xFFFFFF, box->getColour(3));
+        // The selected row has the focus ring along its edges (the list took the focus when
+        // the window opened): its ground in the middle.
+        EXPECT_EQ(pixel(250, 1 + head + 2 * h + h / 2) & 0xFFFFFF, box->getColour(3));
+        EXPECT_NE(pixel(250, 1 + head + 2 * h) & 0xFFFFFF, box->getColour(3)) << "focus ring";
         EXPECT_EQ(pixel(0, 100) & 0xFFFFFF, box->getColour(3)) << "frame";
     }
     window->setSkinner(nullptr);
