@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "gui/HeadlessWindow.h"
 #include "gui/Leaf.h"
@@ -67,6 +68,30 @@ TEST_F(ComponentTree, AttachLaterMakesTheChildrenNativeWindows) {
     EXPECT_EQ(pw::parentOf(blue->getNativeWindow()), row->getNativeWindow());
     EXPECT_EQ(pw::childrenOf(row->getNativeWindow()).size(), 3u);
     EXPECT_EQ(pw::windowRect(green->getNativeWindow()), (pw::Rect{5 + 40, 0, 20, 10}));
+}
+
+// The walk of the tree: each component before its children, in child-list order; a visit that
+// answers kPast keeps the walk out of that box.
+TEST_F(ComponentTree, WalkVisitsDescendantsInOrderAndSkipsWhereAsked) {
+    Component* spacer = Component::of(row->getChild(1));
+    struct Case {
+        const char* name;
+        const Component* skip;
+        std::vector<const Component*> visited;
+    };
+    const Case cases[] = {
+        {"everything", nullptr, {red, row, blue, spacer, green}},
+        {"past the row", row, {red, row}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<const Component*> visited;
+        window->forEachDescendant([&](Component* at) {
+            visited.push_back(at);
+            return at == c.skip ? Component::Walk::kPast : Component::Walk::kInto;
+        });
+        EXPECT_EQ(visited, c.visited);
+    }
 }
 
 TEST_F(ComponentTree, PaintsEachComponentAtItsPlace) {

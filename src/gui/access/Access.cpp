@@ -178,15 +178,13 @@ void Access::checkedChanged(Component* component, bool checked) {
 void Access::enabledChanged(Component* component, bool) {
     if (!pa::Bridge::active()) return;
     // A box's descendants change with it.
-    std::vector<Component*> todo{component};
-    while (!todo.empty()) {
-        Component* c = todo.back();
-        todo.pop_back();
+    auto tell = [](Component* c) {
         if (ComponentNode* node = existing(c))
             pa::Bridge::stateChanged(node, pa::kEnabled, (node->states() & pa::kEnabled) != 0);
-        for (IComponent* child : c->getChildren())
-            if (Component* below = Component::of(child)) todo.push_back(below);
-    }
+        return Component::Walk::kInto;
+    };
+    tell(component);
+    component->forEachDescendant(tell);
 }
 
 void Access::shownChanged(Component* component, bool shown) {

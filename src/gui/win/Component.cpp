@@ -370,6 +370,13 @@ const std::vector<IComponent*>& Component::getChildren() const {
     return kNoChildren;
 }
 
+void Component::forEachDescendant(const std::function<Walk(Component*)>& visit) const {
+    for (IComponent* child : getChildren()) {
+        Component* c = of(child);
+        if (c && visit(c) == Walk::kInto) c->forEachDescendant(visit);
+    }
+}
+
 pw::Picture* Component::getBackgroundPicture(std::int32_t* dx, std::int32_t* dy) {
     if (!parent_) return nullptr;
     if (dx) *dx += originX_ + x_;

@@ -111,6 +111,12 @@ public:
     std::uint32_t getChildCount() const override { return 0; }
     IComponent* getChild(std::uint32_t index) const override { return nullptr; }
     const std::vector<IComponent*>& getChildren() const override;
+    // What a walk of the tree does after a visit: go on into the component's children, or
+    // past them.
+    enum class Walk { kInto, kPast };
+    // Visits the descendants depth first, each before its children, in the order of their
+    // parents' child lists.
+    void forEachDescendant(const std::function<Walk(Component*)>& visit) const;
     platform::window::Picture* getBackgroundPicture(std::int32_t* dx, std::int32_t* dy) override;
     bool isDeferred() const override { return deferred_; }
     void defer() override { deferred_ = true; }

@@ -9,24 +9,6 @@ namespace pw = platform::window;
 
 namespace s::gui::win {
 
-namespace {
-
-void collect(IComponent* parent, std::vector<Component*>& out) {
-    for (IComponent* child : parent->getChildren()) {
-        Component* c = Component::of(child);
-        if (!c) continue;
-        // A hidden box hides everything in it; a widget that takes the focus has no stops inside.
-        if (c->getNativeWindow() == pw::kNoWindow || !pw::isVisible(c->getNativeWindow())) continue;
-        if (c->takesFocus()) {
-            if (FocusChain::canFocus(c)) out.push_back(c);
-        } else if (child->isContainer()) {
-            collect(child, out);
-        }
-    }
-}
-
-}  // namespace
-
 bool FocusChain::canFocus(const Component* component) {
     pw::Handle target = component->focusWindow();
     return component->takesFocus() && target != pw::kNoWindow && pw::isVisible(target) &&
@@ -35,7 +17,16 @@ bool FocusChain::canFocus(const Component* component) {
 
 std::vector<Component*> FocusChain::of(IComponent* root) {
     std::vector<Component*> chain;
-    if (root) collect(root, chain);
+    const Component* from = Component::of(root);
+    if (!from) return chain;
+    from->forEachDescendant([&](Component* c) {
+        // A hidden box hides everything in it; a widget that takes the focus has no stops inside.
+        if (c->getNativeWindow() == pw::kNoWindow || !pw::isVisible(c->getNativeWindow()))
+            return Component::Walk::kPast;
+        if (!c->takesFocus()) return Component::Walk::kInto;
+        if (canFocus(c)) chain.push_back(c);
+        return Component::Walk::kPast;
+    });
     return chain;
 }
 
