@@ -1,6 +1,7 @@
 // Renders one demo window in each colour theme into PNG files: theme-gallery OUTPUT_DIR.
 // The window is painted with the current skin's drawers on the headless picture type, the
-// way the widgets paint themselves, and each picture is written as an 8-bit RGB PNG.
+// way the widgets paint themselves (what they paint without a drawer, such as a field's frame
+// and selection, in the skin's SkinColours), and each picture is written as an 8-bit RGB PNG.
 #include <zlib.h>
 
 #include <cstdint>
@@ -8,8 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "gui/drawer/FocusRing.h"
+#include "gui/drawer/SkinColours.h"
 #include "gui/drawer/Skinner.h"
 #include "platform/window/Picture.h"
+#include "platform/window/Text.h"
 
 namespace pw = platform::window;
 using namespace s::gui::drawer;
@@ -89,11 +93,17 @@ void paintDemo(ISkin* skin, pw::Canvas& c) {
         x += ew + 12;
     }
     text->paint(c, w - 120, 6, w - 8, 22, skin->getName(), nullptr);
-    // Labels and a text field.
+    // Labels and a text field with the focus and a word selected, in the colours the fields
+    // take from the skin (as the widgets do: SkinColours, the focus ring on the field's ground).
+    const SkinColours theme = SkinColours::of(skin);
+    constexpr pw::Colour kFieldGround = pw::rgb(255, 255, 255);
     text->paint(c, 12, 34, 90, 52, u"File name:\u00a0", nullptr);
-    c.fillRect(94, 32, 230, 22, pw::rgb(255, 255, 255));
-    c.frameRect({94, 32, 230, 22}, skin->getScrollBarDrawer()->getLineColour());
-    text->paint(c, 99, 35, 320, 52, u"report.pdf", nullptr, {}, pw::rgb(0, 0, 0));
+    c.fillRect(94, 32, 230, 22, kFieldGround);
+    c.frameRect({94, 32, 230, 22}, FocusRing::colourOn(theme.focusFrame, kFieldGround), 2);
+    const std::int32_t selected = pw::measureText(pw::Font{}, u"report").width;
+    c.fillRect(99, 36, selected, 15, theme.highlight);
+    text->paint(c, 99, 35, 99 + selected, 52, u"report", nullptr, {}, theme.highlightText);
+    text->paint(c, 99 + selected, 35, 320, 52, u".pdf", nullptr, {}, pw::rgb(0, 0, 0));
     // Drop-down list and buttons.
     text->paint(c, 12, 64, 90, 82, u"Action:\u00a0", nullptr);
     skin->getComboDrawer()->paint(c, 94, 60, 214, 83, 0, u"Calculate", nullptr);
