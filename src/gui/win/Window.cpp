@@ -1,6 +1,8 @@
 // The top-level window: its thread and native windows, closing, state, styles, events and
 // sizing. Its parts live beside it: the automatic fade and shrink (AutoHide), where it may be
-// and what the settings keep of it (WindowPlacement), and the self-painted frame (FrameChrome).
+// and what the settings keep of it (WindowPlacement), the self-painted frame (FrameChrome), the
+// focus (WindowFocus.cpp), the settings it reads and writes (WindowSettings.cpp) and the hot
+// keys (WindowHotKeys.cpp).
 #include "gui/win/Window.h"
 
 #include <algorithm>
@@ -745,61 +747,6 @@ bool Window::ask(const std::u16string& text) {
     return pw::send(native_, kMsgAsk, 0, reinterpret_cast<pw::LParam>(&text)) == 1;
 }
 
-// ---- settings -------------------------------------------------------------------------------
-
-void Window::attachAppWindow(app::IAppWindow* settings, bool withVersion) {
-    appWindow_ = settings;
-    if (!settings) return;
-    setSmallIcon(settings->getIcon(16), false);
-    setLargeIcon(settings->getIcon(32), false);
-    setLanguagePack(settings->getLocalizer());
-    std::int32_t title = settings->getTitleTextId();
-    setTitleTexts(title, withVersion && title != -1 ? title + 10 : -1);
-    if (settings->getSkinner()) setSkinner(settings->getSkinner());
-    easyDrag_ = settings->getEasyDrag();
-    setKeepOnTop(settings->isKeepOnTop());
-    middleAction_ = settings->getMiddleClickAction();
-    if (std::optional<pw::Rect> r = WindowPlacement::saved(*settings)) {
-        setBounds(r->x, r->y, r->width, r->height);
-        if (!isPlacementValid()) centre();
-    } else {
-        setSize(px(settings->getWidth()), px(settings->getHeight()));
-    }
-}
-
-void Window::saveGeometry(bool undoShrinkFirst) {
-    onOwner([&] {
-        if (!appWindow_ || !shown_ || !pw::isShown(native_)) return;
-        if (isMaximized()) {
-            appWindow_->setMaximized(true);
-            return;
-        }
-        if (isMinimized()) return;
-        appWindow_->setMaximized(false);
-        if (undoShrinkFirst) undoShrink();
-        if (isTransformed()) return;
-        WindowPlacement::save(*appWindow_, bounds());
-    });
-}
-
-void Window::setMiddleClickAction(const std::u16string& action) {
-    onOwner([&] {
-        middleAction_ = action == kMiddleClose || action == kMiddleIconize
-                            ? action
-                            : std::u16string(kMiddleDoNothing);
-        if (appWindow_) appWindow_->setMiddleClickAction(middleAction_.c_str());
-    });
-}
-
-void Window::middleAction() {
-    fire(windowevent::kMiddleDown);
-    if (middleAction_ == kMiddleClose) {
-        handleClose();
-    } else if (middleAction_ == kMiddleIconize) {
-        iconize();
-    }
-}
-
 // ---- placement ------------------------------------------------------------------------------
 
 bool Window::isPlacementValid() const {
@@ -870,49 +817,13 @@ void Window::growToMinimum() {
     if (w != width_ || h != height_) setSize(w, h);
 }
 
-// ---- capture, hot keys, timers --------------------------------------------------------------
+// ---- capture and timers -------------------------------------------------------------------------
 
 void Window::beginCapture() {
     onOwner([this] {
         pw::setCapture(native_);
         dragging_ = true;
     });
-}
-
-std::u16string Window::hotKeyText(bool alt, bool ctrl, bool shift, bool win, std::uint32_t key) {
-    std::u16string text = u"HotKey ";
-    if (alt) text += u"Alt+";
-    if (ctrl) text += u"Ctrl+";
-    if (shift) text += u"Shift+";
-    if (win) text += u"WinKey+";
-    for (char c : std::to_string(key)) text += static_cast<char16_t>(c);
-    text += u" has been occupied by another application.";
-    return text;
-}
-
-bool Window::registerHotKey(bool alt, bool ctrl, bool shift, bool win, std::uint32_t key,
-                            const std::u16string& name, bool report) {
-    unregisterHotKey(name);
-    if (!report) return false;
-    std::u16string message = u"(";
-    for (char c : std::to_string(kHotKeyUnavailable)) message += static_cast<char16_t>(c);
-    message += u") ";
-    message += hotKeyText(alt, ctrl, shift, win, key);
-    showMessage(message);
-    return false;
-}
-
-void Window::unregisterHotKey(const std::u16string& name) {
-    onOwner([&] { hotKeys_.erase(name); });
-}
-
-void Window::unregisterAllHotKeys() {
-    onOwner([&] { hotKeys_.clear(); });
-}
-
-bool Window::isHotKey(const std::u16string& name) const {
-    auto it = hotKeys_.find(name);
-    return it != hotKeys_.end() && it->second == pressedHotKey_ && pressedHotKey_ != 0;
 }
 
 bool Window::startTimer(std::int32_t number, std::uint32_t milliseconds) {
