@@ -66,22 +66,37 @@ struct Tracking;
 
 class MenuWindow;
 
-// The menu windows open on this thread. Changes to a menu and its items run on the thread of
-// the menu's owner window, which is the thread its popups live on, so the change finds the
-// windows that show it here.
-thread_local std::vector<MenuWindow*> openMenus;
+// The menu windows open on this thread, linked through MenuWindow::nextOpen. Changes to a menu
+// and its items run on the thread of the menu's owner window, which is the thread its popups
+// live on, so the change finds the windows that show it here. A plain pointer: menus released
+// during static destruction still find it.
+thread_local MenuWindow* openMenus = nullptr;
 
 // One open popup window: the menu it shows and its open sub-menu.
 class MenuWindow : public ListPopup {
 public:
     MenuWindow(PopupMenu* menu, Tracking* tracking, MenuWindow* parent)
         : ListPopup(px(kBorder), true, true), menu(menu), tracking(tracking), parent(parent) {}
-    ~MenuWindow() override { std::erase(openMenus, this); }
+    ~MenuWindow() override { unlist(); }
 
     PopupMenu* menu;
     Tracking* tracking;
     MenuWindow* parent;
     MenuWindow* child = nullptr;
+    MenuWindow* nextOpen = nullptr;
+
+    void list() {
+        nextOpen = openMenus;
+        openMenus = this;
+    }
+    void unlist() {
+        for (MenuWindow** at = &openMenus; *at; at = &(*at)->nextOpen) {
+            if (*at == this) {
+                *at = nextOpen;
+                return;
+            }
+        }
+    }
 
     void closeChild() {
         if (child && pw::isWindow(child->handle())) pw::closePopup(child->handle());
@@ -112,7 +127,7 @@ protected:
     }
     bool extraKey(std::uint32_t key) override;
     void closing() override {
-        std::erase(openMenus, this);
+        unlist();
         if (parent && parent->child == this) parent->child = nullptr;
     }
 };
@@ -130,7 +145,7 @@ bool shows(const MenuWindow* window, const PopupMenu* menu, const MenuItem* item
 
 // After a change to a menu or to an item: the open windows that show it paint again.
 void repaintShowing(const PopupMenu* menu, const MenuItem* item) {
-    for (const MenuWindow* window : openMenus) {
+    for (const MenuWindow* window = openMenus; window; window = window->nextOpen) {
         if (shows(window, menu, item)) pw::invalidate(window->handle());
     }
 }
@@ -203,7 +218,7 @@ MenuWindow* openWindow(Tracking& t, PopupMenu* menu, pw::Rect rect, MenuWindow* 
     MenuWindow* raw = mw.get();
     t.windows.push_back(std::move(mw));
     if (!raw->open(kMenuClass, t.owner, rect)) return nullptr;
-    openMenus.push_back(raw);
+    raw->list();
     if (parent) parent->child = raw;
     return raw;
 }
