@@ -360,6 +360,9 @@ def main(program):
         find(find(window, 'menu', 'Language'), 'check menu item', 'Deutsch').do_action(0)
         check(wait(lambda: find(window, 'push button', 'Kopieren MD5')) is not None,
               'the names follow the language ("Kopieren MD5")')
+        if table is not None:
+            check(wait(lambda: table.get_column_header(2).get_name() == 'Ergebnis') is not None,
+                  'so do the table\'s headings ("Ergebnis")')
     finally:
         for child in reversed(children):
             child.terminate()
