@@ -66,7 +66,9 @@ TEST(FileInputStream, AShortReadAtTheOpenedSizeIsTheEnd) {
         ASSERT_TRUE(in->open(folder.text("f").c_str()));
         const std::string path = folder.file("f");
         if (c.grownBefore) folder.write("f", "0123456789" + std::string(c.grownBefore, 'x'));
-        if (c.truncated) ASSERT_EQ(::truncate(path.c_str(), 3), 0);
+        if (c.truncated) {
+            ASSERT_EQ(::truncate(path.c_str(), 3), 0);
+        }
         char block[64];
         std::uint32_t got = 0;
         std::size_t total = 0;
