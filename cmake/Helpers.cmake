@@ -37,6 +37,7 @@ set(VERITOME_UNITY_ALONE
   tests/apps/veritome/ProgramTest.cpp
   tests/platform/window/display/SdlDisplayTest.cpp
   tests/platform/window/display/ScaleDisplayTest.cpp
+  tests/gui/display/ScaleChangeDisplayTest.cpp
   tests/gui/win/TextNumberTest.cpp
   tests/digest/LengthCarryTest.cpp  # asks for the deprecated digest calls before its includes
 )

@@ -73,7 +73,7 @@ std::int32_t BoxBase::getClientHeight() const {
 std::int32_t BoxBase::getMinClientWidth() const {
     if (fixedWidth_ >= 0) return fixedWidth_ - marginLeft_ - marginRight_;
     std::int32_t w = marginLeft_ + marginRight_ + content_.minWidth;
-    if (minWidthFloor_ >= 0) w = std::max(w, minWidthFloor_);
+    if (minWidthFloor_ >= 0) w = std::max<std::int32_t>(w, minWidthFloor_);
     return w - marginLeft_ - marginRight_;
 }
 
@@ -217,6 +217,12 @@ void BoxBase::forgetNative() {
     hovered_ = false;
 }
 
+void BoxBase::scaleChanged(double ratio) {
+    for (IComponent* child : children_) {
+        if (Component* c = Component::of(child)) c->scaleChanged(ratio);
+    }
+}
+
 void BoxBase::layout() {
     // 1.-2. Frozen boxes skip; at most two nested layouts run.
     if (frozen_ || running_ >= 2) return;
@@ -301,37 +307,37 @@ void BoxBase::placeChildrenOrigin() {
 
 void BoxBase::setMarginLeft(std::int32_t m) {
     if (handOff([&] { setMarginLeft(m); })) return;
-    marginLeft_ = px(m);
+    marginLeft_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginRight(std::int32_t m) {
     if (handOff([&] { setMarginRight(m); })) return;
-    marginRight_ = px(m);
+    marginRight_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginTop(std::int32_t m) {
     if (handOff([&] { setMarginTop(m); })) return;
-    marginTop_ = px(m);
+    marginTop_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginBottom(std::int32_t m) {
     if (handOff([&] { setMarginBottom(m); })) return;
-    marginBottom_ = px(m);
+    marginBottom_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginsHorizontal(std::int32_t m) {
     if (handOff([&] { setMarginsHorizontal(m); })) return;
-    marginLeft_ = marginRight_ = px(m);
+    marginLeft_ = marginRight_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMarginsVertical(std::int32_t m) {
     if (handOff([&] { setMarginsVertical(m); })) return;
-    marginTop_ = marginBottom_ = px(m);
+    marginTop_ = marginBottom_ = m;
     placeChildrenOrigin();
 }
 void BoxBase::setMargins(std::int32_t m) {
     if (handOff([&] { setMargins(m); })) return;
-    marginLeft_ = marginRight_ = marginTop_ = marginBottom_ = px(m);
+    marginLeft_ = marginRight_ = marginTop_ = marginBottom_ = m;
     placeChildrenOrigin();
 }
 
@@ -358,14 +364,14 @@ void BoxBase::setPercentHeight(std::int32_t percent, bool relayout) {
 
 void BoxBase::setFixedWidth(std::int32_t width, bool relayout) {
     if (handOff([&] { setFixedWidth(width, relayout); })) return;
-    fixedWidth_ = width > 0 ? px(width) : width;
+    fixedWidth_ = width;
     percentWidth_ = -1;
     if (relayout && parent_) parent_->relayout();
 }
 
 void BoxBase::setFixedHeight(std::int32_t height, bool relayout) {
     if (handOff([&] { setFixedHeight(height, relayout); })) return;
-    fixedHeight_ = height > 0 ? px(height) : height;
+    fixedHeight_ = height;
     percentHeight_ = -1;
     if (relayout && parent_) parent_->relayout();
 }

@@ -50,12 +50,12 @@ public:
     ILayoutManager* getLayoutManager() const override;
     void setLayoutManager(ILayoutManager* manager) override { manager_ = manager; }
     // Gaps and alignments change on the owner thread, which lays out with them. Gaps, margins
-    // and fixed sizes are given at 96 dpi and kept in screen pixels (px()).
+    // and fixed sizes are given and kept at 96 dpi (Length).
     void setHorizontalGap(std::int32_t gap) override {
-        onOwner([&] { hGap_ = px(gap); });
+        onOwner([&] { hGap_ = gap; });
     }
     void setVerticalGap(std::int32_t gap) override {
-        onOwner([&] { vGap_ = px(gap); });
+        onOwner([&] { vGap_ = gap; });
     }
     void setMarginLeft(std::int32_t m) override;
     void setMarginRight(std::int32_t m) override;
@@ -93,7 +93,7 @@ public:
     void setFixedWidth(std::int32_t width, bool relayout) override;
     void setFixedHeight(std::int32_t height, bool relayout) override;
     void setMinWidth(std::int32_t width) override {
-        onOwner([&] { minWidthFloor_ = width > 0 ? px(width) : width; });
+        onOwner([&] { minWidthFloor_ = width; });
     }
     void setAcceptDroppedFiles(bool accept) override;
     void addDropListener(events::IEventListener* listener) override {
@@ -160,6 +160,7 @@ protected:
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
     void onAttached() override;
     void forgetNative() override;
+    void scaleChanged(double ratio) override;
     // Runs the built-in arrangement or the manager and stores the extents.
     virtual void arrange();
     void fire(const std::vector<events::IEventListener*>& listeners, std::int32_t code);
@@ -172,9 +173,9 @@ protected:
     ILayoutManager* manager_ = nullptr;
     std::int32_t kind_ = layout::kColumn;
     std::int32_t hAlign_ = layout::kStart, vAlign_ = layout::kStart;
-    std::int32_t hGap_ = 0, vGap_ = 0;
-    std::int32_t marginLeft_ = 0, marginRight_ = 0, marginTop_ = 0, marginBottom_ = 0;
-    std::int32_t minWidthFloor_ = -1;
+    Length hGap_, vGap_;
+    Length marginLeft_, marginRight_, marginTop_, marginBottom_;
+    Length minWidthFloor_{-1};
     bool noMinWidth_ = false, noMinHeight_ = false;
     layout::Extents content_;
     bool frozen_ = false;

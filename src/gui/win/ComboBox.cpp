@@ -36,7 +36,7 @@ constexpr std::int32_t kArrowWidth = 18;
 // The open list: one row per item; the outcome is the row chosen.
 class ComboList : public ListPopup {
 public:
-    explicit ComboList(ComboBox* box) : ListPopup(px(1), false, false), box_(box) {
+    explicit ComboList(ComboBox* box) : ListPopup(1, false, false), box_(box) {
         shareTypeAhead(&box->typeAhead());
     }
     std::int32_t chosen = -1;

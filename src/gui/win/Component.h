@@ -153,13 +153,13 @@ public:
         percentHeight_ = p;
         fixedHeight_ = -1;
     }
-    // Fixed sizes are given at 96 dpi and kept in screen pixels (px()).
+    // Fixed sizes are given and kept at 96 dpi (Length).
     void setComponentFixedWidth(std::int32_t w) {
-        fixedWidth_ = w > 0 ? px(w) : w;
+        fixedWidth_ = w;
         percentWidth_ = -1;
     }
     void setComponentFixedHeight(std::int32_t h) {
-        fixedHeight_ = h > 0 ? px(h) : h;
+        fixedHeight_ = h;
         percentHeight_ = -1;
     }
 
@@ -177,6 +177,10 @@ public:
     bool isPlacementPending() const { return pending_; }
     // Forgets the native window (destroyed with an ancestor's); containers pass it on.
     virtual void forgetNative();
+    // The scale factor changed while the program runs, by `ratio` (new over old), on the owner
+    // thread, from the window: what the component measured in screen pixels is measured again;
+    // the window lays out afterwards. Containers pass it on.
+    virtual void scaleChanged(double ratio) {}
 
     // Native messages of the component's window, on the owner thread.
     virtual platform::window::Result handleMessage(platform::window::Handle window,
@@ -241,7 +245,7 @@ protected:
     std::int32_t minWidth_ = 0, minHeight_ = 0;
     std::int32_t naturalWidth_ = 0, naturalHeight_ = 0;
     std::int32_t percentWidth_ = -1, percentHeight_ = -1;
-    std::int32_t fixedWidth_ = -1, fixedHeight_ = -1;
+    Length fixedWidth_{-1}, fixedHeight_{-1};
     Colour background_ = kSystemButtonFace;
     bool transparent_ = false;
 

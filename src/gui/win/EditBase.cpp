@@ -134,7 +134,7 @@ void EditBase::measure() {
         setNaturalSize(px(160), field + 3 * line);
     } else {
         setMinSize(px(24), field);
-        setNaturalSize(120, field);
+        setNaturalSize(px(120), field);
     }
 }
 

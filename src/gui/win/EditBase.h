@@ -51,6 +51,7 @@ protected:
     ~EditBase() override;
     void resetEdit();
     void onAttached() override;
+    void scaleChanged(double) override { measure(); }
     void onResized() override;
     // Style bits the layer's control is made with, beside visibility and read-only.
     virtual std::uint32_t editStyle() const;

@@ -2,7 +2,6 @@
 #include "gui/win/Font.h"
 
 #include "gui/win/FontSetting.h"
-#include "gui/win/Scale.h"
 
 namespace pw = platform::window;
 
@@ -19,7 +18,6 @@ std::u16string defaultFace() {
 
 void Font::resetFont() {
     props_ = FontProps{};
-    props_.cellHeight = -px(-props_.cellHeight);
     props_.face = defaultFace();
     effect_ = 0;
     centred_ = false;

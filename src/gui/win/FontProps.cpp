@@ -3,8 +3,6 @@
 
 #include <cmath>
 
-#include "platform/window/Scale.h"
-
 namespace s::gui::win {
 
 using P = IFontSetting::Property;
@@ -31,9 +29,9 @@ bool sizeCodeToPoints(std::int32_t code, std::int32_t* points, std::int32_t* wei
 }
 
 std::int32_t pointsToPixels(std::int32_t points) {
-    // Points are 1/72 inch; the screen has 96 pixels per inch times the scale factor. Rounded
-    // to the nearest pixel.
-    return static_cast<std::int32_t>(std::lround(points * 96.0 * platform::window::scale() / 72.0));
+    // Points are 1/72 inch on a screen of 96 pixels per inch, rounded to the nearest pixel; the
+    // font is drawn at the scale factor in use.
+    return static_cast<std::int32_t>(std::lround(points * 96.0 / 72.0));
 }
 
 void FontProps::setFace(const std::u16string& name) {

@@ -19,7 +19,7 @@ struct FontProps {
     Colour textColour = kDefaultColour;
     Colour secondColour = kDefaultColour;
     Colour thirdColour = 0;
-    std::int32_t cellHeight = -13;  // negative: character height in pixels
+    std::int32_t cellHeight = -13;  // negative: character height in pixels at 96 dpi
     std::int32_t cellWidth = 0;
     std::int32_t weight = 400;
     bool italic = false;
@@ -42,8 +42,8 @@ struct FontProps {
 
 // Points and weight of a size code; false when the code is ignored.
 bool sizeCodeToPoints(std::int32_t code, std::int32_t* points, std::int32_t* weight);
-// The character height in pixels of a point size at the screen resolution (96 dpi times the
-// scale factor).
+// The character height of a point size in pixels of a 96-dpi screen (fonts are drawn at the
+// scale factor in use, which gives the screen resolution).
 std::int32_t pointsToPixels(std::int32_t points);
 
 }  // namespace s::gui::win

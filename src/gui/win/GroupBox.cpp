@@ -40,8 +40,8 @@ void GroupBox::measureTitle() {
                                 &titleHeight_);
     if (title_.empty()) titleWidth_ = 0;
     // The content starts below the title; the frame takes the rest of the margins.
-    marginLeft_ = marginRight_ = marginBottom_ = px(kFrame);
-    marginTop_ = titleHeight_ + px(2);
+    marginLeft_ = marginRight_ = marginBottom_ = kFrame;
+    marginTop_ = Length::inPixels(titleHeight_ + px(2));
     for (IComponent* child : children_) child->setOrigin(marginLeft_, marginTop_);
 }
 

@@ -40,6 +40,10 @@ public:
 protected:
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
     void onAttached() override;
+    void scaleChanged(double ratio) override {
+        measureTitle();
+        BoxBase::scaleChanged(ratio);
+    }
     bool followsLanguage() const override { return true; }
     bool followsSkin() const override { return true; }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "gui/win/Scale.h"
 #include "gui/win/TypeAhead.h"
 #include "platform/window/Picture.h"
 #include "platform/window/Types.h"
@@ -54,8 +55,9 @@ public:
     std::int32_t rowAt(platform::window::Point p) const;
 
 protected:
-    // `border`: the frame's width inside the window; `wraps`: the arrow keys go round from the
-    // last row to the first; `arrows`: rows that do not fit scroll with arrows at the ends.
+    // `border`: the frame's width inside the window (at 96 dpi); `wraps`: the arrow keys go round
+    // from the last row to the first; `arrows`: rows that do not fit scroll with arrows at the
+    // ends.
     ListPopup(std::int32_t border, bool wraps, bool arrows)
         : border_(border), wraps_(wraps), arrows_(arrows) {}
 
@@ -98,7 +100,7 @@ private:
     void page(std::int32_t direction);
     bool key(std::uint32_t key);
 
-    std::int32_t border_;
+    Length border_;
     bool wraps_;
     bool arrows_;
     platform::window::Handle handle_ = platform::window::kNoWindow;

@@ -3,6 +3,7 @@
 #include "gui/win/ListView.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "gui/IWindow.h"
 #include "gui/access/Access.h"
@@ -41,6 +42,10 @@ void ListView::resetList() {
         posted_ = false;
     }
     listeners_.clear();
+    defaultSizes();
+}
+
+void ListView::defaultSizes() {
     minWidth_ = minHeight_ = px(40);
     naturalWidth_ = px(200);
     naturalHeight_ = px(120);
@@ -73,6 +78,15 @@ void ListView::onEvent(void* source, std::int32_t code) {
     if (!source || source != followedSkinner()) return;
     if (handOff([&] { onEvent(source, code); })) return;
     repaint();
+}
+
+void ListView::scaleChanged(double ratio) {
+    // The columns keep their apparent widths, and the view its place in them.
+    for (std::int32_t& w : widths_)
+        w = std::max(static_cast<std::int32_t>(std::lround(w * ratio)), px(kMinColumnWidth));
+    scrollX_ = static_cast<std::int32_t>(std::lround(scrollX_ * ratio));
+    defaultSizes();
+    measureRows();
 }
 
 void ListView::measureRows() {

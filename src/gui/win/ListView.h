@@ -90,6 +90,7 @@ protected:
     bool followsSkin() const override { return true; }
     void onEvent(void* source, std::int32_t code) override;
     void onAttached() override;
+    void scaleChanged(double ratio) override;
     void onResized() override { clampScroll(); }
 
 private:
@@ -100,6 +101,7 @@ private:
 
     void resetList();
     void measureRows();
+    void defaultSizes();  // the least and natural size of an empty view
     Areas areas() const;
     std::int32_t contentWidth() const;
     std::size_t visibleRows(const Areas& a) const;

@@ -52,8 +52,8 @@ void MenuEx::reset() {
     buttons_ = WindowButtons();
     popupBase_ = 0;
     oneEntry_ = flag_ = autoOpen_ = false;
-    spacingA_ = px(6);
-    spacingB_ = px(3);
+    spacingA_ = 6;
+    spacingB_ = 3;
     commandListeners_.clear();
     refreshListeners_.clear();
     openedListeners_.clear();
@@ -163,8 +163,8 @@ void MenuEx::setFixedHeight(std::int32_t height) {
 
 void MenuEx::setSpacing(std::int32_t a, std::int32_t b) {
     if (handOff([&] { setSpacing(a, b); })) return;
-    spacingA_ = px(std::max(0, a));
-    spacingB_ = px(std::max(0, b));
+    spacingA_ = std::max(0, a);
+    spacingB_ = std::max(0, b);
     measure(true);
     repaint();
 }

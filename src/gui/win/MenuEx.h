@@ -113,6 +113,7 @@ protected:
     void paint(platform::window::Canvas& canvas, platform::window::Rect area) override;
     // The menus belong to the bar's window from now on (see PopupMenu::setOwnerWindow).
     void onAttached() override;
+    void scaleChanged(double) override { measure(false); }
     // Without a drawer of its own the bar paints with the current skin's menu drawer.
     bool followsSkin() const override { return true; }
 
@@ -166,7 +167,7 @@ private:
     bool oneEntry_ = false;
     bool flag_ = false;
     bool autoOpen_ = false;
-    std::int32_t spacingA_ = 6, spacingB_ = 3;
+    Length spacingA_{6}, spacingB_{3};
     lang::Localizer* pack_ = nullptr;
     std::vector<events::IEventListener*> commandListeners_;
     std::vector<events::IEventListener*> refreshListeners_;

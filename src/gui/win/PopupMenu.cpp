@@ -76,7 +76,7 @@ thread_local MenuWindow* openMenus = nullptr;
 class MenuWindow : public ListPopup {
 public:
     MenuWindow(PopupMenu* menu, Tracking* tracking, MenuWindow* parent)
-        : ListPopup(px(kBorder), true, true), menu(menu), tracking(tracking), parent(parent) {}
+        : ListPopup(kBorder, true, true), menu(menu), tracking(tracking), parent(parent) {}
     ~MenuWindow() override { unlist(); }
 
     PopupMenu* menu;

@@ -11,7 +11,7 @@ namespace s::gui::win {
 void Spacer::resetSpacer() {
     resetComponent();
     axis_ = kHorizontal;
-    fixedWidth_ = fixedHeight_ = px(1);
+    fixedWidth_ = fixedHeight_ = 1;
     background_ = kSystemButtonFace;
     transparent_ = true;
 }

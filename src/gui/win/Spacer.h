@@ -29,8 +29,8 @@ public:
     void setVertical();
     void setPercentWidth(std::int32_t p) { setComponentPercentWidth(p); }
     void setPercentHeight(std::int32_t p) { setComponentPercentHeight(p); }
-    void setFixedWidth(std::int32_t w) { fixedWidth_ = w > 0 ? px(w) : w; }
-    void setFixedHeight(std::int32_t h) { fixedHeight_ = h > 0 ? px(h) : h; }
+    void setFixedWidth(std::int32_t w) { fixedWidth_ = w; }
+    void setFixedHeight(std::int32_t h) { fixedHeight_ = h; }
 
 private:
     void resetSpacer();

@@ -41,6 +41,7 @@ public:
 protected:
     void resetText();
     void onAttached() override;
+    void scaleChanged(double) override { measure(false); }
     bool followsLanguage() const override { return true; }
     bool followsSkin() const override { return true; }
     // Stores the new text (on the owner thread) and measures; answers whether it changed.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -89,6 +90,7 @@ bool Window::makeNativeWindows() {
     }
     x_ = params.rect.x;
     y_ = params.rect.y;
+    factor_ = scaleFactor();
     native_ = made;
     modal_.setWindow(made);
     access::Access::windowOpened(this);
@@ -768,6 +770,27 @@ void Window::keepReachable() {
     if (std::optional<pw::Rect> r = placement_.reachable(bounds())) setPosition(r->x, r->y);
 }
 
+// After a change of the scale factor: everything is measured again, and the window keeps its
+// apparent size at its place, brought inside the screen.
+void Window::takeScale() {
+    const double now = scaleFactor();
+    if (now == factor_) return;
+    const double ratio = now / factor_;
+    factor_ = now;
+    BoxBase::scaleChanged(ratio);
+    if (auto* bar = Component::of(statusBar_)) bar->scaleChanged(ratio);
+    // Laid out first: the minimum size of the new factor applies to the new size.
+    layout();
+    if (!isMaximized()) {
+        pw::Rect r{x_, y_, static_cast<std::int32_t>(std::lround(width_ * ratio)),
+                   static_cast<std::int32_t>(std::lround(height_ * ratio))};
+        r = WindowPlacement::insideScreen(r);
+        setBounds(r.x, r.y, r.width, r.height);
+    }
+    applyShape();
+    repaint();
+}
+
 // ---- sizing ---------------------------------------------------------------------------------
 
 bool Window::isSizingLeft() const {
@@ -943,6 +966,9 @@ pw::Result Window::handleMessage(pw::Handle window, std::uint32_t message, pw::W
         }
         case pw::msg::kDisplayChange:
             keepReachable();
+            return 0;
+        case pw::msg::kScaleChange:
+            takeScale();
             return 0;
         case pw::msg::kActivate:
             access::Access::windowActivated(this, wparam != 0);

@@ -338,6 +338,7 @@ private:
     void middleAction();
     void rightDown();
     void keepReachable();
+    void takeScale();
     // The height of the status bar when one is set and shown, else 0.
     std::int32_t statusBarHeight() const;
     platform::window::Rect bounds() const { return {x_, y_, width_, height_}; }
@@ -382,6 +383,7 @@ private:
 
     IComponent* menuBar_ = nullptr;
     IComponent* statusBar_ = nullptr;
+    double factor_ = 1.0;  // the scale factor the window is measured at
     IPopupMenu* contextMenu_ = nullptr;
     IWindow* contextOwner_ = nullptr;
     IPopupMenu* notificationMenu_ = nullptr;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <mutex>
 
+#include "detail/X11Scale.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/Headless.h"
 #include "platform/window/MessageBox.h"
@@ -15,7 +16,17 @@ namespace {
 struct Chosen {
     std::mutex mutex;
     std::unique_ptr<Backend> backend;
+    // Follows the desktop's DPI while a backend shows windows on an X display.
+    std::unique_ptr<DesktopDpiWatcher> watcher;
 };
+
+// The factor the desktop's settings give now, heard from the watcher's thread.
+void desktopDpiChanged(const DesktopDpiProperties& p) {
+    ScaleSources s = scaleSources(false);
+    if (p.xsettings) s.xsettingsDpi = xsettingsDpi(*p.xsettings);
+    if (p.resources) s.resourceDpi = resourceDpi(*p.resources);
+    changeScale(decideScale(s));
+}
 Chosen& chosen() {
     static auto* c = new Chosen;
     return *c;
@@ -32,6 +43,8 @@ Backend& startBackend(BackendKind kind) {
         if (kind != BackendKind::kHeadless) c.backend = makeSdlBackend();
         if (!c.backend) c.backend = std::make_unique<HeadlessBackend>();
         setScale(c.backend->hasScreen() ? desktop : decideScale(scaleSources(false)));
+        if (c.backend->hasScreen() && !scalePinned())
+            c.watcher = DesktopDpiWatcher::start(desktopDpiChanged);
     }
     return *c.backend;
 }
@@ -47,10 +60,13 @@ Backend& backend() {
 
 void stopBackend() {
     std::unique_ptr<Backend> old;
+    std::unique_ptr<DesktopDpiWatcher> watcher;
     {
         std::lock_guard<std::mutex> lock(chosen().mutex);
         old = std::move(chosen().backend);
+        watcher = std::move(chosen().watcher);
     }
+    watcher.reset();  // before the backend: its thread posts to the windows
 }
 
 HeadlessBackend* headless() {

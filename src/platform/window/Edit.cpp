@@ -64,6 +64,7 @@ struct EditState {
     std::uint64_t plainVersion = 0;
     std::unique_ptr<EditLayout> shown;
     std::uint64_t shownVersion = 0;
+    double layoutScale = 0;  // the scale factor the layouts were made at
     EditExtent reported;  // the scroll state the parent was last told of
 };
 
@@ -92,7 +93,15 @@ std::int32_t wrapWidth(const EditState& st) {
     return st.multiLine && st.wrap ? innerRect(st).width : -1;
 }
 
+// Layouts made at another scale factor are made again.
+void followScale(EditState& st) {
+    if (st.layoutScale == scale()) return;
+    st.layoutScale = scale();
+    ++st.version;
+}
+
 const EditLayout& plainLayout(EditState& st) {
+    followScale(st);
     if (!st.plain || st.plainVersion != st.version) {
         st.plain = EditLayout::make(st.font, st.model.text(), wrapWidth(st), !st.multiLine);
         st.plainVersion = st.version;
@@ -103,6 +112,7 @@ const EditLayout& plainLayout(EditState& st) {
 // The layout painted: the text with the pre-edit at the caret.
 const EditLayout& shownLayout(EditState& st) {
     if (st.preedit.empty()) return plainLayout(st);
+    followScale(st);
     if (!st.shown || st.shownVersion != st.version) {
         std::u16string t = st.model.text();
         t.insert(static_cast<std::size_t>(st.model.caret()), st.preedit);

@@ -159,7 +159,7 @@ void paintIcon(Canvas& c, const BoxState& s) {
     }
     c.fillEllipse(s.iconRect, back);
     Font f = s.font;
-    f.height = scaled(22);
+    f.height = 22;
     f.weight = 700;
     c.drawText(s.iconRect, mark, f, rgb(255, 255, 255), kTextCentre | kTextMiddle);
 }

@@ -86,6 +86,9 @@ constexpr std::uint32_t kEnterSizeMove = 0x0231;  // a move or resize by the use
 constexpr std::uint32_t kExitSizeMove = 0x0232;   // ... and ends
 constexpr std::uint32_t kDropFiles = 0x0233;  // wparam: DropHandle (Window.h); lparam: packed point
 constexpr std::uint32_t kMouseLeave = 0x02A3;  // the pointer left the top-level window
+// kScaleChange: the program's scale factor (Scale.h) changed while it runs; to every top-level
+// window, which measures and lays out again. scale() answers the new factor already.
+constexpr std::uint32_t kScaleChange = 0x02E0;
 // First numbers free for the toolkit's own messages.
 constexpr std::uint32_t kUser = 0x0400;
 constexpr std::uint32_t kApp = 0x8000;

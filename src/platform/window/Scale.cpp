@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "detail/Core.h"
 #include "detail/X11Scale.h"
+#include "platform/window/Messages.h"
 
 namespace platform::window {
 
@@ -53,11 +55,16 @@ std::size_t padded(std::size_t n) {
     return (n + 3) & ~static_cast<std::size_t>(3);
 }
 
-double initialScale() {
+std::optional<double> variableScale() {
     std::optional<std::string> v = variable("VERITOME_SCALE");
-    if (!v) return 1.0;
+    if (!v) return std::nullopt;
     std::optional<double> f = positiveNumber(*v);
-    return f ? bounded(*f) : 1.0;
+    if (!f) return std::nullopt;
+    return bounded(*f);
+}
+
+double initialScale() {
+    return variableScale().value_or(1.0);
 }
 
 std::atomic<double>& current() {
@@ -168,6 +175,18 @@ double scale() {
 void setScale(double factor) {
     if (!std::isfinite(factor) || factor <= 0) factor = 1.0;
     current().store(bounded(factor), std::memory_order_relaxed);
+}
+
+bool changeScale(double factor) {
+    double before = scale();
+    setScale(factor);
+    if (scale() == before) return false;
+    detail::broadcast(msg::kScaleChange);
+    return true;
+}
+
+bool scalePinned() {
+    return variableScale().has_value();
 }
 
 std::int32_t scaled(std::int32_t logical, double factor) {

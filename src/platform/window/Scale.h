@@ -2,7 +2,9 @@
 //
 // It is decided when the backend starts: VERITOME_SCALE when set, else the desktop's DPI
 // (the XSETTINGS manager's Xft/DPI, else the Xft.dpi X resource) over 96, multiplied by
-// GDK_SCALE when that is set; else 1. The headless backend only heeds VERITOME_SCALE.
+// GDK_SCALE when that is set; else 1. The headless backend only heeds VERITOME_SCALE. While the
+// program runs, the backend on an X display follows changes of the desktop's DPI, unless
+// VERITOME_SCALE pins the factor.
 #pragma once
 
 #include <cstdint>
@@ -38,8 +40,13 @@ ScaleSources scaleSources(bool readDisplay);
 
 // The factor in use (1 until a backend decides, unless VERITOME_SCALE says otherwise).
 double scale();
-// Sets the factor (bounded as above). Windows are not told: see kScaleChange.
+// Sets the factor (bounded as above). Windows are not told (see changeScale).
 void setScale(double factor);
+// Sets the factor and, when it changed, posts kScaleChange (Messages.h) to every top-level
+// window; answers whether it changed. Any thread.
+bool changeScale(double factor);
+// VERITOME_SCALE holds a factor: the desktop's DPI is not followed.
+bool scalePinned();
 
 // A length of a 96-dpi screen in screen pixels: rounded to the nearest pixel, never to 0 for a
 // length that is not 0, so that a one-pixel line stays one whole pixel (or more) wide.

@@ -26,7 +26,11 @@ std::vector<Monitor> monitors() {
 
 namespace detail {
 void broadcastDisplayChange() {
-    for (Handle h : topLevelWindows()) post(h, msg::kDisplayChange);
+    broadcast(msg::kDisplayChange);
+}
+
+void broadcast(std::uint32_t message) {
+    for (Handle h : topLevelWindows()) post(h, message);
 }
 }  // namespace detail
 

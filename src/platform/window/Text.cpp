@@ -53,6 +53,7 @@ PangoFontDescription* describe(const Font& font) {
     pango_font_description_set_family(d, font.face.empty() ? defaultFontFace() : font.face.c_str());
     std::int32_t h = font.height < 0 ? -font.height : font.height;
     if (h == 0) h = defaultFontHeight();
+    h = scaled(h);
     pango_font_description_set_absolute_size(d, static_cast<double>(h) * PANGO_SCALE);
     pango_font_description_set_weight(d,
                                       static_cast<PangoWeight>(std::clamp(font.weight, 100, 1000)));
@@ -96,7 +97,7 @@ PangoLayout* makeLayout(const Font& font, std::u16string_view text, std::int32_t
 }  // namespace detail
 
 std::int32_t defaultFontHeight() {
-    return scaled(13);
+    return 13;
 }
 
 const char* defaultFontFace() {

@@ -13,8 +13,10 @@ namespace platform::window {
 std::int32_t defaultFontHeight();
 
 struct Font {
-    std::string face;                          // empty: defaultFontFace()
-    std::int32_t height = defaultFontHeight();  // character height in pixels (sign ignored)
+    std::string face;  // empty: defaultFontFace()
+    // Character height in pixels of a 96-dpi screen (sign ignored), drawn at the scale factor in
+    // use (Scale.h), so a font follows a change of the factor.
+    std::int32_t height = defaultFontHeight();
     std::int32_t weight = 400;  // 400 normal, 700 bold
     bool italic = false;
     bool underline = false;

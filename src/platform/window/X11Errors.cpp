@@ -4,6 +4,7 @@
 // second and answer the send with BadWindow, and Xlib's default handler ends the process.
 #include "detail/X11Errors.h"
 
+#include <atomic>
 #include <mutex>
 
 // clang-format off
@@ -16,8 +17,10 @@ namespace platform::window {
 namespace {
 
 XErrorHandler previous = nullptr;
+std::atomic<::Display*> ignored{nullptr};
 
 int onError(::Display* display, XErrorEvent* error) {
+    if (display == ignored.load()) return 0;
     if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
     return previous ? previous(display, error) : 0;
 }
@@ -27,6 +30,10 @@ int onError(::Display* display, XErrorEvent* error) {
 void tolerateStaleWakeups() {
     static std::once_flag once;
     std::call_once(once, [] { previous = XSetErrorHandler(onError); });
+}
+
+void ignoreErrorsOn(::Display* display) {
+    ignored.store(display);
 }
 
 }  // namespace platform::window

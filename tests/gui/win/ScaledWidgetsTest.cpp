@@ -1,5 +1,6 @@
 // Widgets at a scale factor: a label's text height (a point size), a check box's
-// side and the toolkit's fixed lengths grow by the factor, within a pixel of rounding.
+// side and the toolkit's fixed lengths grow by the factor, within a pixel of rounding; an open
+// window follows a change of the factor and comes back exactly as it was.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +11,9 @@
 #include "gui/win/CheckBox.h"
 #include "gui/win/Label.h"
 #include "gui/win/ScrollBar.h"
+#include "gui/win/TextField.h"
 
+namespace pw = platform::window;
 using s::gui::testing::HeadlessWindow;
 using s::gui::testing::ScaleAt;
 using namespace s::gui::win;
@@ -59,6 +62,55 @@ TEST_F(ScaledWidgets, MeasuresGrowByTheFactor) {
         EXPECT_NEAR(s.gapAndMargins, one.gapAndMargins * factor, 1.5);
         EXPECT_EQ(px(ScrollBar::kThickness), std::lround(ScrollBar::kThickness * factor));
     }
+}
+
+// What an open window shows, read on its thread.
+struct Shown {
+    std::int32_t width, height, labelHeight, checkSide, fieldHeight, margin;
+    bool operator==(const Shown&) const = default;
+};
+
+TEST_F(ScaledWidgets, OpenWindowFollowsAChangeOfTheFactor) {
+    ScaleAt at(1.0);
+    Window* open = newWindow(40, 30, 300, 200);
+    Box* box = newBox(-1, -1, 0, 0, 6, 0, 10, 4, 0);
+    Label* label = newLabel(u"Hash codes", false, false, 4);
+    CheckBox* check = newCheckBoxText(u"", false, true, -1, -1);
+    TextField* field = newTextField(100);
+    box->add(label);
+    box->add(check);
+    box->add(field);
+    open->add(box);
+    auto shown = [&] {
+        Shown s{};
+        pw::callOnOwner(open->getNativeWindow(), [&]() -> pw::Result {
+            s = {open->getWidth(),     open->getHeight(),     label->getMinHeight(),
+                 check->getMinWidth(), field->getMinHeight(), box->getMarginLeft()};
+            return 1;
+        });
+        return s;
+    };
+    const Shown one = shown();
+    EXPECT_EQ(one.width, 300);
+    EXPECT_EQ(one.margin, 10);
+    for (double factor : {2.0, 1.5}) {
+        SCOPED_TRACE(factor);
+        ASSERT_TRUE(pw::changeScale(factor));
+        const auto want = [&](std::int32_t v) { return std::lround(v * factor); };
+        ASSERT_TRUE(eventually([&] { return shown().width == want(300); }));
+        Shown s = shown();
+        EXPECT_EQ(s.height, want(200));
+        EXPECT_NEAR(s.labelHeight, one.labelHeight * factor, 1.0 + factor / 2);
+        EXPECT_NEAR(s.checkSide, one.checkSide * factor, 1.0);
+        EXPECT_NEAR(s.fieldHeight, one.fieldHeight * factor, 1.0 + factor / 2);
+        EXPECT_EQ(s.margin, want(10));
+        // Back at 1 everything is as it was, to the pixel.
+        ASSERT_TRUE(pw::changeScale(1.0));
+        ASSERT_TRUE(eventually([&] { return shown().width == 300; }));
+        EXPECT_EQ(shown(), one);
+    }
+    EXPECT_FALSE(pw::changeScale(1.0));  // no change, no message
+    open->release();
 }
 
 }  // namespace

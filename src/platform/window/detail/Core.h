@@ -167,5 +167,7 @@ void poke(Queue& q);
 void removeTimersOf(Handle window, ThreadId thread);
 // Posts kDisplayChange to every top-level window (backends call it when monitors change).
 void broadcastDisplayChange();
+// Posts the message (no parameters) to every top-level window.
+void broadcast(std::uint32_t message);
 
 }  // namespace platform::window::detail

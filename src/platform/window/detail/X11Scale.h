@@ -3,6 +3,8 @@
 
 #include "detail/Private.h"
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,5 +18,17 @@ struct DesktopDpiProperties {
 // Reads both from the display named by DISPLAY over a connection of its own; empty when there
 // is no X display or the property is not set.
 DesktopDpiProperties readDesktopDpiProperties();
+
+// Watches both properties on a thread and a connection of its own: when either changes (or the
+// settings manager comes or goes), `changed` is called on that thread with the new values. The
+// thread ends with the object. Errors of the X server on the watcher's connection (a manager
+// window gone before it was read) are ignored.
+class DesktopDpiWatcher {
+public:
+    virtual ~DesktopDpiWatcher() = default;
+    // Null when there is no X display.
+    static std::unique_ptr<DesktopDpiWatcher> start(
+        std::function<void(const DesktopDpiProperties&)> changed);
+};
 
 }  // namespace platform::window

@@ -80,7 +80,7 @@ void Thin::reset() {
     border_->setShaded(true);
     mode_ = 1;
     page_ = pw::rgb(255, 255, 255);
-    thickness_ = pw::scaled(15);
+    thickness_ = 15;
     setLineColour(pw::rgb(120, 120, 120));
 }
 

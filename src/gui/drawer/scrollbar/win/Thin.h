@@ -37,8 +37,9 @@ public:
                               std::int32_t orientation, std::int32_t content, std::int32_t page,
                               bool otherShown) const override;
 
-    std::int32_t getThickness() const override { return thickness_; }
-    void setThickness(std::int32_t thickness) override { thickness_ = platform::window::scaled(thickness); }
+    // Kept at 96 dpi: read at the scale factor in use.
+    std::int32_t getThickness() const override { return platform::window::scaled(thickness_); }
+    void setThickness(std::int32_t thickness) override { thickness_ = thickness; }
     void setLineColour(Colour colour) override;
     Colour getLineColour() const override { return line_; }
     void setPageColour(Colour colour) override { page_ = colour; }
