@@ -111,6 +111,7 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
     std::atomic<std::size_t> next{0};
     std::atomic<std::uint64_t> done{0};
     std::atomic_flag telling = ATOMIC_FLAG_INIT;
+    std::uint64_t told = 0;  // the last count told (under telling)
     // One file is read on the caller's thread alone; more share two threads.
     const int threads = jobs.size() > 1 ? 2 : 1;
     auto work = [&] {
@@ -130,8 +131,8 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
                 telling.test_and_set(std::memory_order_acquire)) {
                 return;
             }
-            const std::uint64_t now = done.load(std::memory_order_relaxed);
-            progress(now, std::max(total, now));
+            told = done.load(std::memory_order_relaxed);
+            progress(told, std::max(total, told));
             telling.clear(std::memory_order_release);
         };
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
@@ -157,6 +158,8 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
     if (!helper.joinable()) addUpSizes();
     work();
     if (helper.joinable()) helper.join();
+    // Pieces read while the other thread was telling, or before the sizes were known.
+    if (progress && done.load() != told) progress(done.load(), std::max(total, done.load()));
     return codes;
 }
 

@@ -33,7 +33,7 @@ public:
                                      const std::vector<FileCode>& codes)>;
     // Bytes read so far of the total of the files' sizes; called from the computing threads
     // after a piece read, one thread at a time and outside the batch lock (a piece read while
-    // the other thread is telling is told with a later one).
+    // the other thread is telling is told with a later one, at the latest once both are done).
     using Progress = std::function<void(std::uint64_t done, std::uint64_t total)>;
 
     // Computes every job; answers the results in job order. A set cancel flag stops both
