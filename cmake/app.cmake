@@ -14,12 +14,18 @@ veritome_library(s_app
   DIRS src/app/**
   LIBS s_settings s_gui s_platform_app)
 
-# The pictures made by tools/resources (committed, so a build needs no fonts): the logo as
-# "IDR_JPG" 131 (wide) and 132 (tall), the program icon as "IDR_PNG" numbered by its side.
-set(VERITOME_ICON_SIZES 16 32 48 64 128 256)
+# The pictures made by tools/pictures (committed, so a build needs no fonts): the logo as
+# "IDR_JPG" 131 (wide) and 132 (tall), the wide logo at the About window's widths at factors 1,
+# 1.5 and 2 as "IDR_LOGO_JPG" numbered by its width, the program icon as "IDR_PNG" numbered by
+# its side.
+set(VERITOME_ICON_SIZES 16 24 32 48 64 96 128 256)
 set(VERITOME_PICTURES ${CMAKE_SOURCE_DIR}/resources/pictures)
 veritome_embed_resource(s_app TYPE IDR_JPG NUMBER 131 FILE ${VERITOME_PICTURES}/logo-wide.jpg)
 veritome_embed_resource(s_app TYPE IDR_JPG NUMBER 132 FILE ${VERITOME_PICTURES}/logo-tall.jpg)
+foreach(width 320 480 640)
+  veritome_embed_resource(s_app TYPE IDR_LOGO_JPG NUMBER ${width}
+    FILE ${VERITOME_PICTURES}/logo-wide-${width}.jpg)
+endforeach()
 foreach(size ${VERITOME_ICON_SIZES})
   veritome_embed_resource(s_app TYPE IDR_PNG NUMBER ${size}
     FILE ${VERITOME_PICTURES}/icon-${size}.png)

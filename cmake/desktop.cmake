@@ -60,6 +60,8 @@ foreach(size ${VERITOME_ICON_SIZES})
     DESTINATION ${share}/icons/hicolor/${size}x${size}/apps
     RENAME veritome.png COMPONENT desktop)
 endforeach()
+install(FILES ${VERITOME_PICTURES}/icon.svg
+  DESTINATION ${share}/icons/hicolor/scalable/apps RENAME veritome.svg COMPONENT desktop)
 install(FILES ${desktop_out}/${VERITOME_APP_ID}.metainfo.xml
   DESTINATION ${share}/metainfo COMPONENT desktop)
 install(FILES ${desktop_in}/veritome-checksums.xml

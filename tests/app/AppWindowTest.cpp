@@ -263,11 +263,20 @@ TEST(AppBaseTest, IconsAndLogosComeFromTheEmbeddedPictures) {
     struct Case {
         std::int32_t asked, side;
     };
-    for (const Case& c :
-         {Case{1, 16}, Case{20, 16}, Case{33, 32}, Case{100, 128}, Case{1000, 256}}) {
+    // The smallest picture at least as large as asked (only ever made smaller), else the
+    // largest: the About window's 64-pixel icon and 320-pixel logo at factors 1 to 2.
+    for (const Case& c : {Case{1, 16}, Case{20, 24}, Case{33, 48}, Case{64, 64}, Case{80, 96},
+                          Case{96, 96}, Case{128, 128}, Case{1000, 256}}) {
         ASSERT_NE(base->getIcon(c.asked), nullptr);
         EXPECT_EQ(base->getIcon(c.asked)->width(), c.side) << c.asked;
     }
+    for (const Case& c : {Case{320, 320}, Case{400, 480}, Case{480, 480}, Case{640, 640},
+                          Case{641, 700}, Case{2000, 700}}) {
+        ASSERT_NE(base->getWideLogo(c.asked), nullptr);
+        EXPECT_EQ(base->getWideLogo(c.asked)->width(), c.side) << c.asked;
+    }
+    EXPECT_EQ(base->getWideLogo(2000), base->getLogo(true));
+    EXPECT_EQ(base->getWideLogo(480)->height(), 158);
     AppWindow* window = AppWindow::open(base, u"MainWindow", AppWindow::Defaults{});
     EXPECT_EQ(window->getIcon(48), base->getIcon(48));
     window->release();

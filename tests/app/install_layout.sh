@@ -89,6 +89,8 @@ for size in $sizes; do
     awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
   [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "${size}px icon is ${w}x${h}"
 done
+grep -q "<svg" "$prefix/share/icons/hicolor/scalable/apps/veritome.svg" 2>/dev/null ||
+  fail "no scalable icon"
 
 for program in "${built[@]}"; do
   [ -x "$prefix/bin/$program" ] || fail "$program not installed"

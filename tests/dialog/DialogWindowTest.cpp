@@ -382,12 +382,24 @@ TEST_F(DialogWindow, SeveralFilesDroppedHashTheFirst) {
     EXPECT_EQ(utf8(text(Row::Md5)), kAbcMd5);
 }
 
+// Switches to the pack language named engName (English name) on the window's thread.
+void switchTo(DialogWindow* t, Dialog* dialog, HostWindow* frame, const char16_t* engName) {
+    s::lang::Localizer* localizer = dialog->getLocalizer();
+    for (std::uint32_t i = 0; i < localizer->languageCount(); ++i) {
+        if (std::u16string(localizer->language(i)->engName()->text()) != engName) continue;
+        frame->handOff([&] { dialog->switchLanguage(i); });
+        return;
+    }
+    ADD_FAILURE() << "no language " << utf8(engName);
+    (void)t;
+}
+
 TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
     const fs::path file = dir / "abc.txt";
     writeFile(file, "abc");
     for (const char16_t* language : {u"German", u"Arabic"}) {
         SCOPED_TRACE(utf8(language));
-        switchLanguage(language);
+        switchTo(this, dialog, frame.get(), language);
         s::lang::Localizer* pack = dialog->getLocalizer();
         platform::window::Font font;
         auto check = [&](const std::u16string& shown, std::int32_t id) {
@@ -403,6 +415,14 @@ TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
         }
         check(dialog->sizeCommaBox()->getText(), 1201100);
         check(dialog->pasteButton()->getText(), 1009100);
+        // The label column is as wide as its widest label ("Letzter Zugriff:" is cut in the
+        // 100 pixels that hold the English ones).
+        for (int i = 0; i + 1 < s::file::gui::dialogs::filehash::kRowCount; ++i) {
+            s::gui::win::CheckBox* box = dialog->rowBox(static_cast<Row>(i));
+            std::int32_t width = 0, natural = 0;
+            frame->handOff([&] { width = box->getWidth(), natural = box->getNaturalWidth(); });
+            EXPECT_GE(width, natural) << utf8(box->getText());
+        }
         // The result line keeps its state (waiting, then the last verdict) in the new language.
         check(dialog->resultLine()->getText(),
               std::u16string(language) == u"German" ? 3023000 : 3021000);
@@ -453,10 +473,10 @@ TEST_F(DialogWindow, PicturesForTheReadme) {
     drop(file);
     shoot("dialog-verify-different");
     selectAction(0);
-    switchLanguage(u"Japanese");
+    switchTo(this, dialog, frame.get(), u"Japanese");
     drop(file);
     shoot("dialog-japanese");
-    switchLanguage(u"English");
+    switchTo(this, dialog, frame.get(), u"English");
     for (std::uint32_t i = 0; i < frame->themeCount(); ++i)
         if (frame->themeName(i) == u"Black") frame->handOff([&] { dialog->switchTheme(i); });
     drop(file);

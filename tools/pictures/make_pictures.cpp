@@ -1,7 +1,9 @@
 // Draws the program's own pictures with Cairo and Pango: the logo (a mark and the word
-// "Veritome") as a wide 700 x 230 and a tall 230 x 700 JPEG, and the mark alone as the program
-// icon in PNG at 16, 32, 48, 64, 128 and 256 pixels. The word is set in DejaVu Sans, whose
-// licence allows this. Usage: make_pictures OUTPUT_FOLDER
+// "Veritome") as a wide 700 x 230 and a tall 230 x 700 JPEG, the wide logo again at the widths
+// the About window shows it at factors 1, 1.5 and 2 (320, 480 and 640 pixels), and the mark
+// alone as the program icon in PNG at 16 to 256 pixels and as SVG for any size. The word is set
+// in DejaVu Sans, whose licence allows this. Usage: make_pictures OUTPUT_FOLDER
+#include <cairo-svg.h>
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
@@ -117,11 +119,19 @@ bool writeJpeg(cairo_surface_t* surface, const std::string& path) {
     return std::fclose(file) == 0;
 }
 
-bool logo(const std::string& path, int width, int height, bool wide) {
+// The logo drawn at `width` pixels: the 700 x 230 (or 230 x 700) design scaled as shapes, so
+// that each size is sharp.
+bool logo(const std::string& path, int width, bool wide) {
+    const double designWidth = wide ? 700 : 230, designHeight = wide ? 230 : 700;
+    const double scale = width / designWidth;
+    int height = static_cast<int>(std::lround(designHeight * scale));
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     cairo_t* cr = cairo_create(surface);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
+    cairo_scale(cr, scale, scale);
+    width = static_cast<int>(designWidth);
+    height = static_cast<int>(designHeight);
     if (wide) {
         drawMark(cr, 30, 30, 170);
         drawWord(cr, 30 + 170 + (width - 200) / 2.0, height / 2.0, 84);
@@ -145,6 +155,20 @@ bool icon(const std::string& path, int side) {
     return ok;
 }
 
+// The icon as shapes, for desktops that draw icons at any size.
+bool scalableIcon(const std::string& path) {
+    constexpr double kSide = 256;
+    cairo_surface_t* surface = cairo_svg_surface_create(path.c_str(), kSide, kSide);
+    cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);
+    cairo_t* cr = cairo_create(surface);
+    drawMark(cr, 0, 0, kSide);
+    cairo_destroy(cr);
+    cairo_surface_finish(surface);
+    const bool ok = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(surface);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -153,11 +177,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string out = argv[1];
-    bool ok = logo(out + "/logo-wide.jpg", 700, 230, true);
-    ok = logo(out + "/logo-tall.jpg", 230, 700, false) && ok;
-    for (int side : {16, 32, 48, 64, 128, 256}) {
+    bool ok = logo(out + "/logo-wide.jpg", 700, true);
+    ok = logo(out + "/logo-tall.jpg", 230, false) && ok;
+    for (int width : {320, 480, 640}) {
+        ok = logo(out + "/logo-wide-" + std::to_string(width) + ".jpg", width, true) && ok;
+    }
+    // The sizes of the desktop's icon theme up to 256, 24 and 96 among them (16 and 64 at 1.5).
+    for (int side : {16, 24, 32, 48, 64, 96, 128, 256}) {
         ok = icon(out + "/icon-" + std::to_string(side) + ".png", side) && ok;
     }
+    ok = scalableIcon(out + "/icon.svg") && ok;
     if (!ok) std::fprintf(stderr, "make_pictures: could not write every picture\n");
     return ok ? 0 : 1;
 }

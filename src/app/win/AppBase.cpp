@@ -21,7 +21,20 @@ struct AppBase::Pictures {
     std::map<std::int32_t, platform::window::Picture> icons;
     platform::window::Picture wideLogo;
     platform::window::Picture tallLogo;
+    std::map<std::int32_t, platform::window::Picture> sizedLogos;  // by width
 };
+
+namespace {
+
+// The smallest picture at least `size` long (by key), else the largest; null when none.
+const platform::window::Picture* fitting(
+    const std::map<std::int32_t, platform::window::Picture>& pictures, std::int32_t size) {
+    if (pictures.empty()) return nullptr;
+    auto it = pictures.lower_bound(size);
+    return it != pictures.end() ? &it->second : &pictures.rbegin()->second;
+}
+
+}  // namespace
 
 AppBase::AppBase() = default;
 
@@ -112,20 +125,26 @@ void AppBase::loadPictures() {
     if (wide) platform::image::decodeJpeg(wide.data, wide.size, &pictures_->wideLogo);
     const platform::Resource tall = platform::findResource(kLogoType, kTallLogo);
     if (tall) platform::image::decodeJpeg(tall.data, tall.size, &pictures_->tallLogo);
+    for (std::int32_t width : kSizedLogoWidths) {
+        const platform::Resource r = platform::findResource(kSizedLogoType, width);
+        platform::window::Picture picture;
+        if (r && platform::image::decodeJpeg(r.data, r.size, &picture))
+            pictures_->sizedLogos.emplace(width, std::move(picture));
+    }
 }
 
 const platform::window::Picture* AppBase::getIcon(std::int32_t size) const {
-    if (!pictures_ || pictures_->icons.empty()) return nullptr;
-    const platform::window::Picture* best = nullptr;
-    std::int32_t bestDistance = 0;
-    for (const auto& [side, picture] : pictures_->icons) {
-        const std::int32_t distance = std::abs(side - size);
-        if (!best || distance < bestDistance) {
-            best = &picture;
-            bestDistance = distance;
-        }
-    }
-    return best;
+    return pictures_ ? fitting(pictures_->icons, size) : nullptr;
+}
+
+const platform::window::Picture* AppBase::getWideLogo(std::int32_t width) const {
+    if (!pictures_) return nullptr;
+    // The large wide logo is the last candidate.
+    const platform::window::Picture* large = getLogo(true);
+    auto it = pictures_->sizedLogos.lower_bound(width);
+    if (it != pictures_->sizedLogos.end() && (!large || it->first <= large->width()))
+        return &it->second;
+    return large ? large : fitting(pictures_->sizedLogos, width);
 }
 
 const platform::window::Picture* AppBase::getLogo(bool wide) const {

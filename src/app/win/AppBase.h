@@ -36,13 +36,16 @@ public:
     static constexpr std::int32_t kReleaseDateText = kProductText + 20;
     // The software id that names the settings store.
     static constexpr std::int32_t kSoftwareIdText = 300000;
-    // Embedded pictures: the logo ("IDR_JPG" 131 wide, 132 tall) and the program icon
-    // ("IDR_PNG" numbered by its side).
+    // Embedded pictures: the logo ("IDR_JPG" 131 wide, 132 tall), the wide logo again at the
+    // widths the About window shows it at factors 1, 1.5 and 2 ("IDR_LOGO_JPG" numbered by its
+    // width) and the program icon ("IDR_PNG" numbered by its side).
     static constexpr const char* kLogoType = "IDR_JPG";
     static constexpr std::uint32_t kWideLogo = 131;
     static constexpr std::uint32_t kTallLogo = 132;
+    static constexpr const char* kSizedLogoType = "IDR_LOGO_JPG";
+    static constexpr std::int32_t kSizedLogoWidths[] = {320, 480, 640};
     static constexpr const char* kIconType = "IDR_PNG";
-    static constexpr std::int32_t kIconSizes[] = {16, 32, 48, 64, 128, 256};
+    static constexpr std::int32_t kIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256};
 
     AppBase();
     ~AppBase() override;
@@ -81,10 +84,13 @@ public:
     gui::drawer::Skinner* getSkinner() const { return skinner_; }
     void setSkinner(gui::drawer::Skinner* skinner) { skinner_ = skinner; }
 
-    // The program icon whose side is nearest to size; null when none could be decoded.
+    // The program icon to show size pixels wide: the smallest that is at least that size (so
+    // that it is only ever made smaller), else the largest; null when none could be decoded.
     const platform::window::Picture* getIcon(std::int32_t size) const;
     // The wide (700 x 230) or tall (230 x 700) logo; null when it could not be decoded.
     const platform::window::Picture* getLogo(bool wide) const;
+    // The wide logo to show width pixels wide, chosen as getIcon chooses among every wide one.
+    const platform::window::Picture* getWideLogo(std::int32_t width) const;
 
     // Writes the identification values under "<window>\SoftwareType", "\SoftwareID" and
     // "\Version" (empty key) for the settings section of windowName.

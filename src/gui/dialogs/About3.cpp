@@ -102,19 +102,21 @@ void About3::build() {
         win::newBox(100, 100, layout::kCentre, layout::kStart, 0, 4, 0, 0, layout::kColumn);
     win::Box* nameRow =
         win::newBox(100, -1, layout::kCentre, layout::kCentre, 8, 0, 8, 4, layout::kRow);
-    // The product logo across the window, and the program icon beside the name.
+    // The product logo across the window, and the program icon beside the name, each from the
+    // picture made for the size they take at the scale factor (drawn 1:1 at 1, 1.5 and 2).
     app::win::AppBase* base = settings_ ? settings_->getAppBase() : nullptr;
-    const platform::window::Picture* logo = base ? base->getLogo(true) : nullptr;
+    const std::int32_t width = win::px(kLogoWidth);
+    const platform::window::Picture* logo = base ? base->getWideLogo(width) : nullptr;
     if (logo && logo->width() > 0) {
         win::Image* picture = win::Image::create();
         picture->setPicture(logo);
-        const std::int32_t width = win::px(kLogoWidth);
-        const std::int32_t height = width * logo->height() / logo->width();
+        const std::int32_t height = (width * logo->height() + logo->width() / 2) / logo->width();
         picture->setMinSize(width, height);
         picture->setNaturalSize(width, height);
         column->add(picture);
     }
-    if (base && base->getIcon(64)) nameRow->add(win::newImage(64, base->getIcon(64)));
+    if (const platform::window::Picture* icon = base ? base->getIcon(win::px(64)) : nullptr)
+        nameRow->add(win::newImage(64, icon));
     win::Label* name = win::newLabel(text(kProduct));
     name->setSizeCode(kTitleSize);
     name->setBold(true);

@@ -3,6 +3,8 @@
 #include "gui/win/ComboBox.h"
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 #include "gui/IFont.h"
 #include "gui/IWindow.h"
@@ -11,6 +13,7 @@
 #include "gui/drawer/Defaults.h"
 #include "gui/drawer/FocusRing.h"
 #include "gui/drawer/Skinner.h"
+#include "gui/drawer/combo/IThin.h"
 #include "gui/events/Listeners.h"
 #include "gui/win/ListPopup.h"
 #include "gui/win/ModalGuard.h"
@@ -133,6 +136,41 @@ bool ComboBox::deleteSelected() {
 
 void ComboBox::fire() {
     events::fireListeners(listeners_, eventSource(this), 0);
+}
+
+std::int32_t ComboBox::getMinWidth() const {
+    const std::int32_t base = Component::getMinWidth();
+    return fixedWidth_ >= 0 ? std::max(base, fittedWidth()) : base;
+}
+
+std::int32_t ComboBox::getMaxWidth() const {
+    const std::int32_t base = Component::getMaxWidth();
+    return fixedWidth_ >= 0 ? std::max(base, fittedWidth()) : base;
+}
+
+std::int32_t ComboBox::fittedWidth() const {
+    const bool skinned =
+        drawer::Defaults::currentSkin(window_ ? window_->getSkinner() : nullptr) != nullptr;
+    const pw::Font& font = textFont();
+    std::size_t key = 0;
+    auto mix = [&key](std::size_t h) {
+        key ^= h + 0x9e3779b97f4a7c15ull + (key << 6) + (key >> 2);
+    };
+    mix(std::hash<double>{}(pw::scale()));
+    mix(skinned);
+    mix(std::hash<std::string_view>{}(font.face));
+    mix(static_cast<std::size_t>(font.height) * 1000 + static_cast<std::size_t>(font.weight));
+    for (const ComboBoxItem* item : items_) mix(std::hash<std::u16string_view>{}(item->getText()));
+    if (key == fit_.key) return fit_.width;
+    std::int32_t widest = 0;
+    for (const ComboBoxItem* item : items_)
+        widest = std::max(widest, pw::measureText(font, item->getText()).width);
+    // Beside the text: the skin's margins (with a pixel for rounding each of them), or the plain
+    // field's margins and arrow.
+    const std::int32_t room =
+        skinned ? px(drawer::combo::IThin::kTextRoom) + 1 : px(4) + px(6) + px(kArrowWidth);
+    fit_ = {key, widest > 0 ? widest + room : 0};
+    return fit_.width;
 }
 
 void ComboBox::repaintField() {

@@ -1,6 +1,7 @@
 // The drop-down list: a field showing the selected item and a list popup to choose another.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -54,6 +55,10 @@ public:
     TypeAhead& typeAhead() { return typeAhead_; }
 
     bool takesFocus() const override { return true; }
+    // A fixed width (given at 96 dpi) grows to show the widest item whole, so that no item is
+    // cut at any scale factor or in any language.
+    std::int32_t getMinWidth() const override;
+    std::int32_t getMaxWidth() const override;
 
     platform::window::Result handleMessage(platform::window::Handle window, std::uint32_t message,
                                            platform::window::WParam wparam,
@@ -78,12 +83,20 @@ private:
     void repaintField();
     // Removes index; answers the item. Keeps the same item selected when one before it goes.
     combobox::ComboBoxItem* removeAt(std::int32_t index, bool* wasSelected);
+    // The widest item's text and the room the field takes beside it, measured again only when
+    // the texts, the font, the look or the factor change (layout asks often).
+    std::int32_t fittedWidth() const;
 
     std::vector<combobox::ComboBoxItem*> items_;
     std::vector<events::IEventListener*> listeners_;
     std::int32_t selected_ = -1;
     std::int32_t previous_ = -1;
     platform::window::Font nativeFont_;
+    struct Fit {
+        std::size_t key = 0;
+        std::int32_t width = 0;
+    };
+    mutable Fit fit_;
     platform::window::Handle list_ = platform::window::kNoWindow;
     ReopenGuard reopen_;
     TypeAhead typeAhead_;

@@ -13,8 +13,8 @@ namespace s::gui::win {
 void Window::attachAppWindow(app::IAppWindow* settings, bool withVersion) {
     appWindow_ = settings;
     if (!settings) return;
-    setSmallIcon(settings->getIcon(16), false);
-    setLargeIcon(settings->getIcon(32), false);
+    setSmallIcon(settings->getIcon(px(16)), false);
+    setLargeIcon(settings->getIcon(px(32)), false);
     setLanguagePack(settings->getLocalizer());
     std::int32_t title = settings->getTitleTextId();
     setTitleTexts(title, withVersion && title != -1 ? title + 10 : -1);

@@ -1,15 +1,20 @@
-// Widgets at a scale factor: a label's text height (a point size), a check box's
-// side and the toolkit's fixed lengths grow by the factor, within a pixel of rounding; an open
-// window follows a change of the factor and comes back exactly as it was.
+// Widgets at a scale factor: a label's text height (in the default font and at a point size), a
+// check box's side and the toolkit's fixed lengths grow by the factor, within a pixel of rounding;
+// an open window follows a change of the factor and comes back exactly as it was; list column
+// widths stay widths of a 96-dpi screen and drop-down lists hold their widest item.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "gui/HeadlessWindow.h"
 #include "gui/ScaleAt.h"
+#include "gui/drawer/Skinner.h"
+#include "gui/drawer/combo/IThin.h"
 #include "gui/win/Box.h"
 #include "gui/win/CheckBox.h"
+#include "gui/win/ComboBox.h"
 #include "gui/win/Label.h"
+#include "gui/win/ListView.h"
 #include "gui/win/ScrollBar.h"
 #include "gui/win/TextField.h"
 
@@ -21,12 +26,15 @@ using namespace s::gui::win;
 namespace {
 
 struct Sizes {
-    std::int32_t pointLabelHeight, checkSide, gapAndMargins;
+    std::int32_t plainLabelHeight, pointLabelHeight, checkSide, gapAndMargins;
 };
 
 // Made at the factor in use: each widget measures itself when it is made or attached.
 Sizes measured() {
     Sizes s{};
+    Label* plain = newLabel(u"Hash codes");  // the default font
+    s.plainLabelHeight = plain->getMinHeight();
+    plain->release();
     Label* sized = newLabel(u"Hash codes", false, false, 4);  // 14 points
     s.pointLabelHeight = sized->getMinHeight();
     sized->release();
@@ -57,6 +65,9 @@ TEST_F(ScaledWidgets, MeasuresGrowByTheFactor) {
         Sizes s = measured();
         SCOPED_TRACE(factor);
         // Text is laid out again at the larger size, so its height may round a pixel apart.
+        // The default font is small: its hinted ascent and descent, each rounded up, can put
+        // the 1x line a pixel further above the exact height than the scaled one.
+        EXPECT_NEAR(s.plainLabelHeight, one.plainLabelHeight * factor, 2.0 + factor / 2);
         EXPECT_NEAR(s.pointLabelHeight, one.pointLabelHeight * factor, 1.0 + factor / 2);
         EXPECT_NEAR(s.checkSide, one.checkSide * factor, 1.0);
         EXPECT_NEAR(s.gapAndMargins, one.gapAndMargins * factor, 1.5);
@@ -111,6 +122,50 @@ TEST_F(ScaledWidgets, OpenWindowFollowsAChangeOfTheFactor) {
     }
     EXPECT_FALSE(pw::changeScale(1.0));  // no change, no message
     open->release();
+}
+
+// Column widths go in and come out as widths of a 96-dpi screen, whatever the factor, so that
+// a width read back and stored is the one that was set.
+TEST(ScaledWidgetsUnits, ColumnWidthsAreWidthsAt96Dpi) {
+    for (double factor : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        SCOPED_TRACE(factor);
+        ScaleAt at(factor);
+        ListView* view = newListView({u"Name", u"Result"}, {120, 7});
+        EXPECT_EQ(view->getColumnWidth(0), 120);
+        EXPECT_EQ(view->getColumnWidth(1), ListView::kMinColumnWidth);
+        view->setColumnWidth(0, 101);
+        EXPECT_EQ(view->getColumnWidth(0), 101);
+        view->release();
+    }
+}
+
+// A drop-down list of fixed width keeps it while its items fit in the skin's text area, as
+// "Bytes" does at every factor, and grows to show the widest item whole when they do not, as a
+// longer word after a change of language.
+TEST_F(ScaledWidgets, DropDownWidthHoldsTheWidestItem) {
+    s::gui::drawer::Skinner* skinner = s::gui::drawer::newSkinner();
+    skinner->selectSkin(skinner->getSkinName(0));
+    window->setSkinner(skinner);
+    for (double factor : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        SCOPED_TRACE(factor);
+        ScaleAt at(factor);
+        ComboBox* box = newComboBox(60, true);
+        for (const char16_t* text : {u"Bytes", u"KB", u"MB", u"Auto"})
+            box->addItem(s::gui::combobox::newComboBoxItem(text, nullptr));
+        window->add(box);
+        EXPECT_EQ(box->getMinWidth(), px(60));
+        EXPECT_EQ(box->getMaxWidth(), px(60));
+        box->getItem(3)->setText(u"Automaattinen");
+        const std::int32_t longest =
+            platform::window::measureText(box->textFont(), u"Automaattinen").width;
+        EXPECT_GT(box->getMinWidth(), px(60));
+        EXPECT_EQ(box->getMaxWidth(), box->getMinWidth());
+        // The text area the drop-down drawer leaves holds the longest item.
+        EXPECT_GE(box->getMinWidth() - longest, px(s::gui::drawer::combo::IThin::kTextRoom));
+        window->remove(box, true);
+    }
+    window->setSkinner(nullptr);
+    skinner->release();
 }
 
 }  // namespace

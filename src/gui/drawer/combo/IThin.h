@@ -11,6 +11,10 @@ namespace s::gui::drawer::combo {
 
 class IThin : public IDrawer {
 public:
+    // The room (pixels at 96 dpi) the box takes left and right of its text, the same in every
+    // state (the text moves with the state).
+    static constexpr std::int32_t kTextRoom = 19;
+
     // The closed list in `state` (0 normal, 1 hovered, 2 pressed) showing the selected text.
     virtual void paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int32_t right,
                        std::int32_t bottom, std::int32_t state, std::u16string_view text,

@@ -61,8 +61,6 @@ void Dialog::clearWidgets() {
     report_.clear();
     checkCounts_ = CheckCounts();
     checkCounted_ = false;
-    createStatusId_ = 0;
-    createStatusValue_.clear();
     storedSize_ = 0;
     verifyStoredSize_ = 0;
     sizeShown_ = verifySizeShown_ = false;
@@ -70,6 +68,7 @@ void Dialog::clearWidgets() {
     pendingName_.clear();
     pendingReason_.clear();
     texts_.clear();
+    labelCells_.clear();
     resultId_ = 3023000;
     resultTried_ = 0;
     resultMatched_ = -1;
@@ -96,17 +95,6 @@ std::int32_t Dialog::actionOfStoredText(const std::u16string& stored) const {
     const bool old = text->equalsTextIgnoreCase(u"Veryfy Hash Code");
     text->release();
     return old ? 1 : -1;
-}
-
-std::int32_t Dialog::dropHintText(std::int32_t action) const {
-    switch (action) {
-        case kCheckAction:
-            return kCheckHintText;
-        case kCreateAction:
-            return kCreateHintText;
-        default:
-            return kDropHintText;
-    }
 }
 
 s::gui::IComboBox* Dialog::newActionSelector() {
@@ -283,6 +271,7 @@ void Dialog::relabelSelectors() {
     for (int i = 0; i < HashAlgorithms::kCount && listType_; ++i)
         if (s::gui::combobox::ComboBoxItem* item = listType_->getItem(i))
             item->setText(text(HashAlgorithms::at(HashAlgorithms::matchTypeAt(i)).labelId));
+    fitLabelColumn();
     sizeType_->repaint();
     matchType_->repaint();
     if (listType_) listType_->repaint();

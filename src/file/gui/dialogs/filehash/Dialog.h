@@ -57,9 +57,6 @@ public:
     // making one.
     static constexpr int kCheckAction = 2;
     static constexpr int kCreateAction = 3;
-    // "Please drop checksum lists here!" and "Please drop a folder or files here!"
-    static constexpr std::int32_t kCheckHintText = 3105600;
-    static constexpr std::int32_t kCreateHintText = 3105700;
 
     Dialog();
     ~Dialog() override;
@@ -91,8 +88,6 @@ public:
     std::int32_t actionTextId(std::uint32_t index) const override;
     // "Veryfy Hash Code", the English text of earlier versions, still selects verify.
     std::int32_t actionOfStoredText(const std::u16string& stored) const override;
-    // The check and create actions take several files and folders: their own hints.
-    std::int32_t dropHintText(std::int32_t action) const override;
 
     // The task: the hash job on the frame's worker.
     void run() override;
@@ -188,9 +183,6 @@ private:
 
     // The shown text of the size type "Auto".
     static constexpr std::int32_t kAutoText = 1201050;
-    // "Copy", and the size code of the pages' titles (18 points, bold).
-    static constexpr std::int32_t kCopyText = 1009000;
-    static constexpr std::int32_t kTitleSize = 104;
 
     struct KeptText {
         std::int32_t id;
@@ -216,9 +208,6 @@ private:
     void runCreate();
     // Events of the check and create pages; true when handled.
     bool onListEvent(void* source, std::int32_t code);
-    // The create page's status line: the last run's outcome in the current language (window's
-    // thread).
-    void showCreateStatus();
     // The dropped paths of the run (worker).
     std::vector<std::string> droppedPaths();
     // Overall progress of a list run with its speed in the status bar (worker threads, one at
@@ -238,6 +227,10 @@ private:
     s::gui::IBox* verifyRow(VerifyField field, std::int32_t labelId, bool withComma);
     void applyRowStates();
     void relabelSelectors();
+    // A box of the label column holding one component (kept for fitLabelColumn).
+    s::gui::win::Box* labelCell(s::gui::IComponent* inside);
+    // The label column as wide as its widest label in the current language, 100 at least.
+    void fitLabelColumn();
     // The job's notifications on the window's thread; true when handled here.
     bool onJobNotice(const std::u16string& name);
     void reformatSize();
@@ -295,6 +288,7 @@ private:
     s::gui::win::ScrollBox* verifyPage_ = nullptr;
     std::function<void(const std::u16string&)> messageObserver_;
     std::vector<KeptText> texts_;
+    std::vector<s::gui::win::Box*> labelCells_;  // the label column of the field rows
     s::gui::win::ComboBox* actions_ = nullptr;
     s::gui::win::ListView* checkList_ = nullptr;
     s::gui::win::ListView* createList_ = nullptr;
@@ -306,9 +300,6 @@ private:
     std::string report_;
     CheckCounts checkCounts_;
     bool checkCounted_ = false;
-    // The create run's outcome: the status text's id (0: none) and the value for its %1.
-    std::int32_t createStatusId_ = 0;
-    std::u16string createStatusValue_;
     std::chrono::steady_clock::time_point listStartedAt_;
 
     // Written by the worker, read on the window's thread.

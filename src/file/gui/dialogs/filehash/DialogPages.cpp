@@ -1,6 +1,9 @@
 // The two pages of the dialog: their widgets, layout, first states and pack texts.
 #include "file/gui/dialogs/filehash/Dialog.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "file/gui/dialogs/filehash/FileFacts.h"
 #include "file/gui/dialogs/filehash/HashAlgorithms.h"
 #include "file/gui/dialogs/filehash/RowSettings.h"
@@ -28,8 +31,10 @@ namespace layout = s::gui::layout;
 
 namespace {
 
+constexpr std::int32_t kCopyText = 1009000;
 constexpr std::int32_t kPasteText = 1009100;
 constexpr std::int32_t kCommaText = 1201100;
+constexpr std::int32_t kTitleSize = 104;  // 18 points, bold
 
 gw::Spacer* gapH(std::int32_t length) {
     return gw::newSpacer(0, length);
@@ -53,14 +58,28 @@ s::gui::IBox* pageColumn(gw::ScrollBox* scroll) {
     return column;
 }
 
-// A box of the label column (100 pixels) holding one component.
-gw::Box* labelCell(s::gui::IComponent* inside) {
-    gw::Box* cell = gw::newBoxFixed(layout::kRow, 100, -1, layout::kCentre, 0, 0);
+// The least width of the label column, at 96 dpi.
+constexpr std::int32_t kLabelColumn = 100;
+
+}  // namespace
+
+gw::Box* Dialog::labelCell(s::gui::IComponent* inside) {
+    gw::Box* cell = gw::newBoxFixed(layout::kRow, kLabelColumn, -1, layout::kCentre, 0, 0);
     cell->add(inside);
+    labelCells_.push_back(cell);
     return cell;
 }
 
-}  // namespace
+void Dialog::fitLabelColumn() {
+    std::int32_t widest = 0;  // screen pixels
+    for (gw::Box* cell : labelCells_)
+        if (cell->getChildCount() > 0)
+            widest = std::max(widest, cell->getChild(0)->getNaturalWidth());
+    // Rounded up, so that the widest label is never cut by a pixel at the factor.
+    const std::int32_t width = std::max(
+        kLabelColumn, static_cast<std::int32_t>(std::ceil(widest / gw::scaleFactor() - 0.01)));
+    for (gw::Box* cell : labelCells_) cell->setFixedWidth(width, true);
+}
 
 std::int32_t Dialog::matchTypePosition(const char16_t* key) {
     StrBuffer* text = StrBuffer::create();
@@ -102,9 +121,10 @@ s::gui::IBox* Dialog::newContent() {
         matchTypePosition(store ? store->getText(kSection, u"MatchType", HashJob::kAutoKey)
                                 : HashJob::kAutoKey),
         false);
-    // 3. Both pages.
+    // 3. Both pages, their label columns as wide as the widest label.
     s::gui::IBox* calculate = buildCalculatePage();
     s::gui::IBox* verify = buildVerifyPage();
+    fitLabelColumn();
     // 4. The calculate rows from their settings.
     for (int i = 0; i < kRowCount; ++i)
         rows_[i].box->setCheckedSilently(

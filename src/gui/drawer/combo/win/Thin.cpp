@@ -36,10 +36,15 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     const std::int32_t u = pw::scaled(1);
     // The box: a button without text in the state.
     button_->paint(picture, left, top, right, bottom, state, u"", enabled, font, false, false);
-    // The text area moves with the state like a pressed button's label.
+    // The text area moves with the state like a pressed button's label. Its margins are
+    // lengths at the factor, not multiples of the line width, which would make them too wide at
+    // factors that round a line up (1.5 draws a 2-pixel line).
     static constexpr std::int32_t kLeft[3] = {4, 3, 5};
     static constexpr std::int32_t kRight[3] = {15, 16, 14};
-    const std::int32_t textLeft = left + kLeft[state] * u, textRight = right - kRight[state] * u;
+    static_assert(kLeft[0] + kRight[0] == kTextRoom && kLeft[1] + kRight[1] == kTextRoom &&
+                  kLeft[2] + kRight[2] == kTextRoom);
+    const std::int32_t textLeft = left + pw::scaled(kLeft[state]);
+    const std::int32_t textRight = right - pw::scaled(kRight[state]);
     if (textRight > textLeft && !text.empty()) {
         text::TextFormat format;
         format.ellipsis = true;
@@ -50,8 +55,8 @@ void Thin::paint(Canvas& picture, std::int32_t left, std::int32_t top, std::int3
     }
     // The separator one pixel right of the text area and the arrow 3 pixels further.
     picture.fillRect(textRight + u, top + 2 * u, u, bottom - top - 4 * u, line_);
-    button_->drawGlyph(picture, textRight + 3 * u, top, textRight + 13 * u, bottom, u"#Down",
-                       static_cast<std::uint8_t>(pw::red(line_)),
+    button_->drawGlyph(picture, textRight + pw::scaled(3), top, textRight + pw::scaled(13), bottom,
+                       u"#Down", static_cast<std::uint8_t>(pw::red(line_)),
                        static_cast<std::uint8_t>(pw::green(line_)),
                        static_cast<std::uint8_t>(pw::blue(line_)));
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gui/drawer/Contrast.h"
+#include "platform/window/Scale.h"
 
 namespace pw = platform::window;
 
@@ -19,8 +20,9 @@ struct Copy {
     Colour colour;  // kDrawerColour: the text colour
 };
 
-// Offset copies drawn before the text itself, for each effect.
-std::vector<Copy> copiesOf(std::int32_t effect, Colour textColour) {
+// Offset copies drawn before the text itself, for each effect, with offsets in pixels of a
+// 96-dpi screen.
+std::vector<Copy> copiesAt96Dpi(std::int32_t effect, Colour textColour) {
     switch (effect) {
         case 1:  // thin outline: black on the four sides
             return {{-1, 0, kBlack}, {1, 0, kBlack}, {0, -1, kBlack}, {0, 1, kBlack}};
@@ -48,6 +50,17 @@ std::vector<Copy> copiesOf(std::int32_t effect, Colour textColour) {
         default:
             return {};
     }
+}
+
+// The copies with their offsets at the scale factor, so that an outline or a shadow keeps its
+// weight beside the larger text.
+std::vector<Copy> copiesOf(std::int32_t effect, Colour textColour) {
+    std::vector<Copy> copies = copiesAt96Dpi(effect, textColour);
+    for (Copy& c : copies) {
+        c.dx = pw::scaled(c.dx);
+        c.dy = pw::scaled(c.dy);
+    }
+    return copies;
 }
 
 }  // namespace
@@ -119,12 +132,12 @@ void Basic::measure(std::u16string_view text, const IFont* font, const TextForma
     } else if (format.ellipsis) {
         minW = 1;
     }
-    // 3. Effects take room for their offset copies.
+    // 3. Effects take room for their offset copies (offsets at the scale factor).
     if (format.effect != 0) {
-        ++minH;
-        ++natH;
+        minH += pw::scaled(1);
+        natH += pw::scaled(1);
     }
-    std::int32_t extra = format.effect == 2 ? 1 : (format.effect % 2 == 1 ? 2 : 0);
+    std::int32_t extra = pw::scaled(format.effect == 2 ? 1 : (format.effect % 2 == 1 ? 2 : 0));
     minW += extra;
     natW += extra;
     if (minimumWidth) *minimumWidth = minW;
