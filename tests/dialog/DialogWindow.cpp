@@ -268,6 +268,16 @@ void DialogWindow::selectAction(int index) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
+void DialogWindow::switchLanguage(const char16_t* engName) {
+    s::lang::Localizer* localizer = dialog->getLocalizer();
+    for (std::uint32_t i = 0; i < localizer->languageCount(); ++i) {
+        if (std::u16string(localizer->language(i)->engName()->text()) != engName) continue;
+        frame->handOff([&] { dialog->switchLanguage(i); });
+        return;
+    }
+    ADD_FAILURE() << "no language " << utf8(engName);
+}
+
 std::u16string DialogWindow::text(Row row) {
     return dialog->rowField(row)->getText();
 }

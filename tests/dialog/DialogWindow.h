@@ -83,6 +83,8 @@ protected:
     std::string clipboard();
     void setClipboard(const std::string& bytes);
     void selectAction(int index);
+    // Switches to the pack language of that English name on the window's thread.
+    void switchLanguage(const char16_t* engName);
     std::u16string text(Row row);
     std::u16string text(VerifyField field);
     // Messages shown in boxes since the last call.

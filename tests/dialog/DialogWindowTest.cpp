@@ -382,24 +382,12 @@ TEST_F(DialogWindow, SeveralFilesDroppedHashTheFirst) {
     EXPECT_EQ(utf8(text(Row::Md5)), kAbcMd5);
 }
 
-// Switches to the pack language named engName (English name) on the window's thread.
-void switchTo(DialogWindow* t, Dialog* dialog, HostWindow* frame, const char16_t* engName) {
-    s::lang::Localizer* localizer = dialog->getLocalizer();
-    for (std::uint32_t i = 0; i < localizer->languageCount(); ++i) {
-        if (std::u16string(localizer->language(i)->engName()->text()) != engName) continue;
-        frame->handOff([&] { dialog->switchLanguage(i); });
-        return;
-    }
-    ADD_FAILURE() << "no language " << utf8(engName);
-    (void)t;
-}
-
 TEST_F(DialogWindow, GermanAndArabicRelabelEveryTextWithGlyphsForAll) {
     const fs::path file = dir / "abc.txt";
     writeFile(file, "abc");
     for (const char16_t* language : {u"German", u"Arabic"}) {
         SCOPED_TRACE(utf8(language));
-        switchTo(this, dialog, frame.get(), language);
+        switchLanguage(language);
         s::lang::Localizer* pack = dialog->getLocalizer();
         platform::window::Font font;
         auto check = [&](const std::u16string& shown, std::int32_t id) {
@@ -473,10 +461,10 @@ TEST_F(DialogWindow, PicturesForTheReadme) {
     drop(file);
     shoot("dialog-verify-different");
     selectAction(0);
-    switchTo(this, dialog, frame.get(), u"Japanese");
+    switchLanguage(u"Japanese");
     drop(file);
     shoot("dialog-japanese");
-    switchTo(this, dialog, frame.get(), u"English");
+    switchLanguage(u"English");
     for (std::uint32_t i = 0; i < frame->themeCount(); ++i)
         if (frame->themeName(i) == u"Black") frame->handOff([&] { dialog->switchTheme(i); });
     drop(file);

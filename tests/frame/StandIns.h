@@ -160,6 +160,7 @@ public:
     void setActionText(std::uint32_t i, const char16_t* text) override { actions[i] = text; }
     std::int32_t selectedAction() override { return selected; }
     void selectAction(std::uint32_t i) override { selected = static_cast<std::int32_t>(i); }
+    void setDropHint(std::int32_t textId) override { dropHint = textId; }
 
     bool isChecked(std::int32_t command) override { return checks[command]; }
     void setChecked(std::int32_t command, bool on) override { checks[command] = on; }
@@ -194,6 +195,7 @@ public:
     std::int32_t width = 600;
     std::int32_t height = 550;
     int relayouts = 0;
+    std::int32_t dropHint = -1;
     std::vector<std::u16string> themes = {u"White", u"Ivory", u"Black", u"Classic LG"};
     std::u16string theme;
 

@@ -16,12 +16,22 @@ void ListRows::clear() {
     selected_.clear();
 }
 
+// A batch is sorted on its own and merged after the rows of equal keys already there, so a
+// long list that grows batch by batch costs a pass over it per batch, not a sort.
 void ListRows::append(std::vector<ListRow>&& rows) {
     if (rows.empty()) return;
-    rows_.reserve(rows_.size() + rows.size());
+    const std::size_t had = rows_.size();
+    rows_.reserve(had + rows.size());
     for (ListRow& row : rows) rows_.push_back(std::move(row));
     selected_.resize(rows_.size(), false);
-    reorder();
+    order_.resize(rows_.size());
+    for (std::size_t i = had; i < order_.size(); ++i) order_[i] = i;
+    auto shownBefore = [this](std::size_t a, std::size_t b) { return before(a, b); };
+    const auto middle = order_.begin() + static_cast<std::ptrdiff_t>(had);
+    std::stable_sort(middle, order_.end(), shownBefore);
+    std::inplace_merge(order_.begin(), middle, order_.end(), shownBefore);
+    placeOf_.resize(rows_.size());
+    for (std::size_t place = 0; place < order_.size(); ++place) placeOf_[order_[place]] = place;
 }
 
 const ListRow* ListRows::shownRow(std::size_t place) const {
@@ -44,25 +54,23 @@ void ListRows::sortBy(std::int32_t column, bool ascending) {
     reorder();
 }
 
-// Batches arrive while the user looks at the list: the whole order is made again from the
-// arrival order, so that equal keys keep arriving rows in arrival order.
+bool ListRows::before(std::size_t a, std::size_t b) const {
+    if (rows_[a].group != rows_[b].group) return rows_[a].group < rows_[b].group;
+    if (sortColumn_ < 0) return false;
+    const auto column = static_cast<std::size_t>(sortColumn_);
+    const auto& left = rows_[a].cells;
+    const auto& right = rows_[b].cells;
+    const int c = (column < left.size() ? left[column].text : kNoText)
+                      .compare(column < right.size() ? right[column].text : kNoText);
+    return ascending_ ? c < 0 : c > 0;
+}
+
+// The whole order made again from the arrival order, so that equal keys keep arrival order.
 void ListRows::reorder() {
     order_.resize(rows_.size());
     for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
-    const std::int32_t column = sortColumn_;
-    const bool ascending = ascending_;
-    auto textOf = [&](std::size_t row) -> const std::u16string& {
-        const auto& cells = rows_[row].cells;
-        return column >= 0 && static_cast<std::size_t>(column) < cells.size()
-                   ? cells[static_cast<std::size_t>(column)].text
-                   : kNoText;
-    };
-    std::stable_sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
-        if (rows_[a].group != rows_[b].group) return rows_[a].group < rows_[b].group;
-        if (column < 0) return false;
-        int c = textOf(a).compare(textOf(b));
-        return ascending ? c < 0 : c > 0;
-    });
+    std::stable_sort(order_.begin(), order_.end(),
+                     [this](std::size_t a, std::size_t b) { return before(a, b); });
     placeOf_.resize(rows_.size());
     for (std::size_t place = 0; place < order_.size(); ++place) placeOf_[order_[place]] = place;
 }

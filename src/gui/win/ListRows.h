@@ -61,6 +61,8 @@ public:
     std::u16string text(bool selectedOnly) const;
 
 private:
+    // Whether row a is shown before row b (the group, then the sort column).
+    bool before(std::size_t a, std::size_t b) const;
     void reorder();
 
     std::vector<ListRow> rows_;

@@ -12,6 +12,7 @@
 #include "gui/drawer/FocusRing.h"
 #include "gui/drawer/Skinner.h"
 #include "gui/win/TextComponent.h"
+#include "platform/Clock.h"
 #include "platform/window/Clipboard.h"
 
 namespace pw = platform::window;
@@ -41,6 +42,7 @@ void ListView::resetList() {
         queued_.clear();
         posted_ = false;
     }
+    takenAt_ = 0;
     listeners_.clear();
     defaultSizes();
 }
@@ -142,12 +144,23 @@ void ListView::addRows(std::vector<ListRow> rows) {
     }
 }
 
+void ListView::onQueuedRows() {
+    const std::int64_t wait =
+        takenAt_ + kTakeInterval - platform::monotonicMilliseconds();
+    if (wait > 0 && pw::setTimer(native_, kTakeTimer, static_cast<std::uint32_t>(wait))) return;
+    takeQueuedRows();
+}
+
 void ListView::takeQueuedRows() {
     std::vector<ListRow> taken;
     {
         std::lock_guard<std::mutex> lock(queueLock_);
         taken.swap(queued_);
         posted_ = false;
+    }
+    if (native_ != pw::kNoWindow) {
+        pw::killTimer(native_, kTakeTimer);
+        takenAt_ = platform::monotonicMilliseconds();
     }
     if (taken.empty()) return;
     rows_.append(std::move(taken));
@@ -491,6 +504,10 @@ pw::Result ListView::handleMessage(pw::Handle window, std::uint32_t message, pw:
                                    pw::LParam lparam) {
     switch (message) {
         case kMsgListRows:
+            onQueuedRows();
+            return 0;
+        case pw::msg::kTimer:
+            if (wparam != kTakeTimer) break;
             takeQueuedRows();
             return 0;
         case pw::msg::kLButtonDown:

@@ -3,7 +3,9 @@
 // the skin's list-box, list-header and scroll-bar drawers.
 //
 // Rows arrive in batches from any thread: addRows queues them and posts one message to the
-// window's thread, so a worker never waits for the window per row (nor per batch).
+// window's thread, so a worker never waits for the window per row (nor per batch). The window's
+// thread takes them at most every kTakeInterval: a fast worker costs it a few sorts and paints a
+// second, not one per batch.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +33,8 @@ public:
     static constexpr std::int32_t kMinColumnWidth = 16;
     // Pixels either side of a heading's right edge that grab it for resizing.
     static constexpr std::int32_t kGrip = 3;
+    // Milliseconds between two takings of rows queued by other threads.
+    static constexpr std::uint32_t kTakeInterval = 100;
 
     ListView() { resetList(); }
     ~ListView() override;
@@ -102,6 +106,9 @@ private:
     };
 
     void resetList();
+    // The posted rows: taken now, or by a timer once kTakeInterval has passed since the last
+    // taking.
+    void onQueuedRows();
     void measureRows();
     void defaultSizes();  // the least and natural size of an empty view
     Areas areas() const;
@@ -147,6 +154,8 @@ private:
     std::mutex queueLock_;
     std::vector<ListRow> queued_;
     bool posted_ = false;
+    static constexpr std::uint32_t kTakeTimer = 0x1450;
+    std::int64_t takenAt_ = 0;  // monotonic milliseconds of the last taking (window's thread)
 
     std::vector<events::IEventListener*> listeners_;
 };

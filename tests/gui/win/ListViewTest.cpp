@@ -46,6 +46,36 @@ TEST(ListRowsTest, GroupsComeFirstAndSortingIsStable) {
     EXPECT_EQ(shownNames(rows), (std::vector<std::u16string>{u"a", u"d", u"b", u"c", u"a"}));
 }
 
+// Batches merged into a sorted list give the order one sort of all the rows gives: groups
+// first, equal texts in arrival order, whichever column and direction.
+TEST(ListRowsTest, BatchesArrivingWhileSortedLandWhereOneSortPutsThem) {
+    const std::vector<std::vector<ListRow>> batches = {
+        {listRow(u"m", u"OK"), listRow(u"c", u"OK"), listRow(u"m", u"FAILED", -1)},
+        {listRow(u"a", u"OK"), listRow(u"m", u"OK"), listRow(u"c", u"MISSING", -1)},
+        {listRow(u"z", u"OK", 1), listRow(u"c", u"OK"), listRow(u"b", u"OK")}};
+    const std::pair<std::int32_t, bool> sorts[] = {{-1, true}, {0, true}, {0, false}, {1, true}};
+    for (const auto& [column, ascending] : sorts) {
+        SCOPED_TRACE(column * 2 + ascending);
+        ListRows merged, whole;
+        merged.sortBy(column, ascending);
+        std::vector<ListRow> all;
+        for (std::vector<ListRow> batch : batches) {
+            all.insert(all.end(), batch.begin(), batch.end());
+            merged.append(std::move(batch));
+        }
+        whole.append(std::vector<ListRow>(all));
+        whole.sortBy(column, ascending);
+        EXPECT_EQ(merged.text(false), whole.text(false));
+        // Each row (by arrival) is found at its place.
+        for (std::size_t row = 0; row < all.size(); ++row) {
+            const ListRow* shown = merged.shownRow(merged.placeOf(row));
+            ASSERT_NE(shown, nullptr);
+            EXPECT_EQ(shown->cells[0].text + shown->cells[1].text,
+                      all[row].cells[0].text + all[row].cells[1].text);
+        }
+    }
+}
+
 TEST(ListRowsTest, SelectionFollowsItsRowsAndGivesTheirText) {
     ListRows rows;
     rows.append({listRow(u"b", u"OK"), listRow(u"a", u"OK"), listRow(u"c", u"OK")});

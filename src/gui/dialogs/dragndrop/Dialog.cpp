@@ -400,6 +400,7 @@ void Dialog::onActionSelected() {
     if (!view_) return;
     const std::int32_t index = view_->selectedAction();
     if (index < 0) return;
+    view_->setDropHint(dropHintText(index));
     view_->relayout();
     if (store())
         store()->setText(section().c_str(), u"ConvertTo",

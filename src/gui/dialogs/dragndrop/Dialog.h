@@ -72,6 +72,8 @@ public:
     // the first one and then runs the task, or ends the run and shows why the folder will not
     // do (the window's thread never looks at a dropped path).
     enum class StartResult { Started, Empty, Busy, Declined };
+    // The drop area's hint: "Please drop a single file here!"
+    static constexpr std::int32_t kDropHintText = 1002000;
 
     // Decides whether a dropped file may be processed: folder is the folder holding it. Called
     // on the worker thread.
@@ -189,6 +191,8 @@ public:
     // The action a stored ConvertTo names that no current action text equals (a text of an
     // earlier version); -1 for none.
     virtual std::int32_t actionOfStoredText(const std::u16string& stored) const { return -1; }
+    // The pack text of the drop area's hint while action is selected.
+    virtual std::int32_t dropHintText(std::int32_t action) const { return kDropHintText; }
     // Called after a run ended, once the end texts are shown.
     virtual void onRunEnded() {}
     // Called when the output-folder check refused a drop, before its message shows.

@@ -314,10 +314,11 @@ void FrameWindow::buildDropArea() {
     IBox* inside = dropArea_->getContentBox();
     inside->alignCentre();
     inside->setMarginsHorizontal(10);
-    for (std::int32_t id : {1002000, 1003000}) {
+    for (std::int32_t id : {Dialog::kDropHintText, 1003000}) {
         win::Label* label = win::newLabelByNumber(id, false, false, 0);
         label->setTextColour(119, 119, 119);
         inside->add(label);
+        if (!dropHint_) dropHint_ = label;
     }
     // Three labels that converter tools fill; empty here.
     for (int i = 0; i < 3; ++i) inside->add(win::newLabel(u""));
@@ -510,9 +511,14 @@ std::int32_t FrameWindow::selectedAction() {
     return actions_->getSelectedIndex();
 }
 
+void FrameWindow::setDropHint(std::int32_t textId) {
+    if (dropHint_ && dropHint_->getTextNumber() != textId) dropHint_->setTextNumber(textId);
+}
+
 void FrameWindow::selectAction(std::uint32_t index) {
     actions_->select(static_cast<std::int32_t>(index), false);
     content_->showOnlyPage(index);
+    setDropHint(dialog_->dropHintText(static_cast<std::int32_t>(index)));
     window_->layout();
 }
 

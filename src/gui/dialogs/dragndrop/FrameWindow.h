@@ -72,6 +72,7 @@ public:
     win::MenuEx* menuBar() const { return menuBar_; }
     win::StatusBar* statusBar() const { return statusBar_; }
     win::GroupBox* dropArea() const { return dropArea_; }
+    win::Label* dropHint() const { return dropHint_; }
     win::Button* cancelButton() const { return cancel_; }
     IComboBox* actionSelector() const { return actions_; }
     IBox* contentPile() const { return content_; }
@@ -95,6 +96,7 @@ public:
     void setActionText(std::uint32_t index, const char16_t* text) override;
     std::int32_t selectedAction() override;
     void selectAction(std::uint32_t index) override;
+    void setDropHint(std::int32_t textId) override;
     bool isChecked(std::int32_t command) override;
     void setChecked(std::int32_t command, bool on) override;
     void setKeepOnTopBox(bool on) override;
@@ -147,6 +149,7 @@ private:
     IBox* content_ = nullptr;
     win::StatusBar* statusBar_ = nullptr;
     win::Label* status_ = nullptr;
+    win::Label* dropHint_ = nullptr;
     win::Label* second_ = nullptr;
     win::Label* brand_ = nullptr;
     win::Box* brandArea_ = nullptr;

@@ -43,6 +43,8 @@ public:
     virtual void setActionText(std::uint32_t index, const char16_t* text) = 0;
     virtual std::int32_t selectedAction() = 0;
     virtual void selectAction(std::uint32_t index) = 0;
+    // The drop area's hint: the pack text of that number, following the language.
+    virtual void setDropHint(std::int32_t textId) = 0;
 
     // Menu check marks by command number.
     virtual bool isChecked(std::int32_t command) = 0;

@@ -61,6 +61,8 @@ void Dialog::clearWidgets() {
     report_.clear();
     checkCounts_ = CheckCounts();
     checkCounted_ = false;
+    createStatusId_ = 0;
+    createStatusValue_.clear();
     storedSize_ = 0;
     verifyStoredSize_ = 0;
     sizeShown_ = verifySizeShown_ = false;
@@ -95,6 +97,17 @@ std::int32_t Dialog::actionOfStoredText(const std::u16string& stored) const {
     const bool old = text->equalsTextIgnoreCase(u"Veryfy Hash Code");
     text->release();
     return old ? 1 : -1;
+}
+
+std::int32_t Dialog::dropHintText(std::int32_t action) const {
+    switch (action) {
+        case kCheckAction:
+            return kCheckHintText;
+        case kCreateAction:
+            return kCreateHintText;
+        default:
+            return kDropHintText;
+    }
 }
 
 s::gui::IComboBox* Dialog::newActionSelector() {

@@ -57,6 +57,9 @@ public:
     // making one.
     static constexpr int kCheckAction = 2;
     static constexpr int kCreateAction = 3;
+    // "Please drop checksum lists here!" and "Please drop a folder or files here!"
+    static constexpr std::int32_t kCheckHintText = 3105600;
+    static constexpr std::int32_t kCreateHintText = 3105700;
 
     Dialog();
     ~Dialog() override;
@@ -88,6 +91,8 @@ public:
     std::int32_t actionTextId(std::uint32_t index) const override;
     // "Veryfy Hash Code", the English text of earlier versions, still selects verify.
     std::int32_t actionOfStoredText(const std::u16string& stored) const override;
+    // The check and create actions take several files and folders: their own hints.
+    std::int32_t dropHintText(std::int32_t action) const override;
 
     // The task: the hash job on the frame's worker.
     void run() override;
@@ -183,6 +188,9 @@ private:
 
     // The shown text of the size type "Auto".
     static constexpr std::int32_t kAutoText = 1201050;
+    // "Copy", and the size code of the pages' titles (18 points, bold).
+    static constexpr std::int32_t kCopyText = 1009000;
+    static constexpr std::int32_t kTitleSize = 104;
 
     struct KeptText {
         std::int32_t id;
@@ -208,6 +216,9 @@ private:
     void runCreate();
     // Events of the check and create pages; true when handled.
     bool onListEvent(void* source, std::int32_t code);
+    // The create page's status line: the last run's outcome in the current language (window's
+    // thread).
+    void showCreateStatus();
     // The dropped paths of the run (worker).
     std::vector<std::string> droppedPaths();
     // Overall progress of a list run with its speed in the status bar (worker threads, one at
@@ -300,6 +311,9 @@ private:
     std::string report_;
     CheckCounts checkCounts_;
     bool checkCounted_ = false;
+    // The create run's outcome: the status text's id (0: none) and the value for its %1.
+    std::int32_t createStatusId_ = 0;
+    std::u16string createStatusValue_;
     std::chrono::steady_clock::time_point listStartedAt_;
 
     // Written by the worker, read on the window's thread.

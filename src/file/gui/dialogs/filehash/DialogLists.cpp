@@ -28,8 +28,6 @@ namespace layout = s::gui::layout;
 
 namespace {
 
-constexpr std::int32_t kTitleSize = 104;
-constexpr std::int32_t kCopyText = 1009000;
 constexpr std::int32_t kOkText = 3102000, kFailedText = 3102100, kMissingText = 3102200;
 constexpr std::int32_t kCountText = 3103000;
 constexpr std::int32_t kNameHeading = 3104000, kAlgorithmHeading = 3104100,
@@ -153,6 +151,12 @@ s::gui::IBox* Dialog::buildCreatePage() {
              [this](const std::u16string& t) { createList_->setColumnTitle(0, t); });
     keepText(kResultHeading,
              [this](const std::u16string& t) { createList_->setColumnTitle(1, t); });
+    // The status of the last run follows the language.
+    for (std::int32_t id : {kWrittenText, kNotWrittenText, kUnwritableText}) {
+        keepText(id, [this, id](const std::u16string&) {
+            if (createStatusId_ == id) showCreateStatus();
+        });
+    }
     column->add(createList_);
     s::gui::access::Access::labelledBy(createList_, title);
     return column;
@@ -180,6 +184,11 @@ bool Dialog::onListEvent(void* source, std::int32_t code) {
         return false;
     }
     return false;
+}
+
+void Dialog::showCreateStatus() {
+    createStatus_->setText(
+        createStatusId_ ? withNumber(text(createStatusId_), createStatusValue_) : u"", true);
 }
 
 // ---- runs --------------------------------------------------------------------------------------
@@ -220,6 +229,14 @@ void Dialog::runCheck() {
     });
     const std::u16string okText = text(kOkText), failedText = text(kFailedText),
                          missingText = text(kMissingText);
+    // The algorithms' names as the list shows them, looked up once.
+    std::u16string algorithmNames[HashAlgorithms::kCount];
+    for (int i = 0; i < HashAlgorithms::kCount; ++i) {
+        std::u16string name = text(HashAlgorithms::at(i).labelId);
+        // The label's colon and no-break space are not part of the name.
+        while (!name.empty() && (name.back() == u':' || name.back() == u'\u00a0')) name.pop_back();
+        algorithmNames[i] = std::move(name);
+    }
     std::vector<CheckedFile> all;
     CheckCounts total;
     bool anyEntry = false;
@@ -239,17 +256,13 @@ void Dialog::runCheck() {
         std::vector<gw::ListRow> rows;
         auto toRow = [&](const CheckedFile& f) {
             gw::ListRow row;
-            std::u16string algorithm = text(HashAlgorithms::at(f.algorithm).labelId);
-            // The label's colon and no-break space are not part of the name.
-            while (!algorithm.empty() && (algorithm.back() == u':' || algorithm.back() == u'\u00a0'))
-                algorithm.pop_back();
             const std::u16string result = f.status == CheckStatus::Ok       ? okText
                                           : f.status == CheckStatus::Failed ? failedText
                                           : f.status == CheckStatus::Missing
                                               ? missingText
                                               : wide(f.reason);
             row.cells = {{wide(f.name)},
-                         {algorithm},
+                         {algorithmNames[f.algorithm]},
                          {result, f.status == CheckStatus::Ok ? kOkColour : kFailColour}};
             row.group = orderOf(ChecksumCheck::rankOf(f.status), f.index);
             return row;
@@ -271,6 +284,7 @@ void Dialog::runCheck() {
     }
     const std::string report = ChecksumCheck::report(all);
     onUi([&] {
+        checkList_->takeQueuedRows();
         report_ = report;
         checkCounts_ = total;
         checkCounted_ = true;
@@ -285,7 +299,8 @@ void Dialog::runCreate() {
     int algorithm = 5;
     onUi([&] {
         createList_->clearRows();
-        createStatus_->setText(u"", true);
+        createStatusId_ = 0;
+        showCreateStatus();
         s::gui::combobox::ComboBoxItem* item = listType_->getSelectedItem();
         if (item && item->getValue()) {
             algorithm = HashAlgorithms::indexOfKey(static_cast<const char16_t*>(item->getValue()));
@@ -337,16 +352,23 @@ void Dialog::runCreate() {
         [&](std::uint64_t done, std::uint64_t size) { listProgress(done, size); }, &listText,
         &failures);
     createList_->addRows(std::move(rows));
-    std::u16string status;
+    std::int32_t statusId = 0;
+    std::u16string statusValue;
     if (made) {
         const ChecksumCreate::Written written = ChecksumCreate::write(plan, listText, replace);
         // A folder that takes no file: the frame's words for an unwritable folder.
-        status = written == ChecksumCreate::Written::Ok ? withNumber(text(kWrittenText), listPath)
-                                                        : std::u16string(text(kUnwritableText));
+        statusId = written == ChecksumCreate::Written::Ok ? kWrittenText : kUnwritableText;
+        statusValue = listPath;
     } else if (failures > 0) {
-        status = withNumber(text(kNotWrittenText), numberText(failures));
+        statusId = kNotWrittenText;
+        statusValue = numberText(failures);
     }
-    onUi([&] { createStatus_->setText(status, true); });
+    onUi([&] {
+        createList_->takeQueuedRows();
+        createStatusId_ = statusId;
+        createStatusValue_ = statusValue;
+        showCreateStatus();
+    });
     notify(u"ProcessStatusEnd", 0, 0, 0);
 }
 

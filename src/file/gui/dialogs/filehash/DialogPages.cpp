@@ -31,10 +31,8 @@ namespace layout = s::gui::layout;
 
 namespace {
 
-constexpr std::int32_t kCopyText = 1009000;
 constexpr std::int32_t kPasteText = 1009100;
 constexpr std::int32_t kCommaText = 1201100;
-constexpr std::int32_t kTitleSize = 104;  // 18 points, bold
 
 gw::Spacer* gapH(std::int32_t length) {
     return gw::newSpacer(0, length);

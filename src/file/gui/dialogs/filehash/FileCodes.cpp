@@ -1,7 +1,10 @@
 // Reading files for their codes, on two threads.
 #include "file/gui/dialogs/filehash/FileCodes.h"
 
+#include <atomic>
 #include <mutex>
+#include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "digest/IDigester.h"
@@ -89,17 +92,26 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
                                      const std::atomic<bool>* cancel, const Batch& batch,
                                      const Progress& progress) {
     std::vector<FileCode> codes(jobs.size());
+    // The total the progress is told against: the helper adds up the sizes before it starts on
+    // the files, while the caller's thread reads the first ones; until then nothing is told.
     std::uint64_t total = 0;
-    for (const FileCodeJob& job : jobs) {
-        if (job.path.find('\0') != std::string::npos) continue;
-        platform::FileStatus status = platform::fileStatus(job.path);
-        if (status.exists && !status.directory && status.size > 0) {
-            total += static_cast<std::uint64_t>(status.size);
+    std::atomic<bool> sized{false};
+    auto addUpSizes = [&] {
+        for (const FileCodeJob& job : jobs) {
+            if (isCancelled(cancel)) break;
+            if (job.path.find('\0') != std::string::npos) continue;
+            platform::FileStatus status = platform::fileStatus(job.path);
+            if (status.exists && !status.directory && status.size > 0) {
+                total += static_cast<std::uint64_t>(status.size);
+            }
         }
-    }
+        sized.store(true, std::memory_order_release);
+    };
     std::mutex lock;
     std::atomic<std::size_t> next{0};
-    std::uint64_t done = 0;
+    std::atomic<std::uint64_t> done{0};
+    std::atomic_flag telling = ATOMIC_FLAG_INIT;
+    std::uint64_t told = 0;  // the last count told (under telling)
     // One file is read on the caller's thread alone; more share two threads.
     const int threads = jobs.size() > 1 ? 2 : 1;
     auto work = [&] {
@@ -112,10 +124,16 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
             indexes.clear();
             finished.clear();
         };
+        // The progress may wait for the window: one thread tells it while the other reads on.
         auto addRead = [&](std::uint64_t count) {
-            std::lock_guard<std::mutex> hold(lock);
-            done += count;
-            if (progress) progress(done, std::max(total, done));
+            done.fetch_add(count, std::memory_order_relaxed);
+            if (!progress || !sized.load(std::memory_order_acquire) ||
+                telling.test_and_set(std::memory_order_acquire)) {
+                return;
+            }
+            told = done.load(std::memory_order_relaxed);
+            progress(told, std::max(total, told));
+            telling.clear(std::memory_order_release);
         };
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             FileCode code = compute(jobs[i], cancel, addRead, threads);
@@ -130,12 +148,18 @@ std::vector<FileCode> FileCodes::run(const std::vector<FileCodeJob>& jobs,
     std::thread helper;
     if (threads > 1) {
         try {
-            helper = std::thread(work);
+            helper = std::thread([&] {
+                addUpSizes();
+                work();
+            });
         } catch (...) {
         }
     }
+    if (!helper.joinable()) addUpSizes();
     work();
     if (helper.joinable()) helper.join();
+    // Pieces read while the other thread was telling, or before the sizes were known.
+    if (progress && done.load() != told) progress(done.load(), std::max(total, done.load()));
     return codes;
 }
 

@@ -31,8 +31,9 @@ public:
     // Finished results by job index; called under a lock, from the computing threads.
     using Batch = std::function<void(const std::vector<std::size_t>& indexes,
                                      const std::vector<FileCode>& codes)>;
-    // Bytes read so far of the total of the files' sizes; called from the computing threads,
-    // under the same lock, after each piece read.
+    // Bytes read so far of the total of the files' sizes; called from the computing threads
+    // after a piece read, one thread at a time and outside the batch lock (a piece read while
+    // the other thread is telling is told with a later one, at the latest once both are done).
     using Progress = std::function<void(std::uint64_t done, std::uint64_t total)>;
 
     // Computes every job; answers the results in job order. A set cancel flag stops both

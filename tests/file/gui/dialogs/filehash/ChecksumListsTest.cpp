@@ -5,13 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "file/gui/dialogs/filehash/ChecksumCheck.h"
 #include "file/gui/dialogs/filehash/ChecksumCreate.h"
+#include "file/gui/dialogs/filehash/FileCodes.h"
 #include "file/win/TempFolder.h"
 
 namespace s::file::gui::dialogs::filehash {
@@ -172,6 +175,38 @@ TEST(ChecksumCheckTest, BatchesCoverEveryFileAndCancelStopsTheRun) {
     EXPECT_TRUE(check.results().empty());
     EXPECT_FALSE(check.readList(folder.file("nothing"), &reason));
     EXPECT_FALSE(reason.empty());
+}
+
+// The progress may wait for the window: it is told by one thread at a time, never backwards,
+// and ends at the total while both threads read files of several pieces.
+TEST(FileCodesThread, ProgressIsToldByOneThreadAtATimeAndEndsAtTheTotal) {
+    TempFolder folder;
+    std::vector<FileCodeJob> jobs;
+    std::uint64_t size = 0;
+    for (int i = 0; i < 60; ++i) {
+        const std::string name = std::string("f").append(std::to_string(i));
+        const std::string bytes(static_cast<std::size_t>(1000 + i * 9000), 'x');
+        folder.write(name, bytes);
+        jobs.push_back({folder.file(name), 5});
+        size += bytes.size();
+    }
+    std::atomic<int> telling{0};
+    std::uint64_t lastDone = 0, lastTotal = 0;
+    bool backwards = false, together = false;
+    std::vector<FileCode> codes = FileCodes::run(
+        jobs, nullptr, nullptr, [&](std::uint64_t done, std::uint64_t total) {
+            together = together || telling.fetch_add(1) != 0;
+            backwards = backwards || done < lastDone;
+            lastDone = done;
+            lastTotal = total;
+            std::this_thread::yield();
+            telling.fetch_sub(1);
+        });
+    EXPECT_FALSE(together);
+    EXPECT_FALSE(backwards);
+    EXPECT_EQ(lastDone, size);
+    EXPECT_EQ(lastTotal, size);
+    for (const FileCode& code : codes) EXPECT_EQ(code.status, FileCode::Status::Done);
 }
 
 TEST(ChecksumCheckTest, KnowsTheUsualListNames) {
