@@ -778,8 +778,21 @@ void Window::takeScale() {
     const double ratio = now / factor_;
     factor_ = now;
     BoxBase::scaleChanged(ratio);
-    if (auto* bar = Component::of(statusBar_)) bar->scaleChanged(ratio);
-    // Laid out first: the minimum size of the new factor applies to the new size.
+    Component* bar = Component::of(statusBar_);
+    if (bar) bar->scaleChanged(ratio);
+    // Laid out afresh (a row would keep the taller height its children had), and before the
+    // window is sized: the minimum size of the new factor applies to the new size. Hidden parts
+    // keep theirs: no layout sizes them until they show.
+    auto forget = [](Component* c) {
+        if (!c->isVisibleFlag()) return Walk::kPast;
+        c->forgetLaidOutSize();
+        return Walk::kInto;
+    };
+    forEachDescendant(forget);
+    if (bar) {
+        bar->forgetLaidOutSize();
+        bar->forEachDescendant(forget);
+    }
     layout();
     if (!isMaximized()) {
         pw::Rect r{x_, y_, static_cast<std::int32_t>(std::lround(width_ * ratio)),

@@ -77,7 +77,7 @@ TEST_F(ScaledWidgets, MeasuresGrowByTheFactor) {
 
 // What an open window shows, read on its thread.
 struct Shown {
-    std::int32_t width, height, labelHeight, checkSide, fieldHeight, margin;
+    std::int32_t width, height, labelHeight, checkSide, checkHeight, fieldHeight, margin;
     bool operator==(const Shown&) const = default;
 };
 
@@ -95,8 +95,9 @@ TEST_F(ScaledWidgets, OpenWindowFollowsAChangeOfTheFactor) {
     auto shown = [&] {
         Shown s{};
         pw::callOnOwner(open->getNativeWindow(), [&]() -> pw::Result {
-            s = {open->getWidth(),     open->getHeight(),     label->getMinHeight(),
-                 check->getMinWidth(), field->getMinHeight(), box->getMarginLeft()};
+            s = {open->getWidth(),     open->getHeight(),  label->getMinHeight(),
+                 check->getMinWidth(), check->getHeight(), field->getMinHeight(),
+                 box->getMarginLeft()};
             return 1;
         });
         return s;
