@@ -221,8 +221,8 @@ private:
     void showCreateStatus();
     // The dropped paths of the run (worker).
     std::vector<std::string> droppedPaths();
-    // Overall progress of a list run with its speed in the status bar (worker threads, one at
-    // a time).
+    // Overall progress of a list run with the list's name in the status bar (worker threads,
+    // one at a time).
     void listProgress(std::uint64_t done, std::uint64_t total);
     // A row of the label column: the name (a check box or a label), a field, the extras each
     // after a small gap, and "Copy".
@@ -314,7 +314,8 @@ private:
     // The create run's outcome: the status text's id (0: none) and the value for its %1.
     std::int32_t createStatusId_ = 0;
     std::u16string createStatusValue_;
-    std::chrono::steady_clock::time_point listStartedAt_;
+    // The list being checked or made, shown in the status bar during the run (worker).
+    std::string listName_;
 
     // Written by the worker, read on the window's thread.
     std::atomic<std::uint64_t> storedSize_{0};

@@ -1,7 +1,6 @@
 // The check and create pages: checking every file of a dropped checksum list, and making a
 // list for dropped files and folders, with their results in list views.
 #include <algorithm>
-#include <cstdio>
 
 #include "file/gui/dialogs/filehash/ChecksumCreate.h"
 #include "file/gui/dialogs/filehash/Dialog.h"
@@ -62,6 +61,12 @@ std::u16string withNumber(std::u16string pattern, const std::u16string& value) {
     const std::size_t at = pattern.find(u"%1");
     if (at != std::u16string::npos) pattern.replace(at, 2, value);
     return pattern;
+}
+
+// The last part of a path.
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::u16string numberText(std::size_t n) {
@@ -205,15 +210,12 @@ std::vector<std::string> Dialog::droppedPaths() {
 }
 
 void Dialog::listProgress(std::uint64_t done, std::uint64_t total) {
+    // The frame's rate line (percent, speed, time left) is worked out from these bytes.
+    progressBytes(done, total);
     const int percent = HashJob::percentOf(done, total);
     if (percent == shownPercent_) return;
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - listStartedAt_).count();
-    char speed[32];
-    std::snprintf(speed, sizeof speed, "%.1f MB/s",
-                  seconds > 0 ? static_cast<double>(done) / seconds / 1e6 : 0.0);
     StrBuffer* shown = StrBuffer::create();
-    str::appendUtf8(shown, speed);
+    str::appendUtf8(shown, listName_);
     notify(u"ProcessStatusUpdate", HashJob::kProgressScale, percent,
            reinterpret_cast<std::intptr_t>(shown));
     shown->release();
@@ -240,8 +242,9 @@ void Dialog::runCheck() {
     std::vector<CheckedFile> all;
     CheckCounts total;
     bool anyEntry = false;
-    listStartedAt_ = std::chrono::steady_clock::now();
+    progressBytes(0, 0);
     for (const std::string& listPath : droppedPaths()) {
+        listName_ = nameOf(listPath);
         if (isCancelled()) break;
         ChecksumCheck check;
         std::string reason;
@@ -332,7 +335,8 @@ void Dialog::runCreate() {
     std::vector<gw::ListRow> rows;
     std::string listText;
     std::size_t failures = 0;
-    listStartedAt_ = std::chrono::steady_clock::now();
+    progressBytes(0, 0);
+    listName_ = nameOf(plan.listPath());
     const bool made = ChecksumCreate::make(
         plan, &cancelFlag(),
         [&](const std::vector<MadeEntry>& entries) {
