@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <utility>
 
 #include "DialogWindow.h"
 #include "ScreenShot.h"
@@ -211,9 +212,13 @@ TEST_F(DialogWindow, SizeIsWrittenAgainWhenItsTypeOrCommaChanges) {
 }
 
 TEST_F(DialogWindow, TickedRowsAndChoicesSurviveARestart) {
-    click(dialog->rowBox(Row::Crc32));     // off
-    click(dialog->rowBox(Row::Sha2_512));  // on
-    click(dialog->rowBox(Row::Creation));  // on
+    // Each click is waited for: under load a click still on its way would be lost with the close.
+    const std::pair<Row, bool> clicks[] = {{Row::Crc32, false}, {Row::Sha2_512, true},
+                                           {Row::Creation, true}};
+    for (const auto& c : clicks) {
+        click(dialog->rowBox(c.first));
+        EXPECT_TRUE(waitFor([&] { return dialog->rowBox(c.first)->isChecked() == c.second; }));
+    }
     frame->handOff([&] {
         dialog->sizeTypeSelector()->select(2, true);
         dialog->matchTypeSelector()->select(10, true);  // SHA-256
