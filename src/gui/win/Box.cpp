@@ -41,6 +41,7 @@ void BoxBase::resetBox() {
     hAlign_ = vAlign_ = layout::kStart;
     hGap_ = vGap_ = 0;
     marginLeft_ = marginRight_ = marginTop_ = marginBottom_ = 0;
+    originLeft_ = originTop_ = 0;
     minWidthFloor_ = -1;
     noMinWidth_ = noMinHeight_ = false;
     content_ = {};
@@ -154,7 +155,7 @@ void BoxBase::add(IComponent* child) {
     children_.push_back(child);
     child->setParentComponent(this);
     // The origin is set before attaching so the native window is made in place.
-    child->setOrigin(marginLeft_, marginTop_);
+    child->setOrigin(originLeft_ = marginLeft_, originTop_ = marginTop_);
     // 2. Without a native window the child is attached when this container is.
     if (native_ == pw::kNoWindow) return;
     // 3. The child's native window is made (on the owner thread, where this runs).
@@ -221,6 +222,18 @@ void BoxBase::scaleChanged(double ratio) {
     for (IComponent* child : children_) {
         if (Component* c = Component::of(child)) c->scaleChanged(ratio);
     }
+    shiftChildrenOrigin();
+}
+
+// The children were placed inside the margins in pixels of the old factor: they move by what
+// the margins grew or shrank, keeping any offset of their own (a scroll position, a page put
+// out of sight).
+void BoxBase::shiftChildrenOrigin() {
+    const std::int32_t dx = marginLeft_ - originLeft_, dy = marginTop_ - originTop_;
+    originLeft_ = marginLeft_;
+    originTop_ = marginTop_;
+    if (dx == 0 && dy == 0) return;
+    for (IComponent* child : children_) child->moveOrigin(dx, dy);
 }
 
 void BoxBase::layout() {
@@ -301,7 +314,9 @@ void BoxBase::fire(const std::vector<events::IEventListener*>& listeners, std::i
 }
 
 void BoxBase::placeChildrenOrigin() {
-    for (IComponent* child : children_) child->setOrigin(marginLeft_, marginTop_);
+    originLeft_ = marginLeft_;
+    originTop_ = marginTop_;
+    for (IComponent* child : children_) child->setOrigin(originLeft_, originTop_);
     layout();
 }
 

@@ -139,6 +139,13 @@ public:
         if (parent_) parent_->relayout();
     }
     void setHoverTracking(bool on) override { hoverTracking_ = on; }
+    // The extents go too: the parent lays the box out before placing it, instead of placing it
+    // by extents of the old factor (which would only grow it).
+    void forgetLaidOutSize() override {
+        Component::forgetLaidOutSize();
+        content_ = {};
+        laidOut_ = false;
+    }
     // The box's own area lets the pointer through to what lies beneath; its children still
     // take it.
     void setPointerTransparent(bool on) { pointerTransparent_ = on; }
@@ -165,6 +172,7 @@ protected:
     virtual void arrange();
     void fire(const std::vector<events::IEventListener*>& listeners, std::int32_t code);
     void placeChildrenOrigin();
+    void shiftChildrenOrigin();
     void onDrop(platform::window::WParam drop);
     void trackHover(platform::window::LParam point);
     void setHovered(bool on);
@@ -176,6 +184,8 @@ protected:
     Length hGap_, vGap_;
     Length marginLeft_, marginRight_, marginTop_, marginBottom_;
     Length minWidthFloor_{-1};
+    // The margins the children's origins were last given, in screen pixels.
+    std::int32_t originLeft_ = 0, originTop_ = 0;
     bool noMinWidth_ = false, noMinHeight_ = false;
     layout::Extents content_;
     bool frozen_ = false;

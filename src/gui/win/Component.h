@@ -183,7 +183,7 @@ public:
     virtual void scaleChanged(double ratio) {}
     // Forgets the size the layout gave (no layout runs here): layouts keep what they find and
     // only grow it, so the next one sizes the component afresh, as when it was added.
-    void forgetLaidOutSize() { width_ = height_ = 0; }
+    virtual void forgetLaidOutSize() { width_ = height_ = 0; }
 
     // Native messages of the component's window, on the owner thread.
     virtual platform::window::Result handleMessage(platform::window::Handle window,

@@ -42,7 +42,7 @@ void GroupBox::measureTitle() {
     // The content starts below the title; the frame takes the rest of the margins.
     marginLeft_ = marginRight_ = marginBottom_ = kFrame;
     marginTop_ = Length::inPixels(titleHeight_ + px(2));
-    for (IComponent* child : children_) child->setOrigin(marginLeft_, marginTop_);
+    shiftChildrenOrigin();
 }
 
 void GroupBox::setTitle(const std::u16string& title) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
+#include <vector>
 
 #include "gui/HeadlessWindow.h"
 #include "gui/ScaleAt.h"
@@ -13,6 +15,7 @@
 #include "gui/win/Box.h"
 #include "gui/win/CheckBox.h"
 #include "gui/win/ComboBox.h"
+#include "gui/win/GroupBox.h"
 #include "gui/win/Label.h"
 #include "gui/win/ListView.h"
 #include "gui/win/ScrollBar.h"
@@ -81,28 +84,86 @@ struct Shown {
     bool operator==(const Shown&) const = default;
 };
 
+// A window's content nested the way pages are: margins of a box, a group's frame and title, the
+// margins of the group's content box, a row inside that.
+struct Tree {
+    Window* window = nullptr;
+    Box* box = nullptr;
+    Label* label = nullptr;
+    CheckBox* check = nullptr;
+    TextField* field = nullptr;
+    Label* inGroup = nullptr;
+    Label* inRow = nullptr;
+};
+
+Tree newTree() {
+    Tree t;
+    t.window = newWindow(40, 30, 300, 200);
+    t.box = newBox(-1, -1, 0, 0, 6, 0, 10, 4, 0);
+    t.label = newLabel(u"Hash codes", false, false, 4);
+    t.check = newCheckBoxText(u"", false, true, -1, -1);
+    t.field = newTextField(100);
+    GroupBox* group = newGroupBoxTitled(u"Name and Size", 0, 5, 100, 0);
+    t.inGroup = newLabel(u"File Name:");
+    Box* row = newBox(100, -1, 0, 1, 2, 0, 7, 3, 0);
+    t.inRow = newLabel(u"Size:");
+    row->add(t.inRow);
+    group->getContentBox()->add(t.inGroup);
+    group->getContentBox()->add(row);
+    t.box->add(t.label);
+    t.box->add(t.check);
+    t.box->add(t.field);
+    t.box->add(group);
+    t.window->add(t.box);
+    return t;
+}
+
+// Where the widgets stand in their window, read on its thread.
+std::vector<pw::Rect> placesIn(const Tree& t) {
+    std::vector<pw::Rect> places;
+    pw::callOnOwner(t.window->getNativeWindow(), [&]() -> pw::Result {
+        for (s::gui::IComponent* c : std::initializer_list<s::gui::IComponent*>{
+                 t.box, t.label, t.check, t.field, t.inGroup, t.inRow}) {
+            pw::Rect r{0, 0, c->getWidth(), c->getHeight()};
+            for (s::gui::IComponent* at = c; at && at != t.window; at = at->getParent()) {
+                r.x += at->getOriginX() + at->getX();
+                r.y += at->getOriginY() + at->getY();
+            }
+            places.push_back(r);
+        }
+        return 1;
+    });
+    return places;
+}
+
+// Within a pixel of rounding: text measured at another factor may round a pixel apart.
+void expectNear(const std::vector<pw::Rect>& got, const std::vector<pw::Rect>& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "widget " << i << " at " << got[i].x << "," << got[i].y
+                                        << " " << got[i].width << "x" << got[i].height);
+        EXPECT_NEAR(got[i].x, want[i].x, 1);
+        EXPECT_NEAR(got[i].y, want[i].y, 1);
+        EXPECT_NEAR(got[i].width, want[i].width, 1);
+        EXPECT_NEAR(got[i].height, want[i].height, 1);
+    }
+}
+
 TEST_F(ScaledWidgets, OpenWindowFollowsAChangeOfTheFactor) {
     ScaleAt at(1.0);
-    Window* open = newWindow(40, 30, 300, 200);
-    Box* box = newBox(-1, -1, 0, 0, 6, 0, 10, 4, 0);
-    Label* label = newLabel(u"Hash codes", false, false, 4);
-    CheckBox* check = newCheckBoxText(u"", false, true, -1, -1);
-    TextField* field = newTextField(100);
-    box->add(label);
-    box->add(check);
-    box->add(field);
-    open->add(box);
+    const Tree open = newTree();
     auto shown = [&] {
         Shown s{};
-        pw::callOnOwner(open->getNativeWindow(), [&]() -> pw::Result {
-            s = {open->getWidth(),     open->getHeight(),  label->getMinHeight(),
-                 check->getMinWidth(), check->getHeight(), field->getMinHeight(),
-                 box->getMarginLeft()};
+        pw::callOnOwner(open.window->getNativeWindow(), [&]() -> pw::Result {
+            s = {open.window->getWidth(), open.window->getHeight(), open.label->getMinHeight(),
+                 open.check->getMinWidth(), open.check->getHeight(), open.field->getMinHeight(),
+                 open.box->getMarginLeft()};
             return 1;
         });
         return s;
     };
     const Shown one = shown();
+    const std::vector<pw::Rect> placesAtOne = placesIn(open);
     EXPECT_EQ(one.width, 300);
     EXPECT_EQ(one.margin, 10);
     for (double factor : {2.0, 1.5}) {
@@ -116,13 +177,19 @@ TEST_F(ScaledWidgets, OpenWindowFollowsAChangeOfTheFactor) {
         EXPECT_NEAR(s.checkSide, one.checkSide * factor, 1.0);
         EXPECT_NEAR(s.fieldHeight, one.fieldHeight * factor, 1.0 + factor / 2);
         EXPECT_EQ(s.margin, want(10));
+        // Laid out as a window made at this factor, margins and frames included.
+        const Tree fresh = newTree();
+        fresh.window->setSize(s.width, s.height);
+        expectNear(placesIn(open), placesIn(fresh));
+        fresh.window->release();
         // Back at 1 everything is as it was, to the pixel.
         ASSERT_TRUE(pw::changeScale(1.0));
         ASSERT_TRUE(eventually([&] { return shown().width == 300; }));
         EXPECT_EQ(shown(), one);
+        EXPECT_EQ(placesIn(open), placesAtOne);
     }
     EXPECT_FALSE(pw::changeScale(1.0));  // no change, no message
-    open->release();
+    open.window->release();
 }
 
 // Column widths go in and come out as widths of a 96-dpi screen, whatever the factor, so that
