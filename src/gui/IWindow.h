@@ -51,6 +51,9 @@ constexpr std::int32_t kHotKey = 23;
 constexpr std::int32_t kRightUp = 24;
 constexpr std::int32_t kLeftUp = 25;
 constexpr std::int32_t kTimer = 26;
+// The scale factor changed: fired before the window lays out at the new one, so that lengths
+// measured on the screen can be measured again.
+constexpr std::int32_t kScaleChange = 27;
 }  // namespace windowevent
 
 // The middle-click actions.
@@ -133,6 +136,7 @@ public:
 
     // Listener lists (codes in windowevent).
     virtual void addCloseListener(events::IEventListener* l) = 0;
+    virtual void addScaleChangeListener(events::IEventListener* l) = 0;
     virtual void addRightDownListener(events::IEventListener* l) = 0;
     virtual void addLeftDownListener(events::IEventListener* l) = 0;
     virtual void addRightUpListener(events::IEventListener* l) = 0;

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <map>
 #include <utility>
 
@@ -24,7 +25,9 @@
 #include "gui/win/Window.h"
 #include "lang/LangPack.h"
 #include "lang/Localizer.h"
+#include "platform/window/Scale.h"
 #include "platform/window/Text.h"
+#include "platform/window/Window.h"
 #include "platform/window/display/XServer.h"
 #include "str/strbuffer/StrBuffer.h"
 
@@ -598,6 +601,43 @@ TEST_F(DialogWindow, ComparesWithAFileDroppedOntoTheCodeField) {
     EXPECT_EQ(dialog->resultLine()->getText(), u"Perfect Match! (SHA-256)" + source);
     EXPECT_EQ(takeMessages(), std::vector<std::u16string>{
                                   u"Perfect Match! (SHA-256)\r\nCode of:\u00a0reference.bin"});
+}
+
+// After a change of the scale factor while the window is open, the page stands as at a start at
+// the new factor: the page's margins, the groups' frames and the label column all follow.
+TEST_F(DialogWindow, ScaleChangeLaysThePageOutAsAFreshStart) {
+    namespace pw = platform::window;
+    ASSERT_EQ(pw::scale(), 1.0);
+    const pw::Handle window = frame->window()->getNativeWindow();
+    const std::int32_t width = pw::screenRect(window).width;
+    // Left-aligned widgets, from the window's corner: the window is not the same width.
+    auto places = [&] {
+        std::vector<pw::Point> out;
+        const pw::Rect w = pw::screenRect(frame->window()->getNativeWindow());
+        for (s::gui::IComponent* c : std::initializer_list<s::gui::IComponent*>{
+                 dialog->rowBox(Row::Size), dialog->rowField(Row::FileName),
+                 dialog->rowField(Row::Size), dialog->rowField(Row::Modified)}) {
+            const pw::Rect r = pw::screenRect(c->getNativeWindow());
+            out.push_back({r.x - w.x, r.y - w.y});
+        }
+        return out;
+    };
+    ASSERT_TRUE(pw::changeScale(2.0));
+    ASSERT_TRUE(waitFor([&] { return pw::screenRect(window).width == 2 * width; }));
+    const std::vector<pw::Point> live = places();
+    close();
+    open();
+    const std::vector<pw::Point> fresh = places();
+    ASSERT_TRUE(pw::changeScale(1.0));
+    ASSERT_TRUE(waitFor([&] {
+        return pw::screenRect(frame->window()->getNativeWindow()).width == width / 2;
+    }));
+    ASSERT_EQ(live.size(), fresh.size());
+    for (std::size_t i = 0; i < live.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(live[i].x, fresh[i].x, 1);
+        EXPECT_NEAR(live[i].y, fresh[i].y, 1);
+    }
 }
 
 TEST(DialogAction, TheEarlierEnglishTextStillSelectsVerify) {

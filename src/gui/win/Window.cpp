@@ -780,6 +780,7 @@ void Window::takeScale() {
     BoxBase::scaleChanged(ratio);
     Component* bar = Component::of(statusBar_);
     if (bar) bar->scaleChanged(ratio);
+    fire(windowevent::kScaleChange);
     // Laid out afresh (a row would keep the taller height its children had), and before the
     // window is sized: the minimum size of the new factor applies to the new size. Hidden parts
     // keep theirs: no layout sizes them until they show.

@@ -139,6 +139,9 @@ public:
     IWindow* getOwnerWindow() const override { return ownerWindow_; }
 
     void addCloseListener(events::IEventListener* l) override { listen(windowevent::kClose, l); }
+    void addScaleChangeListener(events::IEventListener* l) override {
+        listen(windowevent::kScaleChange, l);
+    }
     void addRightDownListener(events::IEventListener* l) override {
         listen(windowevent::kRightDown, l);
     }

@@ -187,6 +187,7 @@ void FrameWindow::build() {
     window_->setAcceptDroppedFiles(true);
     window_->addDropListener(&windowDrops_);
     window_->addCloseListener(this);
+    window_->addScaleChangeListener(this);
     window_->addNotificationListener(this);
     menuBar_->addCommandListener(this);
     keepOnTop_->addCheckedListener(this);

@@ -175,6 +175,10 @@ bool Dialog::onDialogEvent(void* source, std::int32_t code) {
     using s::gui::eventSource;
     if (source == windowSource() && source) {
         if (code == s::gui::windowevent::kKeyDown) return onWindowKey();
+        if (code == s::gui::windowevent::kScaleChange) {
+            fitLabelColumn();  // the labels' widths at the new factor
+            return true;
+        }
         if (code == 1) {
             saveSettings();
             return false;
