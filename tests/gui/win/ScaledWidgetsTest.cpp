@@ -140,7 +140,7 @@ std::vector<pw::Rect> placesIn(const Tree& t) {
 void expectNear(const std::vector<pw::Rect>& got, const std::vector<pw::Rect>& want) {
     ASSERT_EQ(got.size(), want.size());
     for (std::size_t i = 0; i < got.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "widget " << i << " at " << got[i].x << "," << got[i].y
+        SCOPED_TRACE(::testing::Message() << "widget " << i << " at " << got[i].x << "," << got[i].y
                                         << " " << got[i].width << "x" << got[i].height);
         EXPECT_NEAR(got[i].x, want[i].x, 1);
         EXPECT_NEAR(got[i].y, want[i].y, 1);
